@@ -1,0 +1,255 @@
+#include "sound/KC_SOUND_STREAM.h"
+
+#include <vorbis/vorbisfile.h>
+
+#include <cstdint>
+
+#include "sound/KC_SOUND_LOCK.h"
+
+namespace KOR {
+
+std::int32_t sound_sources_in_use = 0;
+
+namespace {
+
+constexpr std::int32_t kStreamFillBytes = 48000;
+constexpr std::int32_t kMaxSources = 16;
+
+// A new source, or 0 when all sources are taken or OpenAL gives none.
+ALuint sound_source_acquire() {
+  if (sound_sources_in_use >= kMaxSources) return 0;
+  ALuint source = 0;
+  alGenSources(1, &source);
+  if (alGetError() != AL_NO_ERROR) return 0;
+  ++sound_sources_in_use;
+  return source;
+}
+
+ALint source_int(ALuint source, ALenum parameter) {
+  ALint value = 0;
+  alGetSourcei(source, parameter, &value);
+  return value;
+}
+
+}  // namespace
+
+KC_SOUND_STREAM::KC_SOUND_STREAM() = default;
+
+KC_SOUND_STREAM::~KC_SOUND_STREAM() {
+  if (context != nullptr) {
+    KC_SOUND_LOCK lock;
+    stop();
+    if (fully_decoded) alDeleteBuffers(2, buffers);
+    alGetError();
+  }
+  if (decoder != nullptr) ov_clear(decoder);
+  delete decoder;
+  delete[] pcm;
+}
+
+int KC_SOUND_STREAM::open(const void* bytes, std::int32_t byte_count, std::int32_t buffers_wanted,
+                          bool decode_whole) {
+  buffer_count = buffers_wanted;
+  fully_decoded = decode_whole;
+  memory = {static_cast<const unsigned char*>(bytes), byte_count, 0};
+
+  // On failure the destructor frees the decoder record.
+  decoder = new OggVorbis_File();
+  const ov_callbacks callbacks = {memory_read, memory_seek, memory_close, memory_tell};
+  if (ov_open_callbacks(&memory, decoder, nullptr, 0, callbacks) < 0) return -112;
+  comment = ov_comment(decoder, -1);
+  info = ov_info(decoder, -1);
+  format = info->channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+  rate = static_cast<std::int32_t>(info->rate);
+  playing = false;
+
+  pcm_capacity = kStreamFillBytes;
+  if (fully_decoded) {
+    // The length comes from the data: a damaged one must not size the array.
+    const ogg_int64_t samples = ov_pcm_total(decoder, -1);
+    if (samples < 0 || samples > INT32_MAX / 4) return -112;
+    pcm_capacity = static_cast<std::int32_t>(samples * 4);
+  }
+  pcm = new char[pcm_capacity];
+
+  KC_SOUND_LOCK lock;
+  context = alcGetCurrentContext();
+  if (context == nullptr || !fully_decoded) return 1;
+  alGetError();
+  alGenBuffers(2, buffers);
+  if (check_al_error()) return 1;
+  fill_buffer(buffers[0]);
+  check_al_error();
+  return 1;
+}
+
+int KC_SOUND_STREAM::fill_buffer(ALuint buffer) {
+  std::int32_t total = 0;
+  while (total < pcm_capacity) {
+    int section = 0;
+    const long n = ov_read(decoder, pcm + total, pcm_capacity - total, 0, 2, 1, &section);
+    if (n == 0) break;
+    // A hole is a gap in the data, not its end: decoding goes on after it.
+    if (n == OV_HOLE) continue;
+    if (n < 0) return static_cast<int>(n);
+    total += static_cast<std::int32_t>(n);
+  }
+  alBufferData(buffer, format, pcm, total, rate);
+  alGetError();
+  return total;
+}
+
+bool KC_SOUND_STREAM::check_al_error() {
+  if (alGetError() == AL_NO_ERROR) return false;
+  stop();
+  return true;
+}
+
+void KC_SOUND_STREAM::delete_source() {
+  if (source == 0) return;
+  alDeleteSources(1, &source);
+  source = 0;
+  --sound_sources_in_use;
+}
+
+int KC_SOUND_STREAM::play() {
+  if (context == nullptr) return 0;
+  KC_SOUND_LOCK lock;
+  if (playing) return 1;
+  source = sound_source_acquire();
+  // Without a source the stream stays stopped, so a later play can start it.
+  if (source == 0) return 0;
+  playing = true;
+  // Errors other callers left in the context are not this stream's.
+  alGetError();
+  if (fully_decoded) {
+    alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[0]));
+    if (check_al_error()) return 0;
+  } else {
+    alGenBuffers(2, buffers);
+    if (check_al_error()) return 0;
+    // Both buffers hold sound before the first is queued: an empty buffer
+    // has no format, and queueing one beside a filled one is an error.
+    end_of_data = false;
+    queue_next(buffers[0]);
+    queue_next(buffers[1]);
+    if (check_al_error()) return 0;
+  }
+  alSourcePlay(source);
+  check_al_error();
+  return 0;
+}
+
+void KC_SOUND_STREAM::stop() {
+  if (context == nullptr) return;
+  KC_SOUND_LOCK lock;
+  if (source == 0) return;
+  ov_pcm_seek(decoder, 0);
+  alSourceStop(source);
+  delete_source();
+  if (!fully_decoded) {
+    alDeleteBuffers(2, buffers);
+    buffers[0] = buffers[1] = 0;
+  }
+  alGetError();
+  playing = false;
+}
+
+int KC_SOUND_STREAM::restart() {
+  stop();
+  return play();
+}
+
+void KC_SOUND_STREAM::play_after(float delay) {
+  if (delay == 0) {
+    play();
+    return;
+  }
+  KC_SOUND_LOCK lock;
+  start_pending = true;
+  start_at = std::chrono::steady_clock::now() +
+             std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                 std::chrono::duration<float>(delay));
+}
+
+// Fills `buffer` with the next part of the sound and queues it; a looping
+// sound goes on from its start. False when nothing was left to queue.
+bool KC_SOUND_STREAM::queue_next(ALuint buffer) {
+  if (end_of_data) return false;
+  int n = fill_buffer(buffer);
+  if (n == 0 && loop) {
+    ov_pcm_seek(decoder, 0);
+    n = fill_buffer(buffer);
+  }
+  if (n <= 0) {
+    end_of_data = true;
+    return false;
+  }
+  alSourceQueueBuffers(source, 1, &buffer);
+  return true;
+}
+
+void KC_SOUND_STREAM::update() {
+  if (start_pending) {
+    if (std::chrono::steady_clock::now() >= start_at) {
+      start_pending = false;
+      play();
+    }
+    return;
+  }
+  if (context == nullptr || source == 0 || !playing) return;
+  alGetError();
+  if (!fully_decoded) {
+    update_streamed();
+    return;
+  }
+  if (is_source_playing()) return;
+  if (loop) {
+    restart();
+  } else {
+    stop();
+  }
+}
+
+void KC_SOUND_STREAM::update_streamed() {
+  // Every played buffer is refilled in the same pass: were one left behind
+  // in the queue, a restart after a stall would play it a second time.
+  for (ALint processed = source_int(source, AL_BUFFERS_PROCESSED); processed > 0; --processed) {
+    ALuint buffer = 0;
+    alSourceUnqueueBuffers(source, 1, &buffer);
+    if (check_al_error()) return;
+    queue_next(buffer);
+    if (check_al_error()) return;
+  }
+  const ALint queued = source_int(source, AL_BUFFERS_QUEUED);
+  if (queued == 0) {
+    // Everything up to the end of the sound has been heard.
+    stop();
+    return;
+  }
+  if (source_int(source, AL_SOURCE_STATE) != AL_PLAYING) {
+    // The source ran dry before its buffers came back: start it again.
+    alSourcePlay(source);
+    check_al_error();
+  }
+}
+
+void KC_SOUND_STREAM::set_gain(float gain) {
+  if (context == nullptr) return;
+  KC_SOUND_LOCK lock;
+  if (source == 0) return;
+  alSourcef(source, AL_GAIN, gain);
+  // A refused gain must not be read later as another call's error.
+  alGetError();
+}
+
+double KC_SOUND_STREAM::total_time() {
+  KC_SOUND_LOCK lock;
+  return ov_time_total(decoder, -1);
+}
+
+bool KC_SOUND_STREAM::is_source_playing() {
+  return source != 0 && playing && source_int(source, AL_SOURCE_STATE) == AL_PLAYING;
+}
+
+}  // namespace KOR

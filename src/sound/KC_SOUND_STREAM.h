@@ -1,0 +1,86 @@
+#pragma once
+
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+
+#include "sound/KS_MEMORY_SOURCE.h"
+
+struct OggVorbis_File;
+struct vorbis_comment;
+struct vorbis_info;
+
+namespace KOR {
+
+// Number of OpenAL sources the streams hold; never more than 16.
+extern std::int32_t sound_sources_in_use;
+
+// One playable sound over Ogg Vorbis bytes in memory: either decoded whole
+// into one buffer when opened, or streamed through two buffers that the sound
+// thread refills while it plays. Every operation that touches OpenAL or the
+// decoder holds sound_lock.
+class KC_SOUND_STREAM {
+ public:
+  KC_SOUND_STREAM();
+  // Stops the sound and gives back its source and buffers; the bytes belong
+  // to the caller and stay.
+  ~KC_SOUND_STREAM();
+  KC_SOUND_STREAM(const KC_SOUND_STREAM&) = delete;
+  KC_SOUND_STREAM& operator=(const KC_SOUND_STREAM&) = delete;
+
+  // 1, or -112 when the bytes are not Ogg Vorbis. The bytes must outlive the
+  // stream.
+  int open(const void* bytes, std::int32_t byte_count, std::int32_t buffers_wanted,
+           bool decode_whole);
+  // 1 when it was already playing, else 0 (also when no source was free or
+  // there is no device: the stream then stays stopped).
+  int play();
+  void stop();
+  int restart();
+  // Plays once `delay` seconds of real time have passed; 0 plays at once.
+  void play_after(float delay);
+  // The sound thread's step for this stream; the caller holds sound_lock.
+  void update();
+  // Sets the gain of the playing sound; nothing while it has no source.
+  void set_gain(float gain);
+  // Length of the whole sound in seconds.
+  double total_time();
+  bool is_source_playing();
+
+  std::int32_t pcm_capacity = 0;
+  OggVorbis_File* decoder = nullptr;
+  std::int32_t buffer_count = 1;
+  char* pcm = nullptr;
+  vorbis_comment* comment = nullptr;
+  vorbis_info* info = nullptr;
+  KS_MEMORY_SOURCE memory;
+  ALenum format = AL_FORMAT_MONO16;
+  ALuint source = 0;
+  ALuint buffers[2] = {0, 0};
+  std::int32_t rate = 0;
+  bool fully_decoded = false;
+  // Read and written by the owner on the main thread while the sound thread
+  // plays and stops the stream.
+  std::atomic<bool> playing{false};
+  std::atomic<bool> loop{false};
+  ALCcontext* context = nullptr;
+
+ private:
+  int fill_buffer(ALuint buffer);
+  bool queue_next(ALuint buffer);
+  bool check_al_error();
+  void delete_source();
+  void update_streamed();
+
+  // Set by play_after, cleared when the delayed play starts.
+  bool start_pending = false;
+  std::chrono::steady_clock::time_point start_at;
+  // A streamed sound that is not looping reached its end: it plays out what
+  // is queued and then stops.
+  bool end_of_data = false;
+};
+
+}  // namespace KOR

@@ -1,0 +1,67 @@
+#include "sound/KC_SOUND_SYSTEM.h"
+
+#include <AL/al.h>
+
+#include <algorithm>
+
+#include "sound/KC_SOUND_LOCK.h"
+#include "sound/KC_SOUND_STREAM.h"
+
+namespace KOR {
+
+KC_SOUND_SYSTEM* KC_SOUND_SYSTEM::instance = nullptr;
+
+KC_SOUND_SYSTEM::KC_SOUND_SYSTEM() { instance = this; }
+
+KC_SOUND_SYSTEM::~KC_SOUND_SYSTEM() {
+  alcMakeContextCurrent(nullptr);
+  if (context != nullptr) alcDestroyContext(context);
+  if (device != nullptr) alcCloseDevice(device);
+  if (instance == this) instance = nullptr;
+}
+
+void KC_SOUND_SYSTEM::open() {
+  device = alcOpenDevice(nullptr);
+  if (device == nullptr) return;
+  context = alcCreateContext(device, nullptr);
+  last_alc_error = alcGetError(device);
+  alcMakeContextCurrent(context);
+
+  const float position[3] = {1, 1, 1};
+  const float at[3] = {1, 1, 2};
+  std::copy(position, position + 3, listener_position);
+  std::copy(at, at + 3, listener_orientation);
+  alListenerfv(AL_POSITION, listener_position);
+  alListenerfv(AL_VELOCITY, listener_velocity);
+  alListenerfv(AL_ORIENTATION, listener_orientation);
+  last_alc_error = alcGetError(device);
+}
+
+KC_SOUND_STREAM* KC_SOUND_SYSTEM::create_sound(const void* bytes, std::int32_t byte_count,
+                                               std::int32_t buffer_count, bool fully_decoded) {
+  auto* stream = new KC_SOUND_STREAM;
+  if (stream->open(bytes, byte_count, buffer_count, fully_decoded) != 1) {
+    delete stream;
+    return nullptr;
+  }
+  KC_SOUND_LOCK lock;
+  streams.push_back(stream);
+  return stream;
+}
+
+int KC_SOUND_SYSTEM::release_sound(KC_SOUND_STREAM* stream) {
+  KC_SOUND_LOCK lock;
+  const auto found = std::find(streams.begin(), streams.end(), stream);
+  if (found == streams.end()) return -1;
+  delete stream;
+  streams.erase(found);
+  return 1;
+}
+
+void KC_SOUND_SYSTEM::update_streams() {
+  if (device == nullptr) return;
+  KC_SOUND_LOCK lock;
+  for (KC_SOUND_STREAM* stream : streams) stream->update();
+}
+
+}  // namespace KOR
