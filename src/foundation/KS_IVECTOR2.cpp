@@ -1,0 +1,47 @@
+#include "foundation/KS_IVECTOR2.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "foundation/float_math.h"
+#include "foundation/value_text.h"
+
+namespace KOR {
+
+namespace {
+char text_buffer[128];
+
+// Squares in 64 bits: pixel and cell values never come near the limit, but a
+// wild value must not be undefined.
+double length_of(long long dx, long long dy) {
+  return std::sqrt(static_cast<double>(dx * dx + dy * dy));
+}
+}  // namespace
+
+float KS_IVECTOR2::distance_to(int px, int py) const {
+  return static_cast<float>(
+      length_of(static_cast<long long>(x) - px, static_cast<long long>(y) - py));
+}
+
+int KS_IVECTOR2::length_difference(const KS_IVECTOR2& b) const {
+  return truncate_to_int(std::fabs(length_of(x, y) - length_of(b.x, b.y)));
+}
+
+const char* KS_IVECTOR2::to_text() const {
+  std::snprintf(text_buffer, sizeof text_buffer, "%.*i %.*i", 3, x, 3, y);
+  return text_buffer;
+}
+
+void KS_IVECTOR2::parse(const std::string& text) {
+  const std::vector<std::string> parts = value_text_parts(text);
+  if (parts.size() < 2) return;
+  x = value_text_int(parts[0]);
+  y = value_text_int(parts[1]);
+}
+
+KS_IVECTOR2 ivector2_from_floats(float x, float y) {
+  return {truncate_to_int(x), truncate_to_int(y)};
+}
+
+}  // namespace KOR
