@@ -27,13 +27,15 @@ void KC_SOUND_SYSTEM::open() {
   last_alc_error = alcGetError(device);
   alcMakeContextCurrent(context);
 
-  const float position[3] = {1, 1, 1};
-  const float at[3] = {1, 1, 2};
-  std::copy(position, position + 3, listener_position);
-  std::copy(at, at + 3, listener_orientation);
-  alListenerfv(AL_POSITION, listener_position);
-  alListenerfv(AL_VELOCITY, listener_velocity);
-  alListenerfv(AL_ORIENTATION, listener_orientation);
+  listener_position.set(1, 1, 1);
+  listener_at.set(1, 1, 2);
+  const float position[3] = {listener_position.x, listener_position.y, listener_position.z};
+  const float velocity[3] = {listener_velocity.x, listener_velocity.y, listener_velocity.z};
+  const float orientation[6] = {listener_at.x, listener_at.y, listener_at.z,
+                                listener_up.x, listener_up.y, listener_up.z};
+  alListenerfv(AL_POSITION, position);
+  alListenerfv(AL_VELOCITY, velocity);
+  alListenerfv(AL_ORIENTATION, orientation);
   last_alc_error = alcGetError(device);
 }
 

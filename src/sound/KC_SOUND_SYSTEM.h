@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "foundation/KS_VECTOR3.h"
+
 namespace KOR {
 
 class KC_SOUND_STREAM;
@@ -36,10 +38,10 @@ class KC_SOUND_SYSTEM {
 
   ALCdevice* device = nullptr;
   ALCcontext* context = nullptr;
-  float listener_position[3] = {0, 0, 1};
-  float listener_velocity[3] = {0, 0, 0};
-  // The at vector followed by the up vector, as AL_ORIENTATION takes them.
-  float listener_orientation[6] = {0, 0, 0, 0, -1, 0};
+  KS_VECTOR3 listener_position{0, 0, 1};
+  KS_VECTOR3 listener_velocity{0, 0, 0};
+  KS_VECTOR3 listener_at{0, 0, 0};
+  KS_VECTOR3 listener_up{0, -1, 0};
   std::int32_t last_alc_error = 0;
   std::vector<KC_SOUND_STREAM*> streams;
 };

@@ -219,13 +219,16 @@ TEST_F(SoundStream, GainWritesNeverStopAnotherStream) {
   const ALuint source = music->source;
 
   effect->set_gain(0.3f);
+  music->set_gain(-1.0f);
+  EXPECT_EQ(alGetError(), AL_NO_ERROR);
   music->set_gain(0.25f);
   ALfloat gain = 0;
   alGetSourcef(source, AL_GAIN, &gain);
   EXPECT_FLOAT_EQ(gain, 0.25f);
-  alSourcef(0, AL_GAIN, 1.0f);
 
-  pump(system, 20);
+  // Long enough for buffers to come back and be refilled and checked.
+  alSourcef(0, AL_GAIN, 1.0f);
+  pump(system, 50);
   EXPECT_TRUE(music->playing);
   EXPECT_EQ(music->source, source);
 }
