@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <deque>
+#include <thread>
 #include <vector>
 
 #include "sound/KC_SOUND_STREAM.h"
@@ -36,6 +40,45 @@ TEST(KC_SOUND_SYSTEM, ReleaseAnswersWhetherTheStreamWasOurs) {
   EXPECT_EQ(system.release_sound(first), 1);
   EXPECT_EQ(system.streams, std::vector<KC_SOUND_STREAM*>{second});
   release_all(system);
+}
+
+// The main thread makes, plays, retunes and releases sounds (playing ones
+// too) while the sound thread refills and stops them.
+TEST(KC_SOUND_SYSTEM, MainThreadCallsAndTheSoundThreadShareStreamsSafely) {
+  const std::vector<unsigned char> tone = sound_test::read_fixture("tone_stereo_44k.ogg");
+  KC_SOUND_SYSTEM system;
+  system.open();
+  std::atomic<bool> stop{false};
+  std::thread sound_thread([&] {
+    while (!stop) {
+      system.update_streams();
+      std::this_thread::yield();
+    }
+  });
+
+  std::deque<KC_SOUND_STREAM*> alive;
+  for (int round = 0; round < 150; ++round) {
+    KC_SOUND_STREAM* stream = system.create_sound(tone.data(), size(tone), 2, round % 2 == 0);
+    ASSERT_NE(stream, nullptr);
+    stream->loop = round % 3 == 0;
+    if (round % 4 == 0) {
+      stream->play_after(0.002f);
+    } else {
+      stream->play();
+    }
+    stream->set_gain(0.5f);
+    alive.push_back(stream);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (round % 5 == 0) alive.front()->stop();
+    if (alive.size() > 4) {
+      EXPECT_EQ(system.release_sound(alive.front()), 1);
+      alive.pop_front();
+    }
+  }
+  stop = true;
+  sound_thread.join();
+  release_all(system);
+  EXPECT_EQ(KOR::sound_sources_in_use, 0);
 }
 
 // Without a device sounds are still made, but nothing plays and the sound
