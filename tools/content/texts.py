@@ -1,0 +1,103 @@
+"""The string table: the fixed text ids the game code looks up.
+
+Window label ids live with the window descriptions. Texts are drawn as
+formats, so the only '%' they hold is the "%i" that a template receives.
+A line feed starts a new line.
+"""
+
+from . import tuning
+
+TUTORIAL = {
+    1: "Grab the pipe piece from the belt\nand drop it on the marked cell.",
+    2: "Pieces can turn! Right-click\nwhile you hold one to rotate it.",
+    3: "Now lay the turned piece\non the marked cell.",
+    4: "Keep an eye on the water clock:\nwhen it runs out, the water starts\nall by itself! Lay this piece quickly.",
+    5: "That pipe is in the way.\nUse a destruction bonus to clear it.",
+    6: "Stuck for the right piece? A completion\nbonus lays the next pipe for you. Try it!",
+    7: "Nearly there! Lead your pipeline\nall the way to the final pipe.",
+    8: "Don't need a piece? Drop it into\nthe press and it is gone for good.",
+    9: "Take the piece from the belt and\nlay it on the marked cell.",
+    10: "Well done, plumber!\nYou know all the tricks now.\nClick anywhere to play on.",
+}
+
+WATER = {
+    "hud_water_inscription": "Here comes the water!",
+    "equipment_connect": "+%i seconds!",
+    "hurry_warning": "Hurry up!",
+}
+
+# Title, rank description (%i = the rank's goal), progress (%i of %i) and
+# reward (%i coins) of each trophy.
+TROPHIES = {
+    1: ("Meadow Master", "Bring the water through all of\nSpring Meadows."),
+    2: ("Canyon Conqueror", "Bring the water through all of\nSunstone Canyon."),
+    3: ("Cavern Keeper", "Bring the water through all of\nthe Crystal Caverns."),
+    4: ("Demolition Crew", "Use %i destruction bonuses."),
+    5: ("Quick Fixer", "Use %i completion bonuses."),
+    6: ("Press Operator", "Work the press %i times."),
+    7: ("High Scorer", "Score %i points in total."),
+    8: ("Pipe Layer", "Lay %i pipe pieces."),
+    9: ("Star Collector", "Collect %i stars."),
+    10: ("Perfectionist", "Earn three stars on %i levels."),
+    11: ("Bonus Buddy", "Use a bonus on %i levels."),
+    12: ("Lucky Find", "Lay %i golden bonus pieces."),
+    13: ("Long Haul", "Send the water through %i pipes\nin a single level."),
+    14: ("Steady Hand", "Earn two stars or more\non %i levels."),
+    15: ("Good Customer", "Make %i purchases in the shop."),
+    16: ("All In", "Use %i bonuses in a single level."),
+    17: ("Rock Breaker", "Clear %i obstacles away."),
+    18: ("Press Regular", "Use the press on %i levels."),
+}
+TROPHY_PROGRESS = "%i of %i"
+TROPHY_REWARD = "Reward: %i coins"
+
+# Description of each level of each shop item (the next level is shown).
+SHOP = {
+    1: ["One destruction bonus:\nclears a pipe or a rock."],
+    2: ["Fill up your destruction\nbonuses to the limit."],
+    3: ["One completion bonus:\nlays the next pipe for you."],
+    4: ["Fill up your completion\nbonuses to the limit."],
+    5: ["Lucky Coins: coins on the field\nare worth a quarter more.",
+        "Lucky Coins II: coins on the field\nare worth half as much again.",
+        "Lucky Coins III: coins on the field\nare worth double."],
+    6: ["Star Timer: a little more time\nto earn your stars.",
+        "Star Timer II: more time\nto earn your stars.",
+        "Star Timer III: plenty of time\nto earn your stars."],
+    7: ["Easy Belt: new pieces take\na little longer to arrive.",
+        "Easy Belt II: new pieces take\nlonger to arrive.",
+        "Easy Belt III: the belt takes\nit really easy."],
+    8: ["Bigger Toolbox: hold one more\nbonus of each kind.",
+        "Bigger Toolbox II: hold two more\nbonuses of each kind.",
+        "Bigger Toolbox III: hold three more\nbonuses of each kind."],
+    9: ["Quick Press: the press is\nready again sooner.",
+        "Quick Press II: the press is\nready again much sooner.",
+        "Quick Press III: the press is\nready in a flash."],
+    10: ["Golden Touch: golden bonus pieces\ncome along the belt more often."],
+    11: ["Loyal Customer: everything\nin the shop costs less."],
+    12: ["Slow Water: the water clock\nruns a little slower.",
+         "Slow Water II: the water clock\nruns slower.",
+         "Slow Water III: the water clock\nruns much slower."],
+    13: ["A bag of %i coins."],
+    14: ["A chest of %i coins."],
+    15: ["A cart of %i coins."],
+    16: ["A vault of %i coins."],
+}
+
+
+def rows():
+    """(id, text) in table order."""
+    out = [("tutorial_text_task_%d" % n, text) for n, text in sorted(TUTORIAL.items())]
+    out += list(WATER.items())
+    for n, (title, description) in sorted(TROPHIES.items()):
+        out.append(("trophy_item%d_title" % n, title))
+        out.append(("trophy_item%d_description" % n, description))
+        out.append(("trophy_item%d_progress" % n, TROPHY_PROGRESS))
+        out.append(("trophy_item%d_reward" % n, TROPHY_REWARD))
+    for n, descriptions in sorted(SHOP.items()):
+        prices = tuning.SHOP_PRICES[n]
+        assert len(prices) == len(descriptions) == tuning.SHOP_LEVELS[n], n
+        for k, price in enumerate(prices, 1):
+            out.append(("shop_item%d_price%d" % (n, k), str(price)))
+        for k, text in enumerate(descriptions, 1):
+            out.append(("shop_item%d_description%d" % (n, k), text))
+    return out
