@@ -12,10 +12,12 @@ namespace KOR {
 namespace {
 char text_buffer[128];
 
-// Squares in 64 bits: pixel and cell values never come near the limit, but a
-// wild value must not be undefined.
+// Differences in 64 bits and squares in double: pixel and cell values never
+// come near the int limit, but a wild value must not be undefined.
 double length_of(long long dx, long long dy) {
-  return std::sqrt(static_cast<double>(dx * dx + dy * dy));
+  const double x = static_cast<double>(dx);
+  const double y = static_cast<double>(dy);
+  return std::sqrt(x * x + y * y);
 }
 }  // namespace
 

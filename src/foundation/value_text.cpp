@@ -3,21 +3,13 @@
 #include <climits>
 #include <cstdlib>
 
+#include "foundation/text_utilities.h"
+
 namespace KOR {
 
 std::vector<std::string> value_text_parts(const std::string& text) {
-  std::vector<std::string> parts;
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    const std::string::size_type blank = text.find(' ', start);
-    if (blank == std::string::npos) {
-      parts.push_back(text.substr(start));
-      break;
-    }
-    parts.push_back(text.substr(start, blank - start));
-    start = blank + 1;
-  }
-  return parts;
+  std::string scratch = text;
+  return text_split(scratch, ' ', true);
 }
 
 float value_text_float(const std::string& part) {

@@ -8,8 +8,9 @@ namespace KOR {
 // Shared reading steps of the value parsers (vectors, colours, transforms):
 // the text split at single blanks, and each part read as C's atof / atoi would.
 
-// Parts between blanks: adjacent blanks give an empty part, a leading blank an
-// empty first part, a trailing blank no part.
+// Parts between single blanks (text_split with the blank dropped): adjacent
+// blanks give an empty part, a leading blank an empty first part, a trailing
+// blank no part.
 std::vector<std::string> value_text_parts(const std::string& text);
 
 // Leading number of the part, 0 when there is none.
