@@ -61,7 +61,6 @@ int KC_SOUND_STREAM::open(const void* bytes, std::int32_t byte_count, std::int32
   info = ov_info(decoder, -1);
   format = info->channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
   rate = static_cast<std::int32_t>(info->rate);
-  playing = false;
 
   pcm_capacity = kStreamFillBytes;
   if (fully_decoded) {
@@ -190,12 +189,11 @@ bool KC_SOUND_STREAM::queue_next(ALuint buffer) {
 }
 
 void KC_SOUND_STREAM::update() {
-  if (start_pending) {
-    if (std::chrono::steady_clock::now() >= start_at) {
-      start_pending = false;
-      play();
-    }
-    return;
+  // A sound that waits for its delayed start may already play: it is
+  // refilled meanwhile like any other.
+  if (start_pending && std::chrono::steady_clock::now() >= start_at) {
+    start_pending = false;
+    play();
   }
   if (context == nullptr || source == 0 || !playing) return;
   alGetError();

@@ -251,6 +251,17 @@ TEST_F(SoundStream, DelayedPlayCountsRealTime) {
   EXPECT_TRUE(now->playing);
 }
 
+// A playing stream asked to play again later goes on being refilled while
+// it waits: its two queued buffers last about 0.54 s.
+TEST_F(SoundStream, PlayingStreamWaitingForADelayedPlayKeepsPlaying) {
+  KC_SOUND_STREAM* music = make(tone, false, true);
+  music->play();
+  music->play_after(5.0f);
+  pump(system, 80);
+  EXPECT_TRUE(music->playing);
+  EXPECT_EQ(source_int(music->source, AL_SOURCE_STATE), AL_PLAYING);
+}
+
 // A damaged page in the middle is a hole: decoding goes on after it, and a
 // streamed sound still reaches its end and stops.
 TEST_F(SoundStream, DamagedPageIsSkipped) {
