@@ -1,0 +1,51 @@
+#include "resources/KC_RESOURCE.h"
+
+#include <pugixml.hpp>
+
+#include "platform/KC_FILE_SYSTEM.h"
+
+namespace KOR {
+
+KC_RESOURCE::KC_RESOURCE(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t k = slash == std::string::npos ? 0 : slash + 1;
+  if (k == path.size()) {
+    name = path;
+  } else {
+    name = path.substr(k);
+    folder = path.substr(0, k);
+  }
+}
+
+bool KC_RESOURCE::release() {
+  if (ref_count > 0 || loaded == 0) return false;
+  switch (kind) {
+    case RESOURCE_XML:
+      delete static_cast<pugi::xml_document*>(data);
+      break;
+    case RESOURCE_FILE:
+      KC_FILE_SYSTEM::close_file(this);
+      break;
+    default:
+      KC_FILE_SYSTEM::free_bytes(this);
+      break;
+  }
+  kind = RESOURCE_NONE;
+  size = 0;
+  ref_count = 0;
+  data = nullptr;
+  loaded = 0;
+  return true;
+}
+
+bool KC_RESOURCE::mark_unload() {
+  unload_mark = 1;
+  return loaded == 0;
+}
+
+bool KC_RESOURCE::drop_ref() {
+  if (ref_count > 0) --ref_count;
+  return ref_count <= 0;
+}
+
+}  // namespace KOR

@@ -1,0 +1,265 @@
+#include "resources/KC_RESOURCE_MANAGER.h"
+
+#include <algorithm>
+#include <pugixml.hpp>
+
+#include "SERVICE/engine_hooks.h"
+#include "foundation/KC_CALLBACK.h"
+#include "foundation/text_utilities.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "resources/KC_RESOURCE.h"
+
+namespace KOR {
+
+namespace {
+
+// A record loaded as another kind cannot also be loaded as this one: its
+// object would be overwritten and lost.
+bool blocks_kind(const KC_RESOURCE* record, int32_t kind) {
+  return record->loaded != 0 && record->kind != kind;
+}
+
+}  // namespace
+
+KC_RESOURCE_MANAGER::~KC_RESOURCE_MANAGER() {
+  auto free_all = [](KC_RECORD_MAP& records) {
+    for (auto& [key, record] : records) {
+      record->ref_count = 0;
+      record->release();
+      delete record;
+    }
+    records.clear();
+  };
+  for (KC_REPOSITORY* repository : repositories) {
+    free_all(repository->records);
+    delete repository;
+  }
+  free_all(main_records);
+}
+
+KC_RESOURCE* KC_RESOURCE_MANAGER::find(const std::string& name) const {
+  const int blanks = text_count_spaces(name);
+  if (blanks == 0) return find_plain(name);
+  if (blanks >= 2) return nullptr;
+  std::string rest = name;
+  const std::vector<std::string> parts = text_split(rest, ' ', true);
+  const KC_REPOSITORY* repository = find_repository(parts[0]);
+  if (repository == nullptr) return find_plain(name);
+  // A blank at the end leaves no key to look up.
+  return parts.size() < 2 ? nullptr : repository->find(parts[1]);
+}
+
+KC_RESOURCE* KC_RESOURCE_MANAGER::find_plain(const std::string& name) const {
+  auto at = main_records.find(name);
+  if (at != main_records.end()) return at->second;
+  for (const KC_REPOSITORY* repository : repositories) {
+    if (KC_RESOURCE* record = repository->find(name)) return record;
+  }
+  return nullptr;
+}
+
+KC_REPOSITORY* KC_RESOURCE_MANAGER::find_repository(const std::string& name) const {
+  for (KC_REPOSITORY* repository : repositories) {
+    if (repository->name == name) return repository;
+  }
+  return nullptr;
+}
+
+KC_RESOURCE* KC_RESOURCE_MANAGER::find_by_data(const void* data) const {
+  if (data == nullptr) return nullptr;
+  for (const auto& [key, record] : main_records) {
+    if (record->data == data) return record;
+  }
+  for (const KC_REPOSITORY* repository : repositories) {
+    if (KC_RESOURCE* record = repository->find_by_data(data)) return record;
+  }
+  return nullptr;
+}
+
+pugi::xml_document* KC_RESOURCE_MANAGER::get_xml(const std::string& name) {
+  KC_RESOURCE* record = find(name);
+  if (record == nullptr || blocks_kind(record, RESOURCE_XML)) return nullptr;
+  if (record->loaded == 0 && !load_xml(record)) return nullptr;
+  ++record->ref_count;
+  return static_cast<pugi::xml_document*>(record->data);
+}
+
+bool KC_RESOURCE_MANAGER::load_xml(KC_RESOURCE* record) {
+  if (KC_FILE_SYSTEM::instance->load_resource(record) != 1) return false;
+  auto* document = new pugi::xml_document;
+  const pugi::xml_parse_result parsed = document->load_buffer(
+      record->data, static_cast<size_t>(record->size), pugi::parse_default, pugi::encoding_auto);
+  KC_FILE_SYSTEM::free_bytes(record);
+  if (!parsed) {
+    delete document;
+    return false;
+  }
+  record->data = document;
+  record->kind = RESOURCE_XML;
+  record->loaded = 1;
+  record->ref_count = 0;
+  return true;
+}
+
+char* KC_RESOURCE_MANAGER::get_bytes(const std::string& name) {
+  KC_RESOURCE* record = find(name);
+  if (record == nullptr || blocks_kind(record, RESOURCE_RAW)) return nullptr;
+  const bool ready = record->loaded != 0 || load_bytes(record);
+  ++record->ref_count;
+  return ready ? static_cast<char*>(record->data) : nullptr;
+}
+
+bool KC_RESOURCE_MANAGER::load_bytes(KC_RESOURCE* record) {
+  if (KC_FILE_SYSTEM::instance->load_resource(record) != 1) {
+    engine_last_error = "Cant load res ";
+    callback_invoke(hook_error, nullptr);
+    return false;
+  }
+  record->kind = RESOURCE_RAW;
+  record->loaded = 1;
+  return true;
+}
+
+void KC_RESOURCE_MANAGER::drop_ref_by_data(const void* data) {
+  if (KC_RESOURCE* record = find_by_data(data)) record->drop_ref();
+}
+
+int32_t KC_RESOURCE_MANAGER::release_xml(const void* data) {
+  drop_ref_by_data(data);
+  return 0;
+}
+
+int32_t KC_RESOURCE_MANAGER::release_sound(const void* data) {
+  drop_ref_by_data(data);
+  return 0;
+}
+
+bool KC_RESOURCE_MANAGER::release_by_name(const std::string& name) {
+  KC_RESOURCE* record = find(name);
+  if (record == nullptr) return false;
+  record->drop_ref();
+  return true;
+}
+
+int32_t KC_RESOURCE_MANAGER::release_bytes_by_name(const std::string& name) {
+  release_by_name(name);
+  return 0;
+}
+
+int32_t KC_RESOURCE_MANAGER::add_repository(const char* folder, const char* password) {
+  if (folder == nullptr) return -1;
+  const std::string key = password != nullptr ? password : "";
+  if (*folder == '\0') return build_main_repository(folder, key);
+  return add_repository_folder(folder, key);
+}
+
+int32_t KC_RESOURCE_MANAGER::build_main_repository(const std::string& /*folder*/,
+                                                   const std::string& /*password*/) {
+  std::vector<std::string> names;
+  KC_FILE_SYSTEM::list_folder(KC_FILE_SYSTEM::instance->resource_dir(), names, false, "*");
+  if (names.empty()) {
+    engine_last_error = "Main repository is empty";
+    callback_invoke(hook_error, nullptr);
+    return -1;
+  }
+  for (auto name = names.rbegin(); name != names.rend(); ++name) {
+    store_record(main_records, new KC_RESOURCE(*name));
+  }
+  callback_invoke(hook_error, nullptr);
+  return 1;
+}
+
+int32_t KC_RESOURCE_MANAGER::add_repository_folder(const std::string& folder,
+                                                   const std::string& password) {
+  // A repository is a path below the resource directory, never beside it.
+  if (KC_FILE_SYSTEM::climbs_out(folder)) return -1;
+  const std::string path = KC_FILE_SYSTEM::instance->resource_dir() + folder;
+  std::vector<std::string> names;
+  switch (KC_FILE_SYSTEM::path_type(path)) {
+    case PATH_FILE:
+      KC_FILE_SYSTEM::list_archive(path, password, names);
+      break;
+    case PATH_DIRECTORY:
+      KC_FILE_SYSTEM::list_folder(path, names, false, "*");
+      break;
+    default:
+      return -1;
+  }
+  if (names.empty()) return -1;
+
+  KC_REPOSITORY* repository = find_repository(folder);
+  if (repository == nullptr) {
+    repository = new KC_REPOSITORY(folder, password);
+    repositories.push_back(repository);
+  } else if (repository->count() == static_cast<int32_t>(names.size()) &&
+             std::all_of(names.begin(), names.end(),
+                         [&](const std::string& name) { return repository->find(name); })) {
+    return -110;
+  }
+  // Last to first, so that of two equal names the earlier listed one stays.
+  for (auto name = names.rbegin(); name != names.rend(); ++name) {
+    auto* record = new KC_RESOURCE(*name);
+    // Archive entries keep their full name, which is what reading matches.
+    record->name = *name;
+    record->folder = folder;
+    record->password = password;
+    repository->add(record);
+  }
+  return 1;
+}
+
+int32_t KC_RESOURCE_MANAGER::remove_repository(const char* name) {
+  if (name == nullptr) return 1;
+  if (*name == '\0') return unmount_main() ? 1 : 0;
+  return remove_named_repository(name);
+}
+
+bool KC_RESOURCE_MANAGER::unmount_main() {
+  for (auto at = main_records.begin(); at != main_records.end();) {
+    if (at->second->mark_unload()) {
+      delete at->second;
+      at = main_records.erase(at);
+    } else {
+      ++at;
+    }
+  }
+  return main_records.empty();
+}
+
+int32_t KC_RESOURCE_MANAGER::remove_named_repository(const std::string& name) {
+  KC_REPOSITORY* repository = find_repository(name);
+  if (repository != nullptr && repository->mark_unload()) {
+    repositories.erase(std::find(repositories.begin(), repositories.end(), repository));
+    delete repository;
+  }
+  return 1;
+}
+
+int32_t KC_RESOURCE_MANAGER::unload_unused() {
+  int32_t total = 0;
+  for (auto at = repositories.begin(); at != repositories.end();) {
+    KC_REPOSITORY* repository = *at;
+    total += repository->unload_unused();
+    if (repository->marked != 0 && repository->records.empty()) {
+      delete repository;
+      at = repositories.erase(at);
+    } else {
+      ++at;
+    }
+  }
+  for (auto at = main_records.begin(); at != main_records.end();) {
+    KC_RESOURCE* record = at->second;
+    if (record->release()) {
+      ++total;
+      if (record->unload_mark != 0) {
+        delete record;
+        at = main_records.erase(at);
+        continue;
+      }
+    }
+    ++at;
+  }
+  return total;
+}
+
+}  // namespace KOR

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resources/KC_REPOSITORY.h"
+
+namespace pugi {
+class xml_document;
+}
+
+namespace KOR {
+
+class KC_RESOURCE;
+
+// The engine's resource cache. A resource name is a plain key (searched in
+// the main repository, then in every repository in mount order), or a
+// repository name, one blank and a key in that repository; a name with more
+// blanks names nothing. Records load on first use and count the references
+// handed out; only `unload_unused` frees data.
+class KC_RESOURCE_MANAGER {
+ public:
+  KC_RESOURCE_MANAGER() = default;
+  // The game keeps its manager for the whole run; a manager that is destroyed
+  // frees whatever is still loaded.
+  ~KC_RESOURCE_MANAGER();
+  KC_RESOURCE_MANAGER(const KC_RESOURCE_MANAGER&) = delete;
+  KC_RESOURCE_MANAGER& operator=(const KC_RESOURCE_MANAGER&) = delete;
+
+  KC_RESOURCE* find(const std::string& name) const;
+  KC_RESOURCE* find_plain(const std::string& name) const;
+  KC_REPOSITORY* find_repository(const std::string& name) const;
+  KC_RESOURCE* find_by_data(const void* data) const;
+
+  pugi::xml_document* get_xml(const std::string& name);
+  // The bytes' count is the record's `size`.
+  char* get_bytes(const std::string& name);
+
+  int32_t release_xml(const void* data);
+  int32_t release_sound(const void* data);
+  bool release_by_name(const std::string& name);
+  int32_t release_bytes_by_name(const std::string& name);
+
+  // "" mounts the resource directory's own files as the main repository.
+  int32_t add_repository(const char* folder, const char* password);
+  int32_t build_main_repository(const std::string& folder, const std::string& password);
+  int32_t add_repository_folder(const std::string& folder, const std::string& password);
+  int32_t remove_repository(const char* name);
+  bool unmount_main();
+  int32_t remove_named_repository(const std::string& name);
+  int32_t unload_unused();
+
+  KC_RECORD_MAP main_records;
+  std::vector<KC_REPOSITORY*> repositories;
+
+ private:
+  bool load_xml(KC_RESOURCE* record);
+  bool load_bytes(KC_RESOURCE* record);
+  // One reference less for the record holding this data, if any.
+  void drop_ref_by_data(const void* data);
+};
+
+}  // namespace KOR
