@@ -56,14 +56,15 @@ TEST_F(SoundStream, OpenReadsTheFormatAndSizesTheDecodeArray) {
     ALenum format;
     int rate;
     int capacity;
+    int uploaded;  // bytes in the first buffer once opened
     double seconds;
   };
   const Case cases[] = {
-      {&tone, false, AL_FORMAT_STEREO16, 44100, 48000, 0.75},
-      {&tone, true, AL_FORMAT_STEREO16, 44100, 4 * kToneFrames, 0.75},
-      {&blip, false, AL_FORMAT_MONO16, 22050, 48000, 0.1},
+      {&tone, false, AL_FORMAT_STEREO16, 44100, 48000, 0, 0.75},
+      {&tone, true, AL_FORMAT_STEREO16, 44100, 4 * kToneFrames, 4 * kToneFrames, 0.75},
+      {&blip, false, AL_FORMAT_MONO16, 22050, 48000, 0, 0.1},
       // Four bytes a sample for mono too: twice what the samples need.
-      {&blip, true, AL_FORMAT_MONO16, 22050, 4 * kBlipFrames, 0.1},
+      {&blip, true, AL_FORMAT_MONO16, 22050, 4 * kBlipFrames, 2 * kBlipFrames, 0.1},
   };
   for (const Case& c : cases) {
     KC_SOUND_STREAM* stream = make(*c.bytes, c.whole);
@@ -72,6 +73,9 @@ TEST_F(SoundStream, OpenReadsTheFormatAndSizesTheDecodeArray) {
     EXPECT_EQ(stream->rate, c.rate);
     EXPECT_EQ(stream->pcm_capacity, c.capacity);
     EXPECT_NEAR(stream->total_time(), c.seconds, 1e-9);
+    ALint uploaded = 0;
+    if (stream->buffers[0] != 0) alGetBufferi(stream->buffers[0], AL_SIZE, &uploaded);
+    EXPECT_EQ(uploaded, c.uploaded);
     EXPECT_EQ(stream->buffer_count, 2);
     EXPECT_FALSE(stream->playing);
     EXPECT_EQ(stream->source, 0u);
