@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VECTOR3.h"
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <vector>
 
 #include "foundation/KC_RANDOM.h"
