@@ -3,6 +3,8 @@
 #include <pugixml.hpp>
 
 #include "platform/KC_FILE_SYSTEM.h"
+#include "sound/KC_SOUND_STREAM.h"
+#include "sound/KC_SOUND_SYSTEM.h"
 
 namespace KOR {
 
@@ -20,6 +22,9 @@ KC_RESOURCE::KC_RESOURCE(const std::string& path) {
 bool KC_RESOURCE::release() {
   if (ref_count > 0 || loaded == 0) return false;
   switch (kind) {
+    case RESOURCE_SOUND:
+      release_sound();
+      break;
     case RESOURCE_XML:
       delete static_cast<pugi::xml_document*>(data);
       break;
@@ -36,6 +41,15 @@ bool KC_RESOURCE::release() {
   data = nullptr;
   loaded = 0;
   return true;
+}
+
+void KC_RESOURCE::release_sound() {
+  auto* stream = static_cast<KC_SOUND_STREAM*>(data);
+  const unsigned char* bytes = stream->memory.bytes;
+  // The bytes are freed only once the sound system has destroyed the stream
+  // decoding from them; a stream it does not know may still be reading.
+  KC_SOUND_SYSTEM* sound = KC_SOUND_SYSTEM::instance;
+  if (sound != nullptr && sound->release_sound(stream) == 1) delete[] bytes;
 }
 
 bool KC_RESOURCE::mark_unload() {

@@ -38,6 +38,9 @@ class KC_RESOURCE {
   int32_t kind = RESOURCE_NONE;
   uint8_t loaded = 0;
   uint8_t unload_mark = 0;
+
+ private:
+  void release_sound();
 };
 
 }  // namespace KOR

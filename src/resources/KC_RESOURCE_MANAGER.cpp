@@ -8,6 +8,7 @@
 #include "foundation/text_utilities.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "resources/KC_RESOURCE.h"
+#include "sound/KC_SOUND_SYSTEM.h"
 
 namespace KOR {
 
@@ -98,6 +99,32 @@ bool KC_RESOURCE_MANAGER::load_xml(KC_RESOURCE* record) {
   record->kind = RESOURCE_XML;
   record->loaded = 1;
   record->ref_count = 0;
+  return true;
+}
+
+KC_SOUND_STREAM* KC_RESOURCE_MANAGER::get_sound(const std::string& name, int32_t buffer_count,
+                                                bool fully_decoded) {
+  KC_RESOURCE* record = find(name);
+  if (record == nullptr || blocks_kind(record, RESOURCE_SOUND)) return nullptr;
+  if (record->loaded == 0 && !load_sound(record, buffer_count, fully_decoded)) return nullptr;
+  ++record->ref_count;
+  return static_cast<KC_SOUND_STREAM*>(record->data);
+}
+
+bool KC_RESOURCE_MANAGER::load_sound(KC_RESOURCE* record, int32_t buffer_count,
+                                     bool fully_decoded) {
+  KC_SOUND_SYSTEM* sound = KC_SOUND_SYSTEM::instance;
+  if (sound == nullptr || KC_FILE_SYSTEM::instance->load_resource(record) != 1) return false;
+  // The stream decodes from the bytes for its whole life; they go with it.
+  KC_SOUND_STREAM* stream =
+      sound->create_sound(record->data, record->size, buffer_count, fully_decoded);
+  if (stream == nullptr) {
+    KC_FILE_SYSTEM::free_bytes(record);
+    return false;
+  }
+  record->data = stream;
+  record->kind = RESOURCE_SOUND;
+  record->loaded = 1;
   return true;
 }
 

@@ -13,6 +13,7 @@ class xml_document;
 namespace KOR {
 
 class KC_RESOURCE;
+class KC_SOUND_STREAM;
 
 // The engine's resource cache. A resource name is a plain key (searched in
 // the main repository, then in every repository in mount order), or a
@@ -34,6 +35,8 @@ class KC_RESOURCE_MANAGER {
   KC_RESOURCE* find_by_data(const void* data) const;
 
   pugi::xml_document* get_xml(const std::string& name);
+  // The buffer count and the decoding choice matter only on the first load.
+  KC_SOUND_STREAM* get_sound(const std::string& name, int32_t buffer_count, bool fully_decoded);
   // The bytes' count is the record's `size`.
   char* get_bytes(const std::string& name);
 
@@ -56,6 +59,7 @@ class KC_RESOURCE_MANAGER {
 
  private:
   bool load_xml(KC_RESOURCE* record);
+  bool load_sound(KC_RESOURCE* record, int32_t buffer_count, bool fully_decoded);
   bool load_bytes(KC_RESOURCE* record);
   // One reference less for the record holding this data, if any.
   void drop_ref_by_data(const void* data);
