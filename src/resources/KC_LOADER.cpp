@@ -1,0 +1,64 @@
+#include "resources/KC_LOADER.h"
+
+#include <pugixml.hpp>
+
+namespace KOR {
+
+int32_t load_item_type(const char* text) {
+  switch (text != nullptr ? text[0] : '\0') {
+    case 'I':
+      return LOAD_IMAGE;
+    case 'S':
+      return LOAD_SOUND;
+    case 'M':
+      return LOAD_MUSIC;
+    case 'V':
+      return LOAD_VIDEO;
+    case 'X':
+      return LOAD_XML;
+    default:
+      return LOAD_OTHER;
+  }
+}
+
+KC_LOADER::KC_LOADER(JOB job) : job(job) { lock.init(); }
+
+KC_LOADER::KC_LOADER(const pugi::xml_node& node) : KC_LOADER(default_worker) { read_items(node); }
+
+KC_LOADER::~KC_LOADER() {
+  for (KS_LOAD_ITEM* item : items) delete item;
+}
+
+void KC_LOADER::read_items(const pugi::xml_node& node) {
+  for (pugi::xml_node child : node.children()) {
+    auto* item = new KS_LOAD_ITEM;
+    item->path = child.attribute("PATH").value();
+    item->type = load_item_type(child.attribute("TYPE").value());
+    items.push_back(item);
+    ++total;
+  }
+}
+
+int32_t KC_LOADER::progress() {
+  lock.enter();
+  const int32_t percent = progress_percent;
+  lock.leave();
+  return percent;
+}
+
+int32_t KC_LOADER::default_worker(KC_LOADER* loader) {
+  if (loader == nullptr) return -1;
+  uint32_t done = 0;
+  while (!loader->items.empty()) {
+    ++done;
+    loader->lock.enter();
+    loader->progress_percent = static_cast<int32_t>(static_cast<double>(done) /
+                                                    static_cast<uint32_t>(loader->total) * 100.0);
+    loader->lock.leave();
+    delete loader->items.front();
+    loader->items.erase(loader->items.begin());
+  }
+  return 1;
+}
+
+}  // namespace KOR
