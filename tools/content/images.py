@@ -308,14 +308,22 @@ def splash_title(path):
     _pool(ctx, w, h)
     _stream(ctx, [(330, 612), (372, 618), (398, 660), (404, 712)])
     _stream(ctx, [(694, 612), (652, 618), (626, 660), (620, 712)])
-    _pipe(ctx, [(90, 800), (90, 612), (322, 612)], 40)
-    _pipe(ctx, [(934, 800), (934, 612), (702, 612)], 40)
-    for x, y, vertical in ((90, 700, True), (200, 612, False), (934, 700, True), (824, 612, False)):
+    _pipe(ctx, [(150, 800), (150, 612), (322, 612)], 40)
+    _pipe(ctx, [(874, 800), (874, 612), (702, 612)], 40)
+    for x, y, vertical in ((150, 700, True), (236, 612, False), (874, 700, True), (788, 612, False)):
         _flange(ctx, x, y, 40, vertical)
     _spout(ctx, 330, 612, 40, 1)
     _spout(ctx, 694, 612, 40, -1)
     for x, y, r in ((470, 690, 7), (540, 676, 10), (585, 700, 6)):
         _bubble(ctx, x, y, r, 0.8)
+    # The left and right edges end in the surrounding colour.
+    for x0, x1 in ((0, 90), (w, w - 90)):
+        edge = cairo.LinearGradient(x0, 0, x1, 0)
+        edge.add_color_stop_rgba(0, *BACK, 1.0)
+        edge.add_color_stop_rgba(1, *BACK, 0.0)
+        ctx.rectangle(min(x0, x1), 0, 90, h)
+        ctx.set_source(edge)
+        ctx.fill()
     # The name.
     _title_text(ctx, "AQUAVEX", w / 2, h * 0.5, 132, P.WHITE, P.WATER_LIGHT, spacing=4, outline=9)
     ctx.select_font_face("DejaVu Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
