@@ -1,0 +1,87 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "platform/KC_FILE_SYSTEM.h"
+#include "resources/KC_RESOURCE.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+#include "support/paths.h"
+
+namespace content_test {
+
+// The real run-time folder as the game mounts it at start-up: the Resources
+// folder, "xml", the two packed repositories and every repository of
+// "xml resource_list.xml". The previous current directory comes back at the
+// end.
+class GameResources {
+ public:
+  GameResources() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(test_support::runtime_dir());
+    file_system_ = std::make_unique<KOR::KC_FILE_SYSTEM>();
+    manager = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
+    manager->add_repository("", "");
+    manager->add_repository("xml", "");
+    manager->add_repository("xml/Levels", "tolva");
+    manager->add_repository("xml/Config", "tolva");
+    if (pugi::xml_document* list = manager->get_xml("xml resource_list.xml")) {
+      for (pugi::xml_node entry : list->first_child().children()) {
+        if (!entry.attribute("value")) continue;
+        listed.push_back(entry.attribute("value").value());
+        if (manager->add_repository(listed.back().c_str(), "") != -1)
+          mounted.push_back(listed.back());
+      }
+      manager->release_xml(list);
+    }
+  }
+  ~GameResources() {
+    manager.reset();
+    file_system_.reset();
+    KOR::KC_FILE_SYSTEM::instance = nullptr;
+    std::filesystem::current_path(previous_);
+  }
+  GameResources(const GameResources&) = delete;
+  GameResources& operator=(const GameResources&) = delete;
+
+  // The document's root element; an empty node when the resource is missing.
+  // The document stays loaded while this object lives.
+  pugi::xml_node root(const std::string& name) {
+    pugi::xml_document* document = manager->get_xml(name);
+    return document != nullptr ? document->first_child() : pugi::xml_node();
+  }
+
+  // The bytes of a resource; empty when it is missing.
+  std::vector<unsigned char> bytes(const std::string& name) {
+    const char* data = manager->get_bytes(name);
+    if (data == nullptr) return {};
+    const KOR::KC_RESOURCE* record = manager->find(name);
+    return {data, data + record->size};
+  }
+
+  std::unique_ptr<KOR::KC_RESOURCE_MANAGER> manager;
+  std::vector<std::string> listed;
+  std::vector<std::string> mounted;
+
+ private:
+  std::filesystem::path previous_;
+  std::unique_ptr<KOR::KC_FILE_SYSTEM> file_system_;
+};
+
+// A loose file below the Resources folder (the current directory).
+inline std::vector<unsigned char> read_file(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Booleans of the game's XML: true when the text begins with 1, t, T, y or Y.
+inline bool xml_flag(const pugi::xml_attribute& attribute) {
+  const char first = attribute.value()[0];
+  return first == '1' || first == 't' || first == 'T' || first == 'y' || first == 'Y';
+}
+
+}  // namespace content_test
