@@ -9,6 +9,7 @@
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
 #include "resources/KC_RESOURCE.h"
+#include "resources/KC_STRING_TABLE.h"
 #include "resources/resource_sandbox.h"
 
 using namespace KOR;
@@ -253,4 +254,15 @@ TEST(ResourceManagerMain, AnEmptyResourceFolderIsReported) {
   EXPECT_EQ(engine_last_error, "Main repository is empty");
   EXPECT_EQ(calls, 1);
   hook_error = nullptr;
+}
+
+TEST_F(ResourceManager, TheStringTableFillsFromTheManagersDocument) {
+  pugi::xml_document* strings = manager_.get_xml("xml strings.xml");
+  ASSERT_NE(strings, nullptr);
+  KC_STRING_TABLE table;
+  EXPECT_EQ(table.load(*strings, 0, 0), 5);
+  manager_.release_xml(strings);
+  EXPECT_EQ(manager_.unload_unused(), 1);
+  // The table keeps its own copies once the document is gone.
+  EXPECT_STREQ(table.get("GREETING"), "Grüße, Élodie");
 }
