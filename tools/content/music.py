@@ -242,6 +242,11 @@ def title_theme():
             song.hit("shaker", bar, step * 0.5, 0.12 if step % 2 else 0.2, 0.4)
         if bar % 4 == 0:
             song.play(bell, harmony[0] + 24, bar, 0, 2, 0.12, 0.5)
+        if bar % 8 == 7:  # a clap roll and a rising run into the next section
+            for i, beat in enumerate((3, 3.25, 3.5, 3.75)):
+                song.hit("clap", bar, beat, 0.15 + 0.05 * i, -0.3 + 0.2 * i)
+            for i, note in enumerate(harmony + [harmony[0] + 12]):
+                song.play(marimba, note + 12, bar, 2 + 0.25 * i, 0.25, 0.25, 0.3)
     return song.render(1.4, 0.22)
 
 
@@ -267,6 +272,9 @@ def world_meadows():
         song.hit("kick", bar, 0, 0.35)
         for step in range(8):
             song.hit("shaker", bar, step * 0.5, 0.1 if step % 2 else 0.16, -0.3)
+        if bar % 8 == 0:  # a soft strum opens each section
+            for i, note in enumerate(harmony[:3] + [harmony[0] + 12]):
+                song.play(lambda n, d: pluck(n, d, 0.6), note, bar, 0.04 * i, 2, 0.16, 0.4)
         if bar % 6 == 3:
             song.hit("bird", bar, 1.5, 0.06, 0.7)
             song.hit("bird", bar, 1.75, 0.05, 0.75)
@@ -298,6 +306,9 @@ def world_canyon():
         for step in range(16):
             song.hit("shaker", bar, step * 0.25, 0.14 if step % 4 == 2 else 0.07, 0.45)
         song.hit("clap", bar, 3, 0.18, -0.1)
+        if bar % 4 == 3:  # a tom fill closes each phrase
+            for i, beat in enumerate((3.25, 3.5, 3.75)):
+                song.hit("tom_high" if i < 2 else "tom_low", bar, beat, 0.3, 0.3 - 0.3 * i)
     return song.render(1.5, 0.24)
 
 
@@ -327,6 +338,9 @@ def world_caverns():
                 song.hit("drip", bar, beat, 0.12, float(song.rng.uniform(-0.8, 0.8)))
         for step in range(8):
             song.hit("shaker", bar, step * 0.5, 0.05 if step % 2 else 0.08, 0.2)
+        if bar % 8 == 0:  # high glass chord opening each section
+            for i, note in enumerate(harmony[:3]):
+                song.play(glass, note + 24, bar, 0.1 * i, 3, 0.08, -0.5 + 0.5 * i)
     return song.render(2.6, 0.35)
 
 
