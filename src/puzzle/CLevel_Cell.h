@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/KS_VECTOR2.h"
+
+namespace game {
+
+// Side codes; the opposite of s is (s + 2) % 4.
+enum { SIDE_UP = 0, SIDE_RIGHT = 1, SIDE_DOWN = 2, SIDE_LEFT = 3 };
+
+// Content codes of a cell.
+enum { CONTENT_EMPTY = 0, CONTENT_OBSTACLE = 1, CONTENT_PIPE = 2 };
+
+inline int opposite_side(int side) { return (side + 2) % 4; }
+
+// The neighbour of (x, y) on a side; sides outside 0..3 give (x, y).
+void side_neighbour(int x, int y, int side, int& nx, int& ny);
+
+// One board cell. The fields from contentType to isFinal carry the level
+// file's attribute names.
+struct CLevel_Cell {
+  int32_t contentType = CONTENT_EMPTY;
+  int32_t pipeType = 0;
+  int32_t pipeAngle = 0;
+  int32_t pipePartNumber = 0;
+  int32_t waterInflowSide = -1;
+  float waterFill = -1.0f;
+  int32_t obstacleType = 0;
+  int32_t obstacleAngle = 0;
+  int32_t obstaclePartNumber = 0;
+  int32_t givesMoney = 0;
+  uint8_t isSpecial = 0;
+  uint8_t isDestructible = 1;
+  uint8_t isStarting = 0;
+  uint8_t isFinal = 0;
+  int32_t expectedPipeType = 0;
+  int32_t expectedPipeAngle = 0;
+  int32_t expectedPipePartNumber = 0;
+  uint8_t equipmentConnected = 0;
+  int32_t equipmentFrame = 0;
+  uint8_t equipmentAnimating = 0;
+  uint8_t fading = 0;
+  float fadeAlpha = 255.0f;
+
+  // Back to an empty cell; the equipment frame and the fade alpha stay.
+  void reset();
+  // Next animation frame of equipment 14..17; other contents keep their frame.
+  void advance_equipment_frame();
+  int equipment_frame() const { return equipmentFrame; }
+};
+
+bool is_angle_code(int angle);
+
+int pipe_cell_count(int type);
+int pipe_span_code(int type);
+int obstacle_class(int obstacle_type);
+KOR::KS_VECTOR2 pipe_part_cell(int type, int angle, int from_part, int x, int y, int to_part);
+KOR::KS_VECTOR2 obstacle_part_cell(int type, int angle, int from_part, int x, int y, int to_part);
+KOR::KS_VECTOR2 equipment_part_cell(int type, int angle, int from_part, int x, int y, int to_part);
+bool pipe_open_side_one_cell(int type, int angle, int side);
+bool pipe_open_side_two_cell(int type, int part, int angle, int side);
+// Open sides of a plain pipe (types 1..12) as a bit per side code.
+int pipe_open_mask(int type, int part, int angle);
+bool pipe_fit_one_cell(uint8_t up, uint8_t right, uint8_t down, uint8_t left, int32_t& type,
+                       float& angle);
+bool pipe_is_equipment(int type);
+bool pipe_is_type_7_or_8(int type);
+int obstacle_strength(int obstacle_type);
+int pipe_water_capacity(int type);
+bool pipe_is_bonus_equipment(int type);
+int equipment_frame_count(int type);
+
+}  // namespace game

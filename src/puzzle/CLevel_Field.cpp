@@ -1,0 +1,284 @@
+#include "puzzle/CLevel_Field.h"
+
+#include <cmath>
+
+#include "SERVICE/engine_globals.h"
+#include "fieldview/CLevel_FieldView.h"
+#include "fieldview/CLevel_Grid.h"
+#include "framework/G_SETTINGS.h"
+#include "level/CLevel_Tutorial.h"
+#include "level/CScene_Level.h"
+#include "puzzle/CGame_Config.h"
+#include "puzzle/CLevel_Data.h"
+#include "puzzle/CPipe_Network.h"
+#include "shell/CGame_App.h"
+
+namespace game {
+
+using KOR_GF::G_SETTINGS;
+
+CLevel_Field::~CLevel_Field() {
+  release_open_connections();
+  delete network;
+  delete view;
+  delete grid;
+}
+
+void CLevel_Field::init(CLevel_Header* header) {
+  screen_width = G_SETTINGS::screen_width;
+  finished = 0;
+  water_started = 0;
+  level_header = header;
+  origin_x = origin_y = 0.0f;
+  centre_x = 0.0f;
+  last_drop_part0 = last_drop_part1 = KOR::KS_VECTOR2{-1.0f, -1.0f};
+  grid_debug = 0;
+  delete grid;
+  grid = new CLevel_Grid();
+  delete view;
+  view = new CLevel_FieldView();
+  view->set_level(header);
+  layout_board();
+  // Until a scroll has a target of its own, the play position is the one the
+  // intro moves toward, and the direction is the level's.
+  target_x = play_x;
+  target_y = play_y;
+  scroll_direction = header->scrollingType;
+  delete network;
+  network = new CPipe_Network();
+  network->init(header, this);
+  rebuild_open_connections();
+  const int pack = current_level_number / 5;
+  pack_gap = pack == 3 || pack == 9 ? -40 : pack == 6 ? -20 : 80;
+  scroll_state = 1;
+}
+
+KOR::KS_VECTOR2 CLevel_Field::cell_at_point(int screen_x, int screen_y) const {
+  return KOR::KS_VECTOR2{std::trunc((float(screen_x) - origin_x) / 50.0f),
+                         std::trunc((float(screen_y) - origin_y) / 50.0f)};
+}
+
+KOR::KS_VECTOR2 CLevel_Field::offset_in_cell(float screen_x, float screen_y) const {
+  const float dx = screen_x - origin_x;
+  const float dy = screen_y - origin_y;
+  return KOR::KS_VECTOR2{dx - std::trunc(dx / 50.0f) * 50.0f, dy - std::trunc(dy / 50.0f) * 50.0f};
+}
+
+KOR::KS_VECTOR2 CLevel_Field::cell_center(int x, int y) const { return view->cell_center(x, y); }
+
+void CLevel_Field::set_hovered_cell(int x, int y) { view->set_hovered_cell(x, y); }
+
+KOR::KS_IVECTOR2 CLevel_Field::start_cell() const { return network->start_cell(); }
+
+KOR::KS_IVECTOR2 CLevel_Field::final_cell() const { return network->final_cell(); }
+
+bool CLevel_Field::final_below_top() const {
+  const KOR::KS_IVECTOR2 f = final_cell();
+  return cell_center(f.x, f.y).y > 50.0f;
+}
+
+int CLevel_Field::water_node_count() const { return network->water_node_count(); }
+
+bool CLevel_Field::equipment_newly_connected() const {
+  return network->equipment_newly_connected();
+}
+
+int CLevel_Field::check_equipment_connection() { return network->check_equipment_connection(); }
+
+KOR::KS_VECTOR2 CLevel_Field::last_drop_cell(bool second) const {
+  return second ? last_drop_part1 : last_drop_part0;
+}
+
+void CLevel_Field::place_view_and_grid() {
+  grid->set_position(origin_x, origin_y);
+  view->set_origin(origin_x, origin_y);
+}
+
+void CLevel_Field::layout_board() {
+  const CLevel_Header& h = *level_header;
+  board_width = h.fieldWidth * 50;
+  board_height = h.fieldHeight * 50;
+  const int W = board_width;
+  const int H = board_height;
+  const int s = screen_width;
+  const int sh = G_SETTINGS::screen_height;
+  if (h.scrollingType == 0 || h.scrollingType == 2) {
+    centre_x = float(G_SETTINGS::screen_width / 2 - W / 2);
+  } else {
+    centre_y = float(sh / 2 - H / 2 - (sh - 650) / 2);
+  }
+  switch (h.scrollingType) {
+    case 0:
+      play_x = centre_x;
+      play_y = float(610 - H);
+      intro_x = centre_x;
+      intro_y = H > 750 ? 0.0f : play_y;
+      break;
+    case 1:
+      play_x = 0.0f;
+      play_y = centre_y;
+      intro_x = W > s ? float(s - W) : 0.0f;
+      intro_y = centre_y;
+      break;
+    case 2:
+      play_x = centre_x;
+      play_y = 0.0f;
+      intro_x = centre_x;
+      intro_y = H > 750 ? float(750 - H) : 0.0f;
+      break;
+    case 3:
+      play_x = float(s - W);
+      play_y = float(750 - H) + centre_y;
+      intro_x = W > s ? 0.0f : float(s - W);
+      intro_y = H > 750 ? centre_y : float(750 - H) + centre_y;
+      break;
+    default:
+      break;
+  }
+  origin_x = intro_x;
+  origin_y = intro_y;
+  grid->set_size(h.fieldWidth, h.fieldHeight);
+  place_view_and_grid();
+}
+
+void CLevel_Field::set_intro_scroll_speed() {
+  const float time = CGame_Config::instance().get_float("timeOfScrollingFieldBeforeLevelStart");
+  switch (level_header->scrollingType) {
+    case 0:
+    case 2:
+      intro_speed = std::fabs(play_y - intro_y) / time;
+      break;
+    case 1:
+    case 3:
+      intro_speed = std::fabs(play_x - intro_x) / time;
+      break;
+    default:
+      break;
+  }
+}
+
+int CLevel_Field::intro_scroll_step() {
+  const int type = level_header->scrollingType;
+  // A missing or zero intro time gives no usable speed (infinite, NaN or
+  // below one pixel per second): the board then starts at the play position
+  // at once instead of never getting there.
+  const bool usable = intro_speed >= 1.0f && intro_speed < 1.0e9f;
+  if (usable) scroll_step(type, float(int(intro_speed)));
+  const bool ended = !usable || (type == 0 && play_y >= origin_y) ||
+                     (type == 1 && origin_x >= play_x) || (type == 2 && origin_y >= play_y) ||
+                     (type == 3 && play_x >= origin_x) || type < 0 || type > 3;
+  if (ended) {
+    if (type == 0 || type == 2) origin_y = play_y;
+    if (type == 1 || type == 3) origin_x = play_x;
+    scroll_state = 0;
+    place_view_and_grid();
+  } else if (scroll_state == 0) {
+    place_view_and_grid();
+  }
+  return scroll_state;
+}
+
+void CLevel_Field::scroll_step(int direction, float speed) {
+  const float d = speed * KOR::frame_dt.load();
+  const float old_x = origin_x;
+  const float old_y = origin_y;
+  float dx = 0.0f;
+  float dy = 0.0f;
+  switch (direction) {
+    case 0:
+      origin_y -= d;
+      dy = target_y >= origin_y ? target_y - old_y : -d;
+      break;
+    case 1:
+      origin_x += d;
+      dx = origin_x >= target_x ? target_x - old_x : d;
+      break;
+    case 2:
+      origin_y += d;
+      dy = origin_y >= target_y ? target_y - old_y : d;
+      break;
+    case 3:
+      origin_x -= d;
+      dx = target_x >= origin_x ? target_x - old_x : -d;
+      break;
+    default:
+      break;
+  }
+  place_view_and_grid();
+  CScene_Level* scene = game_instance().current_level_scene();
+  if (!scene) return;
+  scene->spawn_effects(dx, dy);
+  if (level_tutorial_active && scene->tutorial) scene->tutorial->update(dy, false);
+}
+
+void CLevel_Field::update_scroll_target() {
+  if (open_connections.empty()) return;
+  const int type = level_header->scrollingType;
+  const CLevel_OpenConnection* chosen = nullptr;
+  for (const auto& [key, c] : open_connections) {
+    const bool better = !chosen || (type == 0 && c->y > chosen->y) ||
+                        (type == 1 && c->x < chosen->x) || (type == 2 && c->y < chosen->y) ||
+                        (type == 3 && c->x > chosen->x);
+    if (better) chosen = c;
+  }
+  const KOR::KS_VECTOR2 c = cell_center(chosen->x, chosen->y);
+  const float s = float(screen_width);
+  switch (type) {
+    case 0: {
+      const float v = 700.0f - c.y - 150.0f;
+      target_y = origin_y + v;
+      scroll_direction = v > 0.0f ? 2 : 0;
+      if (target_y > intro_y) target_y = intro_y;
+      break;
+    }
+    case 1: {
+      const float l = c.x - 0.2f * s;
+      target_x = origin_x - l;
+      scroll_direction = l > 0.0f ? 3 : 1;
+      if (intro_x > target_x) target_x = intro_x;
+      break;
+    }
+    case 2: {
+      const float m = c.y - 150.0f;
+      target_y = origin_y - m;
+      scroll_direction = m > 0.0f ? 0 : 2;
+      if (intro_y > target_y) target_y = intro_y;
+      break;
+    }
+    case 3: {
+      const float l = s - c.x - 0.2f * s;
+      target_x = origin_x + l;
+      scroll_direction = l > 0.0f ? 1 : 3;
+      if (intro_x < target_x) target_x = intro_x;
+      break;
+    }
+    default:
+      break;
+  }
+  scroll_state = 2;
+}
+
+void CLevel_Field::start_end_scroll() {
+  target_x = play_x;
+  target_y = play_y;
+  scroll_direction = level_header->scrollingType;
+  scroll_state = 2;
+}
+
+void CLevel_Field::shift_for_screen_width(int previous_width) {
+  const float d = previous_width == 1366 ? -171.0f : 171.0f;
+  if (level_header->scrollingType != 1) origin_x += d;
+  play_x += d;
+  intro_x += d;
+  target_x += d;
+  // Every later target is taken against the new width, whatever the type.
+  screen_width = G_SETTINGS::screen_width;
+  if (level_header->scrollingType == 1) {
+    intro_x = float(screen_width - board_width);
+    play_x = 0.0f;
+  }
+  view->update_visible_window();
+  view->set_origin(origin_x, origin_y);
+}
+
+}  // namespace game

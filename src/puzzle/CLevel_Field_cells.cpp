@@ -1,0 +1,87 @@
+#include "puzzle/CLevel_Cell.h"
+#include "puzzle/CLevel_Data.h"
+#include "puzzle/CLevel_Field.h"
+
+namespace game {
+
+namespace {
+
+bool plain_pipe_opens(const CLevel_Cell& c, int side) {
+  if (c.contentType != CONTENT_PIPE || c.pipeType < 1 || c.pipeType > 12) return false;
+  return (pipe_open_mask(c.pipeType, c.pipePartNumber, c.pipeAngle) >> side) & 1;
+}
+
+}  // namespace
+
+bool CLevel_Field::is_inside(int x, int y) const {
+  return level_header && x >= 0 && y >= 0 && x < level_header->fieldWidth &&
+         y < level_header->fieldHeight && level_header->cell_at(x, y);
+}
+
+int CLevel_Field::content_type_at(int x, int y) const {
+  return is_inside(x, y) ? level_header->cell_at(x, y)->contentType : -1;
+}
+
+bool CLevel_Field::is_destructible_at(int x, int y) const {
+  if (!is_inside(x, y)) return false;
+  const CLevel_Cell& c = *level_header->cell_at(x, y);
+  return c.contentType != CONTENT_EMPTY && c.isDestructible;
+}
+
+bool CLevel_Field::is_plain_pipe_at(int x, int y) const {
+  if (!is_inside(x, y)) return false;
+  const CLevel_Cell& c = *level_header->cell_at(x, y);
+  return c.contentType == CONTENT_PIPE && c.pipeType <= 12;
+}
+
+bool CLevel_Field::is_bonus_equipment_at(int x, int y) const {
+  if (!is_inside(x, y)) return false;
+  const CLevel_Cell& c = *level_header->cell_at(x, y);
+  return c.contentType == CONTENT_PIPE && pipe_is_bonus_equipment(c.pipeType);
+}
+
+bool CLevel_Field::neighbour_is_bonus_equipment(int x, int y, int side) const {
+  int nx = 0;
+  int ny = 0;
+  side_neighbour(x, y, side, nx, ny);
+  return (side >= 0 && side <= 3) && is_bonus_equipment_at(nx, ny);
+}
+
+KOR::KS_VECTOR2 CLevel_Field::part0_cell(int x, int y) const {
+  const KOR::KS_VECTOR2 self{float(x), float(y)};
+  if (!is_inside(x, y)) return self;
+  const CLevel_Cell& c = *level_header->cell_at(x, y);
+  if (c.contentType == CONTENT_PIPE) {
+    if (c.pipeType >= 6 && c.pipeType <= 12) {
+      return pipe_part_cell(c.pipeType, c.pipeAngle, c.pipePartNumber, x, y, 0);
+    }
+    if (c.pipeType >= 13) {
+      return equipment_part_cell(c.pipeType, c.pipeAngle, c.pipePartNumber, x, y, 0);
+    }
+  } else if (c.contentType == CONTENT_OBSTACLE && obstacle_class(c.obstacleType) == 4) {
+    return obstacle_part_cell(c.obstacleType, c.obstacleAngle, c.obstaclePartNumber, x, y, 0);
+  }
+  return self;
+}
+
+bool CLevel_Field::opens_into_empty(int x, int y, int side) const {
+  if (side < 0 || side > 3 || !is_inside(x, y)) return false;
+  int nx = 0;
+  int ny = 0;
+  side_neighbour(x, y, side, nx, ny);
+  return content_type_at(nx, ny) == CONTENT_EMPTY &&
+         plain_pipe_opens(*level_header->cell_at(x, y), side);
+}
+
+bool CLevel_Field::neighbour_opens_back(int x, int y, int side) const {
+  if (side < 0 || side > 3) return false;
+  int nx = 0;
+  int ny = 0;
+  side_neighbour(x, y, side, nx, ny);
+  if (!is_inside(nx, ny)) return false;
+  const CLevel_Cell& n = *level_header->cell_at(nx, ny);
+  if (n.contentType != CONTENT_PIPE) return false;
+  return pipe_is_bonus_equipment(n.pipeType) || plain_pipe_opens(n, opposite_side(side));
+}
+
+}  // namespace game

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "framework/gPlayer.h"
+
+namespace game {
+
+// The board cell of a special cell whose coin was collected.
+struct CPlayer_Coin {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+// One level's record in a profile.
+struct CPlayer_LevelRecord {
+  CPlayer_LevelRecord() = default;
+  CPlayer_LevelRecord(const CPlayer_LevelRecord&) = delete;
+  CPlayer_LevelRecord& operator=(const CPlayer_LevelRecord&) = delete;
+  ~CPlayer_LevelRecord();
+
+  int32_t id = 0;
+  uint8_t lock = 1;
+  int32_t score = 0;
+  int32_t stars = 0;
+  uint8_t bonusesUsed = 1;
+  uint8_t pressUsed = 1;
+  std::map<int32_t, CPlayer_Coin*> coins;  // keys 1..n in the order collected
+};
+
+// A player's profile: settings plus the game's progress.
+class gPlayer_Flumo : public KOR_GF::gPlayer {
+ public:
+  gPlayer_Flumo();
+  gPlayer_Flumo(const gPlayer_Flumo&) = delete;
+  gPlayer_Flumo& operator=(const gPlayer_Flumo&) = delete;
+  ~gPlayer_Flumo() override;
+
+  // Records a coin collected at (x, y) on the level being played.
+  void add_coin(int x, int y);
+
+  int32_t money = 0;
+  std::vector<int32_t> shop = std::vector<int32_t>(16, 0);  // level of item n at n - 1
+  std::map<int32_t, CPlayer_LevelRecord*> levels;
+};
+
+}  // namespace game
