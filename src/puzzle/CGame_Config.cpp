@@ -2,7 +2,9 @@
 
 #include <pugixml.hpp>
 
+#include "SERVICE/engine_globals.h"
 #include "foundation/text_utilities.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
 
 namespace game {
 
@@ -18,6 +20,12 @@ pugi::xml_attribute value_of(const pugi::xml_document* document, const std::stri
 CGame_Config& CGame_Config::instance() {
   static CGame_Config config;
   return config;
+}
+
+bool CGame_Config::load() {
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  document_ = manager ? manager->get_xml("xml/Config Config/config.xml") : nullptr;
+  return document_ != nullptr;
 }
 
 float CGame_Config::get_float(const std::string& key) const {

@@ -15,6 +15,11 @@ class CGame_Config {
  public:
   static CGame_Config& instance();
 
+  // Takes "xml/Config Config/config.xml" from the engine's resource manager
+  // and keeps it for the whole run; false when it cannot be had, and every
+  // key then reads as missing.
+  bool load();
+
   // Answers from the given document from now on (null: no document). The
   // document stays its owner's.
   void set_document(const pugi::xml_document* document) { document_ = document; }

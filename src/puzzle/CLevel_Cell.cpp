@@ -67,6 +67,22 @@ void block_offset(int part, int angle, int& dx, int& dy) {
 
 bool is_block_part(int part) { return part >= 0 && part <= 3; }
 
+// Openings of every plain pipe, part and quarter angle, worked out once: the
+// network asks for them for every cell it walks.
+struct OpeningTable {
+  int masks[13][2][4] = {};
+  OpeningTable() {
+    for (int type = 1; type <= 12; ++type) {
+      for (int part = 0; part < 2; ++part) {
+        const int base = type <= 5 ? kOneCellOpenings[type - 1] : kTwoCellOpenings[type - 6][part];
+        for (int q = 0; q < 4; ++q) masks[type][part][q] = turn_mask(base, q);
+      }
+    }
+  }
+};
+
+const OpeningTable kOpeningTable;
+
 }  // namespace
 
 void side_neighbour(int x, int y, int side, int& nx, int& ny) {
@@ -172,11 +188,18 @@ KOR::KS_VECTOR2 equipment_part_cell(int type, int angle, int from_part, int x, i
 int pipe_open_mask(int type, int part, int angle) {
   if (type == 3) return kUp | kRight | kDown | kLeft;
   if (!is_angle_code(angle)) return 0;
-  if (type >= 1 && type <= 5) return turn_mask(kOneCellOpenings[type - 1], angle / 90);
+  if (type >= 1 && type <= 5) return kOpeningTable.masks[type][0][angle / 90];
   if (type >= 6 && type <= 12 && (part == 0 || part == 1)) {
-    return turn_mask(kTwoCellOpenings[type - 6][part], angle / 90);
+    return kOpeningTable.masks[type][part][angle / 90];
   }
   return 0;
+}
+
+int cell_open_sides(const CLevel_Cell& c) {
+  if (c.contentType != CONTENT_PIPE) return 0;
+  if (pipe_is_bonus_equipment(c.pipeType)) return kUp | kRight | kDown | kLeft;
+  if (c.pipeType < 1 || c.pipeType > 12) return 0;
+  return pipe_open_mask(c.pipeType, c.pipePartNumber, c.pipeAngle);
 }
 
 bool pipe_open_side_one_cell(int type, int angle, int side) {

@@ -52,6 +52,18 @@ struct CLevel_Cell {
 
 bool is_angle_code(int angle);
 
+// A pipe or equipment of types 1..12: what joins pipe systems as a pipe.
+inline bool cell_is_plain_pipe(const CLevel_Cell& c) {
+  return c.contentType == CONTENT_PIPE && c.pipeType <= 12;
+}
+// The sides on which a neighbour may join the cell, a bit per side code: the
+// openings of a pipe of type 1..12; every side of equipment 15..17; none for
+// anything else.
+int cell_open_sides(const CLevel_Cell& c);
+inline bool cell_opens_toward(const CLevel_Cell& c, int side) {
+  return side >= 0 && side <= 3 && ((cell_open_sides(c) >> side) & 1);
+}
+
 int pipe_cell_count(int type);
 int pipe_span_code(int type);
 int obstacle_class(int obstacle_type);

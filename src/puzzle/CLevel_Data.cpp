@@ -4,7 +4,10 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "SERVICE/engine_globals.h"
+#include "foundation/text_utilities.h"
 #include "puzzle/CLevel_Cell.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
 
 namespace game {
 
@@ -118,11 +121,6 @@ bool check_parts(const CLevel_Header& h, std::string& why) {
 
 }  // namespace
 
-CLevel_Cell* CLevel_Header::cell_at(int x, int y) const {
-  if (x < 0 || y < 0 || size_t(x) >= cells.size() || size_t(y) >= cells[x].size()) return nullptr;
-  return cells[x][y];
-}
-
 bool CLevel_Header::find_start(int& x, int& y) const {
   bool found = false;
   for (int cx = 0; cx < fieldWidth; ++cx) {
@@ -213,6 +211,19 @@ bool CLevel_Data::fail(const std::string& why) {
   header_.fieldWidth = 0;
   header_.fieldHeight = 0;
   return false;
+}
+
+bool CLevel_Data::load(int n) {
+  const std::string name = "xml/Levels Levels/level_" + KOR::text_from_int(n) + ".xml";
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  pugi::xml_document* document = manager ? manager->get_xml(name) : nullptr;
+  if (!document) {
+    levelNumber = n;
+    return fail("the level file \"" + name + "\" is missing or not readable");
+  }
+  const bool loaded = load_document(n, *document);
+  manager->release_xml(document);
+  return loaded;
 }
 
 bool CLevel_Data::load_bytes(int n, const void* data, size_t size) {

@@ -41,7 +41,12 @@ struct CLevel_Header {
   std::map<int32_t, CLevel_Decor*> decor;
 
   // The cell at (x, y), null outside the grid.
-  CLevel_Cell* cell_at(int x, int y) const;
+  CLevel_Cell* cell_at(int x, int y) const {
+    if (x < 0 || y < 0 || size_t(x) >= cells.size() || size_t(y) >= cells[size_t(x)].size()) {
+      return nullptr;
+    }
+    return cells[size_t(x)][size_t(y)];
+  }
   // The starting cell the water enters by: the last starting pipe in column
   // order. False when the level has none.
   bool find_start(int& x, int& y) const;
@@ -74,8 +79,10 @@ class CLevel_Data {
   void set_defaults();
   void clear();
 
-  // Reads level n from a parsed level document. On failure the level has no
-  // cells and error() says why.
+  // Reads level n, "xml/Levels Levels/level_<n>.xml", through the engine's
+  // resource manager. On failure the level has no cells and error() says why.
+  bool load(int n);
+  // Reads level n from a parsed level document.
   bool load_document(int n, const pugi::xml_document& document);
   // Reads level n from the bytes of a level file.
   bool load_bytes(int n, const void* data, size_t size);

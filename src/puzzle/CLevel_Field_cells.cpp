@@ -29,9 +29,7 @@ bool CLevel_Field::is_destructible_at(int x, int y) const {
 }
 
 bool CLevel_Field::is_plain_pipe_at(int x, int y) const {
-  if (!is_inside(x, y)) return false;
-  const CLevel_Cell& c = *level_header->cell_at(x, y);
-  return c.contentType == CONTENT_PIPE && c.pipeType <= 12;
+  return is_inside(x, y) && cell_is_plain_pipe(*level_header->cell_at(x, y));
 }
 
 bool CLevel_Field::is_bonus_equipment_at(int x, int y) const {
@@ -78,10 +76,8 @@ bool CLevel_Field::neighbour_opens_back(int x, int y, int side) const {
   int nx = 0;
   int ny = 0;
   side_neighbour(x, y, side, nx, ny);
-  if (!is_inside(nx, ny)) return false;
-  const CLevel_Cell& n = *level_header->cell_at(nx, ny);
-  if (n.contentType != CONTENT_PIPE) return false;
-  return pipe_is_bonus_equipment(n.pipeType) || plain_pipe_opens(n, opposite_side(side));
+  return is_inside(nx, ny) &&
+         cell_opens_toward(*level_header->cell_at(nx, ny), opposite_side(side));
 }
 
 }  // namespace game

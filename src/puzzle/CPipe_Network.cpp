@@ -18,12 +18,13 @@ void link(CPipe_Node* a, CPipe_Node* b, int side) {
 }  // namespace
 
 CPipe_Network::~CPipe_Network() {
-  free_nodes(scratch_pool);
-  free_nodes(water_pool);
+  for (auto* pool : {&scratch_pool, &water_pool, &spare_pool}) {
+    for (CPipe_Node* n : *pool) delete n;
+  }
 }
 
-void CPipe_Network::free_nodes(std::vector<CPipe_Node*>& nodes) {
-  for (CPipe_Node* n : nodes) delete n;
+void CPipe_Network::recycle(std::vector<CPipe_Node*>& nodes) {
+  spare_pool.insert(spare_pool.end(), nodes.begin(), nodes.end());
   nodes.clear();
 }
 
@@ -62,23 +63,30 @@ CPipe_Node* CPipe_Network::tree_root_at(int k) const {
   return found == tree_roots.end() ? nullptr : found->second;
 }
 
+size_t CPipe_Network::cell_index(int x, int y) const {
+  if (!level_header || x < 0 || y < 0 || x >= level_header->fieldWidth ||
+      y >= level_header->fieldHeight) {
+    return kNoCell;
+  }
+  return size_t(y) * size_t(level_header->fieldWidth) + size_t(x);
+}
+
 CPipe_Node* CPipe_Network::node_of(int x, int y) const {
-  if (!level_field || !level_field->is_inside(x, y)) return nullptr;
-  return cell_nodes[size_t(y) * size_t(level_header->fieldWidth) + size_t(x)];
+  const size_t index = cell_index(x, y);
+  return index == kNoCell ? nullptr : cell_nodes[index];
 }
 
 void CPipe_Network::clear_trees() {
   for (const auto& nodes : tree_nodes) {
     for (const CPipe_Node* n : nodes) {
-      if (level_field && level_field->is_inside(n->x, n->y)) {
-        cell_nodes[size_t(n->y) * size_t(level_header->fieldWidth) + size_t(n->x)] = nullptr;
-      }
+      const size_t index = cell_index(n->x, n->y);
+      if (index != kNoCell) cell_nodes[index] = nullptr;
     }
   }
   tree_nodes.clear();
   tree_roots.clear();
   tree_node_counts.clear();
-  free_nodes(scratch_pool);
+  recycle(scratch_pool);
 }
 
 void CPipe_Network::clear_water_list() {
@@ -89,7 +97,14 @@ void CPipe_Network::clear_water_list() {
 }
 
 CPipe_Node* CPipe_Network::new_node(int x, int y, bool record) {
-  CPipe_Node* n = new CPipe_Node();
+  CPipe_Node* n = nullptr;
+  if (spare_pool.empty()) {
+    n = new CPipe_Node();
+  } else {
+    n = spare_pool.back();
+    spare_pool.pop_back();
+    *n = CPipe_Node();
+  }
   n->id = next_node_id++;
   n->x = x;
   n->y = y;
@@ -100,19 +115,24 @@ CPipe_Node* CPipe_Network::new_node(int x, int y, bool record) {
   } else {
     scratch_pool.push_back(n);
   }
-  if (level_field->is_inside(x, y)) {
-    cell_nodes[size_t(y) * size_t(level_header->fieldWidth) + size_t(x)] = n;
-  }
+  const size_t index = cell_index(x, y);
+  if (index != kNoCell) cell_nodes[index] = n;
   return n;
 }
 
+// The field's neighbour test, taken straight from the cells: the walk asks
+// it for every side of every node.
 bool CPipe_Network::joins(int x, int y, int side) const {
   int nx = 0;
   int ny = 0;
   side_neighbour(x, y, side, nx, ny);
-  return (level_field->is_plain_pipe_at(nx, ny) || level_field->is_bonus_equipment_at(nx, ny)) &&
-         level_field->neighbour_opens_back(x, y, side) &&
-         level_field->neighbour_opens_back(nx, ny, opposite_side(side));
+  const CLevel_Cell* there = level_header->cell_at(nx, ny);
+  return there && cell_opens_toward(*there, opposite_side(side));
+}
+
+int CPipe_Network::open_sides(int x, int y) const {
+  const CLevel_Cell* c = level_header->cell_at(x, y);
+  return c ? cell_open_sides(*c) : 0;
 }
 
 void CPipe_Network::build(int x, int y, bool record) {
@@ -128,8 +148,9 @@ void CPipe_Network::build(int x, int y, bool record) {
   struct Frame {
     CPipe_Node* node;
     int next_side;
+    int open;  // the sides the node's own cell opens on
   };
-  std::vector<Frame> stack{{root, 0}};
+  std::vector<Frame> stack{{root, 0, open_sides(x, y)}};
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.next_side > 3) {
@@ -138,7 +159,7 @@ void CPipe_Network::build(int x, int y, bool record) {
     }
     CPipe_Node* node = top.node;
     const int side = top.next_side++;
-    if (!joins(node->x, node->y, side)) continue;
+    if (!((top.open >> side) & 1) || !joins(node->x, node->y, side)) continue;
     int nx = 0;
     int ny = 0;
     side_neighbour(node->x, node->y, side, nx, ny);
@@ -150,16 +171,16 @@ void CPipe_Network::build(int x, int y, bool record) {
     CPipe_Node* child = new_node(nx, ny, record);
     child->tree_id = tree;
     link(node, child, side);
-    tree_node_counts[tree] += 1;
     tree_nodes.back().push_back(child);
-    stack.push_back({child, 0});
+    stack.push_back({child, 0, open_sides(nx, ny)});
   }
+  tree_node_counts[tree] = int32_t(tree_nodes.back().size());
 }
 
 bool CPipe_Network::build_from_start() {
   clear_trees();
   if (start_x == -1 && start_y == -1) return false;
-  free_nodes(water_pool);
+  recycle(water_pool);
   water_order.clear();
   build(start_x, start_y, true);
   return true;
@@ -217,7 +238,8 @@ void CPipe_Network::partition() {
   build_from_cell(start_x, start_y);
   for (int x = 0; x < level_header->fieldWidth; ++x) {
     for (int y = 0; y < level_header->fieldHeight; ++y) {
-      if (level_field->is_plain_pipe_at(x, y) && !node_of(x, y)) build_from_cell(x, y);
+      const CLevel_Cell* c = level_header->cell_at(x, y);
+      if (c && cell_is_plain_pipe(*c) && !node_of(x, y)) build_from_cell(x, y);
     }
   }
 }

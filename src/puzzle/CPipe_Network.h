@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -74,11 +75,17 @@ class CPipe_Network {
   // Builds a tree from (x, y) depth first, neighbours up, right, down, left.
   void build(int x, int y, bool record);
   CPipe_Node* new_node(int x, int y, bool record);
+  static constexpr size_t kNoCell = ~size_t(0);
+  // The index of a board cell in `cell_nodes`; kNoCell off the board.
+  size_t cell_index(int x, int y) const;
   // The node of (x, y) in any current tree, null when none.
   CPipe_Node* node_of(int x, int y) const;
+  // The neighbour on that side opens back toward (x, y).
   bool joins(int x, int y, int side) const;
+  int open_sides(int x, int y) const;
   void collect_equipment();
-  void free_nodes(std::vector<CPipe_Node*>& nodes);
+  // Hands the nodes back for reuse; none of them may be referred to again.
+  void recycle(std::vector<CPipe_Node*>& nodes);
 
   std::map<int32_t, CPipe_Node*> tree_roots;
   std::map<int32_t, int32_t> tree_node_counts;
@@ -100,10 +107,11 @@ class CPipe_Network {
   // symmetric, so a cell belongs to one system.
   std::vector<std::vector<CPipe_Node*>> tree_nodes;
   std::vector<CPipe_Node*> cell_nodes;
-  // Nodes made by the last build from the start (the water order) and by
-  // every other build since the trees were last cleared.
+  // Nodes made by the last build from the start (the water order), by every
+  // other build since the trees were last cleared, and nodes free for reuse.
   std::vector<CPipe_Node*> water_pool;
   std::vector<CPipe_Node*> scratch_pool;
+  std::vector<CPipe_Node*> spare_pool;
 };
 
 }  // namespace game
