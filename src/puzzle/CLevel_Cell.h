@@ -63,6 +63,10 @@ int cell_open_sides(const CLevel_Cell& c);
 inline bool cell_opens_toward(const CLevel_Cell& c, int side) {
   return side >= 0 && side <= 3 && ((cell_open_sides(c) >> side) & 1);
 }
+// The cell holds a pipe of type 1..12 open on that side.
+inline bool cell_pipe_opens(const CLevel_Cell& c, int side) {
+  return c.pipeType <= 12 && cell_opens_toward(c, side);
+}
 
 int pipe_cell_count(int type);
 int pipe_span_code(int type);

@@ -4,15 +4,6 @@
 
 namespace game {
 
-namespace {
-
-bool plain_pipe_opens(const CLevel_Cell& c, int side) {
-  if (c.contentType != CONTENT_PIPE || c.pipeType < 1 || c.pipeType > 12) return false;
-  return (pipe_open_mask(c.pipeType, c.pipePartNumber, c.pipeAngle) >> side) & 1;
-}
-
-}  // namespace
-
 bool CLevel_Field::is_inside(int x, int y) const {
   return level_header && x >= 0 && y >= 0 && x < level_header->fieldWidth &&
          y < level_header->fieldHeight && level_header->cell_at(x, y);
@@ -68,7 +59,7 @@ bool CLevel_Field::opens_into_empty(int x, int y, int side) const {
   int ny = 0;
   side_neighbour(x, y, side, nx, ny);
   return content_type_at(nx, ny) == CONTENT_EMPTY &&
-         plain_pipe_opens(*level_header->cell_at(x, y), side);
+         cell_pipe_opens(*level_header->cell_at(x, y), side);
 }
 
 bool CLevel_Field::neighbour_opens_back(int x, int y, int side) const {

@@ -33,11 +33,6 @@ bool to_pixels(float screen_x, float screen_y, int& x, int& y) {
   return to_cell(KOR::KS_VECTOR2{screen_x, screen_y}, x, y);
 }
 
-bool plain_pipe_opens(const CLevel_Cell& c, int side) {
-  if (c.contentType != CONTENT_PIPE || c.pipeType < 1 || c.pipeType > 12) return false;
-  return (pipe_open_mask(c.pipeType, c.pipePartNumber, c.pipeAngle) >> side) & 1;
-}
-
 void add_explosion(unsigned int kind, const KOR::KS_VECTOR2& at) {
   CScene_Level* scene = game_instance().current_level_scene();
   if (scene) scene->explosions->add(kind, at.x, at.y);
@@ -131,7 +126,7 @@ bool CLevel_Field::side_acceptable(int type, int part, int angle, int x, int y, 
   if (content == CONTENT_PIPE) {
     const CLevel_Cell& n = *level_header->cell_at(nx, ny);
     is_pipe = true;
-    opens_toward = plain_pipe_opens(n, opposite_side(side));
+    opens_toward = cell_pipe_opens(n, opposite_side(side));
     accepts = opens_toward || pipe_is_bonus_equipment(n.pipeType);
   }
   if (open) {

@@ -245,6 +245,17 @@ TEST_F(PlacementTest, ClearingOneBlockCellEmptiesTheBlock) {
   EXPECT_EQ(field.last_drop_cell(true).x, 0.0f);
 }
 
+TEST_F(PlacementTest, FadingMarksWholePieces) {
+  ASSERT_TRUE(load(fixture_text("two_cell_coins.xml")));
+  ASSERT_TRUE(place(11, 90, 2, 2, 25, 30));
+  EXPECT_EQ(field.mark_fading(2, 3), CONTENT_PIPE);
+  EXPECT_TRUE(cell(2, 2).fading);
+  EXPECT_EQ(cell(2, 2).fadeAlpha, 255.0f);
+  EXPECT_TRUE(cell(2, 3).fading);
+  EXPECT_EQ(cell(2, 3).contentType, CONTENT_PIPE);  // marked, not removed
+  EXPECT_EQ(field.mark_fading(0, 0), CONTENT_EMPTY);
+}
+
 TEST_F(PlacementTest, CompletionPreviewFitsTheOpenings) {
   ASSERT_TRUE(load(fixture_text("straight_up.xml")));
   ASSERT_TRUE(place(5, 90, 2, 4));

@@ -133,6 +133,14 @@ TEST_F(ScrollTest, FollowTargetForAHorizontalBoard) {
   EXPECT_EQ(field.target_x, field.origin_x - (field.cell_center(2, 1).x - 0.2f * 1024.0f));
 }
 
+TEST_F(ScrollTest, EndScrollHeadsForThePlayPosition) {
+  ASSERT_TRUE(load(sized(15, 40, 2)));
+  field.start_end_scroll();
+  EXPECT_EQ(field.target_y, field.play_y);
+  EXPECT_EQ(field.scroll_direction, 2);
+  EXPECT_EQ(field.scroll_state, 2);
+}
+
 TEST_F(ScrollTest, EmptyOpenConnectionListLeavesTheScrollAlone) {
   const std::string closed =
       level_xml(5, 5, 0,
