@@ -119,14 +119,12 @@ bool check_parts(const CLevel_Header& h, std::string& why) {
   return true;
 }
 
-}  // namespace
-
-bool CLevel_Header::find_start(int& x, int& y) const {
+bool find_marked(const CLevel_Header& h, uint8_t CLevel_Cell::*flag, int& x, int& y) {
   bool found = false;
-  for (int cx = 0; cx < fieldWidth; ++cx) {
-    for (int cy = 0; cy < fieldHeight; ++cy) {
-      const CLevel_Cell* c = cell_at(cx, cy);
-      if (c && c->contentType == CONTENT_PIPE && c->isStarting) {
+  for (int cx = 0; cx < h.fieldWidth; ++cx) {
+    for (int cy = 0; cy < h.fieldHeight; ++cy) {
+      const CLevel_Cell* c = h.cell_at(cx, cy);
+      if (c && c->contentType == CONTENT_PIPE && c->*flag) {
         x = cx;
         y = cy;
         found = true;
@@ -134,6 +132,16 @@ bool CLevel_Header::find_start(int& x, int& y) const {
     }
   }
   return found;
+}
+
+}  // namespace
+
+bool CLevel_Header::find_start(int& x, int& y) const {
+  return find_marked(*this, &CLevel_Cell::isStarting, x, y);
+}
+
+bool CLevel_Header::find_final(int& x, int& y) const {
+  return find_marked(*this, &CLevel_Cell::isFinal, x, y);
 }
 
 int CLevel_Header::water_inlet(int sx, int sy, int& cell_x, int& cell_y) const {
@@ -313,20 +321,20 @@ bool CLevel_Data::load_document(int n, const pugi::xml_document& document) {
   }
 
   if (!check_parts(h, why)) return fail(why);
-  bool has_final = false;
   for (int x = 0; x < width; ++x) {
     for (int y = 0; y < height; ++y) {
       const CLevel_Cell& c = *h.cell_at(x, y);
-      if (c.contentType != CONTENT_PIPE || !(c.isStarting || c.isFinal)) continue;
-      if (c.isSpecial)
+      if (c.contentType == CONTENT_PIPE && (c.isStarting || c.isFinal) && c.isSpecial) {
         return fail("the starting or final pipe at " + at(x, y) + " is a special cell");
-      has_final = has_final || c.isFinal;
+      }
     }
   }
   int sx = 0;
   int sy = 0;
   if (!h.find_start(sx, sy)) return fail("the level has no starting pipe");
-  if (!has_final) return fail("the level has no final pipe");
+  int fx = 0;
+  int fy = 0;
+  if (!h.find_final(fx, fy)) return fail("the level has no final pipe");
   int ix = 0;
   int iy = 0;
   if (h.water_inlet(sx, sy, ix, iy) < 0) {

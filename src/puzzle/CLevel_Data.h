@@ -47,9 +47,10 @@ struct CLevel_Header {
     }
     return cells[size_t(x)][size_t(y)];
   }
-  // The starting cell the water enters by: the last starting pipe in column
-  // order. False when the level has none.
+  // The last starting (final) pipe in column order, x outer, y inner; false
+  // with x and y untouched when the level has none.
   bool find_start(int& x, int& y) const;
+  bool find_final(int& x, int& y) const;
   // Where water enters the starting pipe at (sx, sy): the cell and the side
   // facing equipment. The last side in the order up, right, down, left wins;
   // a two-cell starting pipe with no such side at the given cell tries its

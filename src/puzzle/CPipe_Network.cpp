@@ -29,27 +29,17 @@ void CPipe_Network::recycle(std::vector<CPipe_Node*>& nodes) {
 }
 
 void CPipe_Network::init(const CLevel_Header* header, const CLevel_Field* field) {
+  // Whatever an earlier level left goes while its board is still known.
+  clear_water_list();
+  clear_trees();
   start_x = start_y = final_x = final_y = -1;
   newly_connected = 0;
   next_node_id = 1;
   level_header = header;
   level_field = field;
-  clear_trees();
   cell_nodes.assign(size_t(header->fieldWidth) * size_t(header->fieldHeight), nullptr);
-  for (int x = 0; x < header->fieldWidth; ++x) {
-    for (int y = 0; y < header->fieldHeight; ++y) {
-      const CLevel_Cell* c = header->cell_at(x, y);
-      if (!c || c->contentType != CONTENT_PIPE) continue;
-      if (c->isStarting) {
-        start_x = x;
-        start_y = y;
-      }
-      if (c->isFinal) {
-        final_x = x;
-        final_y = y;
-      }
-    }
-  }
+  header->find_start(start_x, start_y);
+  header->find_final(final_x, final_y);
   collect_equipment();
 }
 

@@ -77,6 +77,17 @@ TEST_F(PlacementTest, PointsOffTheBoardAndNoPiece) {
   EXPECT_FALSE(field.drop_piece(&p, at_x(9), at_y(4)));
 }
 
+TEST_F(PlacementTest, FieldOfARefusedLevelIsInert) {
+  EXPECT_FALSE(load(level_xml(4, 4, 0, "")));  // no start, no final
+  field.init(data.header());
+  const CPipe_Sprite p = piece(5, 90);
+  EXPECT_FALSE(field.can_place_piece(&p, 10.0f, 10.0f));
+  EXPECT_FALSE(field.is_pipeline_complete());
+  field.start_water();
+  EXPECT_FALSE(field.water_started);
+  EXPECT_EQ(field.clear_cell(0, 0, true), CONTENT_EMPTY);
+}
+
 TEST_F(PlacementTest, AnchorFollowsThePointersHalfOfTheCell) {
   ASSERT_TRUE(load(fixture_text("straight_up.xml")));
   struct Row {

@@ -115,6 +115,22 @@ TEST_F(NetworkTest, WaterOrderOutlivesLaterSearches) {
   EXPECT_EQ(network->water_node_count(), 0);
 }
 
+TEST_F(NetworkTest, ANewLevelStartsFromNothing) {
+  ASSERT_TRUE(load_with(pipe(2, 4, 5, 90)));
+  ASSERT_TRUE(network->build_from_start());
+  network->partition();
+  CLevel_Data smaller;
+  const std::string xml = puzzle_test::fixture_text("two_cell_coins.xml");
+  ASSERT_TRUE(smaller.load_bytes(2, xml.data(), xml.size()));
+  CLevel_Field other;
+  other.init(smaller.header());
+  network->init(smaller.header(), &other);
+  EXPECT_EQ(network->water_node_count(), 0);
+  EXPECT_EQ(network->tree_count(), 0);
+  EXPECT_EQ(network->start_cell().x, 2);
+  EXPECT_EQ(network->start_cell().y, 4);
+}
+
 TEST_F(NetworkTest, PartitionFindsTheStartsSystemAndTheRest) {
   ASSERT_TRUE(load_with(pipe(2, 4, 5, 90) + pipe(4, 2, 5, 0) + pipe(5, 1, 5, 90)));
   network->partition();
