@@ -1,0 +1,67 @@
+#include <fstream>
+#include <iterator>
+
+#include "render/KC_RENDER.h"
+#include "render/KC_TEXTURE.h"
+
+namespace KOR {
+
+KC_TEXTURE* KC_RENDER::create_texture(int width, int height) {
+  if (device == nullptr || !device_ready) return nullptr;
+  GPU_TEXTURE* handle = device->create_texture(width, height, GPU_PIXELS::BGRA);
+  if (handle == nullptr) return nullptr;
+  auto* texture = new KC_TEXTURE;
+  texture->texture = handle;
+  texture->image_size = KS_IVECTOR2(width, height);
+  textures[handle] = texture;
+  return texture;
+}
+
+KC_TEXTURE* KC_RENDER::load_texture_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+  return load_texture_memory(bytes.data(), bytes.size());
+}
+
+KC_TEXTURE* KC_RENDER::load_texture_memory(const void* bytes, size_t count) {
+  int width = 0, height = 0;
+  GPU_TEXTURE* handle = device != nullptr && device_ready
+                            ? device->load_texture(bytes, count, &width, &height)
+                            : nullptr;
+  if (handle == nullptr) return default_texture;
+  auto* texture = new KC_TEXTURE;
+  texture->texture = handle;
+  texture->image_size = KS_IVECTOR2(width, height);
+  textures[handle] = texture;
+  return texture;
+}
+
+void KC_RENDER::release_texture(KC_TEXTURE* texture) {
+  if (texture == nullptr || texture == default_texture) return;
+  if (default_texture != nullptr && texture->texture == default_texture->texture) return;
+  if (current_texture == texture) {
+    flush();
+    current_texture = nullptr;
+  }
+  textures.erase(texture->texture);
+  if (device != nullptr) device->release_texture(texture->texture);
+  delete texture;
+}
+
+bool KC_RENDER::upload_pixels(KC_TEXTURE* texture, const void* pixels) {
+  if (texture == nullptr || pixels == nullptr || device == nullptr) return false;
+  return device->upload(texture->texture, pixels);
+}
+
+void* KC_RENDER::lock_texture(KC_TEXTURE* texture) {
+  if (texture == nullptr || device == nullptr) return nullptr;
+  return device->lock(texture->texture);
+}
+
+bool KC_RENDER::unlock_texture(KC_TEXTURE* texture) {
+  if (texture == nullptr || device == nullptr) return false;
+  return device->unlock(texture->texture);
+}
+
+}  // namespace KOR

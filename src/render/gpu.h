@@ -1,0 +1,145 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// What the renderer needs of a graphics device. One real backend draws with
+// OpenGL (gpu_gl.cpp); GPU_NULL (gpu_null.h) records every call for tests.
+// Nothing above this layer includes a GL header.
+
+namespace KOR {
+
+struct KS_VERTEX;
+struct KS_LIGHT;
+struct KS_MATERIAL;
+
+// Bytes of one KS_VERTEX: position, normal, colour, one uv pair.
+constexpr int kGpuVertexBytes = 36;
+
+// One point-sprite vertex: position, size in pixels, colour 0xAARRGGBB.
+struct GPU_POINT {
+  float x = 0, y = 0, z = 0, size = 1;
+  uint32_t color = 0xFFFFFFFF;
+};
+
+enum class GPU_STATUS { OK, LOST, NOT_RESET };
+enum class GPU_PRIMITIVE { POINTS, LINES, TRIANGLES };
+enum class GPU_FILTER { POINT, LINEAR, ANISOTROPIC };
+enum class GPU_MATRIX { WORLD, VIEW, PROJECTION };
+enum class GPU_COMPARE { ALWAYS, LESS };
+enum class GPU_STENCIL_OP { KEEP, REPLACE };
+
+// Memory order of a texture's 32-bit pixels: BGRA for words 0xAARRGGBB
+// (made textures), RGBA for decoded images.
+enum class GPU_PIXELS { BGRA, RGBA };
+
+enum GPU_CLEAR : unsigned { GPU_CLEAR_TARGET = 1, GPU_CLEAR_DEPTH = 2, GPU_CLEAR_STENCIL = 4 };
+
+// A device texture; each backend keeps its own kind.
+struct GPU_TEXTURE {
+  virtual ~GPU_TEXTURE() = default;
+  int width = 0, height = 0;
+  GPU_PIXELS order = GPU_PIXELS::BGRA;
+  std::vector<uint8_t> locked;  // level 0 while locked
+};
+
+// A texture drawn into, or the back buffer (no texture).
+struct GPU_TARGET {
+  virtual ~GPU_TARGET() = default;
+  GPU_TEXTURE* texture = nullptr;
+};
+
+struct GPU_DISPLAY_MODE {
+  int width = 0, height = 0, refresh_rate = 0, bits_per_pixel = 0;
+};
+
+class GPU {
+ public:
+  virtual ~GPU() = default;
+
+  // Device lifetime. A lost device reports LOST until it may be reset, then
+  // NOT_RESET until `reset` rebuilds it; textures survive a reset. A
+  // simulated loss reports LOST once, then NOT_RESET.
+  virtual bool create_device() = 0;
+  virtual GPU_STATUS status() = 0;
+  virtual bool reset() = 0;
+  virtual void simulate_loss() = 0;
+  virtual std::vector<GPU_DISPLAY_MODE> display_modes() = 0;
+  // The back buffer's size in pixels (the window's drawable).
+  virtual void drawable_size(int* width, int* height) = 0;
+
+  // Frame.
+  virtual bool begin_scene() = 0;
+  virtual void end_scene() = 0;
+  virtual void present() = 0;
+  virtual bool clear(unsigned flags, uint32_t color, float depth, int stencil) = 0;
+
+  // Render states.
+  virtual void set_blend(bool on) = 0;
+  virtual void set_additive(bool on) = 0;
+  virtual void set_depth_test(bool on) = 0;
+  virtual void set_lighting(bool on) = 0;
+  virtual bool anisotropic_supported() const = 0;
+  virtual void set_filter(GPU_FILTER filter) = 0;
+  virtual void set_point_sprites(bool on) = 0;
+  virtual void set_address(bool wrap_u, bool wrap_v, bool wrap_w) = 0;
+  virtual void set_antialias(bool on) = 0;
+  // Sixteen floats, row-major, points as row vectors.
+  virtual void set_matrix(GPU_MATRIX which, const float* m) = 0;
+  virtual void set_texture(GPU_TEXTURE* texture) = 0;
+
+  // Drawing: the vertices as they are (KS_VERTEX records), indices optional.
+  virtual void draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_count,
+                    const uint16_t* indices, int index_count, int primitive_count) = 0;
+  virtual void draw_points(const GPU_POINT* points, int count) = 0;
+
+  // Textures. A made texture starts transparent black.
+  virtual GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) = 0;
+  // Packed width × height × 4 bytes in the texture's own order.
+  virtual bool upload(GPU_TEXTURE* texture, const void* pixels) = 0;
+  virtual void* lock(GPU_TEXTURE* texture) = 0;
+  virtual bool unlock(GPU_TEXTURE* texture) = 0;
+  virtual void release_texture(GPU_TEXTURE* texture) = 0;
+  // A texture from PNG or JPEG bytes; null when they do not decode.
+  GPU_TEXTURE* load_texture(const void* bytes, size_t count, int* width, int* height);
+
+  // Drawing into textures. The back buffer is owned by the device.
+  virtual GPU_TARGET* create_target(GPU_TEXTURE* texture) = 0;
+  virtual void release_target(GPU_TARGET* target) = 0;
+  virtual GPU_TARGET* back_buffer() = 0;
+  virtual void set_target(GPU_TARGET* target) = 0;
+
+  // Stencil masks.
+  virtual void set_stencil(bool on) = 0;
+  virtual void set_stencil_func(GPU_COMPARE func, int ref) = 0;
+  virtual void set_stencil_fail(GPU_STENCIL_OP op) = 0;
+  virtual void set_stencil_pass(GPU_STENCIL_OP op) = 0;
+
+  // Lights and material (per-vertex diffuse and ambient lighting).
+  virtual void set_material(const KS_MATERIAL& material) = 0;
+  virtual void set_light(int index, const KS_LIGHT& light) = 0;
+  virtual void enable_light(int index, bool on) = 0;
+
+  // A vertex shader of our own in place of the built-in one; false when it
+  // does not compile or link.
+  virtual bool load_vertex_shader(const std::string& source) = 0;
+
+  // Top-down rows of 0xAARRGGBB from the current target, for tests.
+  virtual bool read_pixels(int x, int y, int width, int height, uint32_t* out) = 0;
+};
+
+// What the OpenGL backend needs of the window that owns its context.
+struct GPU_GL_SURFACE {
+  std::function<void()> make_current;
+  std::function<void()> swap;
+  std::function<void(int* width, int* height)> drawable_size;
+  std::function<std::vector<GPU_DISPLAY_MODE>()> display_modes;
+};
+
+// The OpenGL device on that window's context (made current by the call).
+GPU* gpu_create_gl(const GPU_GL_SURFACE& surface);
+
+}  // namespace KOR

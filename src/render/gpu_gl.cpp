@@ -1,0 +1,651 @@
+// The OpenGL device: one shader pair standing in for the fixed pipeline
+// (texture × vertex colour, optional per-vertex lighting), one streamed
+// vertex and index buffer, and a sampler object so that filtering and
+// addressing are device states as the renderer expects.
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <array>
+#include <cstring>
+
+#include "render/KS_LIGHT.h"
+#include "render/gpu.h"
+
+namespace KOR {
+
+namespace {
+
+constexpr int kLights = 8;
+constexpr GLenum kPointSprite = 0x8861;  // compatibility contexts only
+
+struct TEXTURE_GL : GPU_TEXTURE {
+  GLuint name = 0;
+};
+
+struct TARGET_GL : GPU_TARGET {
+  GLuint framebuffer = 0;
+  GLuint depth_stencil = 0;
+};
+
+const char* const kVertexShader = R"(#version 330 core
+layout(location = 0) in vec3 a_position;
+layout(location = 1) in vec3 a_normal;
+layout(location = 2) in vec4 a_color;
+layout(location = 3) in vec2 a_uv;
+layout(location = 4) in float a_size;
+uniform mat4 u_world;
+uniform mat4 u_view;
+uniform mat4 u_projection;
+uniform bool u_lighting;
+struct Light {
+  int type;
+  vec3 diffuse;
+  vec3 ambient;
+  vec3 position;
+  vec3 direction;
+  float range;
+  float theta;
+  float phi;
+  vec3 attenuation;
+};
+uniform Light u_lights[8];
+uniform bool u_light_on[8];
+uniform vec3 u_material_ambient;
+uniform vec3 u_material_emissive;
+out vec4 v_color;
+out vec2 v_uv;
+
+vec4 lit(vec3 p, vec3 n) {
+  vec3 ambient = vec3(0.0);
+  vec3 diffuse = vec3(0.0);
+  for (int i = 0; i < 8; ++i) {
+    if (!u_light_on[i]) continue;
+    vec3 to_light = -normalize(u_lights[i].direction);
+    float att = 1.0;
+    if (u_lights[i].type != 3) {
+      vec3 d = u_lights[i].position - p;
+      float dist = length(d);
+      if (dist > u_lights[i].range) continue;
+      to_light = d / max(dist, 1e-6);
+      vec3 k = u_lights[i].attenuation;
+      att = 1.0 / max(k.x + k.y * dist + k.z * dist * dist, 1e-6);
+      if (u_lights[i].type == 2) {
+        float rho = dot(-to_light, normalize(u_lights[i].direction));
+        float outer = cos(u_lights[i].phi * 0.5);
+        float inner = cos(u_lights[i].theta * 0.5);
+        if (rho <= outer) continue;
+        if (rho < inner) att *= (rho - outer) / max(inner - outer, 1e-6);
+      }
+    }
+    ambient += u_lights[i].ambient * att;
+    diffuse += u_lights[i].diffuse * max(dot(n, to_light), 0.0) * att;
+  }
+  return vec4(u_material_emissive + u_material_ambient * ambient + a_color.rgb * diffuse, a_color.a);
+}
+
+void main() {
+  vec4 world = u_world * vec4(a_position, 1.0);
+  gl_Position = u_projection * (u_view * world);
+  gl_PointSize = a_size;
+  v_color = u_lighting ? lit(world.xyz, mat3(u_world) * a_normal) : a_color;
+  v_uv = a_uv;
+}
+)";
+
+const char* const kFragmentShader = R"(#version 330 core
+in vec4 v_color;
+in vec2 v_uv;
+uniform sampler2D u_texture;
+uniform bool u_textured;
+uniform bool u_sprite;
+out vec4 o_color;
+void main() {
+  vec2 uv = u_sprite ? gl_PointCoord : v_uv;
+  o_color = (u_textured ? texture(u_texture, uv) : vec4(1.0)) * v_color;
+}
+)";
+
+GLuint compile(GLenum kind, const char* source) {
+  GLuint shader = glCreateShader(kind);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  GLint ok = 0;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+  if (!ok) {
+    glDeleteShader(shader);
+    return 0;
+  }
+  return shader;
+}
+
+GLuint link(const char* vertex_source) {
+  GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
+  GLuint fs = compile(GL_FRAGMENT_SHADER, kFragmentShader);
+  GLuint program = 0;
+  if (vs != 0 && fs != 0) {
+    program = glCreateProgram();
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+      glDeleteProgram(program);
+      program = 0;
+    }
+  }
+  if (vs != 0) glDeleteShader(vs);
+  if (fs != 0) glDeleteShader(fs);
+  return program;
+}
+
+GLenum pixel_format(const GPU_TEXTURE* t) {
+  return t->order == GPU_PIXELS::BGRA ? GL_BGRA : GL_RGBA;
+}
+
+GLenum stencil_op(GPU_STENCIL_OP op) { return op == GPU_STENCIL_OP::KEEP ? GL_KEEP : GL_REPLACE; }
+
+class GPU_GL : public GPU {
+ public:
+  explicit GPU_GL(const GPU_GL_SURFACE& surface) : surface_(surface) { surface_.make_current(); }
+
+  ~GPU_GL() override {
+    destroy_buffers();
+    if (program_ != 0) glDeleteProgram(program_);
+  }
+
+  bool create_device() override {
+    GLint major = 0, minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    if (major * 10 + minor < 33) return false;
+    GLint extensions = 0;
+    glGetIntegerv(GL_NUM_EXTENSIONS, &extensions);
+    for (GLint i = 0; i < extensions; ++i) {
+      const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, i));
+      if (std::strcmp(name, "GL_EXT_texture_filter_anisotropic") == 0 ||
+          std::strcmp(name, "GL_ARB_texture_filter_anisotropic") == 0) {
+        glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &max_anisotropy_);
+      }
+    }
+    if (!use_program(link(kVertexShader))) return false;
+    create_buffers();
+    return true;
+  }
+
+  GPU_STATUS status() override {
+    const GPU_STATUS now = loss_;
+    if (loss_ == GPU_STATUS::LOST) loss_ = GPU_STATUS::NOT_RESET;
+    return now;
+  }
+
+  // OpenGL keeps its objects; the reset rebuilds what a lost device would
+  // lose (buffers, sampler, states) so the renderer's recovery really runs.
+  bool reset() override {
+    surface_.make_current();
+    destroy_buffers();
+    create_buffers();
+    loss_ = GPU_STATUS::OK;
+    return true;
+  }
+
+  void simulate_loss() override { loss_ = GPU_STATUS::LOST; }
+
+  std::vector<GPU_DISPLAY_MODE> display_modes() override { return surface_.display_modes(); }
+
+  void drawable_size(int* width, int* height) override { surface_.drawable_size(width, height); }
+
+  bool begin_scene() override {
+    surface_.make_current();
+    set_target(target_);
+    return true;
+  }
+
+  void end_scene() override {}
+
+  void present() override { surface_.swap(); }
+
+  bool clear(unsigned flags, uint32_t color, float depth, int stencil) override {
+    GLbitfield mask = 0;
+    if (flags & GPU_CLEAR_TARGET) {
+      glClearColor(((color >> 16) & 0xFF) / 255.0f, ((color >> 8) & 0xFF) / 255.0f,
+                   (color & 0xFF) / 255.0f, (color >> 24) / 255.0f);
+      mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & GPU_CLEAR_DEPTH) {
+      glClearDepth(depth);
+      mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    if (flags & GPU_CLEAR_STENCIL) {
+      glClearStencil(stencil);
+      mask |= GL_STENCIL_BUFFER_BIT;
+    }
+    glClear(mask);
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  void set_blend(bool on) override { on ? glEnable(GL_BLEND) : glDisable(GL_BLEND); }
+
+  void set_additive(bool on) override {
+    glBlendFunc(GL_SRC_ALPHA, on ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+  }
+
+  void set_depth_test(bool on) override { on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST); }
+
+  void set_lighting(bool on) override { lighting_ = on; }
+
+  bool anisotropic_supported() const override { return max_anisotropy_ > 1.0f; }
+
+  void set_filter(GPU_FILTER filter) override {
+    const GLint mode = filter == GPU_FILTER::POINT ? GL_NEAREST : GL_LINEAR;
+    glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, mode);
+    glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, mode);
+    if (max_anisotropy_ > 1.0f) {
+      glSamplerParameterf(sampler_, GL_TEXTURE_MAX_ANISOTROPY_EXT,
+                          filter == GPU_FILTER::ANISOTROPIC ? max_anisotropy_ : 1.0f);
+    }
+  }
+
+  void set_point_sprites(bool on) override { sprites_ = on; }
+
+  void set_address(bool wrap_u, bool wrap_v, bool wrap_w) override {
+    glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, wrap_u ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, wrap_v ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_R, wrap_w ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+  }
+
+  void set_antialias(bool on) override {
+    if (on) {
+      glEnable(GL_MULTISAMPLE);
+      glEnable(GL_LINE_SMOOTH);
+    } else {
+      glDisable(GL_MULTISAMPLE);
+      glDisable(GL_LINE_SMOOTH);
+    }
+  }
+
+  void set_matrix(GPU_MATRIX which, const float* m) override {
+    std::memcpy(matrices_[static_cast<int>(which)].data(), m, sizeof(float) * 16);
+  }
+
+  void set_texture(GPU_TEXTURE* texture) override {
+    texture_ = static_cast<TEXTURE_GL*>(texture);
+    glBindTexture(GL_TEXTURE_2D, texture_ != nullptr ? texture_->name : 0);
+  }
+
+  void draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_count,
+            const uint16_t* indices, int index_count, int primitive_count) override {
+    if (primitive_count <= 0 || vertex_count <= 0) return;
+    prepare(type == GPU_PRIMITIVE::POINTS);
+    glBindVertexArray(vertex_array_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertex_count) * kGpuVertexBytes, vertices,
+                 GL_STREAM_DRAW);
+    GLenum mode = GL_TRIANGLES;
+    int per = 3;
+    if (type == GPU_PRIMITIVE::POINTS) {
+      mode = GL_POINTS;
+      per = 1;
+    } else if (type == GPU_PRIMITIVE::LINES) {
+      mode = GL_LINES;
+      per = 2;
+    }
+    if (indices != nullptr && index_count > 0) {
+      glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(index_count) * 2, indices,
+                   GL_STREAM_DRAW);
+      glDrawElements(mode, primitive_count * per, GL_UNSIGNED_SHORT, nullptr);
+    } else {
+      glDrawArrays(mode, 0, primitive_count * per);
+    }
+  }
+
+  void draw_points(const GPU_POINT* points, int count) override {
+    if (count <= 0) return;
+    prepare(true);
+    glBindVertexArray(point_array_);
+    glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * sizeof(GPU_POINT), points,
+                 GL_STREAM_DRAW);
+    glDrawArrays(GL_POINTS, 0, count);
+  }
+
+  GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) override {
+    GLint max_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
+    if (width <= 0 || height <= 0 || width > max_size || height > max_size) return nullptr;
+    auto* t = new TEXTURE_GL;
+    t->width = width;
+    t->height = height;
+    t->order = order;
+    glGenTextures(1, &t->name);
+    glBindTexture(GL_TEXTURE_2D, t->name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    const std::vector<uint8_t> zeros(static_cast<size_t>(width) * height * 4, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, pixel_format(t), GL_UNSIGNED_BYTE,
+                 zeros.data());
+    rebind_texture();
+    if (glGetError() != GL_NO_ERROR) {
+      release_texture(t);
+      return nullptr;
+    }
+    return t;
+  }
+
+  bool upload(GPU_TEXTURE* texture, const void* pixels) override {
+    auto* t = static_cast<TEXTURE_GL*>(texture);
+    glBindTexture(GL_TEXTURE_2D, t->name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, t->width, t->height, pixel_format(t), GL_UNSIGNED_BYTE,
+                    pixels);
+    rebind_texture();
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  void* lock(GPU_TEXTURE* texture) override {
+    auto* t = static_cast<TEXTURE_GL*>(texture);
+    t->locked.resize(static_cast<size_t>(t->width) * t->height * 4);
+    glBindTexture(GL_TEXTURE_2D, t->name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, pixel_format(t), GL_UNSIGNED_BYTE, t->locked.data());
+    rebind_texture();
+    if (glGetError() != GL_NO_ERROR) {
+      t->locked.clear();
+      return nullptr;
+    }
+    return t->locked.data();
+  }
+
+  bool unlock(GPU_TEXTURE* texture) override {
+    if (texture->locked.empty()) return false;
+    const bool ok = upload(texture, texture->locked.data());
+    texture->locked.clear();
+    texture->locked.shrink_to_fit();
+    return ok;
+  }
+
+  void release_texture(GPU_TEXTURE* texture) override {
+    auto* t = static_cast<TEXTURE_GL*>(texture);
+    if (t == nullptr) return;
+    if (texture_ == t) set_texture(nullptr);
+    glDeleteTextures(1, &t->name);
+    delete t;
+  }
+
+  GPU_TARGET* create_target(GPU_TEXTURE* texture) override {
+    auto* t = new TARGET_GL;
+    t->texture = texture;
+    glGenFramebuffers(1, &t->framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, t->framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                           static_cast<TEXTURE_GL*>(texture)->name, 0);
+    glGenRenderbuffers(1, &t->depth_stencil);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, texture->width, texture->height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                              t->depth_stencil);
+    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    if (!complete) {
+      release_target(t);
+      return nullptr;
+    }
+    return t;
+  }
+
+  void release_target(GPU_TARGET* target) override {
+    auto* t = static_cast<TARGET_GL*>(target);
+    if (t == nullptr || t == &back_buffer_) return;
+    if (target_ == t) set_target(&back_buffer_);
+    glDeleteFramebuffers(1, &t->framebuffer);
+    glDeleteRenderbuffers(1, &t->depth_stencil);
+    delete t;
+  }
+
+  GPU_TARGET* back_buffer() override { return &back_buffer_; }
+
+  void set_target(GPU_TARGET* target) override {
+    target_ = static_cast<TARGET_GL*>(target);
+    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    int width = 0, height = 0;
+    target_size(&width, &height);
+    glViewport(0, 0, width, height);
+  }
+
+  void set_stencil(bool on) override {
+    on ? glEnable(GL_STENCIL_TEST) : glDisable(GL_STENCIL_TEST);
+  }
+
+  void set_stencil_func(GPU_COMPARE func, int ref) override {
+    glStencilFunc(func == GPU_COMPARE::LESS ? GL_LESS : GL_ALWAYS, ref, 0xFF);
+  }
+
+  void set_stencil_fail(GPU_STENCIL_OP op) override {
+    stencil_fail_ = stencil_op(op);
+    glStencilOp(stencil_fail_, GL_KEEP, stencil_pass_);
+  }
+
+  void set_stencil_pass(GPU_STENCIL_OP op) override {
+    stencil_pass_ = stencil_op(op);
+    glStencilOp(stencil_fail_, GL_KEEP, stencil_pass_);
+  }
+
+  void set_material(const KS_MATERIAL& material) override { material_ = material; }
+
+  void set_light(int index, const KS_LIGHT& light) override {
+    if (index >= 0 && index < kLights) lights_[index] = light;
+  }
+
+  void enable_light(int index, bool on) override {
+    if (index >= 0 && index < kLights) light_on_[index] = on;
+  }
+
+  bool load_vertex_shader(const std::string& source) override {
+    surface_.make_current();
+    const GLuint program = link(source.c_str());
+    if (program == 0) return false;
+    const GLuint old = program_;
+    use_program(program);
+    glDeleteProgram(old);
+    const GLint transparent = glGetUniformLocation(program_, "transparent_val");
+    if (transparent >= 0) glUniform1f(transparent, 0.1f);
+    return true;
+  }
+
+  bool read_pixels(int x, int y, int width, int height, uint32_t* out) override {
+    if (width <= 0 || height <= 0) return false;
+    int target_width = 0, target_height = 0;
+    target_size(&target_width, &target_height);
+    // The back buffer's rows run bottom-up; a texture target is drawn
+    // flipped, so its rows are already top-down.
+    const bool flipped = target_ == &back_buffer_;
+    const int gl_y = flipped ? target_height - y - height : y;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x, gl_y, width, height, GL_BGRA, GL_UNSIGNED_BYTE, out);
+    if (glGetError() != GL_NO_ERROR) return false;
+    if (flipped) {
+      std::vector<uint32_t> row(width);
+      for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+        std::memcpy(row.data(), out + top * width, width * 4);
+        std::memcpy(out + top * width, out + bottom * width, width * 4);
+        std::memcpy(out + bottom * width, row.data(), width * 4);
+      }
+    }
+    return true;
+  }
+
+ private:
+  struct LOCATIONS {
+    GLint world, view, projection, lighting, textured, sprite, texture;
+    GLint material_ambient, material_emissive;
+    std::array<GLint, kLights> on, type, diffuse, ambient, position, direction, range, theta, phi,
+        attenuation;
+  };
+
+  bool use_program(GLuint program) {
+    if (program == 0) return false;
+    program_ = program;
+    glUseProgram(program_);
+    auto at = [this](const std::string& name) {
+      return glGetUniformLocation(program_, name.c_str());
+    };
+    loc_.world = at("u_world");
+    loc_.view = at("u_view");
+    loc_.projection = at("u_projection");
+    loc_.lighting = at("u_lighting");
+    loc_.textured = at("u_textured");
+    loc_.sprite = at("u_sprite");
+    loc_.texture = at("u_texture");
+    loc_.material_ambient = at("u_material_ambient");
+    loc_.material_emissive = at("u_material_emissive");
+    for (int i = 0; i < kLights; ++i) {
+      const std::string light = "u_lights[" + std::to_string(i) + "].";
+      loc_.on[i] = at("u_light_on[" + std::to_string(i) + "]");
+      loc_.type[i] = at(light + "type");
+      loc_.diffuse[i] = at(light + "diffuse");
+      loc_.ambient[i] = at(light + "ambient");
+      loc_.position[i] = at(light + "position");
+      loc_.direction[i] = at(light + "direction");
+      loc_.range[i] = at(light + "range");
+      loc_.theta[i] = at(light + "theta");
+      loc_.phi[i] = at(light + "phi");
+      loc_.attenuation[i] = at(light + "attenuation");
+    }
+    glUniform1i(loc_.texture, 0);
+    return true;
+  }
+
+  void create_buffers() {
+    glGenBuffers(1, &vertex_buffer_);
+    glGenBuffers(1, &index_buffer_);
+    glGenBuffers(1, &point_buffer_);
+    glGenVertexArrays(1, &vertex_array_);
+    glBindVertexArray(vertex_array_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_buffer_);
+    attribute(0, 3, GL_FLOAT, GL_FALSE, kGpuVertexBytes, 0);
+    attribute(1, 3, GL_FLOAT, GL_FALSE, kGpuVertexBytes, 12);
+    attribute(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, kGpuVertexBytes, 24);
+    attribute(3, 2, GL_FLOAT, GL_FALSE, kGpuVertexBytes, 28);
+    glGenVertexArrays(1, &point_array_);
+    glBindVertexArray(point_array_);
+    glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+    attribute(0, 3, GL_FLOAT, GL_FALSE, sizeof(GPU_POINT), 0);
+    attribute(4, 1, GL_FLOAT, GL_FALSE, sizeof(GPU_POINT), 12);
+    attribute(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(GPU_POINT), 16);
+    glBindVertexArray(0);
+    // Vertices without a size draw one-pixel points.
+    glVertexAttrib1f(4, 1.0f);
+    glGenSamplers(1, &sampler_);
+    glBindSampler(0, sampler_);
+    glActiveTexture(GL_TEXTURE0);
+    // The states a fresh device starts with.
+    glEnable(GL_PROGRAM_POINT_SIZE);
+    glEnable(kPointSprite);
+    glGetError();  // a core context knows no point-sprite switch
+    glDisable(GL_CULL_FACE);
+    glDepthFunc(GL_LEQUAL);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 0, 0xFF);
+    stencil_fail_ = stencil_pass_ = GL_KEEP;
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    set_filter(GPU_FILTER::POINT);
+    set_address(true, true, true);
+    lighting_ = false;
+    sprites_ = false;
+    target_ = &back_buffer_;
+  }
+
+  static void attribute(GLuint index, GLint size, GLenum type, GLboolean normalized, int stride,
+                        int offset) {
+    glEnableVertexAttribArray(index);
+    glVertexAttribPointer(index, size, type, normalized, stride,
+                          reinterpret_cast<const void*>(static_cast<intptr_t>(offset)));
+  }
+
+  void destroy_buffers() {
+    glDeleteVertexArrays(1, &vertex_array_);
+    glDeleteVertexArrays(1, &point_array_);
+    glDeleteBuffers(1, &vertex_buffer_);
+    glDeleteBuffers(1, &index_buffer_);
+    glDeleteBuffers(1, &point_buffer_);
+    glDeleteSamplers(1, &sampler_);
+    vertex_array_ = point_array_ = vertex_buffer_ = index_buffer_ = point_buffer_ = sampler_ = 0;
+  }
+
+  void rebind_texture() { glBindTexture(GL_TEXTURE_2D, texture_ != nullptr ? texture_->name : 0); }
+
+  void target_size(int* width, int* height) {
+    if (target_->texture != nullptr) {
+      *width = target_->texture->width;
+      *height = target_->texture->height;
+    } else {
+      surface_.drawable_size(width, height);
+    }
+  }
+
+  // Uniforms for one draw. Drawing into a texture flips y so that its first
+  // row is the picture's top, as for every loaded image.
+  void prepare(bool points) {
+    glUniformMatrix4fv(loc_.world, 1, GL_FALSE, matrices_[0].data());
+    glUniformMatrix4fv(loc_.view, 1, GL_FALSE, matrices_[1].data());
+    std::array<float, 16> projection = matrices_[2];
+    if (target_->texture != nullptr) {
+      for (int r = 0; r < 4; ++r) projection[4 * r + 1] = -projection[4 * r + 1];
+    }
+    glUniformMatrix4fv(loc_.projection, 1, GL_FALSE, projection.data());
+    glUniform1i(loc_.textured, texture_ != nullptr);
+    glUniform1i(loc_.sprite, points && sprites_);
+    glUniform1i(loc_.lighting, lighting_);
+    if (lighting_) upload_lights();
+  }
+
+  void upload_lights() {
+    glUniform3fv(loc_.material_ambient, 1, material_.ambient);
+    glUniform3fv(loc_.material_emissive, 1, material_.emissive);
+    for (int i = 0; i < kLights; ++i) {
+      const KS_LIGHT& l = lights_[i];
+      glUniform1i(loc_.on[i], light_on_[i]);
+      glUniform1i(loc_.type[i], l.type);
+      glUniform3fv(loc_.diffuse[i], 1, l.diffuse);
+      glUniform3fv(loc_.ambient[i], 1, l.ambient);
+      glUniform3fv(loc_.position[i], 1, l.position);
+      glUniform3fv(loc_.direction[i], 1, l.direction);
+      glUniform1f(loc_.range[i], l.range);
+      glUniform1f(loc_.theta[i], l.theta);
+      glUniform1f(loc_.phi[i], l.phi);
+      glUniform3f(loc_.attenuation[i], l.attenuation0, l.attenuation1, l.attenuation2);
+    }
+  }
+
+  GPU_GL_SURFACE surface_;
+  GPU_STATUS loss_ = GPU_STATUS::OK;
+  GLuint program_ = 0;
+  LOCATIONS loc_{};
+  GLuint vertex_array_ = 0, point_array_ = 0;
+  GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
+  GLuint sampler_ = 0;
+  float max_anisotropy_ = 1.0f;
+  std::array<std::array<float, 16>, 3> matrices_{
+      {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+       {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+       {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
+  TEXTURE_GL* texture_ = nullptr;
+  TARGET_GL back_buffer_;
+  TARGET_GL* target_ = &back_buffer_;
+  bool lighting_ = false;
+  bool sprites_ = false;
+  GLenum stencil_fail_ = GL_KEEP, stencil_pass_ = GL_KEEP;
+  KS_MATERIAL material_;
+  std::array<KS_LIGHT, kLights> lights_{};
+  std::array<bool, kLights> light_on_{};
+};
+
+}  // namespace
+
+GPU* gpu_create_gl(const GPU_GL_SURFACE& surface) { return new GPU_GL(surface); }
+
+}  // namespace KOR
