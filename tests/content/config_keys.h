@@ -1,18 +1,18 @@
 #pragma once
 
 #include <algorithm>
-#include <pugixml.hpp>
 #include <string>
 #include <vector>
 
+#include "puzzle/CGame_Config.h"
+
 namespace content_test {
 
-// The number a key of the configuration store reads, as the store reads it.
-inline int config_int(const pugi::xml_node& config, const std::string& key) {
-  return config.child(key.c_str()).attribute("text").as_int();
+inline int config_int(const std::string& key) {
+  return game::CGame_Config::instance().get_int(key);
 }
-inline float config_float(const pugi::xml_node& config, const std::string& key) {
-  return config.child(key.c_str()).attribute("text").as_float();
+inline float config_float(const std::string& key) {
+  return game::CGame_Config::instance().get_float(key);
 }
 
 // Tuning values in seconds (or pixels) that must be positive.
@@ -46,7 +46,7 @@ inline const std::vector<std::string>& positive_float_keys() {
 // Every key the game reads, except the per-level ones that come with the
 // levels. Keys built from the file's own counts (shop levels, trophy ranks)
 // follow those counts.
-inline std::vector<std::string> required_config_keys(const pugi::xml_node& config) {
+inline std::vector<std::string> required_config_keys() {
   std::vector<std::string> keys = positive_float_keys();
   for (const char* key :
        {"baseSpeedOfCoolDownOfPressInSeconds", "maximumNumberOfCompletionBonus",
@@ -65,7 +65,7 @@ inline std::vector<std::string> required_config_keys(const pugi::xml_node& confi
   for (int item = 1; item <= 16; ++item) {
     const std::string shop = "shop_" + std::to_string(item);
     keys.push_back(shop + "_numberOfUpgrades");
-    const int levels = config_int(config, shop + "_numberOfUpgrades");
+    const int levels = config_int(shop + "_numberOfUpgrades");
     for (int level = 1; level <= std::max(levels, 1); ++level) {
       keys.push_back(shop + "_upgrade" + std::to_string(level) + "_value");
     }
@@ -73,7 +73,7 @@ inline std::vector<std::string> required_config_keys(const pugi::xml_node& confi
   for (int trophy = 1; trophy <= 18; ++trophy) {
     const std::string name = "trophy_" + std::to_string(trophy);
     keys.push_back(name + "_numberOfRanks");
-    for (int rank = 1; rank <= config_int(config, name + "_numberOfRanks"); ++rank) {
+    for (int rank = 1; rank <= config_int(name + "_numberOfRanks"); ++rank) {
       keys.push_back(name + "_rank" + std::to_string(rank) + "_condition");
       keys.push_back(name + "_rank" + std::to_string(rank) + "_reward");
     }

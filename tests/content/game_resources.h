@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "SERVICE/engine_globals.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "puzzle/CGame_Config.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "support/paths.h"
@@ -17,14 +19,15 @@ namespace content_test {
 
 // The real run-time folder as the game mounts it at start-up: the Resources
 // folder, "xml", the two packed repositories and every repository of
-// "xml resource_list.xml". The previous current directory comes back at the
-// end.
+// "xml resource_list.xml", with the configuration store loaded from the
+// packed repository. The previous current directory comes back at the end.
 class GameResources {
  public:
   GameResources() : previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(test_support::runtime_dir());
     file_system_ = std::make_unique<KOR::KC_FILE_SYSTEM>();
     manager = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
+    KOR::engine_resource_manager = manager.get();
     manager->add_repository("", "");
     manager->add_repository("xml", "");
     manager->add_repository("xml/Levels", "tolva");
@@ -38,8 +41,11 @@ class GameResources {
       }
       manager->release_xml(list);
     }
+    config_loaded = game::CGame_Config::instance().load();
   }
   ~GameResources() {
+    game::CGame_Config::instance().set_document(nullptr);
+    KOR::engine_resource_manager = nullptr;
     manager.reset();
     file_system_.reset();
     KOR::KC_FILE_SYSTEM::instance = nullptr;
@@ -66,6 +72,7 @@ class GameResources {
   std::unique_ptr<KOR::KC_RESOURCE_MANAGER> manager;
   std::vector<std::string> listed;
   std::vector<std::string> mounted;
+  bool config_loaded = false;
 
  private:
   std::filesystem::path previous_;

@@ -19,7 +19,7 @@ struct Text {
 
 // Every fixed text id the game looks up, with the number values it formats
 // into it. Shop ids follow the item levels of the configuration.
-std::vector<Text> fixed_texts(const pugi::xml_node& config) {
+std::vector<Text> fixed_texts() {
   std::vector<Text> texts = {
       {"hud_water_inscription", 0}, {"equipment_connect", 1}, {"hurry_warning", 0}};
   for (int step = 1; step <= 10; ++step)
@@ -33,7 +33,7 @@ std::vector<Text> fixed_texts(const pugi::xml_node& config) {
   }
   for (int item = 1; item <= 16; ++item) {
     const std::string shop = "shop_item" + std::to_string(item);
-    const int levels = config_int(config, "shop_" + std::to_string(item) + "_numberOfUpgrades");
+    const int levels = config_int("shop_" + std::to_string(item) + "_numberOfUpgrades");
     for (int level = 1; level <= levels; ++level) {
       texts.push_back({shop + "_price" + std::to_string(level), 0});
       // Money packs show their amount; the others their plain text.
@@ -62,12 +62,11 @@ class StringsContent : public ::testing::Test {
   }
 
   content_test::GameResources resources;
-  pugi::xml_node config = resources.root("xml/Config Config/config.xml");
   KOR::KC_STRING_TABLE table;
 };
 
 TEST_F(StringsContent, EveryFixedIdHasATextWithTheMarkersItIsFormattedWith) {
-  for (const Text& text : fixed_texts(config)) {
+  for (const Text& text : fixed_texts()) {
     const std::string value = table.get(text.id);
     EXPECT_NE(value, "etwas") << text.id << " is missing";
     const int markers = count_markers(value);
@@ -83,7 +82,7 @@ TEST_F(StringsContent, EveryFixedIdHasATextWithTheMarkersItIsFormattedWith) {
 
 TEST_F(StringsContent, PricesAreWholeNumbersThatRiseWithTheLevel) {
   for (int item = 1; item <= 16; ++item) {
-    const int levels = config_int(config, "shop_" + std::to_string(item) + "_numberOfUpgrades");
+    const int levels = config_int("shop_" + std::to_string(item) + "_numberOfUpgrades");
     int previous = 0;
     for (int level = 1; level <= levels; ++level) {
       const std::string id = "shop_item" + std::to_string(item) + "_price" + std::to_string(level);
