@@ -15,21 +15,6 @@ const std::set<std::string> kRequiredFonts = {
     "default",  "font_cg_25_orange", "font_cg_14_white", "fnt20_blue",
     "font_big", "font_med",          "font_extra_text"};
 
-struct PageSize {
-  int width = 0;
-  int height = 0;
-};
-
-// Width and height from a PNG's header chunk.
-PageSize png_size(const std::vector<unsigned char>& bytes) {
-  if (bytes.size() < 24) return {};
-  auto be32 = [&](std::size_t at) {
-    return static_cast<int>(bytes[at] << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 |
-                            bytes[at + 3]);
-  };
-  return {be32(16), be32(20)};
-}
-
 // Every character of every text in the string table, and the two the game
 // adds itself: the fallback '?' and the line box's caret '|'.
 std::set<unsigned> text_characters(content_test::GameResources& resources) {
@@ -47,6 +32,7 @@ std::set<unsigned> text_characters(content_test::GameResources& resources) {
 
 TEST(FontsContent, EveryListedFontHasItsGlyphsOnItsPage) {
   content_test::GameResources resources;
+  content_test::Pictures pictures;
   const std::set<unsigned> needed = text_characters(resources);
   pugi::xml_node list = resources.root("xml fonts.xml");
   ASSERT_STREQ(list.name(), "fonts");
@@ -55,10 +41,15 @@ TEST(FontsContent, EveryListedFontHasItsGlyphsOnItsPage) {
     const std::string name = entry.attribute("name").value();
     SCOPED_TRACE(name);
     EXPECT_TRUE(names.insert(name).second) << "listed twice";
-    const PageSize page = png_size(resources.bytes(entry.attribute("texture").value()));
-    ASSERT_GT(page.width, 0) << entry.attribute("texture").value() << " is not a PNG resource";
+    const KOR::KC_TEXTURE* texture =
+        pictures.decode(resources.bytes(entry.attribute("texture").value()));
+    ASSERT_NE(texture, nullptr) << entry.attribute("texture").value() << " is not a picture";
+    const KOR::KS_IVECTOR2 page = texture->size();
     pugi::xml_node font = resources.root(entry.attribute("xml").value());
     ASSERT_STREQ(font.name(), "font");
+    // Glyph corners are taken relative to the page's real size.
+    EXPECT_EQ(page.x, font.child("common").attribute("scaleW").as_int());
+    EXPECT_EQ(page.y, font.child("common").attribute("scaleH").as_int());
     EXPECT_GT(font.child("common").attribute("lineHeight").as_int(), 0);
     // The reader takes the first child of "chars" whatever its name.
     EXPECT_STREQ(font.child("chars").first_child().name(), "char");
@@ -67,8 +58,8 @@ TEST(FontsContent, EveryListedFontHasItsGlyphsOnItsPage) {
       const unsigned id = glyph.attribute("id").as_uint();
       glyphs.insert(id);
       const int x = glyph.attribute("x").as_int(), y = glyph.attribute("y").as_int();
-      EXPECT_TRUE(x >= 0 && y >= 0 && x + glyph.attribute("width").as_int() <= page.width &&
-                  y + glyph.attribute("height").as_int() <= page.height)
+      EXPECT_TRUE(x >= 0 && y >= 0 && x + glyph.attribute("width").as_int() <= page.x &&
+                  y + glyph.attribute("height").as_int() <= page.y)
           << "glyph " << id << " leaves the page";
       EXPECT_GT(glyph.attribute("xadvance").as_int(), 0) << "glyph " << id;
     }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
@@ -11,6 +9,9 @@
 #include "SERVICE/engine_globals.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "puzzle/CGame_Config.h"
+#include "render/KC_RENDER.h"
+#include "render/KC_TEXTURE.h"
+#include "render/gpu_null.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "support/paths.h"
@@ -79,11 +80,25 @@ class GameResources {
   std::unique_ptr<KOR::KC_FILE_SYSTEM> file_system_;
 };
 
-// A loose file below the Resources folder (the current directory).
-inline std::vector<unsigned char> read_file(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+// A renderer on the recording null device, to decode pictures as the game
+// does.
+class Pictures {
+ public:
+  Pictures() : render(new KOR::GPU_NULL) { render.init(nullptr, 0.1f, 0.0f); }
+
+  // The texture of the image bytes; null when the renderer could not decode
+  // them (it hands out its default texture then).
+  KOR::KC_TEXTURE* decode(const std::vector<unsigned char>& bytes) {
+    KOR::KC_TEXTURE* texture = render.load_texture_memory(bytes.data(), bytes.size());
+    return texture == render.default_texture ? nullptr : texture;
+  }
+  KOR::KC_TEXTURE* decode_file(const std::string& path) {
+    KOR::KC_TEXTURE* texture = render.load_texture_file(path);
+    return texture == render.default_texture ? nullptr : texture;
+  }
+
+  KOR::KC_RENDER render;
+};
 
 // Booleans of the game's XML: true when the text begins with 1, t, T, y or Y.
 inline bool xml_flag(const pugi::xml_attribute& attribute) {

@@ -9,18 +9,10 @@
 
 namespace {
 
-bool is_png(const std::vector<unsigned char>& bytes) {
-  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  return bytes.size() > 24 && std::equal(kSignature, kSignature + 8, bytes.begin());
-}
-
-int png_dimension(const std::vector<unsigned char>& bytes, std::size_t at) {
-  return bytes[at] << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
-}
-
 class StartupContent : public ::testing::Test {
  protected:
   content_test::GameResources resources;
+  content_test::Pictures pictures;
 };
 
 TEST_F(StartupContent, TheGameDescriptionNamesTheUserFolderAndTheOptionsTexts) {
@@ -63,11 +55,12 @@ TEST_F(StartupContent, EverySplashIsALooseImageOverAnOpaqueBackground) {
     ++count;
     const std::string file = splash.child_value("FILE");
     SCOPED_TRACE(file);
+    // The loader tests the file and loads it straight into a texture.
     ASSERT_EQ(KOR::KC_FILE_SYSTEM::path_type(file), KOR::PATH_FILE);
-    const std::vector<unsigned char> bytes = content_test::read_file(file);
-    ASSERT_TRUE(is_png(bytes));
-    EXPECT_LE(png_dimension(bytes, 16), 1024);
-    EXPECT_LE(png_dimension(bytes, 20), 768);
+    const KOR::KC_TEXTURE* texture = pictures.decode_file(file);
+    ASSERT_NE(texture, nullptr);
+    EXPECT_LE(texture->size().x, 1024);
+    EXPECT_LE(texture->size().y, 768);
     EXPECT_TRUE(splash.child("HOT_SPOT")) << "splashes are centred on the screen";
   }
   EXPECT_GE(count, 1);
@@ -77,10 +70,10 @@ TEST_F(StartupContent, ThePointerAndTheWhitePixelArePictures) {
   const std::string pointer = resources.root("xml gCursor.xml").attribute("file").value();
   for (const std::string& name : {pointer, std::string("graphics/gui white_pixel.png")}) {
     SCOPED_TRACE(name);
-    const std::vector<unsigned char> bytes = resources.bytes(name);
-    ASSERT_TRUE(is_png(bytes));
-    EXPECT_LE(png_dimension(bytes, 16), 64);
-    EXPECT_LE(png_dimension(bytes, 20), 64);
+    const KOR::KC_TEXTURE* texture = pictures.decode(resources.bytes(name));
+    ASSERT_NE(texture, nullptr);
+    EXPECT_LE(texture->size().x, 64);
+    EXPECT_LE(texture->size().y, 64);
   }
 }
 
