@@ -1,0 +1,86 @@
+#pragma once
+
+#include <vector>
+
+#include "bots/KC_BASE.h"
+#include "foundation/KS_VECTOR3.h"
+
+namespace KOR {
+
+struct KS_TRANSFORM3;
+
+// Moves a transform along a curve that starts where the target is when the
+// move begins, adding the curve's change on every update, so that other
+// movements of the same target add up with it. The distance used with a
+// speed is the straight one from start to end.
+class KC_BOT_MOVE_CURVE : public KC_BASE {
+ public:
+  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
+
+ protected:
+  // lands_on_end: the clock runs down before the end test, and the last
+  // partial step is replaced by placing the target on the end point.
+  KC_BOT_MOVE_CURVE(KS_TRANSFORM3* target, const KS_VECTOR3& end, float duration, float speed,
+                    float delay, bool lands_on_end);
+  // Derived constructors call this once their control points are set.
+  void begin_unless_delayed();
+
+  virtual KS_VECTOR3 curve(float t) const = 0;
+  // Called when the start is taken, before the timing is settled.
+  virtual void on_start() {}
+
+  KS_TRANSFORM3* target_;
+  KS_VECTOR3 end_;
+  KS_VECTOR3 start_;
+
+ private:
+  void take_start();
+  void finish();
+
+  float duration_;
+  float speed_;
+  float delay_;
+  KC_CALLBACK* completion_ = nullptr;
+  float t_ = 0.0f;
+  float time_left_ = 0.0f;
+  bool lands_on_end_;
+};
+
+// Through any number of inner control points (none: a straight line).
+class KC_BOT_MOVE_BEZIER : public KC_BOT_MOVE_CURVE {
+ public:
+  KC_BOT_MOVE_BEZIER(KS_TRANSFORM3* target, const std::vector<KS_VECTOR3>& controls,
+                     const KS_VECTOR3& end, float duration, float speed, float delay);
+
+ private:
+  KS_VECTOR3 curve(float t) const override;
+  void on_start() override;
+
+  std::vector<KS_VECTOR3> points_;
+};
+
+class KC_BOT_MOVE_CUBEBEZIER : public KC_BOT_MOVE_CURVE {
+ public:
+  KC_BOT_MOVE_CUBEBEZIER(KS_TRANSFORM3* target, const KS_VECTOR3& control1,
+                         const KS_VECTOR3& control2, const KS_VECTOR3& end, float duration,
+                         float speed, float delay);
+
+ private:
+  KS_VECTOR3 curve(float t) const override;
+
+  KS_VECTOR3 control1_;
+  KS_VECTOR3 control2_;
+};
+
+class KC_BOT_MOVE_QUADBEZIER : public KC_BOT_MOVE_CURVE {
+ public:
+  KC_BOT_MOVE_QUADBEZIER(KS_TRANSFORM3* target, const KS_VECTOR3& control, const KS_VECTOR3& end,
+                         float duration, float speed, float delay);
+
+ private:
+  KS_VECTOR3 curve(float t) const override;
+
+  KS_VECTOR3 control_;
+};
+
+}  // namespace KOR
