@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include "platform/KC_FILE_SYSTEM.h"
+#include "render/KC_RENDER.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 
@@ -22,6 +23,12 @@ KC_RESOURCE::KC_RESOURCE(const std::string& path) {
 bool KC_RESOURCE::release() {
   if (ref_count > 0 || loaded == 0) return false;
   switch (kind) {
+    case RESOURCE_TEXTURE:
+      // The renderer keeps its default texture, which failed loads hand out.
+      if (KC_RENDER::instance != nullptr) {
+        KC_RENDER::instance->release_texture(static_cast<KC_TEXTURE*>(data));
+      }
+      break;
     case RESOURCE_SOUND:
       release_sound();
       break;

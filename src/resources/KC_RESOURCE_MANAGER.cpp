@@ -7,6 +7,7 @@
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/text_utilities.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 
@@ -75,6 +76,35 @@ KC_RESOURCE* KC_RESOURCE_MANAGER::find_by_data(const void* data) const {
     if (KC_RESOURCE* record = repository->find_by_data(data)) return record;
   }
   return nullptr;
+}
+
+namespace {
+
+KC_TEXTURE* default_texture() {
+  return KC_RENDER::instance != nullptr ? KC_RENDER::instance->default_texture : nullptr;
+}
+
+}  // namespace
+
+KC_TEXTURE* KC_RESOURCE_MANAGER::get_texture(const std::string& name) {
+  KC_RESOURCE* record = find(name);
+  if (record == nullptr || blocks_kind(record, RESOURCE_TEXTURE)) return default_texture();
+  const bool ready = record->loaded != 0 || load_texture(record);
+  ++record->ref_count;
+  return ready ? static_cast<KC_TEXTURE*>(record->data) : default_texture();
+}
+
+bool KC_RESOURCE_MANAGER::load_texture(KC_RESOURCE* record) {
+  KC_RENDER* render = KC_RENDER::instance;
+  if (render == nullptr || KC_FILE_SYSTEM::instance->load_resource(record) != 1) return false;
+  // An image that cannot be decoded comes back as the default texture.
+  KC_TEXTURE* texture =
+      render->load_texture_memory(record->data, static_cast<size_t>(record->size));
+  KC_FILE_SYSTEM::free_bytes(record);
+  record->data = texture;
+  record->kind = RESOURCE_TEXTURE;
+  record->loaded = 1;
+  return true;
 }
 
 pugi::xml_document* KC_RESOURCE_MANAGER::get_xml(const std::string& name) {
@@ -149,6 +179,14 @@ bool KC_RESOURCE_MANAGER::load_bytes(KC_RESOURCE* record) {
 
 void KC_RESOURCE_MANAGER::drop_ref_by_data(const void* data) {
   if (KC_RESOURCE* record = find_by_data(data)) record->drop_ref();
+}
+
+bool KC_RESOURCE_MANAGER::release_texture(KC_TEXTURE* texture) {
+  if (texture == nullptr || texture == default_texture()) return false;
+  KC_RESOURCE* record = find_by_data(texture);
+  if (record == nullptr) return false;
+  record->drop_ref();
+  return true;
 }
 
 int32_t KC_RESOURCE_MANAGER::release_xml(const void* data) {

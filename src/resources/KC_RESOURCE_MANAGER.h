@@ -14,6 +14,7 @@ namespace KOR {
 
 class KC_RESOURCE;
 class KC_SOUND_STREAM;
+struct KC_TEXTURE;
 
 // The engine's resource cache. A resource name is a plain key (searched in
 // the main repository, then in every repository in mount order), or a
@@ -34,12 +35,17 @@ class KC_RESOURCE_MANAGER {
   KC_REPOSITORY* find_repository(const std::string& name) const;
   KC_RESOURCE* find_by_data(const void* data) const;
 
+  // The renderer's default texture when the name is unknown or the image
+  // cannot be read.
+  KC_TEXTURE* get_texture(const std::string& name);
   pugi::xml_document* get_xml(const std::string& name);
   // The buffer count and the decoding choice matter only on the first load.
   KC_SOUND_STREAM* get_sound(const std::string& name, int32_t buffer_count, bool fully_decoded);
   // The bytes' count is the record's `size`.
   char* get_bytes(const std::string& name);
 
+  // False for the default texture and for textures the manager did not hand out.
+  bool release_texture(KC_TEXTURE* texture);
   int32_t release_xml(const void* data);
   int32_t release_sound(const void* data);
   bool release_by_name(const std::string& name);
@@ -58,6 +64,7 @@ class KC_RESOURCE_MANAGER {
   std::vector<KC_REPOSITORY*> repositories;
 
  private:
+  bool load_texture(KC_RESOURCE* record);
   bool load_xml(KC_RESOURCE* record);
   bool load_sound(KC_RESOURCE* record, int32_t buffer_count, bool fully_decoded);
   bool load_bytes(KC_RESOURCE* record);

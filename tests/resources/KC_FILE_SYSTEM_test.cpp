@@ -100,8 +100,9 @@ TEST(KC_FILE_SYSTEM, ListsFoldersFilesAndArchives) {
 
   std::vector<std::string> entries;
   KC_FILE_SYSTEM::list_archive("xml/Levels", "", entries);
-  EXPECT_EQ(entries, (std::vector<std::string>{"Levels/", "Levels/level_1.xml",
-                                               "Levels/level_2.xml", "Levels/ten.bin"}));
+  EXPECT_EQ(entries,
+            (std::vector<std::string>{"Levels/", "Levels/level_1.xml", "Levels/level_2.xml",
+                                      "Levels/ten.bin", "Levels/back1.png"}));
   std::vector<std::string> plain;
   KC_FILE_SYSTEM::list_archive("xml/Plain", "", plain);
   ASSERT_EQ(plain.size(), 3u);

@@ -16,6 +16,9 @@ using namespace KOR;
 
 namespace {
 
+const char* const LEVELS_ENTRIES[] = {"Levels/", "Levels/level_1.xml", "Levels/level_2.xml",
+                                      "Levels/ten.bin", "Levels/back1.png"};
+
 int count_call(void* counter) {
   ++*static_cast<int*>(counter);
   return 0;
@@ -209,18 +212,16 @@ TEST_F(ResourceManager, RemovingRepositoriesWaitsForLoadedRecords) {
   EXPECT_EQ(manager_.find_repository("xml/Plain"), nullptr);
 
   // Every record loaded: kept, marked, until one pass frees them all.
-  for (const char* name :
-       {"Levels/", "Levels/level_1.xml", "Levels/level_2.xml", "Levels/ten.bin"}) {
+  for (const char* name : LEVELS_ENTRIES) {
     ASSERT_NE(manager_.get_bytes(std::string("xml/Levels ") + name), nullptr) << name;
   }
   EXPECT_EQ(manager_.remove_repository("xml/Levels"), 1);
   ASSERT_NE(manager_.find_repository("xml/Levels"), nullptr);
   EXPECT_NE(manager_.find("xml/Levels Levels/ten.bin"), nullptr) << "still findable";
-  for (const char* name :
-       {"Levels/", "Levels/level_1.xml", "Levels/level_2.xml", "Levels/ten.bin"}) {
+  for (const char* name : LEVELS_ENTRIES) {
     manager_.release_by_name(std::string("xml/Levels ") + name);
   }
-  EXPECT_EQ(manager_.unload_unused(), 4);
+  EXPECT_EQ(manager_.unload_unused(), 5);
   EXPECT_EQ(manager_.find_repository("xml/Levels"), nullptr);
 
   // Some loaded: stays marked for good, its loaded records still freed.
