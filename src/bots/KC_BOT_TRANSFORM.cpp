@@ -1,0 +1,124 @@
+#include "bots/KC_BOT_TRANSFORM.h"
+
+#include "SERVICE/engine_globals.h"
+#include "foundation/curves.h"
+
+namespace KOR {
+
+namespace {
+
+KS_VECTOR3 lerp3(const KS_VECTOR3& a, const KS_VECTOR3& b, float t) {
+  return {lerp(a.x, b.x, t), lerp(a.y, b.y, t), lerp(a.z, b.z, t)};
+}
+
+}  // namespace
+
+KC_BOT_TRANSFORM::KC_BOT_TRANSFORM(KS_TRANSFORM3* target, const KS_TRANSFORM3& goal, float duration,
+                                   float delay)
+    : target_(target), goal_(goal.world()), delay_(delay), duration_(duration) {
+  set_behaviour_defaults("bot_transform");
+  if (delay_ <= 0.0f && target_) start_ = *target_;
+}
+
+void KC_BOT_TRANSFORM::finish() {
+  if (target_) {
+    target_->position = goal_.position;
+    target_->rotation = goal_.rotation;
+    target_->scale = goal_.scale;
+    target_ = nullptr;
+  }
+  elapsed_ = duration_ + 1.0f;
+  bot_fire(completion_);
+}
+
+int KC_BOT_TRANSFORM::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
+  switch (message) {
+    case BOT_MSG_UPDATE: {
+      const float dt = frame_dt;
+      if (delay_ > 0.0f) {
+        delay_ -= dt;
+        if (delay_ <= 0.0f && target_) start_ = *target_;
+        return BOT_RESULT_CONTINUE;
+      }
+      elapsed_ += dt;
+      if (!(elapsed_ <= duration_)) {
+        finish();
+        return BOT_RESULT_REMOVE;
+      }
+      // A zero duration would give 0 / 0; it is at its goal already.
+      const float t = duration_ > 0.0f ? elapsed_ / duration_ : 1.0f;
+      if (target_) {
+        target_->position = lerp3(start_.position, goal_.position, t);
+        target_->scale = lerp3(start_.scale, goal_.scale, t);
+        target_->rotation = lerp3(start_.rotation, goal_.rotation, t);
+      }
+      return BOT_RESULT_CONTINUE;
+    }
+    case BOT_MSG_SET_CALLBACK:
+      completion_ = bot_callback_word(p4);
+      return 0;
+    case BOT_MSG_FINISH:
+      finish();
+      return BOT_RESULT_CONTINUE;
+    default:
+      return 0;
+  }
+}
+
+KC_BOT_SWITCH::KC_BOT_SWITCH(KS_TRANSFORM3* target, float duration, const KS_TRANSFORM3& a,
+                             const KS_TRANSFORM3& b, float delay)
+    : target_(target),
+      goal_(&state_a_),
+      duration_(duration),
+      run_time_(duration),
+      delay_(delay),
+      delay_left_(delay) {
+  set_behaviour_defaults("bot_switch");
+  update_group = 0;
+  // Assigned, not copy-built: the whole records, reserved words included.
+  state_a_ = a;
+  state_b_ = b;
+}
+
+void KC_BOT_SWITCH::switch_to(bool to_b) {
+  goal_ = to_b ? &state_b_ : &state_a_;
+  start_switch();
+}
+
+void KC_BOT_SWITCH::toggle() {
+  goal_ = goal_ == &state_a_ ? &state_b_ : &state_a_;
+  start_switch();
+}
+
+void KC_BOT_SWITCH::start_switch() {
+  if (target_) {
+    from_.pivot = target_->pivot;
+    from_.rotation = target_->rotation;
+    from_.scale = target_->scale;
+    from_.position = target_->position;
+  }
+  run_time_ = update_group == 1 ? elapsed_ : duration_;
+  elapsed_ = 0.0f;
+  delay_left_ = delay_;
+  update_group = 1;
+}
+
+int KC_BOT_SWITCH::process(int message, intptr_t, intptr_t, intptr_t, intptr_t) {
+  if (message != BOT_MSG_UPDATE || update_group != 1) return 0;
+  const float dt = frame_dt;
+  if (delay_left_ > 0.0f) {
+    delay_left_ -= dt;
+    return BOT_RESULT_CONTINUE;
+  }
+  elapsed_ += dt;
+  float t = 1.0f;
+  if (elapsed_ >= run_time_) {
+    update_group = 0;
+  } else {
+    t = elapsed_ / run_time_;
+  }
+  if (target_) lerp_transform(*target_, from_, *goal_, t);
+  return BOT_RESULT_CONTINUE;
+}
+
+}  // namespace KOR
