@@ -94,6 +94,18 @@ const BlinkCase kBlinks[] = {
      0.25f,
      {-1, 100, 100, 100, 100},
      0},
+    {"a ramp of no time reaches its goal at once",
+     false,
+     80,
+     0.0f,
+     0,
+     0.0f,
+     false,
+     0.0f,
+     0.0f,
+     0.25f,
+     {80, 80},
+     0},
     {"forever never ends", false, 0, 0.25f, 1, 0.0f, true, -1.0f, 0.0f, 0.25f, {0, 0, 0}, 0},
 };
 
