@@ -176,30 +176,31 @@ def tile(number):
 # ---------------------------------------------------------------- marks
 
 def open_connection(glow):
-    """The mark of an open connection: a drop of light at the cell's top
-    edge, pointing into the cell (the drawing turns it to each side).
-    Glow frames 1..3 pulse brighter."""
+    """The mark of an open connection: a pool of light at the cell's top
+    edge with an arrow into the cell (the drawing turns it to each side the
+    pipes open from). Glow frames 1..3 pulse warm and bright."""
     surface, ctx = canvas(50, 50)
-    strength = (0.0, 0.55, 0.8, 1.0)[glow]
-    colour = P.WATER_LIGHT if glow == 0 else P.hex_rgb("FFF3A6")
-    halo = cairo.RadialGradient(25, 0, 2, 25, 0, 22 + 4 * glow)
-    halo.add_color_stop_rgba(0, *colour, 0.75 + 0.25 * strength)
+    colour = P.WATER_LIGHT if glow == 0 else (P.hex_rgb("FFF3A6"), P.SUN, P.hex_rgb("FFF3A6"))[glow - 1]
+    radius = (20, 21, 25, 23)[glow]
+    halo = cairo.RadialGradient(25, 0, 2, 25, 0, radius)
+    halo.add_color_stop_rgba(0, *colour, 0.95)
+    halo.add_color_stop_rgba(0.55, *colour, 0.55)
     halo.add_color_stop_rgba(1, *colour, 0)
     ctx.rectangle(0, 0, 50, 50)
     ctx.set_source(halo)
     ctx.fill()
-    # The chevron.
+    drop = 2 + (0, 0, 2, 1)[glow]
     ctx.new_path()
-    ctx.move_to(17, 7)
-    ctx.line_to(25, 15)
-    ctx.line_to(33, 7)
+    ctx.move_to(16, 5 + drop)
+    ctx.line_to(25, 14 + drop)
+    ctx.line_to(34, 5 + drop)
     ctx.set_line_cap(cairo.LINE_CAP_ROUND)
     ctx.set_line_join(cairo.LINE_JOIN_ROUND)
-    ctx.set_source_rgba(*P.INK, 0.8)
-    ctx.set_line_width(5.5)
+    ctx.set_source_rgb(*P.INK)
+    ctx.set_line_width(7)
     ctx.stroke_preserve()
     ctx.set_source_rgb(*(P.WHITE if glow else P.WATER_LIGHT))
-    ctx.set_line_width(2.8)
+    ctx.set_line_width(3.5)
     ctx.stroke()
     return surface_to_image(surface)
 

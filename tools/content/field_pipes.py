@@ -31,9 +31,9 @@ OPENINGS = {
 
 CHANNEL = 24          # straight channel width
 RING = (14, 36)       # elbow channel radii about the shared corner
-WALL = 40             # outer width of the pipe walls
+WALL = 42             # outer width of the pipe walls
 END_INNER = -4        # the end piece's channel stops 4 px before the centre
-FLANGE = (48, 7)      # collar at every outer opening: across, deep
+FLANGE = (49, 8)      # collar at every outer opening: across, deep
 
 
 def _corner_of(sides):
@@ -176,14 +176,13 @@ def _draw_pipe(pipe_type, rim):
         sx, sy = P.SHADOW_OFFSET
         _stroke_cells(ctx, cells, outline, (*P.INK, P.SHADOW_ALPHA), dx=sx, dy=sy,
                       cap=cairo.LINE_CAP_ROUND if pipe_type == 1 else cairo.LINE_CAP_BUTT, end_extra=10)
-    end_cap = cairo.LINE_CAP_ROUND
-    _stroke_cells(ctx, cells, outline, (*P.INK, 1), cap=end_cap if pipe_type == 1 else cairo.LINE_CAP_BUTT,
-                  end_extra=10)
-    _stroke_cells(ctx, cells, WALL, _wall_gradient(w, h),
-                  cap=end_cap if pipe_type == 1 else cairo.LINE_CAP_BUTT, end_extra=10)
-    # A lit band along the walls, toward the light.
-    _stroke_cells(ctx, cells, WALL - 6, (*P.BRASS_LIGHT, 0.7), dx=-1.5, dy=-1.5)
-    _stroke_cells(ctx, cells, WALL - 12, _wall_gradient(w, h))
+    cap = cairo.LINE_CAP_ROUND if pipe_type == 1 else cairo.LINE_CAP_BUTT
+    _stroke_cells(ctx, cells, outline, (*P.INK, 1), cap=cap, end_extra=10)
+    # Metal walls: a darker outer edge, brass, and a lit band toward the light.
+    _stroke_cells(ctx, cells, WALL, P.COPPER + (1,), cap=cap, end_extra=10)
+    _stroke_cells(ctx, cells, WALL - 4, _wall_gradient(w, h), cap=cap, end_extra=10, dx=-0.6, dy=-0.6)
+    _stroke_cells(ctx, cells, WALL - 8, (*P.BRASS_LIGHT, 0.9), cap=cap, end_extra=10, dx=-1.2, dy=-1.2)
+    _stroke_cells(ctx, cells, WALL - 11, P.BRASS + (1,), cap=cap, end_extra=10)
     for cx, cy, s in _outer_openings(pipe_type):
         _flange(ctx, cx, cy, s)
     # The channel: a dark inner line, then the empty inside.

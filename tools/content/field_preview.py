@@ -612,10 +612,10 @@ def build(resources, out_dir):
     for name, tile_set, look in (("field_board.png", 1, 1), ("field_board_canyon.png", 3, 2),
                                  ("field_board_caverns.png", 5, 3)):
         board = _sample_level()
-        r = render(resources, board, (1024, 768), (137, 68), tile_set, look)
+        r = render(resources, board, (1024, 800), (137, 40), tile_set, look)
         strip = [r.sprite("main_animations_water_%d" % n) for n in (1,)]
         for k in range(8):
-            r.put(strip[0], -7 + 172 * k, 68 + 700 - 10, hot="ul")
+            r.put(strip[0], -7 + 172 * k, 40 + 700 - 10, hot="ul")
         gutter = Image.open(os.path.join(resources, interface.path("pump_gutter")))
         gauge = Image.open(os.path.join(resources, interface.path("pump_water")))
         cx, cy = r.centre(2, 13)

@@ -287,8 +287,12 @@ def shadow_pieces():
     out = {}
     for v, (rect, cells) in SHADOW_PIECES.items():
         if v == 23:
-            # A plain vertical band of the shadow's full strength.
-            mask = _halo_mask([(0, 0)], (12, -19, 32, 35))
+            # The upper part of a side band (the lower part is the corner
+            # piece's), as a plain band of the shadow's full strength.
+            mask = _halo_mask([(0, 0), (0, -50)], (12, -19, 32, 35))
+            cut = Image.new("L", mask.size, 0)
+            cut.paste(255, (0, 0, mask.width, 31))
+            mask = Image.composite(mask, cut, cut)
         elif v == 21:
             mask = _halo_mask([(0, 0), (50, 0)], (-17, 25, 17, 53))
         else:

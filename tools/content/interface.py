@@ -11,7 +11,7 @@ import random
 import cairo
 from PIL import Image
 
-from . import palette as P
+from . import decor, palette as P
 from .atlas import canvas, surface_to_image
 from .field_pipes import star
 from .field_walls import smooth_closed
@@ -722,6 +722,29 @@ def _glow_mushroom(ctx, x, y, s, col):
     _fill_outline(ctx, _vgrad(y - s * 1.6, y - s, P.WHITE, col))
 
 
+def _foreground(ctx, world_no, w, h, rng):
+    """Small things of the world along the picture's lower edge, drawn with
+    the decor's own shapes at a larger scale."""
+    things = {1: [(decor.flower, (P.CORAL,)), (decor.flower, (P.WHITE,)), (decor.tuft, (P.LEAF,)),
+                  (decor.flower, (P.SUN, P.ORANGE, 8, 15)), (decor.stone, (H("E8EDF5"), H("7D8FB8")))],
+              2: [(decor.stone, (H("F2A774"), H("8E4527"))), (decor.tuft, (H("C9B458"),)),
+                  (decor.tumbleweed, ())],
+              3: [(decor.crystals, (H("5FF2E6"),)), (decor.crystals, (H("B38CFF"),)),
+                  (decor.mushroom, (H("5FF2E6"), P.WHITE, 11, H("5FF2E6"))),
+                  (decor.stone, (H("8C8FD6"), H("23265E")))]}[world_no]
+    x = rng.uniform(10, 60)
+    while x < w:
+        if abs(x - w / 2 - 60) > 110:
+            draw, args = things[rng.randrange(len(things))]
+            ctx.save()
+            ctx.translate(x, h - rng.uniform(18, 60))
+            ctx.scale(1.7, 1.7)
+            ctx.translate(-24, -24)
+            draw(ctx, 24, rng, *args)
+            ctx.restore()
+        x += rng.uniform(70, 150)
+
+
 def back(pack):
     world_no, kind = PACKS[pack]
     world = P.WORLDS[world_no]
@@ -763,8 +786,22 @@ def back(pack):
     ctx.set_source(_vgrad(h - 110, h, world["ground"], world["ground_dark"]))
     ctx.fill()
     _landmark(ctx, kind, w, h, rng)
-    # The pipeline arrives from the board below.
-    _pipe_run(ctx, [(w / 2, h + 10), (w / 2, h - 60), (w / 2 + 120, h - 60), (w / 2 + 120, h - 110)])
+    _foreground(ctx, world_no, w, h, rng)
+    # The pipeline arrives from the board below and pours out.
+    end = (w / 2 + 120, h - 118)
+    _pipe_run(ctx, [(w / 2, h + 10), (w / 2, h - 60), (end[0], h - 60), end])
+    ctx.new_path()
+    ctx.rectangle(end[0] - 22, end[1] - 4, 44, 12)
+    _fill_outline(ctx, _vgrad(end[1] - 4, end[1] + 8, P.BRASS_LIGHT, P.COPPER), 2.5)
+    for k in range(5):
+        a = -math.pi / 2 + (k - 2) * 0.35
+        ctx.new_path()
+        ctx.arc(end[0] + 22 * math.cos(a), end[1] - 8 + 16 * math.sin(a), 4 - abs(k - 2), 0, 2 * math.pi)
+        ctx.set_source_rgba(*P.WATER_LIGHT, 0.95)
+        ctx.fill_preserve()
+        ctx.set_source_rgba(*P.INK, 0.6)
+        ctx.set_line_width(1.2)
+        ctx.stroke()
     image = surface_to_image(surface).convert("RGB")
     return image.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
 
