@@ -65,7 +65,16 @@ int KC_BOT_LIST::dispatch(PASS& pass, int message, intptr_t p1, intptr_t p2, int
   pass.member_doomed = false;
   const int answer = member->process(message, p1, p2, p3, p4);
   pass.member = nullptr;
-  if (pass.member_doomed) delete member;
+  if (pass.member_doomed) {
+    // A pass further out may still be inside the same member's process.
+    PASS* holder = pass.outer;
+    while (holder && holder->member != member) holder = holder->outer;
+    if (holder) {
+      holder->member_doomed = true;
+    } else {
+      delete member;
+    }
+  }
   return answer;
 }
 

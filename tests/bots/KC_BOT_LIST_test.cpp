@@ -349,6 +349,25 @@ TEST(BotList, MemberDestroyingTheOwnerIsDeletedOnlyAfterItsProcessReturns) {
   EXPECT_EQ(log, (Log{"member", "~after", "~member"}));
 }
 
+// The same member inside two passes: the owner dies in the inner one, and
+// the member is deleted only when the outer pass's process returns.
+TEST(BotList, OwnerDestroyedInsideANestedPassOverTheSameMember) {
+  Log log;
+  auto* owner = new Owner;
+  auto* member = new Scripted(&log, "m");
+  int calls = 0;
+  member->on_message = [owner, &calls] {
+    if (++calls == 1) {
+      owner->bots.send(12, 0, 0, 0, 0, "m", nullptr, 0);
+    } else {
+      delete owner;
+    }
+  };
+  owner->bots.add(member);
+  owner->bots.update();
+  EXPECT_EQ(log, (Log{"m", "m:12", "~m"}));
+}
+
 TEST(BotList, CompletionDeletingOtherMembersDuringAPass) {
   Log log;
   FrameTime time(0.5f);
