@@ -7,6 +7,7 @@ reaches a neighbour, and tiles and water strips join without seams.
 """
 
 import os
+import xml.etree.ElementTree as ET
 
 import cairo
 import numpy as np
@@ -96,7 +97,6 @@ class Atlas:
 
 def read_description(xml_path):
     """id -> (x, y, w, h) of an atlas description."""
-    import xml.etree.ElementTree as ET
     items = {}
     for child in ET.parse(xml_path).getroot():
         items.setdefault(child.get("id"), tuple(int(child.get(k)) for k in ("aX", "aY", "aW", "aH")))

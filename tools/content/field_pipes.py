@@ -44,8 +44,7 @@ def _corner_of(sides):
 
 
 def _is_elbow(sides):
-    return len(sides) == 2 and (min(sides) + 2) % 4 != max(sides) % 4 and \
-        not ({U, D} == sides or {L, R} == sides)
+    return len(sides) == 2 and sides not in ({U, D}, {L, R})
 
 
 def _cell_path(ctx, cx, cy, sides, end_extra=0.0):

@@ -176,7 +176,7 @@ class Renderer:
                 self.put(img, cx, cy, rotation=math.radians(90 * s))
 
     def piece(self, name, x, y, dx, dy, variant=None):
-        v = variant if variant is not None else int(name.rstrip("_leftright").split("_")[-1])
+        v = variant if variant is not None else int(name.split("_")[-1])
         img = self.obstacle3(v)
         ox, oy = self.offsets.get(name, (0.0, 0.0))
         cx, cy = self.centre(x, y)
@@ -613,9 +613,9 @@ def build(resources, out_dir):
                                  ("field_board_caverns.png", 5, 3)):
         board = _sample_level()
         r = render(resources, board, (1024, 800), (137, 40), tile_set, look)
-        strip = [r.sprite("main_animations_water_%d" % n) for n in (1,)]
+        strip = r.sprite("main_animations_water_1")
         for k in range(8):
-            r.put(strip[0], -7 + 172 * k, 40 + 700 - 10, hot="ul")
+            r.put(strip, -7 + 172 * k, 40 + 700 - 10, hot="ul")
         gutter = Image.open(os.path.join(resources, interface.path("pump_gutter")))
         gauge = Image.open(os.path.join(resources, interface.path("pump_water")))
         cx, cy = r.centre(2, 13)

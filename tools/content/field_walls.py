@@ -20,7 +20,6 @@ from PIL import Image, ImageFilter
 
 from . import palette as P
 from .atlas import canvas, surface_to_image
-from .field_pipes import star
 
 # Wall looks: 1 meadow hedge, 2 canyon sandstone, 3 cavern crystal rock.
 LOOKS = {
@@ -231,22 +230,18 @@ HALO = (-20, -19, 42, 43)    # left-half cell: its shadow rectangle, cell-relati
 SHADOW_BLUR = 3.2
 
 
-def _halo_mask(cells, rect, mirrored=False):
-    """The union of the halos of `cells` (cell offsets), cut to `rect`
-    (x0, y0, x1, y1, cell-relative), soft-edged; 4x supersampled."""
+def _halo_mask(cells, rect):
+    """The union of the shadows of wall cells (offsets from the drawing
+    cell), cut to `rect` (x0, y0, x1, y1 relative to the drawing cell's
+    centre), soft-edged."""
     x0, y0, x1, y1 = rect
     pad = 8
-    w, h = x1 - x0 + 2 * pad, y1 - y0 + 2 * pad
-    mask = Image.new("L", (w, h), 0)
-    surface, ctx = canvas(w, h)
+    surface, ctx = canvas(x1 - x0 + 2 * pad, y1 - y0 + 2 * pad)
     hx0, hy0, hx1, hy1 = HALO
-    if mirrored:
-        hx0, hx1 = -hx1, -hx0
+    ww, hh, rr = hx1 - hx0, hy1 - hy0, 15
     for cx, cy in cells:
-        ctx.new_path()
         x, y = cx + hx0 - x0 + pad, cy + hy0 - y0 + pad
-        rr = 15
-        ww, hh = hx1 - hx0, hy1 - hy0
+        ctx.new_path()
         ctx.arc(x + ww - rr, y + rr, rr, -math.pi / 2, 0)
         ctx.arc(x + ww - rr, y + hh - rr, rr, 0, math.pi / 2)
         ctx.arc(x + rr, y + hh - rr, rr, math.pi / 2, math.pi)
@@ -266,7 +261,9 @@ def _shadow_image(mask):
 
 
 # Variant -> (rect relative to the drawing cell, wall cells of the situation
-# it is drawn in, as offsets from that cell).
+# it is drawn in, as offsets from that cell). The rectangles put each piece
+# where its rule draws it: 14..17 by their upper-left corner, the others by
+# their centre.
 SHADOW_PIECES = {
     14: ((11, -19, 42, 12), [(0, 0)]),
     15: ((11, 12, 42, 43), [(0, 0)]),
@@ -276,27 +273,23 @@ SHADOW_PIECES = {
     19: ((-39, -19, 11, 43), [(0, 0), (-50, 0)]),
     20: ((-39, -38, 11, 12), [(0, 0), (-50, -50)]),
     22: ((11, -38, 61, 12), [(0, 0), (50, -50)]),
-    # Where the halves meet: the band beside a middle-column cell, and the
-    # floor strip under a wall of the middle pair.
-    21: ((-39, 25, -5, 53), [(0, 0), (-50, 0)]),
-    23: ((-10, -19, 10, 35), [(0, 0)]),
+    # Where the halves meet: a stretch of the bottom band under two walls,
+    # and the upper part of a side band (its lower part is the corner
+    # piece's), both plain bands placed wherever their rules need them.
+    21: ((-17, 25, 17, 53), [(-50, 0), (0, 0), (50, 0)]),
+    23: ((12, -19, 32, 35), [(0, 0), (0, -50)]),
 }
+SIDE_BAND_ROWS = 31
 
 
 def shadow_pieces():
     out = {}
     for v, (rect, cells) in SHADOW_PIECES.items():
+        mask = _halo_mask(cells, rect)
         if v == 23:
-            # The upper part of a side band (the lower part is the corner
-            # piece's), as a plain band of the shadow's full strength.
-            mask = _halo_mask([(0, 0), (0, -50)], (12, -19, 32, 35))
-            cut = Image.new("L", mask.size, 0)
-            cut.paste(255, (0, 0, mask.width, 31))
-            mask = Image.composite(mask, cut, cut)
-        elif v == 21:
-            mask = _halo_mask([(0, 0), (50, 0)], (-17, 25, 17, 53))
-        else:
-            mask = _halo_mask(cells, rect)
+            keep = Image.new("L", mask.size, 0)
+            keep.paste(255, (0, 0, mask.width, SIDE_BAND_ROWS))
+            mask = Image.composite(mask, keep, keep)
         out[v] = _shadow_image(mask)
     return out
 

@@ -14,7 +14,6 @@ from PIL import Image
 from . import decor, palette as P
 from .atlas import canvas, surface_to_image
 from .field_pipes import star
-from .field_walls import smooth_closed
 
 H = P.hex_rgb
 FILES = {
