@@ -143,9 +143,9 @@ def _motif(kind, rng, speck):
 def tile(number):
     """A seamless 200x200 floor tile whose 50-px cells are faintly checked,
     so the player can read the board's grid."""
-    spec = TILE_SETS[number]
+    style = TILE_SETS[number]
     rng = random.Random(500 + number)
-    base, alt = np.array(P.hex_rgb(spec["base"])), np.array(P.hex_rgb(spec["alt"]))
+    base, alt = np.array(P.hex_rgb(style["base"])), np.array(P.hex_rgb(style["alt"]))
     ys, xs = np.mgrid[0:TILE, 0:TILE]
     checker = ((xs // 50 + ys // 50) % 2)[..., None]
     col = base * (1 - checker) + alt * checker
@@ -157,10 +157,10 @@ def tile(number):
     pixels = np.dstack([np.clip(col * 255, 0, 255), np.full((TILE, TILE), 255)]).astype(np.uint8)
     picture = Image.fromarray(pixels, "RGBA")
     surface, ctx = canvas(TILE, TILE)
-    draw, count = _motif(spec["motif"], rng, spec["speck"])
+    draw, count = _motif(style["motif"], rng, style["speck"])
     for _ in range(count):
         _wrapped(ctx, draw, rng.uniform(0, TILE), rng.uniform(0, TILE))
-    if spec["motif"] == "slabs":
+    if style["motif"] == "slabs":
         for k in range(4):
             ctx.new_path()
             ctx.move_to(0, 50 * k + 0.5)

@@ -505,7 +505,7 @@ class Renderer:
             kind = {frozenset({U, L}): 4, frozenset({U, R}): 5, frozenset({R, D}): 6,
                     frozenset({D, L}): 7}[frozenset(sides)]
             Wk, Hk = W[kind]
-            spec = {
+            segment = {
                 (4, U): ((1 - b, 0, 1, a), (b * Wk, a * Hk), (cx - 25 + (1 - b) * Wk, cy - 25)),
                 (4, L): ((0, 1 - b, a, 1), (a * Wk, b * Hk), (cx - 25, cy - 25 + (1 - b) * Hk)),
                 (5, U): ((0, 0, b, a), (b * Wk, a * Hk), (cx - 11, cy - 25)),
@@ -515,7 +515,7 @@ class Renderer:
                 (7, D): ((1 - b, 1 - a, 1, 1), (b * Wk, a * Hk), (cx + 11 - b * Wk, cy + 25 - a * Hk + one)),
                 (7, L): ((0, 0, a, b), (a * Wk, b * Hk), (cx - 25, cy - 11)),
             }[(kind, inflow)]
-            (l, t, r, btm), (w, h), (px, py) = spec
+            (l, t, r, btm), (w, h), (px, py) = segment
             self.water_piece(kind, l, t, r, btm, int(w), int(h), px, py, frame=n)
             return
         if len(sides) == 2:
