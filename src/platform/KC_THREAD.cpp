@@ -1,0 +1,46 @@
+#include "platform/KC_THREAD.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace KOR {
+
+namespace {
+
+// Threads append on start and remove themselves on their own thread when
+// they end, so the list is guarded.
+std::mutex list_lock;
+std::vector<KC_THREAD*> listed;
+
+}  // namespace
+
+KC_THREAD* start_thread(int (*function)(void*), void* argument) {
+  KC_THREAD* record = new KC_THREAD;
+  record->function = function;
+  record->argument = argument;
+  {
+    std::lock_guard<std::mutex> lock(list_lock);
+    listed.push_back(record);
+  }
+  record->handle = std::thread([record] { thread_entry(record); });
+  return record;
+}
+
+int thread_entry(KC_THREAD* record) {
+  const int result = record->function(record->argument);
+  std::lock_guard<std::mutex> lock(list_lock);
+  const auto it = std::find(listed.begin(), listed.end(), record);
+  if (it != listed.end()) listed.erase(it);
+  return result;
+}
+
+void thread_wait(KC_THREAD* record) {
+  if (record->handle.joinable()) record->handle.join();
+}
+
+std::vector<KC_THREAD*> thread_list() {
+  std::lock_guard<std::mutex> lock(list_lock);
+  return listed;
+}
+
+}  // namespace KOR

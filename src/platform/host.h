@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The engine's only door to the operating system's window, input and clock
+// services. The backend is SDL2 (host_sdl.cpp); nothing above this layer
+// includes an SDL header.
+//
+// Drawing: every window carries an OpenGL 2.1 context (compatibility, so the
+// fixed-function pipeline, client-side arrays and point sprites are there);
+// it is current on the main thread once the window exists.
+
+namespace KOR {
+
+// ---- display ---------------------------------------------------------------
+
+// Why the last window or display request failed ("" when none did).
+const std::string& host_error();
+
+// The desktop's size in pixels; false (and 0 x 0) when there is no display.
+bool host_desktop_size(int* width, int* height);
+
+// A plain message box with one OK button. It is also written to stderr, so
+// the text is seen when there is no display to show the box on.
+void host_message_box(const std::string& caption, const std::string& text);
+
+// ---- window ----------------------------------------------------------------
+
+struct KS_HOST_WINDOW;
+
+enum class HOST_MODE {
+  windowed,             // decorated window of the given client size, centred
+  full_screen,          // the display switched to the given size
+  full_screen_desktop,  // borderless over the whole desktop at its own size
+};
+
+// A shown window of the given client size with its GL context current; null
+// when it cannot be made (no display, no GL), with host_error() saying why.
+KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height);
+void host_window_destroy(KS_HOST_WINDOW* window);
+void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int width, int height);
+void host_window_set_decoration(KS_HOST_WINDOW* window, bool caption, bool sizing_border);
+// The window's icon from a PNG file; false when it cannot be read.
+bool host_window_set_icon(KS_HOST_WINDOW* window, const std::string& png_path);
+// Keeps the pointer inside the rectangle (window pixels, right and bottom
+// exclusive) while the window has focus; null frees it.
+void host_window_confine_pointer(KS_HOST_WINDOW* window, const int* left_top_right_bottom);
+void host_show_pointer(bool show);
+
+// ---- OpenGL ----------------------------------------------------------------
+
+bool host_gl_make_current(KS_HOST_WINDOW* window);
+void host_gl_swap(KS_HOST_WINDOW* window);
+// The size of the window's drawable in pixels.
+void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height);
+// 1 waits for the vertical blank on swap, 0 does not.
+void host_gl_set_swap_interval(int interval);
+
+// ---- events ----------------------------------------------------------------
+
+enum class HOST_EVENT_KIND { key_down, key_up, pointer_move, focus_lost, focus_gained, close };
+
+struct KS_HOST_EVENT {
+  HOST_EVENT_KIND kind = HOST_EVENT_KIND::close;
+  // Keys: the Windows virtual-key code (letters 'A'..'Z', digits '0'..'9');
+  // mouse buttons 1 (left), 2 (right), 4 (middle).
+  int code = 0;
+  // pointer_move: the pointer in window pixels.
+  int x = 0;
+  int y = 0;
+  // key_down: the text the key typed, UTF-8, zero-terminated; "" for none.
+  char text[32] = {};
+};
+
+// Takes the next event; false when the queue is empty. Auto-repeats arrive
+// as further key_downs. System keys (Alt, F10 and keys pressed with Alt)
+// never arrive, as on the platform the engine was designed for.
+bool host_poll_event(KS_HOST_EVENT* event);
+
+// Asks the program to close, as the window's close box or a termination
+// signal does: the next poll returns a close event.
+void host_request_close();
+
+// ---- clock -----------------------------------------------------------------
+
+// The clock the engine's timers read and the sleep they wait with. Tests
+// install a scripted one; the default is the system's monotonic clock.
+class KC_HOST_CLOCK {
+ public:
+  virtual ~KC_HOST_CLOCK() = default;
+  virtual uint32_t now_ms() = 0;
+  virtual void sleep_ms(uint32_t ms) = 0;
+};
+
+// null restores the system clock.
+void host_set_clock(KC_HOST_CLOCK* clock);
+// Milliseconds; wraps after 2^32.
+uint32_t host_clock_ms();
+void host_sleep_ms(uint32_t ms);
+
+}  // namespace KOR

@@ -1,0 +1,269 @@
+#include <SDL2/SDL.h>
+
+#include <bitset>
+#include <cstdio>
+
+#include "platform/host.h"
+#include "platform/host_sdl_keys.h"
+
+// Static, so the decoder the renderer links stays its own.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#include <stb_image.h>
+
+namespace KOR {
+
+struct KS_HOST_WINDOW {
+  SDL_Window* window;
+  SDL_GLContext context;
+};
+
+namespace {
+
+std::string last_error;
+
+// Key-ups are delivered only for keys whose key-down was, so a key released
+// after a system-key combination never reads as released without a press.
+std::bitset<SDL_NUM_SCANCODES> keys_delivered_down;
+
+bool fail(const char* what) {
+  last_error = std::string(what) + ": " + SDL_GetError();
+  return false;
+}
+
+bool video_ready() {
+  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+  // The close box is the game's to handle; SDL must not turn it into a quit
+  // of its own on top.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("no display");
+  // SDL falls back to drivers that draw nowhere; a game nobody can see or
+  // close is no start.
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if (driver == "offscreen" || driver == "dummy") {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    last_error = "no display: neither DISPLAY nor WAYLAND_DISPLAY names one";
+    return false;
+  }
+  return true;
+}
+
+// The text event SDL queues right behind a key-down belongs to that key.
+void take_typed_text(char* text, size_t capacity) {
+  SDL_Event next;
+  if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1 ||
+      next.type != SDL_TEXTINPUT) {
+    return;
+  }
+  SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+  SDL_strlcpy(text, next.text.text, capacity);
+}
+
+bool translate_key(const SDL_KeyboardEvent& key, bool down, KS_HOST_EVENT* out) {
+  const int code = host_virtual_key(key.keysym.sym, key.keysym.scancode);
+  if (code == 0) return false;
+  const size_t slot = static_cast<size_t>(key.keysym.scancode) % SDL_NUM_SCANCODES;
+  if (down) {
+    const bool left_alt = (key.keysym.mod & KMOD_LALT) != 0;
+    const bool control = (key.keysym.mod & KMOD_CTRL) != 0;
+    if (host_system_key(code, left_alt, control)) return false;
+    keys_delivered_down.set(slot);
+    *out = KS_HOST_EVENT{};
+    out->kind = HOST_EVENT_KIND::key_down;
+    take_typed_text(out->text, sizeof out->text);
+  } else {
+    if (!keys_delivered_down.test(slot)) return false;
+    keys_delivered_down.reset(slot);
+    *out = KS_HOST_EVENT{};
+    out->kind = HOST_EVENT_KIND::key_up;
+  }
+  out->code = code;
+  return true;
+}
+
+bool translate(const SDL_Event& e, KS_HOST_EVENT* out) {
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      return translate_key(e.key, e.type == SDL_KEYDOWN, out);
+    case SDL_MOUSEMOTION:
+      *out = KS_HOST_EVENT{};
+      out->kind = HOST_EVENT_KIND::pointer_move;
+      out->x = e.motion.x;
+      out->y = e.motion.y;
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const int code = host_button_code(e.button.button);
+      if (code == 0) return false;
+      *out = KS_HOST_EVENT{};
+      out->kind =
+          e.type == SDL_MOUSEBUTTONDOWN ? HOST_EVENT_KIND::key_down : HOST_EVENT_KIND::key_up;
+      out->code = code;
+      return true;
+    }
+    case SDL_WINDOWEVENT:
+      *out = KS_HOST_EVENT{};
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          out->kind = HOST_EVENT_KIND::focus_gained;
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          out->kind = HOST_EVENT_KIND::focus_lost;
+          return true;
+        case SDL_WINDOWEVENT_CLOSE:
+          out->kind = HOST_EVENT_KIND::close;
+          return true;
+        default:
+          return false;
+      }
+    case SDL_QUIT:
+      *out = KS_HOST_EVENT{};
+      out->kind = HOST_EVENT_KIND::close;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+const std::string& host_error() { return last_error; }
+
+bool host_desktop_size(int* width, int* height) {
+  *width = 0;
+  *height = 0;
+  SDL_DisplayMode mode;
+  if (!video_ready()) return false;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return fail("no desktop display mode");
+  *width = mode.w;
+  *height = mode.h;
+  return true;
+}
+
+void host_message_box(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
+}
+
+KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height) {
+  if (!video_ready()) return nullptr;
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+  SDL_Window* window =
+      SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                       SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+  if (window == nullptr) {
+    fail("the window cannot be created");
+    return nullptr;
+  }
+  SDL_GLContext context = SDL_GL_CreateContext(window);
+  if (context == nullptr) {
+    fail("no OpenGL 2.1 context");
+    SDL_DestroyWindow(window);
+    return nullptr;
+  }
+  return new KS_HOST_WINDOW{window, context};
+}
+
+void host_window_destroy(KS_HOST_WINDOW* window) {
+  if (window == nullptr) return;
+  SDL_GL_DeleteContext(window->context);
+  SDL_DestroyWindow(window->window);
+  delete window;
+}
+
+void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int width, int height) {
+  SDL_Window* w = window->window;
+  switch (mode) {
+    case HOST_MODE::windowed:
+      SDL_SetWindowFullscreen(w, 0);
+      SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
+      SDL_SetWindowSize(w, width, height);
+      SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+      break;
+    case HOST_MODE::full_screen: {
+      SDL_DisplayMode wanted{};
+      wanted.w = width;
+      wanted.h = height;
+      SDL_DisplayMode closest;
+      if (SDL_GetClosestDisplayMode(0, &wanted, &closest) != nullptr) {
+        SDL_SetWindowDisplayMode(w, &closest);
+      }
+      SDL_SetWindowSize(w, width, height);
+      SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN);
+      SDL_SetWindowAlwaysOnTop(w, SDL_TRUE);
+      break;
+    }
+    case HOST_MODE::full_screen_desktop:
+      SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+      SDL_SetWindowAlwaysOnTop(w, SDL_TRUE);
+      break;
+  }
+}
+
+void host_window_set_decoration(KS_HOST_WINDOW* window, bool caption, bool sizing_border) {
+  SDL_SetWindowBordered(window->window, caption ? SDL_TRUE : SDL_FALSE);
+  SDL_SetWindowResizable(window->window, sizing_border ? SDL_TRUE : SDL_FALSE);
+}
+
+bool host_window_set_icon(KS_HOST_WINDOW* window, const std::string& png_path) {
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  stbi_uc* rgba = stbi_load(png_path.c_str(), &width, &height, &channels, 4);
+  if (rgba == nullptr) return false;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(rgba, width, height, 32, width * 4,
+                                                            SDL_PIXELFORMAT_RGBA32);
+  if (surface != nullptr) {
+    SDL_SetWindowIcon(window->window, surface);
+    SDL_FreeSurface(surface);
+  }
+  stbi_image_free(rgba);
+  return surface != nullptr;
+}
+
+void host_window_confine_pointer(KS_HOST_WINDOW* window, const int* ltrb) {
+  if (ltrb == nullptr) {
+    SDL_SetWindowMouseRect(window->window, nullptr);
+    return;
+  }
+  const SDL_Rect rect{ltrb[0], ltrb[1], ltrb[2] - ltrb[0], ltrb[3] - ltrb[1]};
+  SDL_SetWindowMouseRect(window->window, &rect);
+}
+
+void host_show_pointer(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+
+bool host_gl_make_current(KS_HOST_WINDOW* window) {
+  return SDL_GL_MakeCurrent(window->window, window->context) == 0;
+}
+
+void host_gl_swap(KS_HOST_WINDOW* window) { SDL_GL_SwapWindow(window->window); }
+
+void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
+  SDL_GL_GetDrawableSize(window->window, width, height);
+}
+
+void host_gl_set_swap_interval(int interval) { SDL_GL_SetSwapInterval(interval); }
+
+bool host_poll_event(KS_HOST_EVENT* event) {
+  if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
+  SDL_Event e;
+  while (SDL_PollEvent(&e) != 0) {
+    if (translate(e, event)) return true;
+  }
+  return false;
+}
+
+void host_request_close() {
+  if (SDL_WasInit(SDL_INIT_EVENTS) == 0 && SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) return;
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+}
+
+}  // namespace KOR

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+// The chosen world (1..3).
+extern int32_t current_world_number;
+// Set as the last step of a successful init hook.
+extern uint8_t game_ready;
+
+// The game's main function, registered with the engine before `main` runs:
+// fills the engine hooks, starts the service and runs the frame loop.
+// Returns 100500 after a normal end, -112 when the engine could not start.
+int game_main(void*);
+
+int game_on_update(void*);
+int game_on_draw(void*);
+int game_on_init(void*);
+int game_on_key_down(void* code);
+int game_on_key_up(void* code);
+int game_on_mouse_move(void*);
+int game_on_focus_lost(void*);
+int game_on_focus_gained(void*);
+int game_on_shutdown(void*);
+int game_on_close(void*);
+
+}  // namespace game

@@ -1,0 +1,3 @@
+#include "SERVICE/KC_GAME_SERVICE.h"
+
+int main() { return KOR::service_main(); }

@@ -1,0 +1,28 @@
+#include "shell/game_main.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+#include "SERVICE/engine_hooks.h"
+#include "support/paths.h"
+
+// Without a display the game says so and ends with a failure status instead
+// of running a loop nobody can see.
+TEST(game_main, NoDisplayEndsWithAFailureStatus) {
+  ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(KOR::service_main(), 1) << "the registered game main gives the failure status";
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("Aquavex: The game window cannot be opened (no display"), std::string::npos)
+      << said;
+  EXPECT_EQ(KOR::engine_game->running, 0);
+  EXPECT_EQ(game::game_ready, 0) << "the init hook never ran";
+  EXPECT_EQ(KOR::hook_init, nullptr);
+  EXPECT_EQ(KOR::hook_close, nullptr);
+}
