@@ -16,6 +16,7 @@
 #include "bots/KC_BOT_SLEEP.h"
 #include "bots/KC_BOT_SWING.h"
 #include "bots/KC_BOT_TRANSFORM.h"
+#include "bots/KC_BOT_ZOOM_INTO.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/plane_geometry.h"
 
@@ -151,6 +152,10 @@ KC_BOT_COLOR_KS* bot_create_color_ks(uint32_t* color, float duration, uint32_t e
 KC_BOT_MOVE* bot_create_move(KS_TRANSFORM3* target, float duration, float speed, float x, float y,
                              float z, float delay) {
   return new KC_BOT_MOVE(target, duration, speed, x, y, z, delay);
+}
+
+KC_BOT_ZOOM_INTO* bot_create_zoom_into(KS_TRANSFORM3* target, KS_VECTOR2 point, float duration) {
+  return new KC_BOT_ZOOM_INTO(target, point, duration, nullptr, 0.0f);
 }
 
 KC_BOT_TRANSFORM* bot_create_transform(KS_TRANSFORM3* target, const KS_TRANSFORM3& goal,

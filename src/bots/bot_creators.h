@@ -34,6 +34,7 @@ class KC_BOT_SLEEP;
 class KC_BOT_SWING;
 class KC_BOT_SWITCH;
 class KC_BOT_TRANSFORM;
+class KC_BOT_ZOOM_INTO;
 
 // One creator per behaviour class: a new object built from the arguments,
 // owned by the caller until it is added to a KC_BOT_LIST. A mesh is given as
@@ -97,6 +98,8 @@ KC_BOT_COLOR_KS* bot_create_color_ks(uint32_t* color, float duration, uint32_t e
                                      float delay);
 KC_BOT_MOVE* bot_create_move(KS_TRANSFORM3* target, float duration, float speed, float x, float y,
                              float z, float delay);
+// Without completion callback and without delay.
+KC_BOT_ZOOM_INTO* bot_create_zoom_into(KS_TRANSFORM3* target, KS_VECTOR2 point, float duration);
 KC_BOT_TRANSFORM* bot_create_transform(KS_TRANSFORM3* target, const KS_TRANSFORM3& goal,
                                        float duration, float delay);
 KC_BOT_CHART_BOOST* bot_create_chart_boost(const char* first, const char* second, int number);

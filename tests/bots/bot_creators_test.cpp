@@ -24,6 +24,7 @@
 #include "bots/KC_BOT_SLEEP.h"
 #include "bots/KC_BOT_SWING.h"
 #include "bots/KC_BOT_TRANSFORM.h"
+#include "bots/KC_BOT_ZOOM_INTO.h"
 #include "foundation/KC_RANDOM.h"
 #include "foundation/KS_TRANSFORM3.h"
 
@@ -71,6 +72,7 @@ TEST(BotCreators, EveryCreatorGivesItsClassWithItsNameAndKey) {
       {[&] { return bot_create_move(&t, 1, 0, 1, 1, 1, 0); }, "bot_move"},
       {[&] { return bot_create_transform(&t, anchor, 1, 0); }, "bot_transform"},
       {[&] { return bot_create_chart_boost("a", "b", 3); }, "nonamed"},
+      {[&] { return bot_create_zoom_into(&t, KS_VECTOR2(1, 1), 1); }, "nonamed"},
   };
   for (const Case& c : cases) {
     std::unique_ptr<KC_BASE> bot(c.make());

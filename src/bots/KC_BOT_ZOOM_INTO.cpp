@@ -1,0 +1,88 @@
+#include "bots/KC_BOT_ZOOM_INTO.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+
+namespace KOR {
+
+namespace {
+
+// The game's logical screen size; the record's initial one before the game
+// has made its record.
+KS_VECTOR2 screen_size() {
+  const KS_IVECTOR2 size = engine_game ? engine_game->resolution : KC_GAME().resolution;
+  return {static_cast<float>(size.x), static_cast<float>(size.y)};
+}
+
+}  // namespace
+
+KC_BOT_ZOOM_INTO::KC_BOT_ZOOM_INTO(KS_TRANSFORM3* target, KS_VECTOR2 point, float duration,
+                                   KC_CALLBACK* completion, float delay)
+    : duration_(duration), delay_(delay), target_(target), point_(point), completion_(completion) {
+  if (delay_ <= 0.0f) prepare();
+}
+
+void KC_BOT_ZOOM_INTO::prepare() {
+  if (!target_) return;
+  saved_ = *target_;
+  const KS_VECTOR2 screen = screen_size();
+  shift_x_ = screen.x / 2 - point_.x;
+  shift_y_ = screen.y / 2 - point_.y;
+  zoom_ = std::max(std::fabs(shift_x_) / screen.x, std::fabs(shift_y_) / screen.y);
+  if (point_.x <= screen.x / 2) shift_x_ = 0.0f;
+  if (point_.y <= screen.y / 2) shift_y_ = 0.0f;
+}
+
+void KC_BOT_ZOOM_INTO::apply(float elapsed) {
+  if (!target_) return;
+  const float s = zoom_ * elapsed / duration_ + 1.0f;
+  target_->position.x = shift_x_ * elapsed / duration_ + saved_.position.x;
+  target_->position.y = shift_y_ * elapsed / duration_ + saved_.position.y;
+  target_->scale.set(s, s, 0.0f);
+}
+
+void KC_BOT_ZOOM_INTO::finish() {
+  elapsed_ = duration_;
+  apply(elapsed_);
+  if (target_) {
+    target_->pivot.x = saved_.pivot.x;
+    target_->pivot.y = saved_.pivot.y;
+    target_->position.x = saved_.position.x;
+    target_->position.y = saved_.position.y;
+    target_->scale.set(saved_.scale.x, saved_.scale.y, 0.0f);
+  }
+  bot_fire(completion_);
+}
+
+int KC_BOT_ZOOM_INTO::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
+  switch (message) {
+    case BOT_MSG_UPDATE: {
+      const float dt = frame_dt;
+      if (delay_ > 0.0f) {
+        delay_ -= dt;
+        if (delay_ <= 0.0f) prepare();
+        return BOT_RESULT_CONTINUE;
+      }
+      if (!(elapsed_ < duration_)) {
+        finish();
+        return BOT_RESULT_REMOVE;
+      }
+      apply(elapsed_);
+      elapsed_ += dt;
+      return BOT_RESULT_CONTINUE;
+    }
+    case BOT_MSG_SET_CALLBACK:
+      completion_ = bot_callback_word(p4);
+      return 0;
+    case BOT_MSG_FINISH:
+      finish();
+      return BOT_RESULT_CONTINUE;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace KOR
