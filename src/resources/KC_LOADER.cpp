@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include "platform/KC_THREAD.h"
+
 namespace KOR {
 
 int32_t load_item_type(const char* text) {
@@ -26,7 +28,20 @@ KC_LOADER::KC_LOADER(JOB job) : job(job) { lock.init(); }
 KC_LOADER::KC_LOADER(const pugi::xml_node& node) : KC_LOADER(default_worker) { read_items(node); }
 
 KC_LOADER::~KC_LOADER() {
+  if (thread != nullptr) {
+    thread_wait(thread);
+    delete thread;
+  }
   for (KS_LOAD_ITEM* item : items) delete item;
+}
+
+void KC_LOADER::start() {
+  thread = start_thread(
+      [](void* loader) -> int {
+        auto* self = static_cast<KC_LOADER*>(loader);
+        return self->job(self);
+      },
+      this);
 }
 
 void KC_LOADER::read_items(const pugi::xml_node& node) {

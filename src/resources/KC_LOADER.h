@@ -12,6 +12,8 @@ class xml_node;
 
 namespace KOR {
 
+struct KC_THREAD;
+
 // Item types by the first letter of "TYPE": Image, Sound, Music, Video, Xml;
 // anything else is LOAD_OTHER.
 constexpr int32_t LOAD_IMAGE = 0;
@@ -38,11 +40,14 @@ class KC_LOADER {
   explicit KC_LOADER(JOB job);
   // Queues the node's children as items, stepped through by `default_worker`.
   explicit KC_LOADER(const pugi::xml_node& node);
-  // Queued items go with the loader.
+  // Queued items go with the loader, and a started job is waited for: it
+  // works on this object.
   virtual ~KC_LOADER();
   KC_LOADER(const KC_LOADER&) = delete;
   KC_LOADER& operator=(const KC_LOADER&) = delete;
 
+  // Runs the job on a thread of its own, with this loader as its argument.
+  virtual void start();
   virtual int32_t draw() = 0;
   virtual int32_t update() = 0;
 
@@ -56,6 +61,7 @@ class KC_LOADER {
   JOB job;
   int32_t total = 0;
   std::vector<KS_LOAD_ITEM*> items;
+  KC_THREAD* thread = nullptr;
 
  private:
   KC_CRITICAL_SECTION lock;

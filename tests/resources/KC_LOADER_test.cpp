@@ -5,6 +5,8 @@
 #include <pugixml.hpp>
 #include <vector>
 
+#include "platform/KC_THREAD.h"
+
 using namespace KOR;
 
 namespace {
@@ -68,4 +70,20 @@ TEST(KC_LOADER, ProgressIsTruncatedAndQueuedItemsGoWithTheLoader) {
   // Never run: its queue is freed with it (the leak checker watches).
   ScreenLoader unused(document.child("l"));
   EXPECT_EQ(unused.items.size(), 3u);
+}
+
+TEST(KC_LOADER, StartRunsTheJobOnItsOwnThread) {
+  const pugi::xml_document document = items("<l><i/><i/><i/><i/></l>");
+  ScreenLoader loader(document.child("l"));
+  EXPECT_EQ(loader.thread, nullptr);
+  loader.start();
+  ASSERT_NE(loader.thread, nullptr);
+  thread_wait(loader.thread);
+  EXPECT_EQ(loader.progress(), 100);
+  EXPECT_TRUE(loader.items.empty());
+
+  // A loader destroyed while its job runs waits for the job first.
+  auto* early = new ScreenLoader(document.child("l"));
+  early->start();
+  delete early;
 }
