@@ -4,9 +4,9 @@
 //   pack_repository ARCHIVE PASSWORD SOURCE_ROOT ENTRY...
 //
 // ENTRY is a path below SOURCE_ROOT and becomes the entry's full name inside
-// the archive; an ENTRY ending in '/' is stored as an empty folder entry. An empty PASSWORD packs without encryption. The archive is
-// written beside its destination and renamed into place, so a failed run
-// never leaves a half-written repository.
+// the archive; an ENTRY ending in '/' is stored as an empty folder entry. An empty PASSWORD packs
+// without encryption. The archive is written beside its destination and renamed into place, so a
+// failed run never leaves a half-written repository.
 #include <minizip/zip.h>
 #include <zlib.h>
 
