@@ -9,6 +9,7 @@
 #include "platform/KC_THREAD.h"
 #include "platform/KC_WINDOW.h"
 #include "platform/host.h"
+#include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "sound/KC_SOUND_SYSTEM.h"
@@ -59,6 +60,11 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
     return kStartFailed;
   }
   desktop_resolution = desktop_size;
+  // A renderer whose init failed stays without a device and draws nothing.
+  engine_render = new KC_RENDER;
+  if (engine_render->init(engine_window->get_handle(), 0.1f, 0.0f) == 1) {
+    engine_render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
+  }
   engine_timer = new KC_TIMER;
   engine_timer->output = &frame_dt;
   engine_random = new KC_RANDOM(0);
@@ -70,7 +76,7 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
 }
 
 int KC_GAME_SERVICE::run() {
-  if (engine_input == nullptr || engine_random == nullptr) return 0;
+  if (engine_input == nullptr || engine_render == nullptr || engine_random == nullptr) return 0;
   sound_thread_stop = false;
   sound_thread_record = start_thread(&KC_GAME_SERVICE::sound_thread, this);
   running = 1;
@@ -107,6 +113,8 @@ void KC_GAME_SERVICE::update_step() {
 
 void KC_GAME_SERVICE::render_step() {
   if (!render_limiter()) return;
+  // A lost or just reset device skips the step.
+  if (engine_render->begin_frame() != 1) return;
   ++render_frames;
   if (render_time >= 1.0f) {
     measured_render_rate = render_frames;
@@ -114,6 +122,7 @@ void KC_GAME_SERVICE::render_step() {
     render_frames = 0;
   }
   callback_invoke(hook_draw, nullptr);
+  engine_render->end_frame();
 }
 
 bool KC_GAME_SERVICE::update_limiter() {
@@ -147,6 +156,7 @@ void KC_GAME_SERVICE::set_display_mode(int width, int height, bool full, bool st
   full_screen = full;
   stretch_to_desktop = stretch;
   engine_window->set_mode(width, height, full, stretch);
+  engine_render->set_video_mode(width, height, full, stretch);
 }
 
 int KC_GAME_SERVICE::sound_thread(void* service) {

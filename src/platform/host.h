@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The engine's only door to the operating system's window, input and clock
 // services. The backend is SDL2 (host_sdl.cpp); nothing above this layer
@@ -24,6 +25,12 @@ bool host_desktop_size(int* width, int* height);
 // A plain message box with one OK button. It is also written to stderr, so
 // the text is seen when there is no display to show the box on.
 void host_message_box(const std::string& caption, const std::string& text);
+
+// Every display mode of the first display.
+struct KS_HOST_DISPLAY_MODE {
+  int width = 0, height = 0, refresh_rate = 0, bits_per_pixel = 0;
+};
+std::vector<KS_HOST_DISPLAY_MODE> host_display_modes();
 
 // ---- window ----------------------------------------------------------------
 

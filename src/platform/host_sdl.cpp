@@ -142,6 +142,19 @@ bool host_desktop_size(int* width, int* height) {
   return true;
 }
 
+std::vector<KS_HOST_DISPLAY_MODE> host_display_modes() {
+  std::vector<KS_HOST_DISPLAY_MODE> modes;
+  if (!video_ready()) return modes;
+  const int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+    modes.push_back(KS_HOST_DISPLAY_MODE{mode.w, mode.h, mode.refresh_rate,
+                                         static_cast<int>(SDL_BITSPERPIXEL(mode.format))});
+  }
+  return modes;
+}
+
 void host_message_box(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);

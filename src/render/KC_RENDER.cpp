@@ -42,7 +42,10 @@ int KC_RENDER::init(KS_HOST_WINDOW* window, float near, float far) {
   window_handle = window;
   near_plane = near;
   far_plane = far;
-  if (device == nullptr) return -1;
+  if (device == nullptr) {
+    if (window == nullptr) return -1;
+    device = gpu_create_for_window(window);
+  }
   present_windowed = true;
   present_size = KS_IVECTOR2(0, 0);
   set_video_mode(1024, 768, false, false);
@@ -281,11 +284,22 @@ void KC_RENDER::use_world_mode() {
   }
 }
 
+// translation(-pivot.x, -pivot.y, +pivot.z) × yaw-pitch-roll × scaling ×
+// translation(position), built in one pass: it runs once per mesh drawn.
 void KC_RENDER::set_world_transform(const KS_TRANSFORM3& t) {
-  KS_MATRIX4 m = matrix_translation(-t.pivot.x, -t.pivot.y, t.pivot.z);
-  m = matrix_then(m, matrix_yaw_pitch_roll(t.rotation.y, t.rotation.x, t.rotation.z));
-  m = matrix_then(m, matrix_scaling(t.scale.x, t.scale.y, t.scale.z));
-  world = matrix_then(m, matrix_translation(t.position.x, t.position.y, t.position.z));
+  const KS_MATRIX4 r = t.rotation.is_zero()
+                           ? KS_MATRIX4()
+                           : matrix_yaw_pitch_roll(t.rotation.y, t.rotation.x, t.rotation.z);
+  const float scale[3] = {t.scale.x, t.scale.y, t.scale.z};
+  const float position[3] = {t.position.x, t.position.y, t.position.z};
+  for (int c = 0; c < 3; ++c) {
+    for (int row = 0; row < 3; ++row) world.m[4 * row + c] = r.m[4 * row + c] * scale[c];
+    world.m[12 + c] =
+        (-t.pivot.x * r.m[c] - t.pivot.y * r.m[4 + c] + t.pivot.z * r.m[8 + c]) * scale[c] +
+        position[c];
+  }
+  world.m[3] = world.m[7] = world.m[11] = 0.0f;
+  world.m[15] = 1.0f;
 }
 
 namespace {

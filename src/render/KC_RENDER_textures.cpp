@@ -1,6 +1,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/host.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
 
@@ -29,7 +30,10 @@ KC_TEXTURE* KC_RENDER::load_texture_memory(const void* bytes, size_t count) {
   GPU_TEXTURE* handle = device != nullptr && device_ready
                             ? device->load_texture(bytes, count, &width, &height)
                             : nullptr;
-  if (handle == nullptr) return default_texture;
+  if (handle == nullptr) {
+    if (default_texture == nullptr) host_message_box("error", "defaultTexture not exist!!!");
+    return default_texture;
+  }
   auto* texture = new KC_TEXTURE;
   texture->texture = handle;
   texture->image_size = KS_IVECTOR2(width, height);

@@ -142,4 +142,8 @@ struct GPU_GL_SURFACE {
 // The OpenGL device on that window's context (made current by the call).
 GPU* gpu_create_gl(const GPU_GL_SURFACE& surface);
 
+// The OpenGL device on an engine window (gpu_host.cpp).
+struct KS_HOST_WINDOW;
+GPU* gpu_create_for_window(KS_HOST_WINDOW* window);
+
 }  // namespace KOR

@@ -93,18 +93,29 @@ void main() {
 }
 )";
 
-const char* const kFragmentShader = R"(#version 330 core
+// One fragment shader per way of colouring, chosen per draw, so that no
+// fragment pays for a branch: untextured, textured, point sprite.
+const char* const kFragmentShader = R"(
 in vec4 v_color;
 in vec2 v_uv;
 uniform sampler2D u_texture;
-uniform bool u_textured;
-uniform bool u_sprite;
 out vec4 o_color;
 void main() {
-  vec2 uv = u_sprite ? gl_PointCoord : v_uv;
-  o_color = (u_textured ? texture(u_texture, uv) : vec4(1.0)) * v_color;
+#if SPRITE
+  o_color = texture(u_texture, gl_PointCoord) * v_color;
+#elif TEXTURED
+  o_color = texture(u_texture, v_uv) * v_color;
+#else
+  o_color = v_color;
+#endif
 }
 )";
+
+const char* const kFragmentVariants[3] = {
+    "#version 330 core\n#define TEXTURED 0\n#define SPRITE 0\n",
+    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 0\n",
+    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 1\n",
+};
 
 GLuint compile(GLenum kind, const char* source) {
   GLuint shader = glCreateShader(kind);
@@ -119,9 +130,10 @@ GLuint compile(GLenum kind, const char* source) {
   return shader;
 }
 
-GLuint link(const char* vertex_source) {
+GLuint link(const char* vertex_source, int variant) {
   GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
-  GLuint fs = compile(GL_FRAGMENT_SHADER, kFragmentShader);
+  const std::string fragment = std::string(kFragmentVariants[variant]) + kFragmentShader;
+  GLuint fs = compile(GL_FRAGMENT_SHADER, fragment.c_str());
   GLuint program = 0;
   if (vs != 0 && fs != 0) {
     program = glCreateProgram();
@@ -152,7 +164,7 @@ class GPU_GL : public GPU {
 
   ~GPU_GL() override {
     destroy_buffers();
-    if (program_ != 0) glDeleteProgram(program_);
+    for (PROGRAM& p : programs_) glDeleteProgram(p.id);
   }
 
   bool create_device() override {
@@ -169,7 +181,7 @@ class GPU_GL : public GPU {
         glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &max_anisotropy_);
       }
     }
-    if (!use_program(link(kVertexShader))) return false;
+    if (!use_programs(kVertexShader)) return false;
     create_buffers();
     return true;
   }
@@ -442,13 +454,12 @@ class GPU_GL : public GPU {
 
   bool load_vertex_shader(const std::string& source) override {
     surface_.make_current();
-    const GLuint program = link(source.c_str());
-    if (program == 0) return false;
-    const GLuint old = program_;
-    use_program(program);
-    glDeleteProgram(old);
-    const GLint transparent = glGetUniformLocation(program_, "transparent_val");
-    if (transparent >= 0) glUniform1f(transparent, 0.1f);
+    if (!use_programs(source.c_str())) return false;
+    for (PROGRAM& p : programs_) {
+      glUseProgram(p.id);
+      const GLint transparent = glGetUniformLocation(p.id, "transparent_val");
+      if (transparent >= 0) glUniform1f(transparent, 0.1f);
+    }
     return true;
   }
 
@@ -476,43 +487,61 @@ class GPU_GL : public GPU {
 
  private:
   struct LOCATIONS {
-    GLint world, view, projection, lighting, textured, sprite, texture;
+    GLint world, view, projection, lighting, texture;
     GLint material_ambient, material_emissive;
     std::array<GLint, kLights> on, type, diffuse, ambient, position, direction, range, theta, phi,
         attenuation;
   };
 
-  bool use_program(GLuint program) {
-    if (program == 0) return false;
-    program_ = program;
-    glUseProgram(program_);
-    auto at = [this](const std::string& name) {
-      return glGetUniformLocation(program_, name.c_str());
-    };
-    loc_.world = at("u_world");
-    loc_.view = at("u_view");
-    loc_.projection = at("u_projection");
-    loc_.lighting = at("u_lighting");
-    loc_.textured = at("u_textured");
-    loc_.sprite = at("u_sprite");
-    loc_.texture = at("u_texture");
-    loc_.material_ambient = at("u_material_ambient");
-    loc_.material_emissive = at("u_material_emissive");
+  struct PROGRAM {
+    GLuint id = 0;
+    LOCATIONS loc{};
+  };
+
+  // Links the vertex shader with every fragment variant; the programs in
+  // use are replaced only when all of them link.
+  bool use_programs(const char* vertex_source) {
+    std::array<PROGRAM, 3> made{};
+    bool ok = true;
+    for (int v = 0; v < 3; ++v) {
+      made[v].id = link(vertex_source, v);
+      ok = ok && made[v].id != 0;
+    }
+    if (!ok) {
+      for (PROGRAM& p : made) glDeleteProgram(p.id);
+      return false;
+    }
+    for (PROGRAM& p : programs_) glDeleteProgram(p.id);
+    programs_ = made;
+    for (PROGRAM& p : programs_) locate(p);
+    return true;
+  }
+
+  static void locate(PROGRAM& p) {
+    auto at = [&p](const std::string& name) { return glGetUniformLocation(p.id, name.c_str()); };
+    LOCATIONS& loc = p.loc;
+    loc.world = at("u_world");
+    loc.view = at("u_view");
+    loc.projection = at("u_projection");
+    loc.lighting = at("u_lighting");
+    loc.texture = at("u_texture");
+    loc.material_ambient = at("u_material_ambient");
+    loc.material_emissive = at("u_material_emissive");
     for (int i = 0; i < kLights; ++i) {
       const std::string light = "u_lights[" + std::to_string(i) + "].";
-      loc_.on[i] = at("u_light_on[" + std::to_string(i) + "]");
-      loc_.type[i] = at(light + "type");
-      loc_.diffuse[i] = at(light + "diffuse");
-      loc_.ambient[i] = at(light + "ambient");
-      loc_.position[i] = at(light + "position");
-      loc_.direction[i] = at(light + "direction");
-      loc_.range[i] = at(light + "range");
-      loc_.theta[i] = at(light + "theta");
-      loc_.phi[i] = at(light + "phi");
-      loc_.attenuation[i] = at(light + "attenuation");
+      loc.on[i] = at("u_light_on[" + std::to_string(i) + "]");
+      loc.type[i] = at(light + "type");
+      loc.diffuse[i] = at(light + "diffuse");
+      loc.ambient[i] = at(light + "ambient");
+      loc.position[i] = at(light + "position");
+      loc.direction[i] = at(light + "direction");
+      loc.range[i] = at(light + "range");
+      loc.theta[i] = at(light + "theta");
+      loc.phi[i] = at(light + "phi");
+      loc.attenuation[i] = at(light + "attenuation");
     }
-    glUniform1i(loc_.texture, 0);
-    return true;
+    glUseProgram(p.id);
+    glUniform1i(loc.texture, 0);
   }
 
   void create_buffers() {
@@ -590,41 +619,41 @@ class GPU_GL : public GPU {
   // Uniforms for one draw. Drawing into a texture flips y so that its first
   // row is the picture's top, as for every loaded image.
   void prepare(bool points) {
-    glUniformMatrix4fv(loc_.world, 1, GL_FALSE, matrices_[0].data());
-    glUniformMatrix4fv(loc_.view, 1, GL_FALSE, matrices_[1].data());
+    const int variant = texture_ == nullptr ? 0 : (points && sprites_ ? 2 : 1);
+    const PROGRAM& p = programs_[variant];
+    glUseProgram(p.id);
+    glUniformMatrix4fv(p.loc.world, 1, GL_FALSE, matrices_[0].data());
+    glUniformMatrix4fv(p.loc.view, 1, GL_FALSE, matrices_[1].data());
     std::array<float, 16> projection = matrices_[2];
     if (target_->texture != nullptr) {
       for (int r = 0; r < 4; ++r) projection[4 * r + 1] = -projection[4 * r + 1];
     }
-    glUniformMatrix4fv(loc_.projection, 1, GL_FALSE, projection.data());
-    glUniform1i(loc_.textured, texture_ != nullptr);
-    glUniform1i(loc_.sprite, points && sprites_);
-    glUniform1i(loc_.lighting, lighting_);
-    if (lighting_) upload_lights();
+    glUniformMatrix4fv(p.loc.projection, 1, GL_FALSE, projection.data());
+    glUniform1i(p.loc.lighting, lighting_);
+    if (lighting_) upload_lights(p.loc);
   }
 
-  void upload_lights() {
-    glUniform3fv(loc_.material_ambient, 1, material_.ambient);
-    glUniform3fv(loc_.material_emissive, 1, material_.emissive);
+  void upload_lights(const LOCATIONS& loc) {
+    glUniform3fv(loc.material_ambient, 1, material_.ambient);
+    glUniform3fv(loc.material_emissive, 1, material_.emissive);
     for (int i = 0; i < kLights; ++i) {
       const KS_LIGHT& l = lights_[i];
-      glUniform1i(loc_.on[i], light_on_[i]);
-      glUniform1i(loc_.type[i], l.type);
-      glUniform3fv(loc_.diffuse[i], 1, l.diffuse);
-      glUniform3fv(loc_.ambient[i], 1, l.ambient);
-      glUniform3fv(loc_.position[i], 1, l.position);
-      glUniform3fv(loc_.direction[i], 1, l.direction);
-      glUniform1f(loc_.range[i], l.range);
-      glUniform1f(loc_.theta[i], l.theta);
-      glUniform1f(loc_.phi[i], l.phi);
-      glUniform3f(loc_.attenuation[i], l.attenuation0, l.attenuation1, l.attenuation2);
+      glUniform1i(loc.on[i], light_on_[i]);
+      glUniform1i(loc.type[i], l.type);
+      glUniform3fv(loc.diffuse[i], 1, l.diffuse);
+      glUniform3fv(loc.ambient[i], 1, l.ambient);
+      glUniform3fv(loc.position[i], 1, l.position);
+      glUniform3fv(loc.direction[i], 1, l.direction);
+      glUniform1f(loc.range[i], l.range);
+      glUniform1f(loc.theta[i], l.theta);
+      glUniform1f(loc.phi[i], l.phi);
+      glUniform3f(loc.attenuation[i], l.attenuation0, l.attenuation1, l.attenuation2);
     }
   }
 
   GPU_GL_SURFACE surface_;
   GPU_STATUS loss_ = GPU_STATUS::OK;
-  GLuint program_ = 0;
-  LOCATIONS loc_{};
+  std::array<PROGRAM, 3> programs_{};
   GLuint vertex_array_ = 0, point_array_ = 0;
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;

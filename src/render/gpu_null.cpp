@@ -99,6 +99,7 @@ void GPU_NULL::draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_co
   d.index_count = index_count;
   d.primitive_count = primitive_count;
   d.texture = bound_texture;
+  d.world = matrices[static_cast<int>(GPU_MATRIX::WORLD)];
   const auto* bytes = reinterpret_cast<const unsigned char*>(vertices);
   for (int i = 0; i < vertex_count; ++i) {
     std::array<float, 3> p;

@@ -18,6 +18,7 @@ class GPU_NULL : public GPU {
     int index_count = 0;
     int primitive_count = 0;
     GPU_TEXTURE* texture = nullptr;
+    std::array<float, 16> world{};  // the device's world matrix at the draw
     std::vector<std::array<float, 3>> positions;
     std::vector<uint32_t> colors;
     std::vector<uint16_t> indices;

@@ -11,6 +11,8 @@
 #include "platform/KC_THREAD.h"
 #include "platform/KC_TIMER.h"
 #include "platform/KC_WINDOW.h"
+#include "render/KC_RENDER.h"
+#include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "support/fake_clock.h"
 #include "support/paths.h"
@@ -36,7 +38,7 @@ int on_draw(void*) {
 }
 
 // The loop's pieces with a scripted clock and no display: the update step's
-// pump finds no events, the render step no renderer.
+// pump finds no events, the render step draws on a recording device.
 class ServiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -46,6 +48,8 @@ class ServiceTest : public ::testing::Test {
     KOR::engine_game = service;
     KOR::engine_input = &input;
     KOR::engine_timer = &timer;
+    KOR::engine_render = &render;
+    ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1);
     timer.output = &KOR::frame_dt;
     updates = 0;
     draws = 0;
@@ -60,6 +64,7 @@ class ServiceTest : public ::testing::Test {
     KOR::hook_draw = nullptr;
     KOR::engine_input = nullptr;
     KOR::engine_timer = nullptr;
+    KOR::engine_render = nullptr;
     KOR::engine_game = nullptr;
     delete service;
   }
@@ -77,6 +82,7 @@ class ServiceTest : public ::testing::Test {
   FAKE_CLOCK clock;
   KOR::KC_INPUT input;
   KOR::KC_TIMER timer;
+  KOR::KC_RENDER render{new KOR::GPU_NULL};
   KC_GAME_SERVICE* service = nullptr;
 };
 
@@ -163,6 +169,9 @@ TEST_F(ServiceTest, ClearingRunningInTheUpdateEndsThePassBeforeItsRender) {
 }
 
 TEST_F(ServiceTest, RunNeedsTheCoreServices) {
+  KOR::engine_render = nullptr;
+  EXPECT_EQ(service->run(), 0);
+  KOR::engine_render = &render;
   KOR::engine_input = nullptr;
   EXPECT_EQ(service->run(), 0);
   EXPECT_EQ(service->running, 0);

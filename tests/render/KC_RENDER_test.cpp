@@ -142,6 +142,25 @@ TEST_F(RenderTest, IndicesBeyondTheirShareFlushAndUnsafeSubmissionsAreRefused) {
   render.end_frame();
 }
 
+TEST_F(RenderTest, AnImmediateDrawLeavesPlacingToTheDevice) {
+  KC_TEXTURE* texture = render.create_texture(8, 8);
+  ASSERT_EQ(render.begin_frame(), 1);
+  submit_quad(texture, word(S::kTriangles));
+  KS_TRANSFORM3 t;
+  t.set_position(10, 20, 0);
+  render.set_world_transform(t);
+  const KS_RENDER_STATE s = word(S::kTriangles);
+  render.draw_immediate(quad.v, texture, &s, 4, quad.i, 6);
+  ASSERT_EQ(gpu->draws.size(), 2u);
+  const GPU_NULL::DRAW& d = gpu->draws[1];
+  EXPECT_EQ(d.positions[2], (std::array<float, 3>{32, 32, 0}));
+  const KS_MATRIX4 placed = render.world_base * render.world;  // world first
+  EXPECT_TRUE(std::equal(d.world.begin(), d.world.end(), placed.m));
+  EXPECT_TRUE(std::equal(render.world_base.m, render.world_base.m + 16, gpu->matrices[0].begin()));
+  render.end_frame();
+  EXPECT_EQ(gpu->draws.size(), 2u);
+}
+
 TEST_F(RenderTest, PrimitiveCountsFollowTheWordsType) {
   struct CASE {
     uint32_t type;

@@ -1,0 +1,23 @@
+#include "platform/host.h"
+#include "render/gpu.h"
+
+namespace KOR {
+
+GPU* gpu_create_for_window(KS_HOST_WINDOW* window) {
+  GPU_GL_SURFACE surface;
+  surface.make_current = [window] { host_gl_make_current(window); };
+  surface.swap = [window] { host_gl_swap(window); };
+  surface.drawable_size = [window](int* width, int* height) {
+    host_gl_drawable_size(window, width, height);
+  };
+  surface.display_modes = [] {
+    std::vector<GPU_DISPLAY_MODE> modes;
+    for (const KS_HOST_DISPLAY_MODE& m : host_display_modes()) {
+      modes.push_back(GPU_DISPLAY_MODE{m.width, m.height, m.refresh_rate, m.bits_per_pixel});
+    }
+    return modes;
+  };
+  return gpu_create_gl(surface);
+}
+
+}  // namespace KOR

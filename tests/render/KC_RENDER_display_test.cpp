@@ -1,0 +1,279 @@
+// Draws known quads into a real window and reads the pixels back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "foundation/KS_TRANSFORM3.h"
+#include "platform/host.h"
+#include "render/KC_RENDER.h"
+#include "render/KC_TEXTURE.h"
+#include "render/KS_LIGHT.h"
+#include "support/images.h"
+
+namespace KOR {
+namespace {
+
+using S = KS_RENDER_STATE;
+
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
+
+class DisplayTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { window = host_window_create("render test", 1024, 768); }
+
+  void SetUp() override {
+    if (window == nullptr) GTEST_SKIP() << "no display: " << host_error();
+    host_window_set_mode(window, HOST_MODE::windowed, 1024, 768);
+    render = new KC_RENDER;
+    ASSERT_EQ(render->init(window, 0.1f, 0.0f), 1);
+    render->clear_color = KS_COLOR(0xFF000000);
+  }
+
+  void TearDown() override { delete render; }
+
+  static KS_RENDER_STATE word(bool textured, bool additive = false, bool opaque = false) {
+    KS_RENDER_STATE s;
+    s.set_flag(opaque ? S::kOpaque : S::kAlphaBlend, true);
+    s.set_flag(S::kAdditive, additive);
+    s.set_flag(S::kTextured, textured);
+    s.set_primitive(S::kTriangles);
+    s.set_flag(S::kScreenMode, true);
+    return s;
+  }
+
+  // A logical rectangle in one colour with texture coordinates 0..1.
+  void rect(float x, float y, float w, float h, uint32_t argb, KC_TEXTURE* texture,
+            KS_RENDER_STATE state) {
+    KS_VERTEX v[4];
+    v[0].set_position(x, y, 0);
+    v[1].set_position(x + w, y, 0);
+    v[2].set_position(x + w, y + h, 0);
+    v[3].set_position(x, y + h, 0);
+    v[1].set_uv(1, 0);
+    v[2].set_uv(1, 1);
+    v[3].set_uv(0, 1);
+    for (KS_VERTEX& vertex : v) vertex.set_color(argb);
+    const uint16_t indices[6] = {0, 1, 2, 2, 3, 0};
+    render->world.set_identity();
+    render->submit(v, texture, &state, 4, indices, 6);
+  }
+
+  // The colour (no alpha) at a drawable pixel, after drawing what is batched.
+  uint32_t pixel(int x, int y) {
+    render->flush();
+    uint32_t p = 0;
+    EXPECT_TRUE(render->get_device()->read_pixels(x, y, 1, 1, &p));
+    return p & 0xFFFFFF;
+  }
+
+  static bool near(uint32_t a, uint32_t b, int tolerance = 2) {
+    for (int shift = 0; shift < 24; shift += 8) {
+      if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+          tolerance) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  static KS_HOST_WINDOW* window;
+  KC_RENDER* render = nullptr;
+};
+
+KS_HOST_WINDOW* DisplayTest::window = nullptr;
+
+TEST_F(DisplayTest, OpaqueBlendedAndAdditiveQuadsMixAsTheirWordsSay) {
+  ASSERT_EQ(render->begin_frame(), 1);
+  EXPECT_EQ(pixel(5, 5), 0u);
+  rect(100, 100, 100, 100, 0xFFFF0000, nullptr, word(false, false, true));
+  rect(300, 100, 100, 100, 0xFF0000FF, nullptr, word(false));
+  rect(300, 100, 100, 100, 0x80FFFFFF, nullptr, word(false));
+  rect(500, 100, 100, 100, 0xFFFF0000, nullptr, word(false));
+  rect(500, 100, 100, 100, 0xFF00FF00, nullptr, word(false, true));
+  rect(700, 100, 100, 100, 0x40FF0000, nullptr, word(false, false, true));
+  EXPECT_EQ(pixel(150, 150), kRed);
+  EXPECT_TRUE(near(pixel(350, 150), 0x7F7FFF)) << std::hex << pixel(350, 150);
+  EXPECT_EQ(pixel(550, 150), kRed | kGreen);
+  // With blending off the alpha does not matter.
+  EXPECT_EQ(pixel(750, 150), kRed);
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, LogicalPositionsLandOnTheirPixels) {
+  ASSERT_EQ(render->begin_frame(), 1);
+  // The visible area runs from 0 to width + 1 and height + 1.
+  rect(0, 0, 1025, 769, 0xFF0000FF, nullptr, word(false));
+  rect(300, 400, 40, 20, 0xFFFF0000, nullptr, word(false));
+  EXPECT_EQ(pixel(0, 0), kBlue);
+  EXPECT_EQ(pixel(1023, 767), kBlue);
+  // Logical x lands at x × 1024 / 1025 pixels.
+  EXPECT_EQ(pixel(297, 410), kBlue);
+  EXPECT_EQ(pixel(301, 410), kRed);
+  EXPECT_EQ(pixel(337, 410), kRed);
+  EXPECT_EQ(pixel(341, 410), kBlue);
+  EXPECT_EQ(pixel(320, 397), kBlue);
+  EXPECT_EQ(pixel(320, 401), kRed);
+  EXPECT_EQ(pixel(320, 418), kRed);
+  EXPECT_EQ(pixel(320, 421), kBlue);
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, TexturesFromPngBytesAreSampledAndTinted) {
+  const std::vector<uint32_t> quarters = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+  const std::vector<unsigned char> png = test_support::encode_png(2, 2, quarters);
+  KC_TEXTURE* texture = render->load_texture_memory(png.data(), png.size());
+  ASSERT_NE(texture, render->default_texture);
+  KC_TEXTURE* made = render->create_texture(1, 1);
+  const uint32_t white = 0xFFFFFFFF;
+  ASSERT_TRUE(made->upload_pixels(&white));
+
+  ASSERT_EQ(render->begin_frame(), 1);
+  rect(100, 100, 200, 200, 0xFFFFFFFF, texture, word(true));
+  rect(400, 100, 100, 100, 0xFF00FF00, made, word(true));
+  rect(600, 100, 100, 100, 0xFFFF00FF, texture, word(false));  // not textured: colour only
+  EXPECT_EQ(pixel(150, 150), kRed);
+  EXPECT_EQ(pixel(250, 150), kGreen);
+  EXPECT_EQ(pixel(150, 250), kBlue);
+  EXPECT_EQ(pixel(250, 250), 0xFFFFFFu);
+  EXPECT_EQ(pixel(450, 150), kGreen);
+  EXPECT_EQ(pixel(650, 150), kRed | kBlue);
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, AStretchedPictureKeepsItsShapeBetweenBlackBars) {
+  int desktop_w = 0, desktop_h = 0;
+  ASSERT_TRUE(host_desktop_size(&desktop_w, &desktop_h));
+  // A window of the desktop's size stands in for full screen, which needs a
+  // window manager that the test display does not run.
+  host_window_set_mode(window, HOST_MODE::windowed, desktop_w, desktop_h);
+  render->set_video_mode(1024, 768, true, true);
+  ASSERT_EQ(render->picture_size.x, desktop_w) << render->picture_size.y;
+  ASSERT_EQ(render->picture_size.y, desktop_h);
+  const float scale = std::min(desktop_w / 1024.0f, desktop_h / 768.0f);
+  const int left = static_cast<int>((desktop_w - scale * 1024) / 2);
+  const int top = static_cast<int>((desktop_h - scale * 768) / 2);
+  // The window system resizes the drawable in its own time: let a frame
+  // and the event queue go by first.
+  ASSERT_EQ(render->begin_frame(), 1);
+  render->end_frame();
+  KS_HOST_EVENT event;
+  while (host_poll_event(&event)) {
+  }
+
+  ASSERT_EQ(render->begin_frame(), 1);
+  rect(0, 0, 1025, 769, 0xFFFF0000, nullptr, word(false));
+  rect(512, 384, 513, 385, 0xFF00FF00, nullptr, word(false));
+  EXPECT_EQ(pixel(left + 3, top + 3), kRed);
+  EXPECT_EQ(pixel(desktop_w / 2 + 3, desktop_h / 2 + 3), kGreen);
+  EXPECT_EQ(pixel(desktop_w / 2 - 3, desktop_h / 2 - 3), kRed);
+  if (left > 3) {
+    EXPECT_EQ(pixel(left - 3, desktop_h / 2), 0u);
+  }
+  if (top > 3) {
+    EXPECT_EQ(pixel(desktop_w / 2, top - 3), 0u);
+  }
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, ALostDeviceIsResetAndDrawsAgain) {
+  render->get_device()->simulate_loss();
+  EXPECT_EQ(render->begin_frame(), -1);
+  EXPECT_EQ(render->begin_frame(), -110);
+  ASSERT_EQ(render->begin_frame(), 1);
+  rect(100, 100, 100, 100, 0xFF00FF00, nullptr, word(false));
+  EXPECT_EQ(pixel(150, 150), kGreen);
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, ATargetTextureHoldsWhatWasDrawnIntoIt) {
+  KS_RENDER_TARGET* target = render->create_render_target(64, 64);
+  ASSERT_NE(target->target_surface, nullptr);
+  ASSERT_EQ(render->begin_target(target), 1);
+  rect(0, 0, 64, 32, 0xFFFF0000, nullptr, word(false));
+  rect(0, 32, 64, 32, 0xFF0000FF, nullptr, word(false));
+  ASSERT_EQ(render->end_target(), 0);
+
+  KC_TEXTURE view;
+  view.texture = target->target_texture;
+  view.image_size = KS_IVECTOR2(64, 64);
+  ASSERT_EQ(render->begin_frame(), 1);
+  rect(100, 100, 200, 200, 0xFFFFFFFF, &view, word(true));
+  EXPECT_EQ(pixel(200, 130), kRed);
+  EXPECT_EQ(pixel(200, 270), kBlue);
+  render->end_frame();
+  render->release_render_target(target);
+}
+
+TEST_F(DisplayTest, AMaskKeepsLaterDrawingInsideIt) {
+  ASSERT_EQ(render->begin_frame(), 1);
+  render->begin_mask();
+  rect(200, 200, 100, 100, 0x00000000, nullptr, word(false));  // stencil only
+  render->next_mask_level();
+  rect(0, 0, 1025, 769, 0xFFFF0000, nullptr, word(false));
+  render->end_mask();
+  EXPECT_EQ(pixel(250, 250), kRed);
+  EXPECT_EQ(pixel(150, 150), 0u);
+  render->end_frame();
+}
+
+TEST_F(DisplayTest, LightingShadesByTheNormalFacingTheLight) {
+  KS_LIGHT light;
+  light.type = 3;
+  light.direction[2] = -1;  // towards the viewer, once the screen turns z around
+  light.diffuse[0] = 1.0f;
+  light.diffuse[1] = 0.5f;
+  light.diffuse[2] = 0.0f;
+  render->set_light(0, light);
+  render->enable_light(0, true);
+  KS_RENDER_STATE lit = word(false);
+  lit.set_flag(S::kLighting, true);
+
+  ASSERT_EQ(render->begin_frame(), 1);
+  KS_VERTEX v[8];
+  const float corners[4][2] = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+  for (int i = 0; i < 8; ++i) {
+    const float x = corners[i % 4][0] + (i < 4 ? 100 : 300);
+    v[i].set_position(x, corners[i % 4][1] + 100, 0);
+    v[i].normal = KS_VECTOR3(0, 0, i < 4 ? -1.0f : 1.0f);
+  }
+  const uint16_t indices[12] = {0, 1, 2, 2, 3, 0, 4, 5, 6, 6, 7, 4};
+  render->world.set_identity();
+  render->submit(v, nullptr, &lit, 8, indices, 12);
+  EXPECT_TRUE(near(pixel(150, 150), 0xFF7F00)) << std::hex << pixel(150, 150);
+  EXPECT_EQ(pixel(350, 150), 0u);
+  render->end_frame();
+}
+
+struct SPARK {
+  KS_VECTOR3 position;
+  float size = 16;
+  KS_COLOR color;
+  SPARK* next = nullptr;
+};
+
+TEST_F(DisplayTest, PointSpritesCoverTheirSizeWithTheirTexture) {
+  const std::vector<uint32_t> halves = {0xFFFFFFFF, 0xFFFF0000};  // white left, red right
+  const std::vector<unsigned char> png = test_support::encode_png(2, 1, halves);
+  KC_TEXTURE* texture = render->load_texture_memory(png.data(), png.size());
+  SPARK spark;
+  spark.position = KS_VECTOR3(400, 300, 0);
+  spark.color = KS_COLOR(0xFF00FFFF);
+  KS_RENDER_STATE sprites;
+  sprites.set_flag(S::kAlphaBlend, true);
+  sprites.set_flag(S::kTextured, true);
+  sprites.set_primitive(S::kPointSprites);
+  sprites.set_flag(S::kScreenMode, true);
+
+  ASSERT_EQ(render->begin_frame(), 1);
+  render->world.set_identity();
+  render->draw_point_sprites(&spark, texture, sprites);
+  const int cx = 400 * 1024 / 1025, cy = 300 * 768 / 769;
+  EXPECT_EQ(pixel(cx - 4, cy), kGreen | kBlue);
+  EXPECT_EQ(pixel(cx + 4, cy), 0u);  // red × cyan
+  EXPECT_EQ(pixel(cx - 4, cy - 6), kGreen | kBlue);
+  EXPECT_EQ(pixel(cx - 12, cy), 0u);
+  render->end_frame();
+}
+
+}  // namespace
+}  // namespace KOR
