@@ -301,6 +301,18 @@ TEST_F(RenderTest, TheScreenMappingShowsTheLogicalAreaAndLetterboxesAStretchedPi
   EXPECT_NEAR((bottom_right[0] + 1) / 2 * 1920, 1680, 0.01);
   EXPECT_NEAR(top_left[1], 1, eps);
 
+  // The wide layout on the same desktop: as wide as the screen, a sliver of
+  // a bar above and below.
+  render.set_video_mode(1366, 768, true, true);
+  top_left = ndc(0, 0);
+  bottom_right = ndc(1367, 769);
+  const float fit = (1920.0f / 1366) / (1080.0f / 768);
+  EXPECT_NEAR(top_left[0], -1, eps);
+  EXPECT_NEAR(bottom_right[0], 1, eps);
+  EXPECT_NEAR(top_left[1], fit, eps);
+  EXPECT_NEAR(bottom_right[1], -fit, eps);
+  render.set_video_mode(1024, 768, true, true);
+
   const int resets = gpu->resets;
   render.set_video_mode(1024, 768, false, true);
   render.set_video_mode(1024, 768, true, true);
