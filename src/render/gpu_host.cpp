@@ -17,6 +17,9 @@ GPU* gpu_create_for_window(KS_HOST_WINDOW* window) {
     }
     return modes;
   };
+  // Presentation waits for the vertical retrace.
+  host_gl_make_current(window);
+  host_gl_set_swap_interval(1);
   return gpu_create_gl(surface);
 }
 
