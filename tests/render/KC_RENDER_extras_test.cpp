@@ -57,8 +57,14 @@ TEST_F(ExtrasTest, ATargetPassOpensOnlyBetweenFramesAndRestoresTheScreen) {
 }
 
 TEST_F(ExtrasTest, MaskLevelsCountTheStencilReferenceDown) {
+  // What was batched before the mask is drawn before the stencil changes.
+  KS_VERTEX v[3];
+  KS_RENDER_STATE s;
+  s.set_primitive(KS_RENDER_STATE::kTriangles);
+  render.submit(v, nullptr, &s, 3, nullptr, 0);
   gpu->calls.clear();
   render.begin_mask();
+  EXPECT_EQ(gpu->draws.size(), 1u);
   EXPECT_EQ(mask_ref, 255);
   render.next_mask_level();
   render.next_mask_level();
