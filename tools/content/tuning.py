@@ -2,8 +2,10 @@
 
 Times are in seconds unless a key says otherwise; the tape delays are in
 milliseconds. Per-level keys ("tile_level" + n, "obstacle3_type_level" + n)
-belong to the levels and are added by the level generator.
+come from the level plan.
 """
+
+from . import levels
 
 # Number of levels of each shop item: consumables, items bought once and
 # money packs have 1; the upgrades have 3.
@@ -142,4 +144,5 @@ def sections():
             trophies.append(("trophy_%d_rank%d_condition" % (n, r), str(condition)))
             trophies.append(("trophy_%d_rank%d_reward" % (n, r), str(reward)))
     out.append(("Trophies", trophies))
+    out.append(("Floor tiles and wall looks per level", levels.config_keys()))
     return out
