@@ -8,9 +8,9 @@
 // services. The backend is SDL2 (host_sdl.cpp); nothing above this layer
 // includes an SDL header.
 //
-// Drawing: every window carries an OpenGL 2.1 context (compatibility, so the
-// fixed-function pipeline, client-side arrays and point sprites are there);
-// it is current on the main thread once the window exists.
+// Drawing: every window carries an OpenGL 3.3 core context, what the
+// renderer's shaders are written for; it is current on the main thread once
+// the window exists.
 
 namespace KOR {
 

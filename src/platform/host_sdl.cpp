@@ -162,8 +162,9 @@ void host_message_box(const std::string& caption, const std::string& text) {
 
 KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height) {
   if (!video_ready()) return nullptr;
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
@@ -176,7 +177,7 @@ KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int heig
   }
   SDL_GLContext context = SDL_GL_CreateContext(window);
   if (context == nullptr) {
-    fail("no OpenGL 2.1 context");
+    fail("no OpenGL 3.3 context");
     SDL_DestroyWindow(window);
     return nullptr;
   }
