@@ -176,6 +176,10 @@ TEST_P(EveryLevel, IsWonByItsSolution) {
   const std::vector<Action> actions = solution(n);
   ASSERT_FALSE(actions.empty());
   const int coins = data.special_cells_money();
+  // A good player beats the 3-star limit: the water clock runs at the gauge
+  // step, and the limit leaves at least 3 s of real time per piece laid.
+  const float pieces = float(actions.size());
+  EXPECT_GE(float(level().timeFor2Stars) / level().stepOfWaterFlowingOut, 3.0f * pieces);
   for (size_t i = 0; i < actions.size(); ++i) {
     const Action& a = actions[i];
     SCOPED_TRACE("action " + std::to_string(i + 1) + " on " + std::to_string(a.x) + ", " +

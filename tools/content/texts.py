@@ -12,7 +12,7 @@ TUTORIAL = {
     2: "Pieces can turn! Right-click\nwhile you hold one to rotate it.",
     3: "Now lay the turned piece\non the marked cell.",
     4: "Keep an eye on the water clock:\nwhen it runs out, the water starts\nall by itself! Lay this piece quickly.",
-    5: "That pipe is in the way.\nUse a destruction bonus to clear it.",
+    5: "That shrub is in the way.\nUse a destruction bonus to clear it.",
     6: "Stuck for the right piece? A completion\nbonus lays the next pipe for you. Try it!",
     7: "Nearly there! Lead your pipeline\nall the way to the final pipe.",
     8: "Don't need a piece? Drop it into\nthe press and it is gone for good.",
