@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "SERVICE/engine_globals.h"
 #include "foundation/KC_RANDOM.h"
 #include "foundation/KS_VERTEX_LIST.h"
 #include "foundation/float_math.h"
@@ -20,7 +19,8 @@ uint32_t with_alpha(uint32_t argb, uint8_t alpha) {
 KC_BOT_BLINK::KC_BOT_BLINK(KS_VERTEX_LIST* target, int alpha_min, int alpha_max, float time_min,
                            float time_max, int count, float pause, bool forever, float lifetime,
                            float delay)
-    : target_(target),
+    : KC_BOT_TIMED(delay, nullptr, false),
+      target_(target),
       alpha_min_(alpha_min),
       alpha_max_(alpha_max),
       time_min_(time_min),
@@ -29,7 +29,6 @@ KC_BOT_BLINK::KC_BOT_BLINK(KS_VERTEX_LIST* target, int alpha_min, int alpha_max,
       pause_(pause),
       lifetime_(lifetime),
       forever_(forever),
-      delay_(delay),
       pause_left_(pause) {}
 
 uint32_t KC_BOT_BLINK::mesh_color() const { return target_ ? target_->color() : 0xFFFFFFFFu; }
@@ -38,35 +37,26 @@ void KC_BOT_BLINK::set_mesh_color(uint32_t argb) {
   if (target_) target_->set_color(argb);
 }
 
-int KC_BOT_BLINK::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  if (message == BOT_MSG_SET_CALLBACK) {
-    completion_ = bot_callback_word(p4);
-    return 0;
-  }
-  if (message != BOT_MSG_UPDATE) return 0;
-  const float dt = frame_dt;
-  if (delay_ > 0.0f) {
-    delay_ -= dt;
-    return BOT_RESULT_CONTINUE;
-  }
-  if (!(lifetime_ > 0.0f) && !forever_ && count_ != 0) {
-    work_color_ = with_alpha(work_color_, 255);
-    set_mesh_color(work_color_);
-    bot_fire(completion_);
-    return BOT_RESULT_REMOVE;
-  }
+bool KC_BOT_BLINK::step(float dt) {
+  if (!(lifetime_ > 0.0f) && !forever_ && count_ != 0) return false;
   if (count_ != 0 && beats_ == count_) {
     if (pause_left_ > 0.0f) {
       pause_left_ -= dt;
       lifetime_ -= dt;
-      return BOT_RESULT_CONTINUE;
+      return true;
     }
     beats_ = 0;
     pause_left_ = pause_;
   }
   beat(dt);
   lifetime_ -= dt;
-  return BOT_RESULT_CONTINUE;
+  return true;
+}
+
+void KC_BOT_BLINK::finish() {
+  work_color_ = with_alpha(work_color_, 255);
+  set_mesh_color(work_color_);
+  bot_fire(completion_);
 }
 
 KC_BOT_BLINK_ANALOG::KC_BOT_BLINK_ANALOG(KS_VERTEX_LIST* target, int alpha_min, int alpha_max,

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 
 namespace KOR {
 
@@ -12,10 +12,7 @@ struct KS_VERTEX_LIST;
 // beats (ramps or pulses) separated by pauses, for a lifetime; `forever` or
 // a count of 0 runs until the owner removes the blinker. Random numbers come
 // from the current engine generator.
-class KC_BOT_BLINK : public KC_BASE {
- public:
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
+class KC_BOT_BLINK : public KC_BOT_TIMED {
  protected:
   KC_BOT_BLINK(KS_VERTEX_LIST* target, int alpha_min, int alpha_max, float time_min, float time_max,
                int count, float pause, bool forever, float lifetime, float delay);
@@ -36,11 +33,14 @@ class KC_BOT_BLINK : public KC_BASE {
   float pause_;
   float lifetime_;
   bool forever_;
-  float delay_;
-  KC_CALLBACK* completion_ = nullptr;
   int beats_ = 0;
   float pause_left_;
   uint32_t work_color_ = 0xFFFFFFFFu;
+
+ private:
+  bool step(float dt) override;
+  // Leaves the mesh opaque.
+  void finish() override;
 };
 
 // Moves the mesh's alpha in linear ramps towards random values; each ramp

@@ -1,6 +1,5 @@
 #include "bots/KC_BOT_BLOB.h"
 
-#include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/curves.h"
 
@@ -8,7 +7,8 @@ namespace KOR {
 
 KC_BOT_BLOB::KC_BOT_BLOB(KS_TRANSFORM3* target, float duration, float amplitude, float frequency,
                          float damping, float base_scale, float rest_scale, float pause, bool loop)
-    : duration_(duration),
+    : KC_BOT_TIMED(pause),
+      duration_(duration),
       frequency_(frequency),
       amplitude_(amplitude),
       damping_(damping),
@@ -16,8 +16,7 @@ KC_BOT_BLOB::KC_BOT_BLOB(KS_TRANSFORM3* target, float duration, float amplitude,
       rest_scale_(rest_scale),
       pause_(pause),
       loop_(loop),
-      target_(target),
-      delay_(pause) {
+      target_(target) {
   set_behaviour_defaults("bot_blob");
   set_scale(base_scale_);
 }
@@ -33,48 +32,28 @@ void KC_BOT_BLOB::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_BLOB::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        return BOT_RESULT_CONTINUE;
-      }
-      // A run of no duration is over at once (its share would be 0 / 0).
-      if (elapsed_ > duration_ || !(duration_ > 0.0f)) {
-        if (!loop_) {
-          finish();
-          return BOT_RESULT_REMOVE;
-        }
-        settled_ = false;
-        elapsed_ = 0.0f;
-        delay_ = pause_;
-        set_scale(base_scale_);
-        return BOT_RESULT_CONTINUE;
-      }
-      const float t = elapsed_ / duration_;
-      const float wobble = damped_sine(t, frequency_, amplitude_, damping_);
-      float s;
-      if (settled_) {
-        s = rest_scale_ + wobble;
-      } else {
-        s = base_scale_ + (rest_scale_ - base_scale_) * elapsed_ / duration_ * frequency_;
-        if (!(s < rest_scale_)) settled_ = true;
-      }
-      set_scale(s);
-      elapsed_ += dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
+bool KC_BOT_BLOB::step(float dt) {
+  // A run of no duration is over at once (its share would be 0 / 0).
+  if (elapsed_ > duration_ || !(duration_ > 0.0f)) {
+    if (!loop_) return false;
+    settled_ = false;
+    elapsed_ = 0.0f;
+    delay_ = pause_;
+    set_scale(base_scale_);
+    return true;
   }
+  const float t = elapsed_ / duration_;
+  const float wobble = damped_sine(t, frequency_, amplitude_, damping_);
+  float s;
+  if (settled_) {
+    s = rest_scale_ + wobble;
+  } else {
+    s = base_scale_ + (rest_scale_ - base_scale_) * elapsed_ / duration_ * frequency_;
+    if (!(s < rest_scale_)) settled_ = true;
+  }
+  set_scale(s);
+  elapsed_ += dt;
+  return true;
 }
 
 }  // namespace KOR

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 
 namespace KOR {
 
@@ -10,16 +10,15 @@ struct KS_TRANSFORM3;
 // to a rest scale, then wobbles about it with a damped sine until the run's
 // duration is over; it then ends on the rest scale or, looping, starts over.
 // Every scale it writes is (s, s, 0).
-class KC_BOT_BLOB : public KC_BASE {
+class KC_BOT_BLOB : public KC_BOT_TIMED {
  public:
   KC_BOT_BLOB(KS_TRANSFORM3* target, float duration, float amplitude, float frequency,
               float damping, float base_scale, float rest_scale, float pause, bool loop);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
   void set_scale(float s);
-  void finish();
+  bool step(float dt) override;
+  void finish() override;
 
   float duration_;
   float frequency_;
@@ -30,10 +29,8 @@ class KC_BOT_BLOB : public KC_BASE {
   float pause_;
   bool loop_;
   bool settled_ = false;
-  KC_CALLBACK* completion_ = nullptr;
   KS_TRANSFORM3* target_;
   float elapsed_ = 0.0f;
-  float delay_;
 };
 
 }  // namespace KOR

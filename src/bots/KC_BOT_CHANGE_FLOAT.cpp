@@ -1,12 +1,10 @@
 #include "bots/KC_BOT_CHANGE_FLOAT.h"
 
-#include "SERVICE/engine_globals.h"
-
 namespace KOR {
 
 KC_BOT_CHANGE_FLOAT::KC_BOT_CHANGE_FLOAT(float* target, float amount, float duration, float rate,
                                          float delay)
-    : target_(target), rate_(rate), time_left_(duration), delay_(delay) {
+    : KC_BOT_TIMED(delay), target_(target), rate_(rate), time_left_(duration) {
   set_behaviour_defaults("bot_blink_change_float");
   if (duration == 0.0f) {
     if (rate == 0.0f) {
@@ -25,31 +23,11 @@ void KC_BOT_CHANGE_FLOAT::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_CHANGE_FLOAT::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        return BOT_RESULT_CONTINUE;
-      }
-      if (!(time_left_ > 0.0f)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      if (target_) *target_ += rate_ * dt;
-      time_left_ -= dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_CHANGE_FLOAT::step(float dt) {
+  if (!(time_left_ > 0.0f)) return false;
+  if (target_) *target_ += rate_ * dt;
+  time_left_ -= dt;
+  return true;
 }
 
 }  // namespace KOR

@@ -1,25 +1,22 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 
 namespace KOR {
 
 // Adds to a float variable at a constant rate for a time: the amount over
 // the duration, or at the rate until the amount is reached.
-class KC_BOT_CHANGE_FLOAT : public KC_BASE {
+class KC_BOT_CHANGE_FLOAT : public KC_BOT_TIMED {
  public:
   KC_BOT_CHANGE_FLOAT(float* target, float amount, float duration, float rate, float delay);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
-  void finish();
+  bool step(float dt) override;
+  void finish() override;
 
   float* target_;
   float rate_;
   float time_left_;
-  float delay_;
-  KC_CALLBACK* completion_ = nullptr;
 };
 
 }  // namespace KOR

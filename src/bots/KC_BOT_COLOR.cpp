@@ -1,6 +1,5 @@
 #include "bots/KC_BOT_COLOR.h"
 
-#include "SERVICE/engine_globals.h"
 #include "foundation/KS_COLOR.h"
 #include "foundation/KS_VERTEX_LIST.h"
 #include "foundation/float_math.h"
@@ -30,15 +29,15 @@ int channel(float elapsed, int delta, float duration, uint8_t start) {
 template <class TARGET>
 KT_BOT_COLOR_FADE<TARGET>::KT_BOT_COLOR_FADE(TARGET* target, float duration, uint32_t end_color,
                                              float delay)
-    : target_(target),
+    : KC_BOT_TIMED(delay),
+      target_(target),
       end_color_(end_color),
       duration_(duration),
-      time_left_(duration),
-      delay_(delay) {
+      time_left_(duration) {
   set_behaviour_defaults("bot_color");
   // A negative delay counts as none: the fade must still start from the
   // target's colour.
-  if (delay_ <= 0.0f) begin();
+  begin_unless_delayed();
 }
 
 template <class TARGET>
@@ -60,38 +59,17 @@ void KT_BOT_COLOR_FADE<TARGET>::finish() {
 }
 
 template <class TARGET>
-int KT_BOT_COLOR_FADE<TARGET>::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        if (delay_ <= 0.0f) begin();
-        return BOT_RESULT_CONTINUE;
-      }
-      if (!(time_left_ > 0.0f)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      const KS_COLOR s(start_color_);
-      const int a = channel(elapsed_, delta_a_, duration_, s.a);
-      const int r = channel(elapsed_, delta_r_, duration_, s.r);
-      const int g = channel(elapsed_, delta_g_, duration_, s.g);
-      const int b = channel(elapsed_, delta_b_, duration_, s.b);
-      write_color(target_, KS_COLOR(a, r, g, b).argb());
-      elapsed_ += dt;
-      time_left_ -= dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KT_BOT_COLOR_FADE<TARGET>::step(float dt) {
+  if (!(time_left_ > 0.0f)) return false;
+  const KS_COLOR s(start_color_);
+  const int a = channel(elapsed_, delta_a_, duration_, s.a);
+  const int r = channel(elapsed_, delta_r_, duration_, s.r);
+  const int g = channel(elapsed_, delta_g_, duration_, s.g);
+  const int b = channel(elapsed_, delta_b_, duration_, s.b);
+  write_color(target_, KS_COLOR(a, r, g, b).argb());
+  elapsed_ += dt;
+  time_left_ -= dt;
+  return true;
 }
 
 template class KT_BOT_COLOR_FADE<KS_VERTEX_LIST>;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 
 namespace KOR {
 
@@ -12,15 +12,14 @@ struct KS_VERTEX_LIST;
 // to an end colour over a duration, channel by channel. The first colour
 // written is the start colour; the exact end colour comes with the end.
 template <class TARGET>
-class KT_BOT_COLOR_FADE : public KC_BASE {
+class KT_BOT_COLOR_FADE : public KC_BOT_TIMED {
  public:
   KT_BOT_COLOR_FADE(TARGET* target, float duration, uint32_t end_color, float delay);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
-  void begin();
-  void finish();
+  void begin() override;
+  bool step(float dt) override;
+  void finish() override;
 
   TARGET* target_;
   uint32_t end_color_;
@@ -32,8 +31,6 @@ class KT_BOT_COLOR_FADE : public KC_BASE {
   float elapsed_ = 0.0f;
   float duration_;
   float time_left_;
-  float delay_;
-  KC_CALLBACK* completion_ = nullptr;
 };
 
 // Fades every vertex of a mesh; the mesh's colour is that of its first vertex.

@@ -2,19 +2,17 @@
 
 #include <cmath>
 
-#include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
 
 namespace KOR {
 
 KC_BOT_JOINT::KC_BOT_JOINT(KS_TRANSFORM3* target, KS_TRANSFORM3* anchor, float lifetime,
                            float delay, bool finishes_on_request)
-    : target_(target),
+    : KC_BOT_TIMED(delay, nullptr, finishes_on_request),
+      target_(target),
       anchor_(anchor),
-      delay_(delay),
       lifetime_(lifetime),
-      forever_(lifetime == 0.0f),
-      finishes_on_request_(finishes_on_request) {}
+      forever_(lifetime == 0.0f) {}
 
 void KC_BOT_JOINT::finish() {
   if (forever_) return;
@@ -22,33 +20,11 @@ void KC_BOT_JOINT::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_JOINT::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        wait();
-        return BOT_RESULT_CONTINUE;
-      }
-      if (!(lifetime_ > 0.0f) && !forever_) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      if (target_ && anchor_) place(dt);
-      lifetime_ -= dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      if (!finishes_on_request_) return 0;
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_JOINT::step(float dt) {
+  if (!(lifetime_ > 0.0f) && !forever_) return false;
+  if (target_ && anchor_) place(dt);
+  lifetime_ -= dt;
+  return true;
 }
 
 KC_BOT_RIGID_JOINT::KC_BOT_RIGID_JOINT(KS_TRANSFORM3* target, KS_TRANSFORM3* anchor, float lifetime,

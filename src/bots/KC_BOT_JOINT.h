@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 #include "foundation/KS_VECTOR2.h"
 #include "foundation/KS_VECTOR3.h"
 
@@ -11,29 +11,22 @@ struct KS_TRANSFORM3;
 // Ties the position of a target transform to an anchor transform on every
 // update, for a lifetime (0: for ever). Both transforms must outlive it.
 // A joint that runs for ever ends only when its list deletes it.
-class KC_BOT_JOINT : public KC_BASE {
- public:
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
+class KC_BOT_JOINT : public KC_BOT_TIMED {
  protected:
   KC_BOT_JOINT(KS_TRANSFORM3* target, KS_TRANSFORM3* anchor, float lifetime, float delay,
                bool finishes_on_request);
 
-  // Once per update of the delay.
-  virtual void wait() {}
+  // Called with both transforms present.
   virtual void place(float dt) = 0;
 
   KS_TRANSFORM3* target_;
   KS_TRANSFORM3* anchor_;
-  float delay_;
   float lifetime_;
   bool forever_;
 
  private:
-  void finish();
-
-  KC_CALLBACK* completion_ = nullptr;
-  bool finishes_on_request_;
+  bool step(float dt) override;
+  void finish() override;
 };
 
 // Keeps the target at the offset it has from the anchor when the delay ends,
@@ -44,7 +37,7 @@ class KC_BOT_RIGID_JOINT : public KC_BOT_JOINT {
 
  private:
   void measure();
-  void wait() override { measure(); }
+  void begin() override { measure(); }
   void place(float dt) override;
 
   KS_VECTOR3 offset_;
@@ -59,7 +52,7 @@ class KC_BOT_DISTANCE_JOINT : public KC_BOT_JOINT {
 
  private:
   void measure();
-  void wait() override { measure(); }
+  void begin() override { measure(); }
   void place(float dt) override;
 
   KS_VECTOR2 polar_;  // distance, direction

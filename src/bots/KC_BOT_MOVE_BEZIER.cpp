@@ -1,6 +1,5 @@
 #include "bots/KC_BOT_MOVE_BEZIER.h"
 
-#include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/curves.h"
 
@@ -8,18 +7,14 @@ namespace KOR {
 
 KC_BOT_MOVE_CURVE::KC_BOT_MOVE_CURVE(KS_TRANSFORM3* target, const KS_VECTOR3& end, float duration,
                                      float speed, float delay, bool lands_on_end)
-    : target_(target),
+    : KC_BOT_TIMED(delay),
+      target_(target),
       end_(end),
       duration_(duration),
       speed_(speed),
-      delay_(delay),
       lands_on_end_(lands_on_end) {}
 
-void KC_BOT_MOVE_CURVE::begin_unless_delayed() {
-  if (delay_ <= 0.0f) take_start();
-}
-
-void KC_BOT_MOVE_CURVE::take_start() {
+void KC_BOT_MOVE_CURVE::begin() {
   if (target_) start_ = target_->position;
   const float distance = (end_ - start_).length();
   on_start();
@@ -40,36 +35,15 @@ void KC_BOT_MOVE_CURVE::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_MOVE_CURVE::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        if (delay_ <= 0.0f) take_start();
-        return BOT_RESULT_CONTINUE;
-      }
-      if (lands_on_end_) time_left_ -= dt;
-      if (!(time_left_ > 0.0f)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      const float dt_share = dt / duration_;
-      const KS_VECTOR3 step = curve(t_ + dt_share) - curve(t_);
-      if (target_) target_->position += step;
-      t_ += dt_share;
-      if (!lands_on_end_) time_left_ -= dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_MOVE_CURVE::step(float dt) {
+  if (lands_on_end_) time_left_ -= dt;
+  if (!(time_left_ > 0.0f)) return false;
+  const float dt_share = dt / duration_;
+  const KS_VECTOR3 change = curve(t_ + dt_share) - curve(t_);
+  if (target_) target_->position += change;
+  t_ += dt_share;
+  if (!lands_on_end_) time_left_ -= dt;
+  return true;
 }
 
 KC_BOT_MOVE_BEZIER::KC_BOT_MOVE_BEZIER(KS_TRANSFORM3* target,

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 #include "foundation/KS_VECTOR3.h"
 
 namespace KOR {
@@ -13,17 +13,12 @@ struct KS_TRANSFORM3;
 // move begins, adding the curve's change on every update, so that other
 // movements of the same target add up with it. The distance used with a
 // speed is the straight one from start to end.
-class KC_BOT_MOVE_CURVE : public KC_BASE {
- public:
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
+class KC_BOT_MOVE_CURVE : public KC_BOT_TIMED {
  protected:
   // lands_on_end: the clock runs down before the end test, and the last
   // partial step is replaced by placing the target on the end point.
   KC_BOT_MOVE_CURVE(KS_TRANSFORM3* target, const KS_VECTOR3& end, float duration, float speed,
                     float delay, bool lands_on_end);
-  // Derived constructors call this once their control points are set.
-  void begin_unless_delayed();
 
   virtual KS_VECTOR3 curve(float t) const = 0;
   // Called when the start is taken, before the timing is settled.
@@ -34,13 +29,13 @@ class KC_BOT_MOVE_CURVE : public KC_BASE {
   KS_VECTOR3 start_;
 
  private:
-  void take_start();
-  void finish();
+  // Takes the start from the target and settles the timing.
+  void begin() override;
+  bool step(float dt) override;
+  void finish() override;
 
   float duration_;
   float speed_;
-  float delay_;
-  KC_CALLBACK* completion_ = nullptr;
   float t_ = 0.0f;
   float time_left_ = 0.0f;
   bool lands_on_end_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 #include "foundation/KS_VECTOR3.h"
 
 namespace KOR {
@@ -11,20 +11,19 @@ struct KS_TRANSFORM3;
 // on every update; the position is never corrected at the end, so it may
 // stop short by up to one frame's share. Keeps the base name, order key and
 // draw group.
-class KC_BOT_MOVE_ON : public KC_BASE {
+class KC_BOT_MOVE_ON : public KC_BOT_TIMED {
  public:
   // z is not used: the target's z never changes.
   KC_BOT_MOVE_ON(KS_TRANSFORM3* target, float duration, float speed, float x, float y, float z,
                  float delay);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
+  bool step(float dt) override;
+  void finish() override;
+
   KS_TRANSFORM3* target_;
   KS_VECTOR3 offset_;
   float time_left_;
-  KC_CALLBACK* completion_ = nullptr;
-  float delay_;
   float duration_;
 };
 

@@ -1,6 +1,5 @@
 #include "bots/KC_BOT_ROTATE.h"
 
-#include "SERVICE/engine_globals.h"
 #include "bots/bot_timing.h"
 #include "foundation/KS_TRANSFORM3.h"
 
@@ -16,7 +15,7 @@ KS_VECTOR3 rotation_of(const KS_TRANSFORM3* target) {
 
 KC_BOT_ROTATE_ON::KC_BOT_ROTATE_ON(KS_TRANSFORM3* target, float duration, float speed,
                                    const KS_VECTOR3& amount, float delay)
-    : target_(target), amount_(amount), time_left_(duration), speed_(speed), delay_(delay) {
+    : KC_BOT_TIMED(delay), target_(target), amount_(amount), time_left_(duration), speed_(speed) {
   set_behaviour_defaults("bot_rotate");
   settle_timing(amount_, time_left_, speed_, true);
 }
@@ -34,31 +33,11 @@ void KC_BOT_ROTATE_ON::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_ROTATE_ON::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        return BOT_RESULT_CONTINUE;
-      }
-      if (!(time_left_ > 0.0f)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      if (target_) target_->rotation += amount_ * dt * speed_;
-      time_left_ -= dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_ROTATE_ON::step(float dt) {
+  if (!(time_left_ > 0.0f)) return false;
+  if (target_) target_->rotation += amount_ * dt * speed_;
+  time_left_ -= dt;
+  return true;
 }
 
 }  // namespace KOR

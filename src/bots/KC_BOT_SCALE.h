@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 #include "foundation/KS_VECTOR3.h"
 
 namespace KOR {
@@ -10,24 +10,21 @@ struct KS_TRANSFORM3;
 // Changes a transform's scale towards an end scale, over a duration or at a
 // speed, from the scale it has when the delay runs out; ends exactly on the
 // end scale.
-class KC_BOT_SCALE : public KC_BASE {
+class KC_BOT_SCALE : public KC_BOT_TIMED {
  public:
   KC_BOT_SCALE(KS_TRANSFORM3* target, float duration, float speed, float x, float y, float z,
                float delay);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
-  void begin();
-  void finish();
+  void begin() override;
+  bool step(float dt) override;
+  void finish() override;
 
   KS_TRANSFORM3* target_;
   KS_VECTOR3 change_;
   float time_left_;
   float speed_;
   KS_VECTOR3 end_scale_;
-  KC_CALLBACK* completion_ = nullptr;
-  float delay_;
 };
 
 }  // namespace KOR

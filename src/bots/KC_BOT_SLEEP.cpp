@@ -1,11 +1,9 @@
 #include "bots/KC_BOT_SLEEP.h"
 
-#include "SERVICE/engine_globals.h"
-
 namespace KOR {
 
 KC_BOT_SLEEP::KC_BOT_SLEEP(int* target, KC_CALLBACK* completion, float seconds, int value)
-    : target_(target), value_(value), time_left_(seconds), completion_(completion) {
+    : KC_BOT_TIMED(0.0f, completion), target_(target), value_(value), time_left_(seconds) {
   set_behaviour_defaults("bot_sleep");
 }
 
@@ -15,22 +13,9 @@ void KC_BOT_SLEEP::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_SLEEP::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE:
-      time_left_ -= frame_dt;
-      if (time_left_ > 0.0f) return BOT_RESULT_CONTINUE;
-      finish();
-      return BOT_RESULT_REMOVE;
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_SLEEP::step(float dt) {
+  time_left_ -= dt;
+  return time_left_ > 0.0f;
 }
 
 }  // namespace KOR

@@ -15,9 +15,13 @@ KS_VECTOR3 lerp3(const KS_VECTOR3& a, const KS_VECTOR3& b, float t) {
 
 KC_BOT_TRANSFORM::KC_BOT_TRANSFORM(KS_TRANSFORM3* target, const KS_TRANSFORM3& goal, float duration,
                                    float delay)
-    : target_(target), goal_(goal.world()), delay_(delay), duration_(duration) {
+    : KC_BOT_TIMED(delay), target_(target), goal_(goal.world()), duration_(duration) {
   set_behaviour_defaults("bot_transform");
-  if (delay_ <= 0.0f && target_) start_ = *target_;
+  begin_unless_delayed();
+}
+
+void KC_BOT_TRANSFORM::begin() {
+  if (target_) start_ = *target_;
 }
 
 void KC_BOT_TRANSFORM::finish() {
@@ -31,38 +35,17 @@ void KC_BOT_TRANSFORM::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_TRANSFORM::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        if (delay_ <= 0.0f && target_) start_ = *target_;
-        return BOT_RESULT_CONTINUE;
-      }
-      elapsed_ += dt;
-      if (!(elapsed_ <= duration_)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      // A zero duration would give 0 / 0; it is at its goal already.
-      const float t = duration_ > 0.0f ? elapsed_ / duration_ : 1.0f;
-      if (target_) {
-        target_->position = lerp3(start_.position, goal_.position, t);
-        target_->scale = lerp3(start_.scale, goal_.scale, t);
-        target_->rotation = lerp3(start_.rotation, goal_.rotation, t);
-      }
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
+bool KC_BOT_TRANSFORM::step(float dt) {
+  elapsed_ += dt;
+  if (!(elapsed_ <= duration_)) return false;
+  // A zero duration would give 0 / 0; it is at its goal already.
+  const float t = duration_ > 0.0f ? elapsed_ / duration_ : 1.0f;
+  if (target_) {
+    target_->position = lerp3(start_.position, goal_.position, t);
+    target_->scale = lerp3(start_.scale, goal_.scale, t);
+    target_->rotation = lerp3(start_.rotation, goal_.rotation, t);
   }
+  return true;
 }
 
 KC_BOT_SWITCH::KC_BOT_SWITCH(KS_TRANSFORM3* target, float duration, const KS_TRANSFORM3& a,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bots/KC_BASE.h"
+#include "bots/KC_BOT_TIMED.h"
 #include "foundation/KS_TRANSFORM3.h"
 
 namespace KOR {
@@ -9,22 +9,21 @@ namespace KOR {
 // goal (taken in its world form) over a duration; the pivot, the reserved
 // word and the parent are never touched. The end writes the goal's values
 // and lets go of the target.
-class KC_BOT_TRANSFORM : public KC_BASE {
+class KC_BOT_TRANSFORM : public KC_BOT_TIMED {
  public:
   KC_BOT_TRANSFORM(KS_TRANSFORM3* target, const KS_TRANSFORM3& goal, float duration, float delay);
 
-  int process(int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4) override;
-
  private:
-  void finish();
+  // Takes the start from the target.
+  void begin() override;
+  bool step(float dt) override;
+  void finish() override;
 
   KS_TRANSFORM3* target_;
   KS_TRANSFORM3 start_;
   KS_TRANSFORM3 goal_;
-  float delay_;
   float elapsed_ = 0.0f;
   float duration_;
-  KC_CALLBACK* completion_ = nullptr;
 };
 
 // Holds two transforms and, each time it is told to, interpolates its target

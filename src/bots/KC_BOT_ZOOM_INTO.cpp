@@ -21,11 +21,11 @@ KS_VECTOR2 screen_size() {
 
 KC_BOT_ZOOM_INTO::KC_BOT_ZOOM_INTO(KS_TRANSFORM3* target, KS_VECTOR2 point, float duration,
                                    KC_CALLBACK* completion, float delay)
-    : duration_(duration), delay_(delay), target_(target), point_(point), completion_(completion) {
-  if (delay_ <= 0.0f) prepare();
+    : KC_BOT_TIMED(delay, completion), duration_(duration), target_(target), point_(point) {
+  begin_unless_delayed();
 }
 
-void KC_BOT_ZOOM_INTO::prepare() {
+void KC_BOT_ZOOM_INTO::begin() {
   if (!target_) return;
   saved_ = *target_;
   const KS_VECTOR2 screen = screen_size();
@@ -57,32 +57,11 @@ void KC_BOT_ZOOM_INTO::finish() {
   bot_fire(completion_);
 }
 
-int KC_BOT_ZOOM_INTO::process(int message, intptr_t, intptr_t, intptr_t, intptr_t p4) {
-  switch (message) {
-    case BOT_MSG_UPDATE: {
-      const float dt = frame_dt;
-      if (delay_ > 0.0f) {
-        delay_ -= dt;
-        if (delay_ <= 0.0f) prepare();
-        return BOT_RESULT_CONTINUE;
-      }
-      if (!(elapsed_ < duration_)) {
-        finish();
-        return BOT_RESULT_REMOVE;
-      }
-      apply(elapsed_);
-      elapsed_ += dt;
-      return BOT_RESULT_CONTINUE;
-    }
-    case BOT_MSG_SET_CALLBACK:
-      completion_ = bot_callback_word(p4);
-      return 0;
-    case BOT_MSG_FINISH:
-      finish();
-      return BOT_RESULT_CONTINUE;
-    default:
-      return 0;
-  }
+bool KC_BOT_ZOOM_INTO::step(float dt) {
+  if (!(elapsed_ < duration_)) return false;
+  apply(elapsed_);
+  elapsed_ += dt;
+  return true;
 }
 
 }  // namespace KOR
