@@ -16,6 +16,16 @@ class CLevel_FieldView {
  public:
   // Attaches a level: every layer on, the water layer off, timers unstarted.
   void set_level(const CLevel_Header* header);
+  // Creates what the board is drawn with; the hovered cell is none.
+  void load_graphics();
+  // One frame of the board; (x, y) is the destruction target cell, -1 for
+  // none. Nothing for a level without cells. Consumes the equipment tick.
+  void draw(int x, int y);
+  // The clocks below take the level clock in ms; -1 means no time.
+  // Steps the water-in-pipe frame 1..16 every 62.5 ms.
+  void advance_water_frame(int now_ms);
+  // The open-connection glow, the coin and the equipment animation clocks.
+  void update_timers(int now_ms);
   void set_origin(float x, float y);
   KOR::KS_VECTOR2 cell_center(int x, int y) const;
   void set_hovered_cell(int x, int y);

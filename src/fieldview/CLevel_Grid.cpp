@@ -1,17 +1,78 @@
 #include "fieldview/CLevel_Grid.h"
 
+#include "PRIMITIVES/KC_QUAD.h"
+#include "SERVICE/engine_globals.h"
+#include "fieldview/field_atlas.h"
+
 namespace game {
+
+namespace {
+constexpr unsigned kLineColor = 0x64FFFFFFu;
+constexpr unsigned kMiddleColor = 0xAA7FFF00u;
+}  // namespace
+
+CLevel_Grid::~CLevel_Grid() { release_lines(); }
+
+void CLevel_Grid::release_lines() {
+  for (auto& [key, line] : line_quads) release_sprite(line);
+  line_quads.clear();
+}
 
 void CLevel_Grid::set_size(int columns, int rows) {
   column_count = columns;
   row_count = rows;
 }
 
-// The line sprites come with the overlay's drawing; the position is what
-// they are placed from.
+void CLevel_Grid::build() {
+  release_lines();
+  const int n = column_count;
+  const int m = row_count;
+  if (KOR::engine_resource_manager == nullptr || n < 0 || m < 0) return;
+  for (int i = 0; i <= n + m + 1; ++i) {
+    KOR::KC_QUAD* line = texture_sprite("graphics/gui white_pixel.png", KOR::HS_UL);
+    if (line == nullptr) return;
+    if (i <= n) {
+      line->set_size(1, 50 * m);
+    } else {
+      line->set_size(50 * n, 1);
+    }
+    line->set_color(kLineColor);
+    line_quads[i] = line;
+  }
+  auto highlight = [&](int key, int w, int h) {
+    line_quads[key]->set_color(kMiddleColor);
+    line_quads[key]->set_size(w, h);
+  };
+  if (n % 2 != 0) {
+    highlight(n / 2, 2, 50 * m);
+    highlight(n / 2 + 1, 2, 50 * m);
+  } else {
+    highlight(n / 2, 2, 50 * m);
+  }
+  if (m % 2 != 0) {
+    highlight(n + m / 2 + 1, 50 * n, 2);
+    highlight(n + m / 2 + 2, 50 * n, 2);
+  } else {
+    highlight(n + m / 2 + 1, 50 * n, 2);
+  }
+  set_position(position_x, position_y);
+}
+
 void CLevel_Grid::set_position(float x, float y) {
   position_x = x;
   position_y = y;
+  const int n = column_count;
+  for (auto& [i, line] : line_quads) {
+    if (i <= n) {
+      line->set_position(x + 50.0f * static_cast<float>(i), y, 0.0f);
+    } else {
+      line->set_position(x, y + 50.0f * static_cast<float>(i - n - 1), 0.0f);
+    }
+  }
+}
+
+void CLevel_Grid::draw() {
+  for (auto& [key, line] : line_quads) line->draw();
 }
 
 }  // namespace game

@@ -2,9 +2,12 @@
 
 #include <cmath>
 
+#include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/CLevel_Grid.h"
+#include "fieldview/CWater_Animations.h"
+#include "fieldview/field_atlas.h"
 #include "framework/G_SETTINGS.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CScene_Level.h"
@@ -18,10 +21,14 @@ namespace game {
 using KOR_GF::G_SETTINGS;
 
 CLevel_Field::~CLevel_Field() {
-  release_open_connections();
-  delete network;
   delete view;
   delete grid;
+  release_open_connections();
+  delete network;
+  release_sprite(pump_gutter);
+  release_sprite(pump_gauge);
+  release_pack_pictures();
+  delete water_strip;
 }
 
 void CLevel_Field::init(CLevel_Header* header) {
@@ -35,22 +42,34 @@ void CLevel_Field::init(CLevel_Header* header) {
   grid_debug = 0;
   delete grid;
   grid = new CLevel_Grid();
+  attach_board();
+  delete water_strip;
+  water_strip = new CWater_Animations();
+  water_strip->load();
+  release_sprite(pump_gutter);
+  release_sprite(pump_gauge);
+  pump_gutter = texture_sprite("graphics/main/interface pump_gutter.png", KOR::HS_MID);
+  pump_gauge = texture_sprite("graphics/main/interface pump_water.png", KOR::HS_UL);
+  gauge_height = pump_gauge ? int(pump_gauge->height()) : 0;
+  make_pack_pictures();
+  scroll_state = 1;
+}
+
+void CLevel_Field::attach_board() {
   delete view;
   view = new CLevel_FieldView();
-  view->set_level(header);
+  view->set_level(level_header);
+  view->load_graphics();
   layout_board();
   // Until a scroll has a target of its own, the play position is the one the
   // intro moves toward, and the direction is the level's.
   target_x = play_x;
   target_y = play_y;
-  scroll_direction = header->scrollingType;
+  scroll_direction = level_header->scrollingType;
   delete network;
   network = new CPipe_Network();
-  network->init(header, this);
+  network->init(level_header, this);
   rebuild_open_connections();
-  const int pack = current_level_number / 5;
-  pack_gap = pack == 3 || pack == 9 ? -40 : pack == 6 ? -20 : 80;
-  scroll_state = 1;
 }
 
 KOR::KS_VECTOR2 CLevel_Field::cell_at_point(int screen_x, int screen_y) const {
@@ -138,6 +157,7 @@ void CLevel_Field::layout_board() {
   origin_x = intro_x;
   origin_y = intro_y;
   grid->set_size(h.fieldWidth, h.fieldHeight);
+  grid->build();
   place_view_and_grid();
 }
 

@@ -6,9 +6,14 @@
 #include "foundation/KS_IVECTOR2.h"
 #include "foundation/KS_VECTOR2.h"
 
+namespace KOR {
+class KC_QUAD;
+}
+
 namespace game {
 
 struct CLevel_Header;
+class CWater_Animations;
 class CLevel_FieldView;
 class CLevel_Grid;
 class CPipe_Network;
@@ -35,6 +40,18 @@ class CLevel_Field {
   // Attaches a prepared level: the board laid out at its intro start, the
   // network and the open connections built, the intro scroll pending.
   void init(CLevel_Header* header);
+  // Rebuilds for a restart of the same level: a new view and network, the
+  // open connections and the pack pictures anew, the intro again. The grid
+  // overlay, the pump sprites, the screen width and the debug switch stay.
+  void reinit();
+
+  // One frame on the level clock (ms): the scroll toward a target, the
+  // water, the view's and the strip's clocks, and on a fifth level the pack
+  // close-up once the end scroll has passed its target.
+  void update(int clock_ms);
+  // The board, the debug grid, the water strip, the pump gutter with its
+  // gauge and on a fifth level the pack pictures.
+  void draw(int clock_ms, int hovered_x, int hovered_y);
 
   // Cell queries; every cell outside the board counts as absent.
   bool is_inside(int x, int y) const;
@@ -125,6 +142,12 @@ class CLevel_Field {
   uint8_t water_started = 0;
   int screen_width = 1024;
   int pack_gap = 80;
+  CWater_Animations* water_strip = nullptr;
+  KOR::KC_QUAD* pack_back = nullptr;
+  KOR::KC_QUAD* pack_stripe = nullptr;
+  KOR::KC_QUAD* pump_gutter = nullptr;
+  KOR::KC_QUAD* pump_gauge = nullptr;
+  int gauge_height = 0;
 
  private:
   // The cells a piece held at a screen point would cover; false when the
@@ -142,6 +165,15 @@ class CLevel_Field {
   void pay_coins(int x, int y);
   void clear_pipe_cell(int x, int y);
   void place_view_and_grid();
+  // A new view on the level, the board laid out, a new network and the open
+  // connections: what init and reinit share.
+  void attach_board();
+  void make_pack_pictures();
+  void release_pack_pictures();
+  // One step of the scroll toward the target; true when it got there.
+  bool scroll_toward_target();
+  void draw_pump(int clock_ms);
+  void draw_pack_pictures();
   void release_open_connections();
   bool beyond_boundary(int x, int y) const;
   void water_end();

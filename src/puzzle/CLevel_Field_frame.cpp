@@ -1,0 +1,180 @@
+// The field's restart, its per-frame update and its drawing.
+#include <algorithm>
+#include <numbers>
+#include <string>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "fieldview/CLevel_FieldView.h"
+#include "fieldview/CLevel_Grid.h"
+#include "fieldview/CWater_Animations.h"
+#include "fieldview/field_atlas.h"
+#include "framework/G_SETTINGS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "level/CLevel_Tutorial.h"
+#include "level/CScene_Level.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "puzzle/CLevel_Data.h"
+#include "puzzle/CLevel_Field.h"
+#include "shell/CGame_App.h"
+
+namespace game {
+
+namespace {
+constexpr float kScrollSpeed = 175.0f;  // pixels per second, after a drop and at the end
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// Packs 3, 6 and 9 have their picture close above the board and no stripe.
+bool close_pack(int pack) { return pack == 3 || pack == 6 || pack == 9; }
+}  // namespace
+
+void CLevel_Field::reinit() {
+  KOR_GF::sound_manager_instance().stop("sound_water_flow");
+  finished = 0;
+  water_started = 0;
+  origin_x = origin_y = 0.0f;
+  centre_x = 0.0f;
+  last_drop_part0 = last_drop_part1 = KOR::KS_VECTOR2{-1.0f, -1.0f};
+  attach_board();
+  make_pack_pictures();
+  if (water_strip) water_strip->reset();
+  scroll_state = 1;
+}
+
+void CLevel_Field::make_pack_pictures() {
+  release_pack_pictures();
+  int pack = current_level_number / 5;
+  pack_gap = pack == 3 || pack == 9 ? -40 : pack == 6 ? -20 : 80;
+  if (current_level_number % 5 != 0) return;
+  // The picture is looked for as a file below the resource folder, then
+  // taken through the resource manager.
+  const std::string folder =
+      KOR::KC_FILE_SYSTEM::instance ? KOR::KC_FILE_SYSTEM::instance->resource_dir() : "";
+  const std::string file = folder + "graphics/main/backs/back" + std::to_string(pack) + ".png";
+  if (!KOR::file_exists(file.c_str())) pack = 1;
+  pack_back =
+      texture_sprite("graphics/main/backs back" + std::to_string(pack) + ".png", KOR::HS_MID);
+  if (!close_pack(pack)) {
+    pack_stripe = texture_sprite("graphics/main/interface stripe.png", KOR::HS_MID);
+  }
+}
+
+void CLevel_Field::release_pack_pictures() {
+  release_sprite(pack_back);
+  release_sprite(pack_stripe);
+}
+
+bool CLevel_Field::scroll_toward_target() {
+  scroll_step(scroll_direction, kScrollSpeed);
+  switch (scroll_direction) {
+    case 0:
+      if (!(target_y > origin_y)) return false;
+      origin_y = target_y;
+      break;
+    case 1:
+      if (!(origin_x > target_x)) return false;
+      origin_x = target_x;
+      break;
+    case 2:
+      if (!(origin_y > target_y)) return false;
+      origin_y = target_y;
+      break;
+    case 3:
+      if (!(target_x > origin_x)) return false;
+      origin_x = target_x;
+      break;
+    default:
+      return false;
+  }
+  if ((scroll_direction == 0 || scroll_direction == 2) && level_tutorial_active) {
+    view->set_origin(origin_x, origin_y);
+    CScene_Level* scene = game_instance().current_level_scene();
+    if (scene && scene->tutorial) scene->tutorial->update(0.0f, true);
+  }
+  scroll_state = 0;
+  place_view_and_grid();
+  return true;
+}
+
+void CLevel_Field::update(int clock_ms) {
+  if (level_header == nullptr) return;
+  const bool scroll_ended = scroll_state == 2 && scroll_toward_target();
+  if (water_started) {
+    advance_water();
+    view->advance_water_frame(clock_ms);
+  }
+  view->update_timers(clock_ms);
+  if (water_strip) water_strip->update(clock_ms);
+  if (current_level_number % 5 == 0 && scroll_ended &&
+      target_y == float(pack_gap) + intro_y + 768.0f) {
+    if (CScene_Level* scene = game_instance().current_level_scene()) scene->open_pack_closeup();
+  }
+}
+
+void CLevel_Field::draw(int clock_ms, int hovered_x, int hovered_y) {
+  if (level_header == nullptr) return;
+  view->draw(hovered_x, hovered_y);
+  if (grid_debug) grid->draw();
+  if (water_strip) {
+    water_strip->y = float(board_height) + origin_y - 10.0f;
+    water_strip->draw();
+  }
+  if (pump_gutter && pump_gauge) draw_pump(clock_ms);
+  if (current_level_number % 5 == 0) draw_pack_pictures();
+}
+
+void CLevel_Field::draw_pump(int clock_ms) {
+  const KOR::KS_IVECTOR2 start = start_cell();
+  const KOR::KS_VECTOR2 c = cell_center(start.x, start.y);
+  pump_gutter->set_position(c.x, c.y, 0.0f);
+  const CLevel_Header& h = *level_header;
+  float e = h.timeFor3Stars > 0
+                ? float(clock_ms) * h.stepOfWaterFlowingOut / 1000.0f / float(h.timeFor3Stars)
+                : 0.0f;
+  e = std::clamp(e, 0.0f, 1.0f);
+  const int fill = int(e * float(gauge_height));
+  const float gh = float(fill);
+  const float gw = pump_gauge->width();
+  pump_gauge->set_uv_rect(0.0f, 1.0f - e, 1.0f, 1.0f);
+  pump_gauge->set_size(int(gw), fill);
+  // The gauge fills from the cell edge the water comes in by: the bottom,
+  // the left, the top or the right for the four growth directions.
+  float turn = 0.0f;
+  KOR::KS_VECTOR2 at{c.x - 25.0f, c.y + 25.0f - gh};
+  switch (h.scrollingType) {
+    case 1:
+      turn = kPi / 2.0f;
+      at = {c.x - 25.0f + gh, c.y - 25.0f};
+      break;
+    case 2:
+      turn = kPi;
+      at = {c.x - 25.0f + gw, c.y - 25.0f + gh};
+      break;
+    case 3:
+      turn = 3.0f * kPi / 2.0f;
+      at = {c.x + 25.0f - gh, c.y - 25.0f + gw};
+      break;
+    default:
+      break;
+  }
+  pump_gutter->set_rotation(turn);
+  pump_gauge->set_rotation(turn);
+  pump_gauge->set_position(at.x, at.y, 0.0f);
+  pump_gutter->draw();
+  pump_gauge->draw();
+}
+
+void CLevel_Field::draw_pack_pictures() {
+  const float offset = close_pack(current_level_number / 5) ? 100.0f : 0.0f;
+  if (!(intro_y > 0.0f || (intro_y == 0.0f && origin_y + offset > 0.0f))) return;
+  const float x = float(KOR_GF::G_SETTINGS::screen_width / 2);
+  if (pack_stripe) {
+    pack_stripe->set_position(x, origin_y - 0.5f * float(pack_gap), 0.0f);
+    pack_stripe->draw();
+  }
+  if (pack_back) {
+    pack_back->set_position(x, origin_y - float(pack_gap) - pack_back->height() / 2.0f, 0.0f);
+    pack_back->draw();
+  }
+}
+
+}  // namespace game
