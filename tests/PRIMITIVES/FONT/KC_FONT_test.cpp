@@ -217,13 +217,19 @@ TEST_F(FontTest, DisplayTextInATransformIsDrawnAsItStands) {
   EXPECT_EQ(lines[1].y, 23.0f);
 }
 
-TEST(KC_FONT, TheGamesFontDescriptionsLoad) {
+TEST(KC_FONT, EveryFontOfTheGameLoads) {
   NullRender r;
-  for (const char* name : {"font_cg_14_white", "default", "fnt20_blue"}) {
-    SCOPED_TRACE(name);
+  const std::string resources = test_support::runtime_dir() + "/Resources/";
+  pugi::xml_document list;
+  ASSERT_TRUE(list.load_file((resources + "xml/fonts.xml").c_str()));
+  int fonts = 0;
+  for (pugi::xml_node entry : list.child("fonts").children("font")) {
+    // "fonts name.xml": the repository is the folder of that name.
+    std::string description = entry.attribute("xml").value();
+    description[description.find(' ')] = '/';
+    SCOPED_TRACE(description);
     pugi::xml_document doc;
-    ASSERT_TRUE(
-        doc.load_file((test_support::runtime_dir() + "/Resources/fonts/" + name + ".xml").c_str()));
+    ASSERT_TRUE(doc.load_file((resources + description).c_str()));
     const pugi::xml_node common = doc.child("font").child("common");
     KC_FONT font(
         doc.child("font"),
@@ -232,7 +238,9 @@ TEST(KC_FONT, TheGamesFontDescriptionsLoad) {
     EXPECT_GT(font.line_height(), 0);
     EXPECT_EQ(font.find_glyph(0x4E2D)->id, '?');
     EXPECT_GT(font.text_width_w(L"Aquavex"), 0);
+    ++fonts;
   }
+  EXPECT_GE(fonts, 8);
 }
 
 }  // namespace
