@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <string>
+#include <vector>
 
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
@@ -166,6 +169,34 @@ TEST_F(ServiceTest, ClearingRunningInTheUpdateEndsThePassBeforeItsRender) {
   EXPECT_EQ(draws, 1);
   EXPECT_EQ(service->frame(), -109) << "nothing runs while `running` is clear";
   EXPECT_EQ(updates, 2);
+}
+
+// Every drawn step is one whole frame on the renderer: cleared to the
+// renderer's colour, then the draw hook, then shown.
+TEST_F(ServiceTest, EachRenderStepClearsDrawsAndPresentsAFrame) {
+  auto* device = static_cast<KOR::GPU_NULL*>(render.get_device());
+  render.clear_color = KOR::KS_COLOR(0xFF000000);
+  delete KOR::hook_draw;
+  KOR::hook_draw = KOR::callback_create(
+      [](void* log) {
+        static_cast<std::vector<std::string>*>(log)->push_back("draw hook");
+        return 1;
+      },
+      nullptr, &device->calls);
+  service->update_cap = 0;
+  service->render_cap = 0;
+  device->calls.clear();
+  run_until(2);
+
+  const std::vector<std::string> frame = {"begin_scene", "clear 3 FF000000 1 0", "draw hook",
+                                          "end_scene", "present"};
+  std::vector<std::string> expected;
+  for (int i = 0; i < 2; ++i) expected.insert(expected.end(), frame.begin(), frame.end());
+  std::vector<std::string> seen;
+  for (const std::string& call : device->calls) {
+    if (std::find(frame.begin(), frame.end(), call) != frame.end()) seen.push_back(call);
+  }
+  EXPECT_EQ(seen, expected);
 }
 
 TEST_F(ServiceTest, RunNeedsTheCoreServices) {

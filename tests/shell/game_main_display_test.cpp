@@ -5,6 +5,7 @@
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "platform/host.h"
+#include "render/KC_RENDER.h"
 #include "shell/CGame_App.h"
 #include "shell/game_main.h"
 #include "support/paths.h"
@@ -21,6 +22,8 @@ TEST(game_main_display, ClosingTheWindowEndsTheGameNormally) {
   EXPECT_EQ(game->title, "Aquavex");
   EXPECT_EQ(game->update_cap, 60);
   EXPECT_EQ(game->render_cap, 60);
+  ASSERT_NE(KOR::engine_render, nullptr);
+  EXPECT_EQ(KOR::engine_render->clear_color.argb(), 0xFF000000u) << "every frame clears to black";
   EXPECT_EQ(game->running, 0);
   EXPECT_EQ(game::current_level_number, 1);
   EXPECT_EQ(game::current_world_number, 1);
