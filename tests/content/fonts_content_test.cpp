@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "PRIMITIVES/FONT/KC_FONT.h"
 #include "foundation/text_utilities.h"
 #include "game_resources.h"
 
@@ -30,7 +30,7 @@ std::set<unsigned> text_characters(content_test::GameResources& resources) {
   return characters;
 }
 
-TEST(FontsContent, EveryListedFontHasItsGlyphsOnItsPage) {
+TEST(FontsContent, EveryListedFontLoadsWithAGlyphOnItsPageForEveryText) {
   content_test::GameResources resources;
   content_test::Pictures pictures;
   const std::set<unsigned> needed = text_characters(resources);
@@ -41,30 +41,29 @@ TEST(FontsContent, EveryListedFontHasItsGlyphsOnItsPage) {
     const std::string name = entry.attribute("name").value();
     SCOPED_TRACE(name);
     EXPECT_TRUE(names.insert(name).second) << "listed twice";
-    const KOR::KC_TEXTURE* texture =
-        pictures.decode(resources.bytes(entry.attribute("texture").value()));
+    KOR::KC_TEXTURE* texture = pictures.decode(resources.bytes(entry.attribute("texture").value()));
     ASSERT_NE(texture, nullptr) << entry.attribute("texture").value() << " is not a picture";
-    const KOR::KS_IVECTOR2 page = texture->size();
-    pugi::xml_node font = resources.root(entry.attribute("xml").value());
-    ASSERT_STREQ(font.name(), "font");
-    // Glyph corners are taken relative to the page's real size.
-    EXPECT_EQ(page.x, font.child("common").attribute("scaleW").as_int());
-    EXPECT_EQ(page.y, font.child("common").attribute("scaleH").as_int());
-    EXPECT_GT(font.child("common").attribute("lineHeight").as_int(), 0);
+    pugi::xml_node description = resources.root(entry.attribute("xml").value());
+    ASSERT_STREQ(description.name(), "font");
     // The reader takes the first child of "chars" whatever its name.
-    EXPECT_STREQ(font.child("chars").first_child().name(), "char");
-    std::set<unsigned> glyphs;
-    for (pugi::xml_node glyph : font.child("chars").children("char")) {
-      const unsigned id = glyph.attribute("id").as_uint();
-      glyphs.insert(id);
-      const int x = glyph.attribute("x").as_int(), y = glyph.attribute("y").as_int();
-      EXPECT_TRUE(x >= 0 && y >= 0 && x + glyph.attribute("width").as_int() <= page.x &&
-                  y + glyph.attribute("height").as_int() <= page.y)
-          << "glyph " << id << " leaves the page";
-      EXPECT_GT(glyph.attribute("xadvance").as_int(), 0) << "glyph " << id;
-    }
+    EXPECT_STREQ(description.child("chars").first_child().name(), "char");
+    // The page must be the size the glyph places were written for.
+    EXPECT_EQ(texture->size().x, description.child("common").attribute("scaleW").as_int());
+    EXPECT_EQ(texture->size().y, description.child("common").attribute("scaleH").as_int());
+
+    KOR::KC_FONT font(description, texture, 600);
+    EXPECT_GT(font.glyph_count, 0);
+    EXPECT_GT(font.line_height(), 0);
+    const KOR::KS_GLYPH* fallback = font.find_glyph('?');
+    ASSERT_NE(fallback, nullptr);
+    EXPECT_EQ(fallback->id, '?');
     for (unsigned character : needed) {
-      EXPECT_EQ(glyphs.count(character), 1u) << "no glyph for U+" << std::hex << character;
+      const int code = static_cast<int>(character);
+      EXPECT_GT(font.glyph_advance(code), 0) << "no glyph for U+" << std::hex << character;
+      const KOR::KS_GLYPH* glyph = font.find_glyph(code);
+      EXPECT_TRUE(glyph->left >= 0.0f && glyph->top >= 0.0f && glyph->right <= 1.0f &&
+                  glyph->bottom <= 1.0f)
+          << "glyph U+" << std::hex << character << " leaves the page";
     }
   }
   for (const std::string& name : kRequiredFonts) EXPECT_EQ(names.count(name), 1u) << name;
