@@ -66,6 +66,8 @@ TEST_F(FieldFrame, InitBuildsThePicturesAndARestartKeepsWhatItShould) {
   field.water_started = 1;
   field.finished = 1;
   field.origin_y += 123.0f;
+  field.target_y = 999.0f;
+  field.scroll_direction = 3;
   field.view->water_visible = 1;
   field.water_strip->update(0);
   field.water_strip->update(1000);
@@ -91,6 +93,8 @@ TEST_F(FieldFrame, InitBuildsThePicturesAndARestartKeepsWhatItShould) {
   EXPECT_EQ(field.finished, 0);
   EXPECT_EQ(field.scroll_state, 1);
   EXPECT_EQ(field.origin_y, field.intro_y);
+  EXPECT_EQ(field.target_y, field.play_y);
+  EXPECT_EQ(field.scroll_direction, 0);
   EXPECT_EQ(field.water_strip->current_frame, 1);
   // Each layout returns the grid's line pictures before it takes new ones.
   EXPECT_EQ(references("graphics/gui white_pixel.png"), pixel_refs);
