@@ -8,22 +8,38 @@
 
 namespace KOR {
 
-namespace {
-// Two triangles, 0-1-2 and 0-2-3, shared by every quad.
-uint16_t quad_indices[6] = {0, 1, 2, 0, 2, 3};
-
-void set_quad_bits(KS_RENDER_STATE& s) {
+void set_quad_render_state(KS_RENDER_STATE& s) {
   s.set_flag(KS_RENDER_STATE::kAlphaBlend, true);
   s.set_filter(KS_RENDER_STATE::kFilterAnisotropic);
   s.set_flag(KS_RENDER_STATE::kTextured, true);
   s.set_primitive(KS_RENDER_STATE::kTriangles);
 }
-}  // namespace
+
+uint16_t* quad_index_table() {
+  static uint16_t indices[6] = {0, 1, 2, 0, 2, 3};
+  return indices;
+}
+
+void place_hot_spot(KS_TRANSFORM3& transform, unsigned type, float w, float h, float dx, float dy) {
+  if (type > HS_MR) return;
+  // Pivot as fractions of the size, by hot-spot type.
+  static const float at[9][2] = {{0.5f, 0.5f}, {0, 0},    {1, 0},    {0, 1},   {1, 1},
+                                 {0.5f, 0},    {0.5f, 1}, {0, 0.5f}, {1, 0.5f}};
+  transform.pivot.x = dx + at[type][0] * w;
+  transform.pivot.y = dy + at[type][1] * h;
+}
+
+void set_corner_uvs(KS_VERTEX* corners, float ua, float va, float ub, float vb) {
+  corners[0].set_uv(ua, va);
+  corners[1].set_uv(ub, va);
+  corners[2].set_uv(ub, vb);
+  corners[3].set_uv(ua, vb);
+}
 
 KC_QUAD::KC_QUAD() {
   alloc_vertices();
-  set_indices(quad_indices, 6);
-  set_quad_bits(render_state);
+  set_indices(quad_index_table(), 6);
+  set_quad_render_state(render_state);
 }
 
 KC_QUAD::KC_QUAD(KC_TEXTURE* texture, KS_TRANSFORM3* transform) : KC_QUAD() {
@@ -144,10 +160,7 @@ void KC_QUAD::set_uv_pixels(int x0, int y0, int x1, int y1) {
 }
 
 void KC_QUAD::set_uv_corners(float ua, float va, float ub, float vb) {
-  vertices[0].set_uv(ua, va);
-  vertices[1].set_uv(ub, va);
-  vertices[2].set_uv(ub, vb);
-  vertices[3].set_uv(ua, vb);
+  set_corner_uvs(vertices, ua, va, ub, vb);
 }
 
 void KC_QUAD::set_uv_corners_rotated(float ua, float va, float ub, float vb) {
@@ -182,14 +195,7 @@ float KC_QUAD::height() const { return vertices[3].position.y; }
 
 void KC_QUAD::set_hot_spot(unsigned type, float dx, float dy) {
   hot_spot_ = type;
-  if (transform_ == nullptr || type > HS_MR) return;
-  const float w = width();
-  const float h = height();
-  // Pivot as fractions of the size, by hot-spot type.
-  static const float at[9][2] = {{0.5f, 0.5f}, {0, 0},    {1, 0},    {0, 1},   {1, 1},
-                                 {0.5f, 0},    {0.5f, 1}, {0, 0.5f}, {1, 0.5f}};
-  transform_->pivot.x = dx + at[type][0] * w;
-  transform_->pivot.y = dy + at[type][1] * h;
+  if (transform_ != nullptr) place_hot_spot(*transform_, type, width(), height(), dx, dy);
 }
 
 uint32_t KC_QUAD::vertex_color(int index) const {
@@ -212,7 +218,7 @@ KS_TRANSFORM3* KC_QUAD::use_transform(KS_TRANSFORM3* transform) {
   return previous;
 }
 
-void KC_QUAD::set_quad_state() { set_quad_bits(render_state); }
+void KC_QUAD::set_quad_state() { set_quad_render_state(render_state); }
 
 void KC_QUAD::set_filter(int mode) { render_state.set_filter(static_cast<uint32_t>(mode)); }
 

@@ -43,6 +43,17 @@ enum KE_HOT_SPOT : unsigned {
   HS_MR = 8,
 };
 
+// The render state of textured, alpha-blended triangles.
+void set_quad_render_state(KS_RENDER_STATE& state);
+// The index table of two triangles, 0-1-2 and 0-2-3, shared by every quad.
+uint16_t* quad_index_table();
+// Puts the transform's pivot on hot spot `type` of a width × height
+// rectangle, moved by (dx, dy); types above HS_MR change nothing.
+void place_hot_spot(KS_TRANSFORM3& transform, unsigned type, float width, float height, float dx,
+                    float dy);
+// Texture coordinates (ua, va) to (ub, vb) on four corners in quad order.
+void set_corner_uvs(KS_VERTEX* corners, float ua, float va, float ub, float vb);
+
 // The textured rectangle: four vertices (upper left, upper right, lower
 // right, lower left) with vertex 0 fixed at the local origin, so the width
 // is vertex 1's x and the height vertex 3's y. It shows a rectangle of a
