@@ -1,12 +1,129 @@
 #include "framework/G_SOUND_MANAGER.h"
 
+#include <cstdlib>
+#include <pugixml.hpp>
+
+#include "SERVICE/engine_globals.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+#include "sound/KC_SOUND_STREAM.h"
+
 namespace KOR_GF {
 
-// No sound is loaded until the manager's loading is built, and a name that
-// is not loaded does nothing.
-void G_SOUND_MANAGER::play(const std::string&, bool, float, float) {}
+G_SOUND_MANAGER::~G_SOUND_MANAGER() {
+  // At exit the resource manager may be gone already, and the list with it.
+  if (list_document_ != nullptr && KOR::engine_resource_manager != nullptr) {
+    KOR::engine_resource_manager->release_xml(list_document_);
+  }
+}
 
-void G_SOUND_MANAGER::stop(const std::string&) {}
+bool G_SOUND_MANAGER::load(const std::string& list_name) {
+  list_name_ = list_name;
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  if (manager == nullptr) return false;
+  list_document_ = manager->get_xml(list_name);
+  if (list_document_ == nullptr) return false;
+  const pugi::xml_node sounds = list_document_->child("sounds");
+  if (!sounds) {
+    manager->release_xml(list_document_);
+    list_document_ = nullptr;
+    return false;
+  }
+  for (pugi::xml_node entry : sounds.children()) {
+    const pugi::xml_attribute name = entry.attribute("name");
+    const pugi::xml_attribute path = entry.attribute("path");
+    const pugi::xml_attribute buffers = entry.attribute("buffcount");
+    const pugi::xml_attribute streamed = entry.attribute("streamed");
+    if (!name || !path || !buffers || !streamed || has(name.value())) continue;
+    const auto buffer_count = static_cast<int32_t>(std::strtol(buffers.value(), nullptr, 10));
+    sounds_[name.value()] = manager->get_sound(path.value(), buffer_count, streamed.as_bool());
+    music_flags_[name.value()] = entry.attribute("music").as_bool();
+  }
+  return true;
+}
+
+bool G_SOUND_MANAGER::has(const std::string& name) const { return sounds_.count(name) != 0; }
+
+KOR::KC_SOUND_STREAM* G_SOUND_MANAGER::find(const std::string& name) const {
+  auto at = sounds_.find(name);
+  return at != sounds_.end() ? at->second : nullptr;
+}
+
+bool G_SOUND_MANAGER::is_playing(const std::string& name) const {
+  const KOR::KC_SOUND_STREAM* stream = find(name);
+  return stream != nullptr && stream->playing;
+}
+
+void G_SOUND_MANAGER::play(const std::string& name, bool loop, float play_time, float pause_time) {
+  if (loop && play_time != 0.0f && pause_time != 0.0f) {
+    repeats_[name] = REPEAT{play_time, pause_time, 0.0f, false, true};
+  }
+  const bool music = is_music(name);
+  KOR::KC_SOUND_STREAM* stream = find(name);
+  if (stream == nullptr) return;
+  stream->loop = loop;
+  stream->play();
+  stream->set_gain(muted_ ? 0.0f : music ? music_volume_ : sound_volume_);
+}
+
+void G_SOUND_MANAGER::stop(const std::string& name) {
+  auto at = repeats_.find(name);
+  if (at != repeats_.end()) {
+    at->second.phase_start = 0.0f;
+    at->second.paused = false;
+    at->second.active = false;
+  }
+  if (KOR::KC_SOUND_STREAM* stream = find(name)) stream->stop();
+}
+
+void G_SOUND_MANAGER::update() {
+  clock_ += KOR::frame_dt;
+  const auto now = static_cast<float>(clock_);
+  for (auto& [name, repeat] : repeats_) {
+    if (!repeat.active) continue;
+    if (repeat.phase_start == 0.0f) repeat.phase_start = now;
+    const float elapsed = now - repeat.phase_start;
+    if (!repeat.paused && elapsed >= repeat.play_time) {
+      repeat.phase_start = now;
+      repeat.paused = true;
+      // Stopping rewinds: the next playing phase starts from the beginning.
+      if (KOR::KC_SOUND_STREAM* stream = find(name)) stream->stop();
+    } else if (repeat.paused && elapsed >= repeat.pause_time) {
+      repeat.phase_start = now;
+      repeat.paused = false;
+      play(name, true, repeat.play_time, repeat.pause_time);
+    }
+  }
+}
+
+void G_SOUND_MANAGER::apply_gain(bool music, float gain) {
+  for (auto& [name, stream] : sounds_) {
+    if (is_music(name) == music && stream != nullptr) stream->set_gain(gain);
+  }
+}
+
+void G_SOUND_MANAGER::set_music_volume(float volume) {
+  if (!muted_) music_volume_ = volume;
+  apply_gain(true, muted_ ? 0.0f : music_volume_);
+}
+
+void G_SOUND_MANAGER::set_sound_volume(float volume) {
+  if (!muted_) sound_volume_ = volume;
+  apply_gain(false, muted_ ? 0.0f : sound_volume_);
+}
+
+void G_SOUND_MANAGER::set_mute(bool mute) {
+  muted_ = mute;
+  apply_gain(true, mute ? 0.0f : music_volume_);
+  apply_gain(false, mute ? 0.0f : sound_volume_);
+}
+
+void G_SOUND_MANAGER::release_all() {
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  for (auto& [name, stream] : sounds_) {
+    if (stream != nullptr && manager != nullptr) manager->release_sound(stream);
+    stream = nullptr;
+  }
+}
 
 G_SOUND_MANAGER& sound_manager_instance() {
   static G_SOUND_MANAGER manager;

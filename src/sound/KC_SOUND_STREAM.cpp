@@ -119,7 +119,10 @@ int KC_SOUND_STREAM::play() {
   // Without a source the stream stays stopped, so a later play can start it.
   if (source == 0) return 0;
   playing = true;
-  // Errors other callers left in the context are not this stream's.
+  // Every new source starts at the stream's gain, also when the sound thread
+  // restarts a looping sound. A refused gain, like errors other callers left
+  // in the context, is not this stream's error.
+  alSourcef(source, AL_GAIN, gain);
   alGetError();
   if (fully_decoded) {
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[0]));
@@ -232,9 +235,10 @@ void KC_SOUND_STREAM::update_streamed() {
   }
 }
 
-void KC_SOUND_STREAM::set_gain(float gain) {
+void KC_SOUND_STREAM::set_gain(float new_gain) {
   if (context == nullptr) return;
   KC_SOUND_LOCK lock;
+  gain = new_gain;
   if (source == 0) return;
   alSourcef(source, AL_GAIN, gain);
   // A refused gain must not be read later as another call's error.

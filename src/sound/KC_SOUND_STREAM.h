@@ -44,8 +44,8 @@ class KC_SOUND_STREAM {
   void play_after(float delay);
   // The sound thread's step for this stream; the caller holds sound_lock.
   void update();
-  // Sets the gain of the playing sound; nothing while it has no source.
-  void set_gain(float gain);
+  // The gain of the playing sound and of every source it gets later.
+  void set_gain(float new_gain);
   // Length of the whole sound in seconds.
   double total_time();
   bool is_source_playing();
@@ -62,6 +62,8 @@ class KC_SOUND_STREAM {
   ALuint buffers[2] = {0, 0};
   std::int32_t rate = 0;
   bool fully_decoded = false;
+  // Guarded by sound_lock, like the source it is applied to.
+  float gain = 1.0f;
   // Read and written by the owner on the main thread while the sound thread
   // plays and stops the stream.
   std::atomic<bool> playing{false};

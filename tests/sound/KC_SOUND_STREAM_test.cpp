@@ -237,6 +237,22 @@ TEST_F(SoundStream, GainWritesNeverStopAnotherStream) {
   EXPECT_EQ(music->source, source);
 }
 
+// A gain set before a play, and one kept while the sound thread restarts a
+// looping whole sound with new sources, reaches every source.
+TEST_F(SoundStream, GainHoldsForEverySourceTheStreamGets) {
+  KC_SOUND_STREAM* looping = make(blip, true, true);
+  looping->set_gain(0.25f);
+  looping->play();
+  ALfloat gain = 0.0f;
+  alGetSourcef(looping->source, AL_GAIN, &gain);
+  EXPECT_FLOAT_EQ(gain, 0.25f);
+  looping->set_gain(0.4f);
+  pump(system, 30);  // three times the 0.1 s of the sound
+  ASSERT_TRUE(looping->playing);
+  alGetSourcef(looping->source, AL_GAIN, &gain);
+  EXPECT_FLOAT_EQ(gain, 0.4f);
+}
+
 // The delay runs on the clock, whatever the frame time says.
 TEST_F(SoundStream, DelayedPlayCountsRealTime) {
   KC_SOUND_STREAM* stream = make(blip, true, true);
