@@ -9,23 +9,25 @@
 
 namespace KOR_GF {
 
-G_SOUND_MANAGER::~G_SOUND_MANAGER() {
+G_SOUND_MANAGER::~G_SOUND_MANAGER() { drop_list(); }
+
+void G_SOUND_MANAGER::drop_list() {
   // At exit the resource manager may be gone already, and the list with it.
   if (list_document_ != nullptr && KOR::engine_resource_manager != nullptr) {
     KOR::engine_resource_manager->release_xml(list_document_);
   }
+  list_document_ = nullptr;
 }
 
 bool G_SOUND_MANAGER::load(const std::string& list_name) {
-  list_name_ = list_name;
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
   if (manager == nullptr) return false;
+  drop_list();
   list_document_ = manager->get_xml(list_name);
   if (list_document_ == nullptr) return false;
   const pugi::xml_node sounds = list_document_->child("sounds");
   if (!sounds) {
-    manager->release_xml(list_document_);
-    list_document_ = nullptr;
+    drop_list();
     return false;
   }
   for (pugi::xml_node entry : sounds.children()) {

@@ -25,7 +25,8 @@ class G_SOUND_MANAGER {
   G_SOUND_MANAGER(const G_SOUND_MANAGER&) = delete;
   G_SOUND_MANAGER& operator=(const G_SOUND_MANAGER&) = delete;
 
-  // False when the list is missing or has no "sounds" element. Entries
+  // False when the list is missing or has no "sounds" element. The list is
+  // held until the manager goes or loads another. Entries
   // lacking "name", "path", "buffcount" or "streamed", or repeating a name,
   // are skipped. "streamed" true decodes a sound whole when it is loaded.
   bool load(const std::string& list_name);
@@ -62,13 +63,14 @@ class G_SOUND_MANAGER {
   };
 
   bool is_music(const std::string& name) { return music_flags_[name]; }
+  // Gives the held list back to the resource manager.
+  void drop_list();
   // The gain for every existing source of one group.
   void apply_gain(bool music, float gain);
 
   std::map<std::string, KOR::KC_SOUND_STREAM*> sounds_;
   std::map<std::string, bool> music_flags_;
   std::map<std::string, REPEAT> repeats_;
-  std::string list_name_;
   pugi::xml_document* list_document_ = nullptr;
   float music_volume_ = 0.5f;
   float sound_volume_ = 0.5f;

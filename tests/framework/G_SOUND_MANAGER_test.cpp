@@ -162,6 +162,8 @@ TEST_F(SoundManager, ReleaseGivesEveryStreamBackAndTheListGoesWithTheManager) {
   {
     G_SOUND_MANAGER second;
     ASSERT_TRUE(second.load("xml sounds.xml"));
+    // A second load holds one list, not two.
+    ASSERT_TRUE(second.load("xml sounds.xml"));
     EXPECT_EQ(res.references("xml sounds.xml"), 2);
     EXPECT_EQ(res.references("sounds blip.ogg"), 2);
     second.release_all();
