@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "SERVICE/engine_globals.h"
+#include "platform/KC_INPUT.h"
+#include "render/KC_RENDER.h"
+#include "render/gpu_null.h"
+#include "resources/KC_RESOURCE.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+#include "resources/resource_sandbox.h"
+#include "support/paths.h"
+
+// What widgets need around them: the input object (pointer and keys), a
+// renderer on the recording device, and a resource manager over the
+// fixture pictures and fonts of tests/fixtures/gui, installed as the
+// engine's. Names are plain file names: "image.png" (40 x 20),
+// "strip.png" (100 x 10), "font.xml" with "font.png", "broken.xml".
+class GuiHarness {
+ public:
+  GuiHarness() : sandbox_(false), render_(new KOR::GPU_NULL) {
+    std::filesystem::copy(test_support::fixture_path("gui/Resources"), sandbox_.resources(),
+                          std::filesystem::copy_options::recursive);
+    render_.init(nullptr, 0.1f, 0.0f);
+    manager_ = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
+    manager_->add_repository("", "");
+    KOR::engine_resource_manager = manager_.get();
+  }
+  ~GuiHarness() {
+    KOR::engine_resource_manager = nullptr;
+    manager_.reset();
+  }
+
+  // References handed out and not given back for a resource name.
+  int refs(const std::string& name) const {
+    const KOR::KC_RESOURCE* record = manager_->find(name);
+    return record ? record->ref_count : 0;
+  }
+  KOR::KC_TEXTURE* default_texture() const { return render_.default_texture; }
+  void point(int x, int y) { input.mouse_move(x, y); }
+  void press(int key = 1) {
+    input.end_frame();
+    input.key_down(static_cast<unsigned int>(key));
+  }
+  void release(int key = 1) {
+    input.end_frame();
+    input.key_up(key);
+  }
+
+  KOR::KC_INPUT input;
+
+ private:
+  ResourceSandbox sandbox_;
+  KOR::KC_RENDER render_;
+  std::unique_ptr<KOR::KC_RESOURCE_MANAGER> manager_;
+};
