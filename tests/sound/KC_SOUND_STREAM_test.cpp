@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
+#include "sound/KC_SOUND_LOCK.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 #include "sound_test_support.h"
 
@@ -251,6 +255,29 @@ TEST_F(SoundStream, GainHoldsForEverySourceTheStreamGets) {
   ASSERT_TRUE(looping->playing);
   alGetSourcef(looping->source, AL_GAIN, &gain);
   EXPECT_FLOAT_EQ(gain, 0.4f);
+}
+
+// A gain write waits while the sound thread holds the lock: that thread may
+// be deleting the very source the write would name.
+TEST_F(SoundStream, GainWritesWaitForTheSoundLock) {
+  KC_SOUND_STREAM* music = make(tone, false, true);
+  music->play();
+  std::atomic<bool> written{false};
+  std::thread writer;
+  {
+    KOR::KC_SOUND_LOCK held;
+    writer = std::thread([&] {
+      music->set_gain(0.25f);
+      written = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(written);
+  }
+  writer.join();
+  EXPECT_TRUE(written);
+  ALfloat gain = 0;
+  alGetSourcef(music->source, AL_GAIN, &gain);
+  EXPECT_FLOAT_EQ(gain, 0.25f);
 }
 
 // The delay runs on the clock, whatever the frame time says.
