@@ -24,6 +24,13 @@ const GUI_ELEMENT kElements[] = {
     {"LABEL", gui_build_label},
     {"WLABEL", gui_build_wlabel},
     {"IMAGE", gui_build_image},
+    {"BUTTON5", gui_build_button5},
+    {"BUTTON2", gui_build_button2},
+    {"PANEL", gui_build_panel},
+    {"PANEL9", gui_build_panel9},
+    {"CHECKBOX", gui_build_checkbox},
+    {"CHECKBOX_IOS", gui_build_checkbox_ios},
+    {"PROGRESS_BAR", gui_build_progress_bar},
 };
 
 pugi::xml_node group_container(const pugi::xml_node& node, const char* group) {

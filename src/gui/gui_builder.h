@@ -29,5 +29,12 @@ int gui_screen_width();
 KC_GUI_OBJECT* gui_build_label(const pugi::xml_node& node);
 KC_GUI_OBJECT* gui_build_wlabel(const pugi::xml_node& node);
 KC_GUI_OBJECT* gui_build_image(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_button5(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_button2(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_panel(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_panel9(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_checkbox(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_checkbox_ios(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_progress_bar(const pugi::xml_node& node);
 
 }  // namespace KOR
