@@ -21,6 +21,8 @@ class KC_HIT_SHAPE {
   void set_radius(float radius) { width_ = radius; }
   void set_height(float height) { height_ = height; }
   void set_reserved_a(int value) { reserved_a_ = value; }
+  float width() const { return width_; }
+  float height() const { return height_; }
 
   // A circle of radius `width` about the world position, unscaled; a
   // rectangle of width x height drawn about the pivot, turned and scaled as

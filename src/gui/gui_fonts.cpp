@@ -1,0 +1,21 @@
+#include "gui/gui_fonts.h"
+
+#include <pugixml.hpp>
+
+#include "PRIMITIVES/FONT/KC_FONT.h"
+#include "gui/gui_resources.h"
+
+namespace KOR {
+
+namespace {
+constexpr int kTextBuffer = 600;
+}
+
+KC_FONT* gui_make_font(const std::string& description_name, KC_TEXTURE* page) {
+  pugi::xml_document* doc = gui_get_xml(description_name);
+  KC_FONT* font = new KC_FONT(doc ? doc->child("font") : pugi::xml_node(), page, kTextBuffer);
+  gui_release_xml(doc);
+  return font;
+}
+
+}  // namespace KOR
