@@ -30,7 +30,11 @@ const GUI_ELEMENT kElements[] = {
     {"PANEL9", gui_build_panel9},
     {"CHECKBOX", gui_build_checkbox},
     {"CHECKBOX_IOS", gui_build_checkbox_ios},
+    {"LINEBOX", gui_build_linebox},
+    {"LISTBOX", gui_build_listbox},
     {"PROGRESS_BAR", gui_build_progress_bar},
+    {"SLIDER12", gui_build_slider12},
+    {"SLIDER13", gui_build_slider13},
 };
 
 pugi::xml_node group_container(const pugi::xml_node& node, const char* group) {

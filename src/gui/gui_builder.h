@@ -36,5 +36,9 @@ KC_GUI_OBJECT* gui_build_panel9(const pugi::xml_node& node);
 KC_GUI_OBJECT* gui_build_checkbox(const pugi::xml_node& node);
 KC_GUI_OBJECT* gui_build_checkbox_ios(const pugi::xml_node& node);
 KC_GUI_OBJECT* gui_build_progress_bar(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_linebox(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_listbox(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_slider12(const pugi::xml_node& node);
+KC_GUI_OBJECT* gui_build_slider13(const pugi::xml_node& node);
 
 }  // namespace KOR
