@@ -161,6 +161,29 @@ TEST_F(ListBoxTest, ArrowKeysStopAtTheEndsAndScrollTheSelectionIntoView) {
   EXPECT_EQ(list->selection(), 0);
 }
 
+TEST_F(ListBoxTest, TheScrollBarsEndButtonScrollsUnderTheListBoxsId) {
+  fill(5);
+  list->load_resources();
+  const KC_GUI_SLIDER13* bar = list->scroll_bar();
+  const KS_VECTOR2 end = bar->end_transform()->world().position_xy();
+  EXPECT_GT(end.x, 400.0f) << "beside the panel";
+  point(static_cast<int>(end.x), static_cast<int>(end.y));
+  KS_GUI_EVENT* e = list->on_pointer_move();
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->code, GUI_EVENT_ENTER);
+  EXPECT_EQ(e->id, 4u);
+  EXPECT_EQ(list->focused, 1);
+  left_down();
+  ASSERT_NE(list->on_press(), nullptr);
+  next_frame();
+  left_up();
+  e = list->on_release();
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->code, GUI_EVENT_CHANGED);
+  EXPECT_EQ(first_row(), 1.0f);
+  EXPECT_EQ(list->selection(), 0) << "scrolling leaves the selection";
+}
+
 TEST_F(ListBoxTest, AHiddenScrollBarTakesNoInput) {
   list->load_resources();
   fill(2);
