@@ -6,6 +6,7 @@
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "foundation/text_utilities.h"
+#include "framework/G_FONT_LIST.h"
 #include "game_resources.h"
 
 namespace {
@@ -30,43 +31,43 @@ std::set<unsigned> text_characters(content_test::GameResources& resources) {
   return characters;
 }
 
-TEST(FontsContent, EveryListedFontLoadsWithAGlyphOnItsPageForEveryText) {
-  content_test::GameResources resources;
+TEST(FontsContent, TheFontListLoadsEveryFontWithAGlyphOnItsPageForEveryText) {
+  // The renderer outlives the resources, whose records hold the pages.
   content_test::Pictures pictures;
+  content_test::GameResources resources;
+  KOR_GF::G_FONT_LIST fonts;
+  ASSERT_TRUE(fonts.load("xml fonts.xml"));
   const std::set<unsigned> needed = text_characters(resources);
   pugi::xml_node list = resources.root("xml fonts.xml");
-  ASSERT_STREQ(list.name(), "fonts");
   std::set<std::string> names;
   for (pugi::xml_node entry : list.children()) {
     const std::string name = entry.attribute("name").value();
     SCOPED_TRACE(name);
     EXPECT_TRUE(names.insert(name).second) << "listed twice";
-    KOR::KC_TEXTURE* texture = pictures.decode(resources.bytes(entry.attribute("texture").value()));
-    ASSERT_NE(texture, nullptr) << entry.attribute("texture").value() << " is not a picture";
+    const KOR::KC_FONT* font = fonts.find(name);
+    ASSERT_NE(font, nullptr) << "skipped by the font list";
+    ASSERT_NE(font->texture(), pictures.render.default_texture) << "page picture not loaded";
     pugi::xml_node description = resources.root(entry.attribute("xml").value());
-    ASSERT_STREQ(description.name(), "font");
     // The reader takes the first child of "chars" whatever its name.
     EXPECT_STREQ(description.child("chars").first_child().name(), "char");
     // The page must be the size the glyph places were written for.
-    EXPECT_EQ(texture->size().x, description.child("common").attribute("scaleW").as_int());
-    EXPECT_EQ(texture->size().y, description.child("common").attribute("scaleH").as_int());
-
-    KOR::KC_FONT font(description, texture, 600);
-    EXPECT_GT(font.glyph_count, 0);
-    EXPECT_GT(font.line_height(), 0);
-    const KOR::KS_GLYPH* fallback = font.find_glyph('?');
+    EXPECT_EQ(font->page_width, description.child("common").attribute("scaleW").as_int());
+    EXPECT_EQ(font->page_height, description.child("common").attribute("scaleH").as_int());
+    EXPECT_GT(font->line_height(), 0);
+    const KOR::KS_GLYPH* fallback = font->find_glyph('?');
     ASSERT_NE(fallback, nullptr);
     EXPECT_EQ(fallback->id, '?');
     for (unsigned character : needed) {
       const int code = static_cast<int>(character);
-      EXPECT_GT(font.glyph_advance(code), 0) << "no glyph for U+" << std::hex << character;
-      const KOR::KS_GLYPH* glyph = font.find_glyph(code);
+      EXPECT_GT(font->glyph_advance(code), 0) << "no glyph for U+" << std::hex << character;
+      const KOR::KS_GLYPH* glyph = font->find_glyph(code);
       EXPECT_TRUE(glyph->left >= 0.0f && glyph->top >= 0.0f && glyph->right <= 1.0f &&
                   glyph->bottom <= 1.0f)
           << "glyph U+" << std::hex << character << " leaves the page";
     }
   }
   for (const std::string& name : kRequiredFonts) EXPECT_EQ(names.count(name), 1u) << name;
+  fonts.release_textures();
 }
 
 }  // namespace

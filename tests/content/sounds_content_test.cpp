@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "framework/G_SOUND_MANAGER.h"
 #include "game_resources.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
@@ -25,7 +26,6 @@ const std::set<std::string> kMusic = {"music_title", "music_track1", "music_trac
 struct Entry {
   std::string path;
   int buffers = 0;
-  bool streamed = false;
   bool music = false;
 };
 
@@ -40,27 +40,43 @@ std::map<std::string, Entry> sound_list(content_test::GameResources& resources) 
         << name << " lacks a required attribute";
     EXPECT_EQ(entries.count(name), 0u) << name << " listed twice";
     entries[name] = {child.attribute("path").value(), child.attribute("buffcount").as_int(),
-                     content_test::xml_flag(child.attribute("streamed")),
                      content_test::xml_flag(child.attribute("music"))};
   }
   return entries;
 }
 
-TEST(SoundsContent, TheListNamesEverySoundWithItsVolumeAndLoopMode) {
+TEST(SoundsContent, TheSoundManagerLoadsEverySoundWithItsVolumeAndLoopMode) {
+  // The sound system outlives the resources, whose records hold the streams.
+  KOR::KC_SOUND_SYSTEM system;
+  system.open();
+  ASSERT_NE(system.device, nullptr);
   content_test::GameResources resources;
+  KOR_GF::G_SOUND_MANAGER sounds;
+  ASSERT_TRUE(sounds.load("xml sounds.xml"));
+  sounds.set_music_volume(0.75f);
+  sounds.set_sound_volume(0.25f);
+
   std::set<std::string> expected = kEffects;
   expected.insert(kMusic.begin(), kMusic.end());
   std::set<std::string> listed;
-  for (const auto& [name, entry] : sound_list(resources)) {
-    listed.insert(name);
-    EXPECT_EQ(entry.music, kMusic.count(name) == 1) << name;
-    EXPECT_GE(entry.buffers, 1) << name;
+  for (const auto& [name, entry] : sound_list(resources)) listed.insert(name);
+  EXPECT_EQ(listed, expected);
+  for (const std::string& name : expected) {
+    SCOPED_TRACE(name);
+    KOR::KC_SOUND_STREAM* stream = sounds.find(name);
+    ASSERT_NE(stream, nullptr);
     // Looping sounds are streamed by the sound thread, which keeps their
     // source and so their volume; effects are decoded whole.
     const bool loops = kMusic.count(name) == 1 || name == "sound_water_flow";
-    EXPECT_EQ(entry.streamed, !loops) << name;
+    EXPECT_EQ(stream->fully_decoded, !loops);
+    sounds.play(name, false, 0.0f, 0.0f);
+    ASSERT_NE(stream->source, 0u);
+    ALfloat gain = 0.0f;
+    alGetSourcef(stream->source, AL_GAIN, &gain);
+    EXPECT_FLOAT_EQ(gain, kMusic.count(name) == 1 ? 0.75f : 0.25f);
+    sounds.stop(name);
   }
-  EXPECT_EQ(listed, expected);
+  sounds.release_all();
 }
 
 TEST(SoundsContent, EverySoundDecodesToItsLastSampleInStereo) {
