@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/G_WINDOW.h"
+
+namespace KOR_GF {
+
+// A yes/no question: widget 3 answers yes, widget 4 no. The answer goes to
+// the callback, then the window closes itself.
+class G_WINDOW_CONFIRM : public G_WINDOW {
+ public:
+  // yes is 1 or 0.
+  using ANSWER = void (*)(void* data, int yes);
+
+  explicit G_WINDOW_CONFIRM(const pugi::xml_node& element) : G_WINDOW(element) {}
+
+  void set_callback(ANSWER callback, void* data) {
+    callback_ = callback;
+    callback_data_ = data;
+  }
+  // Only an open question takes an answer: a second click during the
+  // closing animation must not answer again.
+  void on_control(int widget_id) override;
+
+ private:
+  void* callback_data_ = nullptr;
+  ANSWER callback_ = nullptr;
+};
+
+}  // namespace KOR_GF
