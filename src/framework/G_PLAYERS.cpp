@@ -1,10 +1,124 @@
 #include "framework/G_PLAYERS.h"
 
+#include <cstdio>
+#include <pugixml.hpp>
+
+#include "foundation/text_utilities.h"
+#include "framework/gPlayer.h"
+#include "platform/KC_FILE_SYSTEM.h"
+
 namespace KOR_GF {
+
+namespace {
+
+constexpr const char* kFileName = "players.xml";
+
+// The first free name of the form players.xml.damaged, .damaged.1, ...
+std::string damaged_name(const std::string& path) {
+  const std::string base = path + ".damaged";
+  std::string name = base;
+  for (int n = 1; KOR::KC_FILE_SYSTEM::path_type(name) != KOR::PATH_MISSING; ++n) {
+    name = base + "." + std::to_string(n);
+  }
+  return name;
+}
+
+}  // namespace
+
+G_PLAYERS::~G_PLAYERS() {
+  for (gPlayer* player : players) delete player;
+}
+
+gPlayer* G_PLAYERS::find(const std::wstring& name) const {
+  for (gPlayer* player : players) {
+    if (player->name() == name) return player;
+  }
+  return nullptr;
+}
+
+bool G_PLAYERS::add(gPlayer* player) {
+  if (find(player->name()) != nullptr) return false;
+  players.push_back(player);
+  return true;
+}
+
+bool G_PLAYERS::remove(const std::wstring& name) {
+  for (auto it = players.begin(); it != players.end(); ++it) {
+    if ((*it)->name() != name) continue;
+    if (current == *it) current = nullptr;
+    delete *it;
+    players.erase(it);
+    return true;
+  }
+  return false;
+}
+
+std::vector<std::wstring> G_PLAYERS::names() const {
+  std::vector<std::wstring> list;
+  for (const gPlayer* player : players) list.push_back(player->name());
+  return list;
+}
+
+gPlayer* G_PLAYERS::create(const std::wstring& name) {
+  if (factory == nullptr || find(name) != nullptr) return nullptr;
+  gPlayer* player = factory(name);
+  players.push_back(player);
+  return player;
+}
+
+bool G_PLAYERS::load(const std::string& folder) {
+  const std::string path = folder + kFileName;
+  if (KOR::KC_FILE_SYSTEM::path_type(path) != KOR::PATH_FILE) return false;
+  pugi::xml_document document;
+  const pugi::xml_parse_result parsed = document.load_file(path.c_str());
+  switch (parsed.status) {
+    case pugi::status_ok:
+      break;
+    case pugi::status_file_not_found:
+    case pugi::status_io_error:
+    case pugi::status_out_of_memory:
+      return false;
+    default:
+      std::rename(path.c_str(), damaged_name(path).c_str());
+      return true;
+  }
+  const pugi::xml_node root = document.first_child();
+  const std::wstring current_name = KOR::wtext_from_text(root.attribute("current").as_string());
+  if (factory != nullptr) {
+    for (const pugi::xml_node& element : root.children()) {
+      gPlayer* player = factory(std::wstring());
+      player->load_profile(element);
+      if (!add(player)) delete player;
+    }
+  }
+  if (gPlayer* named = current_name.empty() ? nullptr : find(current_name)) current = named;
+  return true;
+}
+
+bool G_PLAYERS::save(const std::string& folder) const {
+  KOR::KC_FILE_SYSTEM::create_directories(folder);
+  pugi::xml_document document;
+  pugi::xml_node root = document.append_child("Players");
+  root.append_attribute("current").set_value(current ? current->name_utf8().c_str() : "");
+  for (const gPlayer* player : players) {
+    pugi::xml_node element = root.append_child("player");
+    player->save_profile(element);
+  }
+  const std::string path = folder + kFileName;
+  const std::string temporary = path + ".tmp";
+  if (!document.save_file(temporary.c_str(), "\t", pugi::format_indent | pugi::format_write_bom,
+                          pugi::encoding_utf8)) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
 
 G_PLAYERS& players_instance() {
   static G_PLAYERS players;
   return players;
 }
+
+gPlayer* players_create(const std::wstring& name) { return players_instance().create(name); }
 
 }  // namespace KOR_GF

@@ -1,15 +1,53 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace KOR_GF {
 
 class gPlayer;
 
-// The registry of player profiles; `current` is the player who plays.
+// The registry of player profiles and the players file "players.xml". It
+// owns the profiles; names are unique (exact comparison) and `current` is
+// null or one of them. Profiles are made by the game's factory, so the file
+// is read into the game's profile class.
 class G_PLAYERS {
  public:
+  // Makes a profile of the game's class with that name.
+  using FACTORY = gPlayer* (*)(const std::wstring& name);
+
+  G_PLAYERS() = default;
+  G_PLAYERS(const G_PLAYERS&) = delete;
+  G_PLAYERS& operator=(const G_PLAYERS&) = delete;
+  ~G_PLAYERS();
+
+  gPlayer* find(const std::wstring& name) const;
+  // False when the name is taken: the caller keeps the profile.
+  bool add(gPlayer* player);
+  // Deletes the profile, clearing `current` when it was the current one.
+  bool remove(const std::wstring& name);
+  std::vector<std::wstring> names() const;
+  // A new profile with that name, added; null when the name is taken or no
+  // factory is set.
+  gPlayer* create(const std::wstring& name);
+
+  // Reads folder + "players.xml"; false when there is no such file or it
+  // cannot be read. A file that does not parse adds nothing and is renamed
+  // to "players.xml.damaged" (or .damaged.1, ...), so a later save cannot
+  // overwrite the progress it may still hold.
+  bool load(const std::string& folder);
+  // Writes a temporary file beside "players.xml" and renames it over the
+  // old one, so a failed write leaves the old file whole. False when the
+  // file could not be written.
+  bool save(const std::string& folder) const;
+
   gPlayer* current = nullptr;
+  FACTORY factory = nullptr;
+  std::vector<gPlayer*> players;  // in the order loaded or added
 };
 
 G_PLAYERS& players_instance();
+// `G_PLAYERS::create` on the registry singleton.
+gPlayer* players_create(const std::wstring& name);
 
 }  // namespace KOR_GF

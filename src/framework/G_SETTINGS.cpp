@@ -1,8 +1,51 @@
 #include "framework/G_SETTINGS.h"
 
+#include <pugixml.hpp>
+
+#include "foundation/KS_IVECTOR2.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "platform/KC_WINDOW.h"
+
 namespace KOR_GF {
 
+unsigned char G_SETTINGS::fullscreen = 1;
 int G_SETTINGS::screen_width = 1024;
 int G_SETTINGS::screen_height = 768;
+unsigned char G_SETTINGS::wide_desktop = 0;
+
+namespace {
+
+constexpr const char* kDefaultSettings = "xml/Settings.xml";
+constexpr int kNarrowWidth = 1024;
+constexpr int kWideWidth = 1366;
+constexpr float kWideRatio = 1.5f;
+
+}  // namespace
+
+bool desktop_is_wide(const KOR::KS_IVECTOR2& desktop) {
+  return desktop.y > 0 && float(desktop.x) / float(desktop.y) > kWideRatio;
+}
+
+int logical_screen_width(bool wide_desktop, bool full_screen) {
+  return wide_desktop && full_screen ? kWideWidth : kNarrowWidth;
+}
+
+void settings_load(const std::string& path) {
+  using KOR::KC_FILE_SYSTEM;
+  if (KC_FILE_SYSTEM::path_type(path) == KOR::PATH_MISSING) {
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+    if (!folder.empty()) KC_FILE_SYSTEM::create_directories(folder);
+    if (!KC_FILE_SYSTEM::copy(path.c_str(), kDefaultSettings)) return;
+  }
+  G_SETTINGS::wide_desktop = desktop_is_wide(KOR::platform_desktop_size());
+  pugi::xml_document document;
+  document.load_file(path.c_str());
+  if (const pugi::xml_node screen = document.child("screen")) {
+    G_SETTINGS::fullscreen = screen.attribute("fullscreen").as_bool();
+  }
+  G_SETTINGS::screen_width =
+      logical_screen_width(G_SETTINGS::wide_desktop != 0, G_SETTINGS::fullscreen != 0);
+  G_SETTINGS::screen_height = 768;
+}
 
 }  // namespace KOR_GF

@@ -2,18 +2,49 @@
 
 #include <string>
 
+namespace pugi {
+class xml_node;
+}
+
 namespace KOR_GF {
 
-// The framework's part of a player profile: name and settings.
+// The framework's part of a player profile: name and settings. The game's
+// profile class adds its progress and reads and writes the whole profile.
 class gPlayer {
  public:
+  gPlayer() = default;
+  explicit gPlayer(const std::wstring& name) : name_(name) {}
+  gPlayer(const gPlayer&) = default;
+  gPlayer& operator=(const gPlayer&) = default;
   virtual ~gPlayer() = default;
 
-  float sound_volume = 100.0f;
-  float music_volume = 100.0f;
-  unsigned char game_cursor = 0;
-  unsigned char full_screen = 0;
-  std::wstring name;
+  // Every base attribute is read; a missing one gives 0 or false, not the
+  // default.
+  virtual void load(const pugi::xml_node& element);
+  // Appends "name", "sound_volume", "music_volume", "game_cursor" and
+  // "full_screen" in that order.
+  virtual void save(pugi::xml_node& element) const;
+  // The whole profile element: the base attributes first, then the game's.
+  virtual void load_profile(const pugi::xml_node& element) = 0;
+  virtual void save_profile(pugi::xml_node& element) const = 0;
+
+  float sound_volume() const { return sound_volume_; }
+  void set_sound_volume(float volume) { sound_volume_ = volume; }
+  float music_volume() const { return music_volume_; }
+  void set_music_volume(float volume) { music_volume_ = volume; }
+  bool game_cursor() const { return game_cursor_ != 0; }
+  void set_game_cursor(bool on) { game_cursor_ = on; }
+  std::wstring name() const { return name_; }
+  std::string name_utf8() const;
+
+  // Read and written by the game directly.
+  unsigned char full_screen = 1;
+
+ private:
+  float sound_volume_ = 50.0f;  // 0 to 100
+  float music_volume_ = 50.0f;  // 0 to 100
+  unsigned char game_cursor_ = 1;
+  std::wstring name_;
 };
 
 }  // namespace KOR_GF

@@ -8,7 +8,9 @@ CPlayer_LevelRecord::~CPlayer_LevelRecord() {
   for (auto& [key, coin] : coins) delete coin;
 }
 
-gPlayer_Flumo::gPlayer_Flumo() {
+gPlayer_Flumo::gPlayer_Flumo() : gPlayer_Flumo(std::wstring()) {}
+
+gPlayer_Flumo::gPlayer_Flumo(const std::wstring& name) : KOR_GF::gPlayer(name) {
   for (int32_t n = 1; n <= 45; ++n) {
     CPlayer_LevelRecord* record = new CPlayer_LevelRecord();
     record->id = n;
@@ -20,11 +22,17 @@ gPlayer_Flumo::~gPlayer_Flumo() {
   for (auto& [key, record] : levels) delete record;
 }
 
+void gPlayer_Flumo::load_profile(const pugi::xml_node& element) { load(element); }
+
+void gPlayer_Flumo::save_profile(pugi::xml_node& element) const { save(element); }
+
 void gPlayer_Flumo::add_coin(int x, int y) {
   const auto found = levels.find(current_level_number);
   if (found == levels.end()) return;
   auto& coins = found->second->coins;
   coins[int32_t(coins.size()) + 1] = new CPlayer_Coin{x, y};
 }
+
+KOR_GF::gPlayer* new_player_profile(const std::wstring& name) { return new gPlayer_Flumo(name); }
 
 }  // namespace game

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "framework/gPlayer.h"
@@ -34,9 +35,15 @@ struct CPlayer_LevelRecord {
 class gPlayer_Flumo : public KOR_GF::gPlayer {
  public:
   gPlayer_Flumo();
+  explicit gPlayer_Flumo(const std::wstring& name);
   gPlayer_Flumo(const gPlayer_Flumo&) = delete;
   gPlayer_Flumo& operator=(const gPlayer_Flumo&) = delete;
   ~gPlayer_Flumo() override;
+
+  // The base attributes; the game's own part of the element is not read or
+  // written yet.
+  void load_profile(const pugi::xml_node& element) override;
+  void save_profile(pugi::xml_node& element) const override;
 
   // Records a coin collected at (x, y) on the level being played.
   void add_coin(int x, int y);
@@ -45,5 +52,8 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
   std::vector<int32_t> shop = std::vector<int32_t>(16, 0);  // level of item n at n - 1
   std::map<int32_t, CPlayer_LevelRecord*> levels;
 };
+
+// The players registry's factory: a new profile with that name.
+KOR_GF::gPlayer* new_player_profile(const std::wstring& name);
 
 }  // namespace game

@@ -1,0 +1,103 @@
+#include "shell/game_info.h"
+
+#include <pugixml.hpp>
+
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
+#include "foundation/text_utilities.h"
+#include "framework/G_PLAYERS.h"
+#include "framework/G_SETTINGS.h"
+#include "framework/gPlayer.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "platform/KC_WINDOW.h"
+#include "puzzle/CGame_Config.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+
+namespace game {
+
+namespace {
+
+using KOR_GF::G_SETTINGS;
+
+struct GAME_INFO {
+  std::wstring company;
+  std::wstring product;
+  std::wstring version;
+  std::wstring copyright;
+};
+
+GAME_INFO info;
+
+std::wstring element_value(const pugi::xml_node& root, const char* name) {
+  return KOR::wtext_from_text(root.child(name).attribute("value").as_string());
+}
+
+// The folder name keeps the low byte of each character.
+std::string narrowed(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow += char(c & 0xFF);
+  return narrow;
+}
+
+// Only with a window: tests and a failed start have none to change.
+void set_display_mode(int width, bool full_screen) {
+  if (KOR::engine_window == nullptr || KOR::engine_render == nullptr) return;
+  KOR::KC_GAME::fGetGame()->set_display_mode(width, G_SETTINGS::screen_height, full_screen,
+                                             G_SETTINGS::wide_desktop != 0);
+}
+
+void show_system_pointer(bool show) {
+  if (KOR::engine_window != nullptr) KOR::engine_window->show_cursor(show);
+}
+
+}  // namespace
+
+bool game_info_load(const std::string& resource_name) {
+  CGame_Config::instance().load();
+  if (KOR::engine_game != nullptr) KOR::engine_game->stretch_to_desktop = 1;
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  pugi::xml_document* document = manager ? manager->get_xml(resource_name) : nullptr;
+  if (document == nullptr) return false;
+  const pugi::xml_node root = document->first_child();
+  info.company = element_value(root, "company");
+  info.product = element_value(root, "product");
+  info.version = element_value(root, "version");
+  info.copyright = element_value(root, "copyright");
+  manager->release_xml(document);
+  const std::string folder = user_data_dir();
+  if (!folder.empty()) KOR_GF::settings_load(folder + "Settings.xml");
+  return true;
+}
+
+std::wstring game_info_company() { return info.company; }
+std::wstring game_info_product() { return info.product; }
+std::wstring game_info_version() { return info.version; }
+std::wstring game_info_copyright() { return info.copyright; }
+
+std::string user_data_dir() {
+  const char* root = KOR::KC_FILE_SYSTEM::appdata_dir();
+  if (root == nullptr) return {};
+  return std::string(root) + "/" + narrowed(info.company) + "/" + narrowed(info.product) + "/";
+}
+
+void apply_player_settings(KOR_GF::gPlayer* player) {
+  const bool wide = G_SETTINGS::wide_desktop != 0;
+  bool full_screen = false;
+  if (player != nullptr) {
+    show_system_pointer(!player->game_cursor());
+    full_screen = player->full_screen != 0;
+    G_SETTINGS::screen_width = KOR_GF::logical_screen_width(wide, full_screen);
+    KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
+    if (KOR_GF::gPlayer* registered = players.find(player->name())) players.current = registered;
+  } else {
+    show_system_pointer(false);
+    G_SETTINGS::screen_width = KOR_GF::logical_screen_width(wide, G_SETTINGS::fullscreen != 0);
+    G_SETTINGS::fullscreen = 0;
+  }
+  G_SETTINGS::screen_height = 768;
+  set_display_mode(G_SETTINGS::screen_width, full_screen);
+  KOR::auto_position_set_screen(G_SETTINGS::screen_width, G_SETTINGS::screen_height);
+}
+
+}  // namespace game

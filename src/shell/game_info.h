@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace KOR_GF {
+class gPlayer;
+}
+
+namespace game {
+
+// Loads the configuration store, asks for the stretched full screen, reads
+// the game description ("company", "product", "version" and "copyright",
+// each in a "value" attribute) and then the per-user "Settings.xml". False
+// only when the description cannot be had; the settings are then not read.
+bool game_info_load(const std::string& resource_name);
+
+std::wstring game_info_company();
+std::wstring game_info_product();
+std::wstring game_info_version();
+std::wstring game_info_copyright();
+
+// The per-user folder: the application-data folder + company + product,
+// ending in "/"; empty when there is no application-data folder.
+std::string user_data_dir();
+
+// Display mode, system pointer, custom cursor and logical screen size from
+// the player's settings, or from the screen settings without a player; the
+// player becomes the registry's current player when registered.
+void apply_player_settings(KOR_GF::gPlayer* player);
+
+}  // namespace game

@@ -1,0 +1,182 @@
+#include "framework/G_PLAYERS.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "framework/gPlayer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using KOR_GF::G_PLAYERS;
+using KOR_GF::gPlayer;
+
+// A profile with one attribute of its own, to show the game's part follows
+// the base part.
+class TEST_PLAYER : public gPlayer {
+ public:
+  explicit TEST_PLAYER(const std::wstring& name) : gPlayer(name) {}
+  void load_profile(const pugi::xml_node& element) override {
+    load(element);
+    money = element.attribute("money").as_int();
+  }
+  void save_profile(pugi::xml_node& element) const override {
+    save(element);
+    element.append_attribute("money").set_value(money);
+  }
+  int money = 0;
+};
+
+gPlayer* new_test_player(const std::wstring& name) { return new TEST_PLAYER(name); }
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void write_file(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+class G_PLAYERS_test : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        fs::temp_directory_path() /
+        ("players_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    registry_.factory = &new_test_player;
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  std::string folder() const { return folder_.string() + "/"; }
+  fs::path file() const { return folder_ / "players.xml"; }
+
+  fs::path folder_;
+  G_PLAYERS registry_;
+};
+
+TEST_F(G_PLAYERS_test, RegistryKeepsNamesUniqueAndCurrentValid) {
+  gPlayer* anna = registry_.create(L"Anna");
+  gPlayer* bert = registry_.create(L"Bert");
+  ASSERT_NE(anna, nullptr);
+  ASSERT_NE(bert, nullptr);
+  EXPECT_EQ(registry_.create(L"Anna"), nullptr) << "a taken name makes nothing";
+  EXPECT_NE(registry_.create(L"anna"), nullptr) << "names compare exactly";
+  TEST_PLAYER duplicate(L"Bert");
+  EXPECT_FALSE(registry_.add(&duplicate)) << "the caller keeps a refused profile";
+  EXPECT_EQ(registry_.names(), (std::vector<std::wstring>{L"Anna", L"Bert", L"anna"}));
+  EXPECT_EQ(registry_.find(L"Bert"), bert);
+  EXPECT_EQ(registry_.find(L"Carl"), nullptr);
+
+  registry_.current = anna;
+  EXPECT_TRUE(registry_.remove(L"Bert"));
+  EXPECT_EQ(registry_.current, anna) << "removing another player keeps the current one";
+  EXPECT_TRUE(registry_.remove(L"Anna"));
+  EXPECT_EQ(registry_.current, nullptr) << "removing the current player clears it";
+  EXPECT_FALSE(registry_.remove(L"Anna"));
+
+  G_PLAYERS without_factory;
+  EXPECT_EQ(without_factory.create(L"Anna"), nullptr);
+}
+
+TEST_F(G_PLAYERS_test, SavedFileHasTheDocumentedFormAndLoadsBack) {
+  gPlayer* anna = registry_.create(L"Änna");
+  anna->set_sound_volume(37.5f);
+  anna->set_music_volume(50.0f);
+  anna->set_game_cursor(false);
+  anna->full_screen = 1;
+  static_cast<TEST_PLAYER*>(anna)->money = 120;
+  registry_.create(L"Bert");
+  registry_.current = anna;
+  ASSERT_TRUE(registry_.save(folder())) << "the missing folder is created";
+
+  const std::string text = read_file(file());
+  EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF") << "UTF-8 with a byte-order mark";
+  EXPECT_NE(text.find("<Players current=\"\xC3\x84nna\">\n\t<player name=\"\xC3\x84nna\" "
+                      "sound_volume=\"37.5\" music_volume=\"50\" game_cursor=\"false\" "
+                      "full_screen=\"true\" money=\"120\" />"),
+            std::string::npos)
+      << text;
+  EXPECT_FALSE(fs::exists(folder_ / "players.xml.tmp")) << "the temporary file was renamed";
+
+  G_PLAYERS loaded;
+  loaded.factory = &new_test_player;
+  ASSERT_TRUE(loaded.load(folder()));
+  ASSERT_EQ(loaded.names(), (std::vector<std::wstring>{L"Änna", L"Bert"}));
+  const auto* back = static_cast<TEST_PLAYER*>(loaded.find(L"Änna"));
+  EXPECT_EQ(loaded.current, back);
+  EXPECT_FLOAT_EQ(back->sound_volume(), 37.5f);
+  EXPECT_FALSE(back->game_cursor());
+  EXPECT_EQ(back->full_screen, 1);
+  EXPECT_EQ(back->money, 120);
+
+  loaded.current = nullptr;
+  ASSERT_TRUE(loaded.save(folder()));
+  EXPECT_NE(read_file(file()).find("<Players current=\"\">"), std::string::npos);
+}
+
+TEST_F(G_PLAYERS_test, LoadingFollowsTheFileRules) {
+  fs::create_directories(folder_);
+  // The root and element names are not checked; a missing attribute reads as
+  // zero, not as the default; the second "Anna" is dropped; "current" names
+  // nobody.
+  write_file(file(),
+             "<anything current=\"Nobody\">"
+             "<player name=\"Anna\" music_volume=\"20\" game_cursor=\"Yes\"/>"
+             "<other name=\"Anna\" music_volume=\"90\"/>"
+             "<player name=\"Bert\" sound_volume=\"80\" full_screen=\"1\"/>"
+             "</anything>");
+  ASSERT_TRUE(registry_.load(folder()));
+  ASSERT_EQ(registry_.names(), (std::vector<std::wstring>{L"Anna", L"Bert"}));
+  const gPlayer* anna = registry_.find(L"Anna");
+  EXPECT_EQ(anna->sound_volume(), 0.0f);
+  EXPECT_EQ(anna->music_volume(), 20.0f) << "the first profile of a name is kept";
+  EXPECT_TRUE(anna->game_cursor());
+  EXPECT_EQ(anna->full_screen, 0);
+  EXPECT_EQ(registry_.find(L"Bert")->full_screen, 1);
+  EXPECT_EQ(registry_.current, nullptr);
+
+  G_PLAYERS empty;
+  empty.factory = &new_test_player;
+  EXPECT_FALSE(empty.load(folder() + "missing/")) << "no file: false and nothing changes";
+  EXPECT_TRUE(empty.names().empty());
+}
+
+// A damaged file loads nothing, but it is kept aside under a fresh name, so
+// the next save cannot overwrite the progress it holds.
+TEST_F(G_PLAYERS_test, DamagedFileIsKeptAsideAndNeverOverwritten) {
+  fs::create_directories(folder_);
+  const std::string truncated = "<Players current=\"Anna\"><player name=\"Anna\" sound_vol";
+  write_file(folder_ / "players.xml.damaged", "older");
+  write_file(file(), truncated);
+  TEST_PLAYER* kept = new TEST_PLAYER(L"Kept");
+  registry_.add(kept);
+  registry_.current = kept;
+
+  ASSERT_TRUE(registry_.load(folder()));
+  EXPECT_EQ(registry_.names(), (std::vector<std::wstring>{L"Kept"}));
+  EXPECT_EQ(registry_.current, kept) << "current is unchanged";
+  EXPECT_FALSE(fs::exists(file()));
+  EXPECT_EQ(read_file(folder_ / "players.xml.damaged"), "older");
+  EXPECT_EQ(read_file(folder_ / "players.xml.damaged.1"), truncated);
+
+  ASSERT_TRUE(registry_.save(folder()));
+  EXPECT_EQ(read_file(folder_ / "players.xml.damaged.1"), truncated);
+}
+
+// A write that fails leaves the old file as it was and says so.
+TEST_F(G_PLAYERS_test, FailedWriteKeepsTheOldFile) {
+  fs::create_directories(folder_ / "players.xml.tmp");  // the temporary file cannot be made
+  write_file(file(), "<Players current=\"\"><player name=\"Old\"/></Players>");
+  registry_.create(L"New");
+  EXPECT_FALSE(registry_.save(folder()));
+  EXPECT_EQ(read_file(file()), "<Players current=\"\"><player name=\"Old\"/></Players>");
+}
+
+}  // namespace
