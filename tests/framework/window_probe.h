@@ -10,6 +10,7 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_CONFIRM.h"
+#include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_SIMPLE.h"
 #include "framework_resources.h"
 #include "platform/KC_INPUT.h"
@@ -63,7 +64,7 @@ class PROBE_WINDOW : public KOR_GF::G_WINDOW {
   void note(const std::string& what) { window_log.push_back(name() + ":" + what); }
 };
 
-// The test factory: probes, questions and simple windows, by "_type"; null
+// The test factory: probes and the three dialogs, by "_type"; null
 // without "_type" or "_name".
 inline KOR_GF::G_WINDOW* probe_factory(const pugi::xml_document& description) {
   const pugi::xml_node element = description.document_element();
@@ -72,6 +73,7 @@ inline KOR_GF::G_WINDOW* probe_factory(const pugi::xml_document& description) {
   if (std::strcmp(type, "PROBE") == 0) return new PROBE_WINDOW(element);
   if (std::strcmp(type, "G_WINDOW_CONFIRM") == 0) return new KOR_GF::G_WINDOW_CONFIRM(element);
   if (std::strcmp(type, "G_WINDOW_SIMPLE") == 0) return new KOR_GF::G_WINDOW_SIMPLE(element);
+  if (std::strcmp(type, "G_WINDOW_EDITBOX") == 0) return new KOR_GF::G_WINDOW_EDITBOX(element);
   return nullptr;
 }
 
@@ -110,8 +112,10 @@ class WINDOW_SCENE {
     KOR::auto_position_set_screen(width, 768);
   }
 
-  // The left button released (or pressed) at a point, as the pump feeds it.
+  // The left button released (or pressed) at a point, as the pump feeds it;
+  // next_frame ages the keys as the end of an update step does.
   void point(int x, int y) { input.mouse_move(x, y); }
+  void next_frame() { input.end_frame(); }
   void click_down(int x, int y) {
     point(x, y);
     input.key_down(1);

@@ -1,0 +1,133 @@
+#include "framework/G_WINDOW_EDITBOX.h"
+
+#include <pugixml.hpp>
+
+#include "foundation/KS_TRANSFORM3.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "gui/KC_GUI_BUTTON5.h"
+#include "gui/KC_GUI_LINEBOX.h"
+#include "gui/KC_GUI_ROOT.h"
+#include "gui/KC_GUI_WLABEL.h"
+#include "platform/KC_INPUT.h"
+
+namespace KOR_GF {
+
+using KOR::KC_GUI_BUTTON5;
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kLineBox = 2;
+constexpr int kOk = 3;
+constexpr int kCancel = 4;
+constexpr unsigned int kErrorLabel = 10;
+// How far right of and below a button's position a release still hits it.
+constexpr float kHitMargin = 20.0f;
+
+}  // namespace
+
+G_WINDOW_EDITBOX::G_WINDOW_EDITBOX(const pugi::xml_node& element) : G_WINDOW(element) {
+  if (const pugi::xml_node settings = element.child("SETTINGS")) {
+    if (const pugi::xml_attribute a = settings.attribute("text_color")) {
+      text_color_ = KOR::color_from_hex(a.value());
+    }
+    if (const pugi::xml_attribute a = settings.attribute("text_color_error")) {
+      error_color_ = KOR::color_from_hex(a.value());
+    }
+  }
+  bind_controls();
+}
+
+void G_WINDOW_EDITBOX::bind_controls() {
+  ok_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kOk));
+  cancel_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kCancel));
+  line_box_ = dynamic_cast<KOR::KC_GUI_LINEBOX*>(gui()->find(kLineBox));
+}
+
+std::wstring G_WINDOW_EDITBOX::text() const { return line_box_ ? line_box_->text() : L""; }
+
+void G_WINDOW_EDITBOX::set_ok_enabled(bool enabled) {
+  if (!ok_) return;
+  if (enabled) {
+    ok_->enable();
+  } else {
+    ok_->disable();
+  }
+}
+
+void G_WINDOW_EDITBOX::show_error(bool shown) {
+  if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui()->find(kErrorLabel))) {
+    label->set_visible(shown ? 1 : 0);
+  }
+}
+
+void G_WINDOW_EDITBOX::on_open_begin() {
+  if (line_box_) {
+    line_box_->text_color = text_color_;
+    line_box_->set_text(L"");
+    line_box_->set_focus_on_hover(true);
+    set_ok_enabled(false);
+  }
+  show_error(false);
+}
+
+void G_WINDOW_EDITBOX::on_opened() {
+  if (line_box_) line_box_->set_focus_tree(1);
+}
+
+KOR::KS_GUI_EVENT* G_WINDOW_EDITBOX::key_up(int code) {
+  // The buttons' generous hit area is tested by the -1 event.
+  if (code == kLeftButton) on_control(-1);
+  KOR::KS_GUI_EVENT* const result = G_WINDOW::key_up(code);
+  if (line_box_) validate(code);
+  return result;
+}
+
+void G_WINDOW_EDITBOX::validate(int code) {
+  const std::wstring& typed = line_box_->text();
+  if (typed.empty()) {
+    set_ok_enabled(false);
+  } else if (!validator_ || validator_(validator_data_, typed)) {
+    set_ok_enabled(true);
+    if (validator_) {
+      line_box_->text_color = text_color_;
+      show_error(false);
+    }
+  } else if (code != kLeftButton) {
+    set_ok_enabled(false);
+    line_box_->text_color = error_color_;
+    show_error(true);
+  }
+}
+
+bool G_WINDOW_EDITBOX::pointer_on(KC_GUI_BUTTON5* button) const {
+  const KOR::KC_INPUT* input = KOR::KC_INPUT::instance;
+  if (!button || !input || !button->enabled || !button->visible ||
+      button->state == KC_GUI_BUTTON5::DISABLED) {
+    return false;
+  }
+  const float x = shown().position.x + button->transform->position.x;
+  const float y = shown().position.y + button->transform->position.y;
+  const auto px = static_cast<float>(input->pointer.x);
+  const auto py = static_cast<float>(input->pointer.y);
+  return x - button->width() / 2 <= px && px <= x + kHitMargin && y - button->height() / 2 <= py &&
+         py <= y + kHitMargin;
+}
+
+void G_WINDOW_EDITBOX::on_control(int widget_id) {
+  if (pointer_on(ok_)) {
+    widget_id = kOk;
+  } else if (pointer_on(cancel_)) {
+    widget_id = kCancel;
+  }
+  finish(widget_id);
+}
+
+void G_WINDOW_EDITBOX::finish(int widget_id) {
+  if ((widget_id != kOk && widget_id != kCancel) || !is_open()) return;
+  if (result_) result_(result_data_, widget_id == kOk ? 1 : 0, text());
+  close();
+  sound_manager_instance().play("sound_gui_window", false, 0.0f, 0.0f);
+}
+
+}  // namespace KOR_GF
