@@ -98,6 +98,9 @@ class KC_HOST_CLOCK {
   virtual ~KC_HOST_CLOCK() = default;
   virtual uint32_t now_ms() = 0;
   virtual void sleep_ms(uint32_t ms) = 0;
+  // Whole seconds since 1970-01-01 UTC, what the runtime's time(0) gives;
+  // by default the system's calendar clock.
+  virtual int64_t calendar_seconds();
 };
 
 // null restores the system clock.
@@ -105,5 +108,7 @@ void host_set_clock(KC_HOST_CLOCK* clock);
 // Milliseconds; wraps after 2^32.
 uint32_t host_clock_ms();
 void host_sleep_ms(uint32_t ms);
+// The calendar clock in whole seconds (see KC_HOST_CLOCK::calendar_seconds).
+int64_t host_calendar_seconds();
 
 }  // namespace KOR

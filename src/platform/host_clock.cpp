@@ -11,7 +11,14 @@ namespace {
 // Read by the sound thread's sleeps as well as the main thread.
 std::atomic<KC_HOST_CLOCK*> installed_clock{nullptr};
 
+int64_t system_calendar_seconds() {
+  const auto since = std::chrono::system_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::seconds>(since).count();
+}
+
 }  // namespace
+
+int64_t KC_HOST_CLOCK::calendar_seconds() { return system_calendar_seconds(); }
 
 void host_set_clock(KC_HOST_CLOCK* clock) { installed_clock.store(clock); }
 
@@ -29,6 +36,11 @@ void host_sleep_ms(uint32_t ms) {
     return;
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+int64_t host_calendar_seconds() {
+  if (KC_HOST_CLOCK* clock = installed_clock.load()) return clock->calendar_seconds();
+  return system_calendar_seconds();
 }
 
 }  // namespace KOR

@@ -22,7 +22,10 @@ class FAKE_CLOCK : public KOR::KC_HOST_CLOCK {
     now += ms;
   }
 
+  int64_t calendar_seconds() override { return calendar; }
+
   uint32_t now = 0;
+  int64_t calendar = 0;
   std::vector<uint32_t> sleeps;
 };
 
