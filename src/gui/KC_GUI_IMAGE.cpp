@@ -2,6 +2,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KC_HIT_SHAPE.h"
+#include "gui/gui_input.h"
 #include "gui/gui_resources.h"
 
 namespace KOR {
@@ -21,11 +22,11 @@ KC_GUI_IMAGE::~KC_GUI_IMAGE() {
   delete quad;
 }
 
-KS_GUI_EVENT* KC_GUI_IMAGE::update() { return event.code != GUI_EVENT_NONE ? &event : nullptr; }
+KS_GUI_EVENT* KC_GUI_IMAGE::update() { return gui_answer(event); }
 
 KS_GUI_EVENT* KC_GUI_IMAGE::hit_test(int code_inside) {
   if (!hit_area) return nullptr;
-  if (hit_area->contains(static_cast<float>(*pointer_x), static_cast<float>(*pointer_y))) {
+  if (gui_pointer_in(*this, hit_area)) {
     event.code = code_inside;
     return &event;
   }

@@ -9,18 +9,10 @@
 
 namespace KOR {
 
-namespace {
-
-// Read by widgets made while no input object exists, so their hit tests see
-// a pointer resting at the origin instead of reading through null.
-const int kNoPointer[2] = {0, 0};
-
-}  // namespace
-
 KC_GUI_OBJECT::KC_GUI_OBJECT(unsigned int id)
     : transform(new KS_TRANSFORM3),
-      pointer_x(KC_INPUT::instance ? &KC_INPUT::instance->pointer.x : &kNoPointer[0]),
-      pointer_y(KC_INPUT::instance ? &KC_INPUT::instance->pointer.y : &kNoPointer[1]) {
+      pointer_x(gui_pointer_coordinate(0)),
+      pointer_y(gui_pointer_coordinate(1)) {
   event.id = id;
 }
 
@@ -167,6 +159,12 @@ KS_VECTOR2 KC_GUI_OBJECT::layout_position(uint8_t which) const {
 
 void KC_GUI_OBJECT::fire_hook(KC_CALLBACK* hook) {
   if (hook) callback_invoke(hook, this);
+}
+
+const int* gui_pointer_coordinate(int axis) {
+  static const int resting[2] = {0, 0};
+  if (!KC_INPUT::instance) return &resting[axis != 0];
+  return axis == 0 ? &KC_INPUT::instance->pointer.x : &KC_INPUT::instance->pointer.y;
 }
 
 bool gui_apply_transform_list(KS_TRANSFORM3& transform, const std::vector<std::string>& list) {

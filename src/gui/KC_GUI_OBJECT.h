@@ -115,6 +115,11 @@ class KC_GUI_OBJECT {
 // Applies a layout list of twelve or more numbers to the transform:
 // position, pivot added to the current one, rotation, scale. A shorter list
 // changes nothing; true when applied.
+// Where widgets and controllers read the pointer: the input object's x
+// (axis 0) or y (axis 1), or a pointer resting at the origin while no input
+// object exists, so a hit test never reads through null.
+const int* gui_pointer_coordinate(int axis);
+
 bool gui_apply_transform_list(KS_TRANSFORM3& transform, const std::vector<std::string>& list);
 
 }  // namespace KOR
