@@ -1,28 +1,135 @@
 #include "level/CPipe_Sprite.h"
 
+#include <pugixml.hpp>
+#include <string>
+#include <utility>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "fieldview/field_atlas.h"
+#include "foundation/KS_TRANSFORM3.h"
+
 namespace game {
 
-void CPipe_Sprite::load_sprite(int type) {
-  pipe_type_ = type == 0 ? 1 : type;
-  color_ = kWhite;
-  rotation_ = 0.0f;
-  position_ = KOR::KS_VECTOR2{0.0f, 0.0f};
+namespace {
+
+constexpr const char* kAtlasFile = "xml/atlas/game_elements_atlas.xml";
+constexpr const char* kAtlasImage = "graphics/main game_elements_atlas.png";
+
+}  // namespace
+
+CPipe_Sprite::CPipe_Sprite(CPipe_Sprite&& other) noexcept
+    : quad_(std::exchange(other.quad_, nullptr)),
+      pipe_type_(other.pipe_type_),
+      stored_color_(other.stored_color_),
+      bonus_(other.bonus_),
+      flight_start_(other.flight_start_),
+      flight_end_(other.flight_end_),
+      flight_time_(other.flight_time_),
+      flight_duration_(other.flight_duration_) {}
+
+CPipe_Sprite::~CPipe_Sprite() { destroy(); }
+
+// The atlas is read afresh for every picture; a missing file or item gives
+// an empty 0 x 0 picture. Without a resource manager the picture is a bare
+// quad, so the piece can still be placed and turned.
+void CPipe_Sprite::make_quad() {
+  pugi::xml_document document;
+  const pugi::xml_node images = load_atlas(document, kAtlasFile);
+  std::string id = "main_elements_pipes_pipe" + std::to_string(pipe_type_);
+  if (bonus_) id += "_bonus";
+  quad_ = atlas_sprite(images, id, kAtlasImage, KOR::HS_MID, kAtlasInset, kAtlasInset);
+  if (quad_ == nullptr) {
+    quad_ = new KOR::KC_QUAD();
+    quad_->copy_transform(KOR::KS_TRANSFORM3());
+    quad_->set_color(kWhite);
+  }
+  quad_->set_position(0.0f, 0.0f, 0.0f);
 }
+
+void CPipe_Sprite::load_sprite(int type) {
+  destroy();
+  pipe_type_ = type == 0 ? 1 : type;
+  bonus_ = 0;
+  make_quad();
+}
+
+void CPipe_Sprite::set_type(int type) { load_sprite(type); }
+
+void CPipe_Sprite::set_bonus(uint8_t flag) {
+  if (flag != bonus_) load_sprite_bonus(pipe_type_, flag);
+}
+
+void CPipe_Sprite::load_sprite_bonus(int type, uint8_t flag) {
+  const KOR::KS_VECTOR2 at = position();
+  const float rotation = quad_ ? quad_->transform()->rotation.z : 0.0f;
+  destroy();
+  if (type != 0) pipe_type_ = type;
+  bonus_ = flag;
+  make_quad();
+  quad_->set_position(at.x, at.y, 0.0f);
+  quad_->set_rotation(rotation);
+}
+
+void CPipe_Sprite::destroy() { release_sprite(quad_); }
 
 // Single-precision constants and arithmetic, so the quarter angles read back
 // exactly.
 int CPipe_Sprite::angle_degrees() const {
-  const float degrees = rotation_ * 57.295776f;
+  if (quad_ == nullptr) return 0;
+  const float degrees = quad_->transform()->rotation.z * 57.295776f;
   return int(degrees);
 }
 
-void CPipe_Sprite::set_angle_degrees(float degrees) { rotation_ = degrees * 0.017453292f; }
-
-void CPipe_Sprite::tint_grey_preview() {
-  stored_color_ = kGrey;
-  color_ = kGrey;
+void CPipe_Sprite::set_angle_degrees(float degrees) {
+  if (quad_) quad_->set_rotation(degrees * 0.017453292f);
 }
 
-void CPipe_Sprite::hide() { color_ = stored_color_ & 0x00FFFFFF; }
+void CPipe_Sprite::rotate_90() {
+  if (quad_ == nullptr) return;
+  const float degrees = quad_->transform()->rotation.z * 57.295776f + 90.0f;
+  set_angle_degrees(float(int(degrees) % 360));
+}
+
+KOR::KS_VECTOR2 CPipe_Sprite::position() const {
+  return quad_ ? quad_->transform()->position_xy() : KOR::KS_VECTOR2{};
+}
+
+void CPipe_Sprite::set_position(float x, float y) {
+  if (quad_) quad_->set_position(x, y, 0.0f);
+}
+
+void CPipe_Sprite::move_by(float dx, float dy) {
+  const KOR::KS_VECTOR2 at = position();
+  set_position(at.x + dx, at.y + dy);
+}
+
+void CPipe_Sprite::tint(uint32_t argb) {
+  stored_color_ = argb;
+  apply_color();
+}
+
+void CPipe_Sprite::hide() {
+  if (quad_) quad_->set_color(stored_color_ & 0x00FFFFFFu);
+}
+
+void CPipe_Sprite::apply_color() {
+  if (quad_) quad_->set_color(stored_color_);
+}
+
+uint32_t CPipe_Sprite::color() const { return quad_ ? quad_->vertex_color(0) : 0u; }
+
+bool CPipe_Sprite::fly(float dt, KOR::KS_VECTOR2 end) {
+  flight_time_ += dt;
+  const float f = flight_time_ / flight_duration_;
+  // A flight of no length (0 / 0) is over at once.
+  if (!(f < 1.0f)) return true;
+  set_position(flight_start_.x + f * (end.x - flight_start_.x),
+               flight_start_.y + f * (end.y - flight_start_.y));
+  return false;
+}
+
+void CPipe_Sprite::draw() const {
+  if (quad_) quad_->draw();
+}
 
 }  // namespace game
