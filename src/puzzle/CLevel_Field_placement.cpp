@@ -198,9 +198,10 @@ void CLevel_Field::pay_coins(int x, int y) {
   if (!c.isSpecial) return;
   gPlayer_Flumo* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
   int percent = 0;
-  if (player && player->shop[4] > 0) {
-    percent = CGame_Config::instance().get_int_w(L"shop_5_upgrade" +
-                                                 KOR::wtext_from_int(player->shop[4]) + L"_value");
+  const int level = current_shop_level(5);
+  if (level > 0) {
+    percent = CGame_Config::instance().get_int_w(L"shop_5_upgrade" + KOR::wtext_from_int(level) +
+                                                 L"_value");
   }
   const float coins = float(c.givesMoney);
   const int paid = int(coins + float(percent) / 100.0f * coins);

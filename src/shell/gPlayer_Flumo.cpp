@@ -1,5 +1,6 @@
 #include "shell/gPlayer_Flumo.h"
 
+#include "framework/G_PLAYERS.h"
 #include "shell/CGame_App.h"
 
 namespace game {
@@ -34,5 +35,11 @@ void gPlayer_Flumo::add_coin(int x, int y) {
 }
 
 KOR_GF::gPlayer* new_player_profile(const std::wstring& name) { return new gPlayer_Flumo(name); }
+
+int current_shop_level(int item) {
+  const gPlayer_Flumo* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+  if (player == nullptr || item < 1 || size_t(item) > player->shop.size()) return 0;
+  return player->shop[size_t(item - 1)];
+}
 
 }  // namespace game
