@@ -25,6 +25,19 @@ KS_MATRIX4 scaling(float x, float y, float z) {
   s.set_scaling(KS_VECTOR3(x, y, z));
   return s;
 }
+
+// Turns axis `from` towards axis `to` by a (0, 1, 2 for x, y, z): about z
+// from x to y, about x from y to z, about y from z to x.
+KS_MATRIX4 plane_rotation(int from, int to, float a) {
+  float c, s;
+  cos_sin(a, c, s);
+  KS_MATRIX4 r;
+  r.m[5 * from] = c;
+  r.m[4 * from + to] = s;
+  r.m[4 * to + from] = -s;
+  r.m[5 * to] = c;
+  return r;
+}
 }  // namespace
 
 KS_MATRIX4::KS_MATRIX4() { set_identity(); }
@@ -54,20 +67,9 @@ void KS_MATRIX4::set_translation(const KS_VECTOR3& t) {
   m[14] = t.z;
 }
 
-void KS_MATRIX4::set_translation_x(float x) {
-  set_identity();
-  m[12] = x;
-}
-
-void KS_MATRIX4::set_translation_y(float y) {
-  set_identity();
-  m[13] = y;
-}
-
-void KS_MATRIX4::set_translation_z(float z) {
-  set_identity();
-  m[14] = z;
-}
+void KS_MATRIX4::set_translation_x(float x) { set_translation(KS_VECTOR3(x, 0.0f, 0.0f)); }
+void KS_MATRIX4::set_translation_y(float y) { set_translation(KS_VECTOR3(0.0f, y, 0.0f)); }
+void KS_MATRIX4::set_translation_z(float z) { set_translation(KS_VECTOR3(0.0f, 0.0f, z)); }
 
 void KS_MATRIX4::set_scaling(const KS_VECTOR3& s) {
   set_identity();
@@ -76,35 +78,9 @@ void KS_MATRIX4::set_scaling(const KS_VECTOR3& s) {
   m[10] = s.z;
 }
 
-void KS_MATRIX4::set_rotation_z(float a) {
-  float c, s;
-  cos_sin(a, c, s);
-  set_identity();
-  m[0] = c;
-  m[1] = s;
-  m[4] = -s;
-  m[5] = c;
-}
-
-void KS_MATRIX4::set_rotation_y(float a) {
-  float c, s;
-  cos_sin(a, c, s);
-  set_identity();
-  m[0] = c;
-  m[2] = -s;
-  m[8] = s;
-  m[10] = c;
-}
-
-void KS_MATRIX4::set_rotation_x(float a) {
-  float c, s;
-  cos_sin(a, c, s);
-  set_identity();
-  m[5] = c;
-  m[6] = s;
-  m[9] = -s;
-  m[10] = c;
-}
+void KS_MATRIX4::set_rotation_z(float a) { *this = plane_rotation(0, 1, a); }
+void KS_MATRIX4::set_rotation_y(float a) { *this = plane_rotation(2, 0, a); }
+void KS_MATRIX4::set_rotation_x(float a) { *this = plane_rotation(1, 2, a); }
 
 void KS_MATRIX4::set_rotation_axis(float a, KS_VECTOR3& axis) {
   axis.normalize();
@@ -197,23 +173,9 @@ void KS_MATRIX4::scale_by_transform(const KS_TRANSFORM3& t) {
   scale(t.scale.x, t.scale.y, t.scale.z);
 }
 
-void KS_MATRIX4::rotate_z(float a) {
-  KS_MATRIX4 r;
-  r.set_rotation_z(a);
-  prepend(r);
-}
-
-void KS_MATRIX4::rotate_y(float a) {
-  KS_MATRIX4 r;
-  r.set_rotation_y(a);
-  prepend(r);
-}
-
-void KS_MATRIX4::rotate_x(float a) {
-  KS_MATRIX4 r;
-  r.set_rotation_x(a);
-  prepend(r);
-}
+void KS_MATRIX4::rotate_z(float a) { prepend(plane_rotation(0, 1, a)); }
+void KS_MATRIX4::rotate_y(float a) { prepend(plane_rotation(2, 0, a)); }
+void KS_MATRIX4::rotate_x(float a) { prepend(plane_rotation(1, 2, a)); }
 
 void KS_MATRIX4::rotate(float rx, float ry, float rz) {
   if (rx != 0.0f) rotate_x(rx);
