@@ -1,17 +1,15 @@
 #include "foundation/KS_COLOR.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "foundation/value_text.h"
 
 namespace KOR {
 
 void KS_COLOR::parse(const std::string& text) {
-  const std::vector<std::string> parts = value_text_parts(text);
-  if (parts.size() < 4) return;
-  *this = KS_COLOR(value_text_int(parts[0]), value_text_int(parts[1]), value_text_int(parts[2]),
-                   value_text_int(parts[3]));
+  int alpha, red, green, blue;
+  if (value_text_read(text, {&alpha, &red, &green, &blue}))
+    *this = KS_COLOR(alpha, red, green, blue);
 }
 
 KS_COLOR color_from_hex(const std::string& text) {

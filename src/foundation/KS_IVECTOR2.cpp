@@ -1,8 +1,6 @@
 #include "foundation/KS_IVECTOR2.h"
 
 #include <cmath>
-#include <cstdio>
-#include <vector>
 
 #include "foundation/float_math.h"
 #include "foundation/value_text.h"
@@ -31,16 +29,10 @@ int KS_IVECTOR2::length_difference(const KS_IVECTOR2& b) const {
 }
 
 const char* KS_IVECTOR2::to_text() const {
-  std::snprintf(text_buffer, sizeof text_buffer, "%.*i %.*i", 3, x, 3, y);
-  return text_buffer;
+  return value_text_write(text_buffer, sizeof text_buffer, {x, y});
 }
 
-void KS_IVECTOR2::parse(const std::string& text) {
-  const std::vector<std::string> parts = value_text_parts(text);
-  if (parts.size() < 2) return;
-  x = value_text_int(parts[0]);
-  y = value_text_int(parts[1]);
-}
+void KS_IVECTOR2::parse(const std::string& text) { value_text_read(text, {&x, &y}); }
 
 KS_IVECTOR2 ivector2_from_floats(float x, float y) {
   return {truncate_to_int(x), truncate_to_int(y)};

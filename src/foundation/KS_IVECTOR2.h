@@ -1,18 +1,26 @@
 #pragma once
 
+#include <compare>
 #include <string>
+
+#include "foundation/KT_VECTOR_OPERATORS.h"
 
 namespace KOR {
 
 // Two ints: sizes, pointer positions, the resolution, cell coordinates.
 // The orderings compare the sums x + y; == and != compare components.
-struct KS_IVECTOR2 {
+struct KS_IVECTOR2 : KT_VECTOR_OPERATORS<KS_IVECTOR2, int> {
   int x = 0;
   int y = 0;
 
   KS_IVECTOR2() = default;
   explicit KS_IVECTOR2(int v) : x(v), y(v) {}
   KS_IVECTOR2(int x_, int y_) : x(x_), y(y_) {}
+
+  template <class OP>
+  static KS_IVECTOR2 combine(const KS_IVECTOR2& a, const KS_IVECTOR2& b, OP op) {
+    return {op(a.x, b.x), op(a.y, b.y)};
+  }
 
   void set_zero() { x = y = 0; }
   void set(int x_, int y_) {
@@ -38,30 +46,8 @@ struct KS_IVECTOR2 {
     }
   }
 
-  KS_IVECTOR2 operator-() const { return {-x, -y}; }
-  KS_IVECTOR2 operator+(const KS_IVECTOR2& b) const { return {x + b.x, y + b.y}; }
-  KS_IVECTOR2 operator-(const KS_IVECTOR2& b) const { return {x - b.x, y - b.y}; }
-  KS_IVECTOR2 operator*(const KS_IVECTOR2& b) const { return {x * b.x, y * b.y}; }
-  KS_IVECTOR2 operator/(const KS_IVECTOR2& b) const { return {x / b.x, y / b.y}; }
-  KS_IVECTOR2 operator+(int n) const { return {x + n, y + n}; }
-  KS_IVECTOR2 operator-(int n) const { return {x - n, y - n}; }
-  KS_IVECTOR2 operator*(int n) const { return {x * n, y * n}; }
-  KS_IVECTOR2 operator/(int n) const { return {x / n, y / n}; }
-  KS_IVECTOR2& operator+=(const KS_IVECTOR2& b) { return *this = *this + b; }
-  KS_IVECTOR2& operator-=(const KS_IVECTOR2& b) { return *this = *this - b; }
-  KS_IVECTOR2& operator*=(const KS_IVECTOR2& b) { return *this = *this * b; }
-  KS_IVECTOR2& operator/=(const KS_IVECTOR2& b) { return *this = *this / b; }
-  KS_IVECTOR2& operator+=(int n) { return *this = *this + n; }
-  KS_IVECTOR2& operator-=(int n) { return *this = *this - n; }
-  KS_IVECTOR2& operator*=(int n) { return *this = *this * n; }
-  KS_IVECTOR2& operator/=(int n) { return *this = *this / n; }
-
   bool operator==(const KS_IVECTOR2& b) const { return x == b.x && y == b.y; }
-  bool operator!=(const KS_IVECTOR2& b) const { return !(*this == b); }
-  bool operator<(const KS_IVECTOR2& b) const { return sum() < b.sum(); }
-  bool operator<=(const KS_IVECTOR2& b) const { return sum() <= b.sum(); }
-  bool operator>(const KS_IVECTOR2& b) const { return sum() > b.sum(); }
-  bool operator>=(const KS_IVECTOR2& b) const { return sum() >= b.sum(); }
+  std::strong_ordering operator<=>(const KS_IVECTOR2& b) const { return sum() <=> b.sum(); }
 
   // Distance from (px, py).
   float distance_to(int px, int py) const;

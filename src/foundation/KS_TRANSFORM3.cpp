@@ -1,8 +1,6 @@
 #include "foundation/KS_TRANSFORM3.h"
 
 #include <cmath>
-#include <cstdio>
-#include <vector>
 
 #include "foundation/value_text.h"
 
@@ -80,22 +78,15 @@ void KS_TRANSFORM3::world_to_local(float& x, float& y) const {
 }
 
 const char* KS_TRANSFORM3::to_text() const {
-  std::snprintf(text_buffer, sizeof text_buffer,
-                "%.*f %.*f %.*f %.*f %.*f %.*f %.*f %.*f %.*f %.*f %.*f %.*f", 3, position.x, 3,
-                position.y, 3, position.z, 3, pivot.x, 3, pivot.y, 3, pivot.z, 3, rotation.x, 3,
-                rotation.y, 3, rotation.z, 3, scale.x, 3, scale.y, 3, scale.z);
-  return text_buffer;
+  return value_text_write(text_buffer, sizeof text_buffer,
+                          {position.x, position.y, position.z, pivot.x, pivot.y, pivot.z,
+                           rotation.x, rotation.y, rotation.z, scale.x, scale.y, scale.z});
 }
 
 void KS_TRANSFORM3::parse(const std::string& text) {
   *this = KS_TRANSFORM3();
-  const std::vector<std::string> parts = value_text_parts(text);
-  if (parts.size() < 12) return;
-  KS_VECTOR3* targets[4] = {&position, &pivot, &rotation, &scale};
-  for (int i = 0; i < 4; ++i) {
-    targets[i]->set(value_text_float(parts[3 * i]), value_text_float(parts[3 * i + 1]),
-                    value_text_float(parts[3 * i + 2]));
-  }
+  value_text_read(text, {&position.x, &position.y, &position.z, &pivot.x, &pivot.y, &pivot.z,
+                         &rotation.x, &rotation.y, &rotation.z, &scale.x, &scale.y, &scale.z});
 }
 
 void rotate_point_about(float cx, float cy, float& x, float& y, float angle) {

@@ -1,8 +1,5 @@
 #include "foundation/KS_VECTOR2.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "foundation/float_math.h"
 #include "foundation/value_text.h"
 
@@ -36,16 +33,10 @@ float KS_VECTOR2::normalize() {
 }
 
 const char* KS_VECTOR2::to_text() const {
-  std::snprintf(text_buffer, sizeof text_buffer, "%.*f %.*f", 3, x, 3, y);
-  return text_buffer;
+  return value_text_write(text_buffer, sizeof text_buffer, {x, y});
 }
 
-void KS_VECTOR2::parse(const std::string& text) {
-  const std::vector<std::string> parts = value_text_parts(text);
-  if (parts.size() < 2) return;
-  x = value_text_float(parts[0]);
-  y = value_text_float(parts[1]);
-}
+void KS_VECTOR2::parse(const std::string& text) { value_text_read(text, {&x, &y}); }
 
 KS_VECTOR2 vector2_from_ints(int x, int y) {
   return {static_cast<float>(x), static_cast<float>(y)};

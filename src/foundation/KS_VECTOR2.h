@@ -1,19 +1,27 @@
 #pragma once
 
 #include <cmath>
+#include <compare>
 #include <string>
+
+#include "foundation/KT_VECTOR_OPERATORS.h"
 
 namespace KOR {
 
 // Two floats: screen positions, sizes, texture coordinates, offsets.
 // Note that == compares lengths while != compares components.
-struct KS_VECTOR2 {
+struct KS_VECTOR2 : KT_VECTOR_OPERATORS<KS_VECTOR2, float> {
   float x = 0.0f;
   float y = 0.0f;
 
   KS_VECTOR2() = default;
   explicit KS_VECTOR2(float v) : x(v), y(v) {}
   KS_VECTOR2(float x_, float y_) : x(x_), y(y_) {}
+
+  template <class OP>
+  static KS_VECTOR2 combine(const KS_VECTOR2& a, const KS_VECTOR2& b, OP op) {
+    return {op(a.x, b.x), op(a.y, b.y)};
+  }
 
   void set_zero() { x = y = 0.0f; }
   void set(float x_, float y_) {
@@ -46,36 +54,11 @@ struct KS_VECTOR2 {
     }
   }
 
-  KS_VECTOR2 operator-() const { return {-x, -y}; }
-  KS_VECTOR2 operator+(const KS_VECTOR2& b) const { return {x + b.x, y + b.y}; }
-  KS_VECTOR2 operator-(const KS_VECTOR2& b) const { return {x - b.x, y - b.y}; }
-  KS_VECTOR2 operator*(const KS_VECTOR2& b) const { return {x * b.x, y * b.y}; }
-  KS_VECTOR2 operator/(const KS_VECTOR2& b) const { return {x / b.x, y / b.y}; }
-  KS_VECTOR2 operator+(float f) const { return {x + f, y + f}; }
-  KS_VECTOR2 operator-(float f) const { return {x - f, y - f}; }
-  KS_VECTOR2 operator*(float f) const { return {x * f, y * f}; }
-  KS_VECTOR2 operator/(float f) const { return {x / f, y / f}; }
-  KS_VECTOR2& operator+=(const KS_VECTOR2& b) { return *this = *this + b; }
-  KS_VECTOR2& operator-=(const KS_VECTOR2& b) { return *this = *this - b; }
-  KS_VECTOR2& operator*=(const KS_VECTOR2& b) { return *this = *this * b; }
-  KS_VECTOR2& operator/=(const KS_VECTOR2& b) { return *this = *this / b; }
-  KS_VECTOR2& operator+=(float f) { return *this = *this + f; }
-  KS_VECTOR2& operator-=(float f) { return *this = *this - f; }
-  KS_VECTOR2& operator*=(float f) { return *this = *this * f; }
-  KS_VECTOR2& operator/=(float f) { return *this = *this / f; }
-
   bool operator!=(const KS_VECTOR2& b) const { return x != b.x || y != b.y; }
   bool operator==(const KS_VECTOR2& b) const { return length() == b.length(); }
-  bool operator<(const KS_VECTOR2& b) const { return length() < b.length(); }
-  bool operator<=(const KS_VECTOR2& b) const { return length() <= b.length(); }
-  bool operator>(const KS_VECTOR2& b) const { return length() > b.length(); }
-  bool operator>=(const KS_VECTOR2& b) const { return length() >= b.length(); }
+  std::partial_ordering operator<=>(const KS_VECTOR2& b) const { return length() <=> b.length(); }
   bool operator==(int n) const { return length() == static_cast<float>(n); }
-  bool operator!=(int n) const { return length() != static_cast<float>(n); }
-  bool operator<(int n) const { return length() < static_cast<float>(n); }
-  bool operator<=(int n) const { return length() <= static_cast<float>(n); }
-  bool operator>(int n) const { return length() > static_cast<float>(n); }
-  bool operator>=(int n) const { return length() >= static_cast<float>(n); }
+  std::partial_ordering operator<=>(int n) const { return length() <=> static_cast<float>(n); }
 
   // Direction in radians, in [0, 2pi).
   float angle() const;

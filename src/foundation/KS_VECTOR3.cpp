@@ -1,8 +1,5 @@
 #include "foundation/KS_VECTOR3.h"
 
-#include <cstdio>
-#include <vector>
-
 #include "foundation/float_math.h"
 #include "foundation/value_text.h"
 
@@ -26,16 +23,9 @@ float KS_VECTOR3::normalize() {
 }
 
 const char* KS_VECTOR3::to_text() const {
-  std::snprintf(text_buffer, sizeof text_buffer, "%.*f %.*f %.*f", 3, x, 3, y, 3, z);
-  return text_buffer;
+  return value_text_write(text_buffer, sizeof text_buffer, {x, y, z});
 }
 
-void KS_VECTOR3::parse(const std::string& text) {
-  const std::vector<std::string> parts = value_text_parts(text);
-  if (parts.size() < 3) return;
-  x = value_text_float(parts[0]);
-  y = value_text_float(parts[1]);
-  z = value_text_float(parts[2]);
-}
+void KS_VECTOR3::parse(const std::string& text) { value_text_read(text, {&x, &y, &z}); }
 
 }  // namespace KOR

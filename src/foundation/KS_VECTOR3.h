@@ -1,14 +1,17 @@
 #pragma once
 
 #include <cmath>
+#include <compare>
 #include <string>
+
+#include "foundation/KT_VECTOR_OPERATORS.h"
 
 namespace KOR {
 
 // Three floats: transform positions, curve control points, the listener and
 // the camera. Unlike KS_VECTOR2, == compares components; the orderings
 // compare lengths.
-struct KS_VECTOR3 {
+struct KS_VECTOR3 : KT_VECTOR_OPERATORS<KS_VECTOR3, float> {
   float x = 0.0f;
   float y = 0.0f;
   float z = 0.0f;
@@ -16,6 +19,11 @@ struct KS_VECTOR3 {
   KS_VECTOR3() = default;
   explicit KS_VECTOR3(float v) : x(v), y(v), z(v) {}
   KS_VECTOR3(float x_, float y_, float z_) : x(x_), y(y_), z(z_) {}
+
+  template <class OP>
+  static KS_VECTOR3 combine(const KS_VECTOR3& a, const KS_VECTOR3& b, OP op) {
+    return {op(a.x, b.x), op(a.y, b.y), op(a.z, b.z)};
+  }
 
   static KS_VECTOR3 zero() { return {}; }
 
@@ -62,36 +70,10 @@ struct KS_VECTOR3 {
     }
   }
 
-  KS_VECTOR3 operator-() const { return {-x, -y, -z}; }
-  KS_VECTOR3 operator+(const KS_VECTOR3& b) const { return {x + b.x, y + b.y, z + b.z}; }
-  KS_VECTOR3 operator-(const KS_VECTOR3& b) const { return {x - b.x, y - b.y, z - b.z}; }
-  KS_VECTOR3 operator*(const KS_VECTOR3& b) const { return {x * b.x, y * b.y, z * b.z}; }
-  KS_VECTOR3 operator/(const KS_VECTOR3& b) const { return {x / b.x, y / b.y, z / b.z}; }
-  KS_VECTOR3 operator+(float f) const { return {x + f, y + f, z + f}; }
-  KS_VECTOR3 operator-(float f) const { return {x - f, y - f, z - f}; }
-  KS_VECTOR3 operator*(float f) const { return {x * f, y * f, z * f}; }
-  KS_VECTOR3 operator/(float f) const { return {x / f, y / f, z / f}; }
-  KS_VECTOR3& operator+=(const KS_VECTOR3& b) { return *this = *this + b; }
-  KS_VECTOR3& operator-=(const KS_VECTOR3& b) { return *this = *this - b; }
-  KS_VECTOR3& operator*=(const KS_VECTOR3& b) { return *this = *this * b; }
-  KS_VECTOR3& operator/=(const KS_VECTOR3& b) { return *this = *this / b; }
-  KS_VECTOR3& operator+=(float f) { return *this = *this + f; }
-  KS_VECTOR3& operator-=(float f) { return *this = *this - f; }
-  KS_VECTOR3& operator*=(float f) { return *this = *this * f; }
-  KS_VECTOR3& operator/=(float f) { return *this = *this / f; }
-
   bool operator==(const KS_VECTOR3& b) const { return x == b.x && y == b.y && z == b.z; }
-  bool operator!=(const KS_VECTOR3& b) const { return !(*this == b); }
-  bool operator<(const KS_VECTOR3& b) const { return length() < b.length(); }
-  bool operator<=(const KS_VECTOR3& b) const { return length() <= b.length(); }
-  bool operator>(const KS_VECTOR3& b) const { return length() > b.length(); }
-  bool operator>=(const KS_VECTOR3& b) const { return length() >= b.length(); }
+  std::partial_ordering operator<=>(const KS_VECTOR3& b) const { return length() <=> b.length(); }
   bool operator==(int n) const { return length() == static_cast<float>(n); }
-  bool operator!=(int n) const { return length() != static_cast<float>(n); }
-  bool operator<(int n) const { return length() < static_cast<float>(n); }
-  bool operator<=(int n) const { return length() <= static_cast<float>(n); }
-  bool operator>(int n) const { return length() > static_cast<float>(n); }
-  bool operator>=(int n) const { return length() >= static_cast<float>(n); }
+  std::partial_ordering operator<=>(int n) const { return length() <=> static_cast<float>(n); }
 
   // As KS_VECTOR2::angle_between, with the sign term x*b.y*z - y*b.x*b.z.
   float angle_between(const KS_VECTOR3& b) const;
