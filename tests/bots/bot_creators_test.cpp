@@ -23,6 +23,7 @@
 #include "bots/KC_BOT_SCALE.h"
 #include "bots/KC_BOT_SLEEP.h"
 #include "bots/KC_BOT_SWING.h"
+#include "bots/KC_BOT_SWITCH.h"
 #include "bots/KC_BOT_TRANSFORM.h"
 #include "bots/KC_BOT_ZOOM_INTO.h"
 #include "foundation/KC_RANDOM.h"
