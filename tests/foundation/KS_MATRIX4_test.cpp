@@ -4,6 +4,7 @@
 
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VECTOR3.h"
+#include "vector_expect.h"
 
 using KOR::KS_MATRIX4;
 using KOR::KS_VECTOR3;
@@ -11,11 +12,7 @@ using KOR::KS_VECTOR3;
 namespace {
 constexpr float kPi = 3.1415927f;
 
-void expect_near(const KS_VECTOR3& v, float x, float y, float z) {
-  EXPECT_NEAR(v.x, x, 1e-5f);
-  EXPECT_NEAR(v.y, y, 1e-5f);
-  EXPECT_NEAR(v.z, z, 1e-5f);
-}
+using foundation_test::expect_near;
 
 void expect_near(const KS_MATRIX4& a, const KS_MATRIX4& b) {
   for (int i = 0; i < 16; ++i) EXPECT_NEAR(a.m[i], b.m[i], 1e-6f) << "element " << i;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "vector_expect.h"
+
 using KOR::KS_TRANSFORM3;
 using KOR::KS_VECTOR2;
 using KOR::KS_VECTOR3;
@@ -14,9 +16,7 @@ namespace {
 constexpr float kPi = 3.1415927f;
 
 void expect_near(const KS_VECTOR3& v, float x, float y, float z) {
-  EXPECT_NEAR(v.x, x, 1e-4f);
-  EXPECT_NEAR(v.y, y, 1e-4f);
-  EXPECT_NEAR(v.z, z, 1e-4f);
+  foundation_test::expect_near(v, x, y, z, 1e-4f);
 }
 }  // namespace
 

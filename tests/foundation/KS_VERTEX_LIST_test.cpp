@@ -5,6 +5,7 @@
 #include "foundation/KS_MATRIX4.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
+#include "vector_expect.h"
 
 using KOR::KS_VECTOR3;
 using KOR::KS_VERTEX;
@@ -22,11 +23,7 @@ struct OwnedList : KS_VERTEX_LIST {
   }
 };
 
-void expect_near(const KS_VECTOR3& v, float x, float y, float z) {
-  EXPECT_NEAR(v.x, x, 1e-5f);
-  EXPECT_NEAR(v.y, y, 1e-5f);
-  EXPECT_NEAR(v.z, z, 1e-5f);
-}
+using foundation_test::expect_near;
 }  // namespace
 
 TEST(KS_VERTEX, SettersAndMatrixTransform) {
