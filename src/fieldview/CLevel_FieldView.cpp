@@ -1,14 +1,53 @@
 #include "fieldview/CLevel_FieldView.h"
 
+#include <cstdlib>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "fieldview/field_atlas.h"
 #include "framework/G_SETTINGS.h"
 #include "puzzle/CGame_Config.h"
+#include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 
 namespace game {
 
+CLevel_FieldView::~CLevel_FieldView() {
+  for (int t = 0; t < 17; ++t) {
+    release_sprite(pipe_sprites[t]);
+    release_sprite(pipe_frame_sprites[t]);
+  }
+  for (auto& type : obstacle_sprites) {
+    for (KOR::KC_QUAD*& sprite : type) release_sprite(sprite);
+  }
+  for (auto* sprites :
+       {&active_equipment_sprites, &tile_sprites, &glow_sprites, &coin_sprites, &decor_sprites}) {
+    for (auto& entry : *sprites) release_sprite(entry.second);
+  }
+  for (auto& kind : water_sprites) {
+    for (auto& frame : kind.second) release_sprite(frame.second);
+  }
+  release_sprite(open_connection_sprite);
+  release_sprite(destruction_cursor);
+  clear_part_offsets();
+}
+
 void CLevel_FieldView::set_level(const CLevel_Header* header) {
   level_header = header;
   show_tiles = show_obstacle_masses = show_shadows = show_pipes = show_obstacles = 1;
+  reset_frames();
+  equipment_period = CGame_Config::instance().get_float("equipmentAnimationFrameTime");
+  equipment_last_step = 0;
+  load_part_offsets();
+  side_band_half_width = 2;
+  build_side_layout();
+}
+
+void CLevel_FieldView::reset_layout() {
+  reset_frames();
+  build_side_layout();
+}
+
+void CLevel_FieldView::reset_frames() {
   water_visible = 0;
   water_frame = 1;
   water_last_step = -1;
@@ -17,15 +56,40 @@ void CLevel_FieldView::set_level(const CLevel_Header* header) {
   coin_frame = 1;
   coin_last_step = -1;
   update_visible_window();
-  equipment_period = CGame_Config::instance().get_float("equipmentAnimationFrameTime");
-  equipment_last_step = 0;
 }
 
-void CLevel_FieldView::load_graphics() { hovered_cell = KOR::KS_VECTOR2{-1.0f, -1.0f}; }
+void CLevel_FieldView::build_side_layout() {
+  side_layout.clear();
+  side_rotation.clear();
+  const int height = level_header ? level_header->fieldHeight : 0;
+  const int band = 2 * side_band_half_width;
+  for (int s = 0; s < 2 * band; ++s) {
+    for (int r = 0; r < height; ++r) side_layout[s][r] = side_rotation[s][r] = 0;
+  }
+  place_side_band(0, band - 1);
+  place_side_band(band, 2 * band - 1);
+}
 
-void CLevel_FieldView::draw(int, int) {
-  if (level_header == nullptr || level_header->cell_at(0, 0) == nullptr) return;
-  equipment_tick = 0;
+void CLevel_FieldView::place_side_band(int first_slot, int last_slot) {
+  const int height = level_header ? level_header->fieldHeight : 0;
+  for (int s = first_slot; s <= last_slot; ++s) {
+    for (int r = 0; r < height; ++r) {
+      const int u = std::rand();
+      if (u % 2 == 1 && s < last_slot && r > 0 && side_layout[s][r] == 0 &&
+          side_layout[s][r - 1] == 0 && side_layout[s + 1][r - 1] == 0) {
+        side_layout[s][r] = 1;
+        side_layout[s][r - 1] = 2;
+        side_layout[s + 1][r - 1] = 3;
+        side_layout[s + 1][r] = 4;
+        side_rotation[s][r] = std::rand();
+        continue;
+      }
+      if (side_layout[s][r] == 0 && std::rand() % 2 == 1) {
+        side_layout[s][r] = 10;
+        side_rotation[s][r] = std::rand();
+      }
+    }
+  }
 }
 
 void CLevel_FieldView::advance_water_frame(int now_ms) {
@@ -71,6 +135,23 @@ void CLevel_FieldView::update_timers(int now_ms) {
   }
 }
 
+void CLevel_FieldView::draw(int x, int y) {
+  if (level_header == nullptr || level_header->cell_at(0, 0) == nullptr) return;
+  if (show_tiles) draw_tiles();
+  draw_decor();
+  draw_open_connections();
+  if (show_pipes) draw_special_cells();
+  if (show_obstacles) draw_obstacles();
+  if (water_visible) draw_water();
+  if (show_pipes) draw_pipes();
+  equipment_tick = 0;
+  if (x == -1 || y == -1 || destruction_cursor == nullptr) return;
+  const KOR::KS_VECTOR2 c = cell_center(x, y);
+  destruction_cursor->set_hot_spot(KOR::HS_MID);
+  destruction_cursor->set_position(c.x, c.y, 0.0f);
+  destruction_cursor->draw();
+}
+
 void CLevel_FieldView::set_origin(float x, float y) {
   origin_x = x;
   origin_y = y;
@@ -78,6 +159,48 @@ void CLevel_FieldView::set_origin(float x, float y) {
 
 KOR::KS_VECTOR2 CLevel_FieldView::cell_center(int x, int y) const {
   return KOR::KS_VECTOR2{origin_x + 50.0f * float(x) + 25.0f, origin_y + 50.0f * float(y) + 25.0f};
+}
+
+KOR::KS_VECTOR2 CLevel_FieldView::cell_corner(int x, int y) const {
+  return KOR::KS_VECTOR2{origin_x + 50.0f * float(x), origin_y + 50.0f * float(y)};
+}
+
+KOR::KS_VECTOR2 CLevel_FieldView::two_cell_center(int x, int y, int span_code, int angle) const {
+  KOR::KS_VECTOR2 c = cell_center(x, y);
+  if (span_code != 2) return c;
+  switch (angle) {
+    case 0:
+      c.x += 25.0f;
+      break;
+    case 90:
+      c.y += 25.0f;
+      break;
+    case 180:
+      c.x -= 25.0f;
+      break;
+    case 270:
+      c.y -= 25.0f;
+      break;
+    default:
+      break;
+  }
+  return c;
+}
+
+KOR::KS_VECTOR2 CLevel_FieldView::block_center(int x, int y, int angle) const {
+  KOR::KS_VECTOR2 c = cell_center(x, y);
+  switch (angle) {
+    case 0:
+      return {c.x + 25.0f, c.y - 25.0f};
+    case 90:
+      return {c.x + 25.0f, c.y + 25.0f};
+    case 180:
+      return {c.x - 25.0f, c.y + 25.0f};
+    case 270:
+      return {c.x - 25.0f, c.y - 25.0f};
+    default:
+      return c;
+  }
 }
 
 void CLevel_FieldView::set_hovered_cell(int x, int y) {
@@ -88,6 +211,18 @@ void CLevel_FieldView::update_visible_window() {
   const int width = level_header ? level_header->fieldWidth : 0;
   visible_left = KOR_GF::G_SETTINGS::screen_width / 2 - width * 25;
   if (visible_left < 0) visible_left = 0;
+}
+
+bool CLevel_FieldView::is_wall_at(int x, int y) const {
+  if (level_header == nullptr) return false;
+  if (x == -1 && level_header->scrollingType == 0) return true;
+  if (x == level_header->fieldWidth) return true;
+  const CLevel_Cell* c = cell(x, y);
+  return c != nullptr && c->contentType == CONTENT_OBSTACLE;
+}
+
+CLevel_Cell* CLevel_FieldView::cell(int x, int y) const {
+  return level_header ? level_header->cell_at(x, y) : nullptr;
 }
 
 void CLevel_FieldView::set_open_connections(

@@ -2,22 +2,60 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 
 #include "foundation/KS_VECTOR2.h"
+
+namespace KOR {
+class KC_QUAD;
+}
 
 namespace game {
 
 struct CLevel_Header;
+struct CLevel_Cell;
 struct CLevel_OpenConnection;
 
+// Pixel offset of one wall or shadow piece.
+struct CLevel_PartOffset {
+  float offsetX = 0.0f;
+  float offsetY = 0.0f;
+};
+
 // Draws the level field; told by the field where the board is, which cell
-// is hovered, which open connections exist and when the water runs.
+// is hovered, which open connections exist and when the water runs. Every
+// sprite is one quad shared by all cells that show it.
 class CLevel_FieldView {
  public:
-  // Attaches a level: every layer on, the water layer off, timers unstarted.
+  struct WaterSize {
+    int width = 0;
+    int height = 0;
+  };
+  struct UvRect {
+    float u = 0.0f;
+    float v = 0.0f;
+    float du = 0.0f;
+    float dv = 0.0f;
+  };
+
+  CLevel_FieldView() = default;
+  ~CLevel_FieldView();
+  CLevel_FieldView(const CLevel_FieldView&) = delete;
+  CLevel_FieldView& operator=(const CLevel_FieldView&) = delete;
+
+  // Attaches a level: every layer on, the water layer off, timers unstarted,
+  // the part offsets read and a new wall-band layout drawn from rand.
   void set_level(const CLevel_Header* header);
-  // Creates what the board is drawn with; the hovered cell is none.
+  // The resets of set_level and a new wall-band layout, on the attached level.
+  void reset_layout();
+  // Creates every sprite of the board from the atlases (once per view); the
+  // hovered cell is none.
   void load_graphics();
+  // Reads "objects.xml" into part_offsets: always the same 49 names.
+  void load_part_offsets();
+  float part_offset_x(const std::string& part) const;
+  float part_offset_y(const std::string& part) const;
+
   // One frame of the board; (x, y) is the destruction target cell, -1 for
   // none. Nothing for a level without cells. Consumes the equipment tick.
   void draw(int x, int y);
@@ -26,23 +64,73 @@ class CLevel_FieldView {
   void advance_water_frame(int now_ms);
   // The open-connection glow, the coin and the equipment animation clocks.
   void update_timers(int now_ms);
+
   void set_origin(float x, float y);
   KOR::KS_VECTOR2 cell_center(int x, int y) const;
+  KOR::KS_VECTOR2 cell_corner(int x, int y) const;
+  // Draw position of a two-cell pipe whose part 0 is at (x, y).
+  KOR::KS_VECTOR2 two_cell_center(int x, int y, int span_code, int angle) const;
+  // Draw position of a 2 x 2 block or equipment whose part 0 is at (x, y):
+  // the corner its four cells share.
+  KOR::KS_VECTOR2 block_center(int x, int y, int angle) const;
+  KOR::KS_VECTOR2 equipment_center(int x, int y, int angle) const {
+    return block_center(x, y, angle);
+  }
   void set_hovered_cell(int x, int y);
   void set_water_visible(bool on) { water_visible = on ? 1 : 0; }
   // The board's visible window for the current logical screen width.
   void update_visible_window();
+  // The wall test of the wall auto-tiling: the left band (only without
+  // scrolling), the right band, and obstacle cells of the board.
+  bool is_wall_at(int x, int y) const;
   // Keeps a copy of the field's list; the records stay the field's.
   void set_open_connections(const std::map<int, CLevel_OpenConnection*>& connections);
+  // The open connections that glow: a row (column -1) or a column (row -1)
+  // by the scrolling direction; (-1, -1) when there are none.
+  void leading_open_connection(int& column, int& row) const;
 
+  // Layers, in the order draw calls them.
+  void draw_tiles();
+  void draw_decor();
+  void draw_open_connections();
+  void draw_special_cells();
+  void draw_obstacles();
+  void draw_water();
+  void draw_pipes();
+
+  // Water of one wet pipe cell, growing from its inflow side.
+  void draw_water_in_cell(int x, int y);
+  // The quad of (kind, frame) shows left..right x top..bottom of its image.
+  void set_water_texture_part(float left, float top, float right, float bottom, int kind,
+                              int frame);
+
+  KOR::KC_QUAD* pipe_sprites[17] = {};
+  KOR::KC_QUAD* pipe_frame_sprites[17] = {};
+  std::map<int, KOR::KC_QUAD*> active_equipment_sprites;
+  KOR::KC_QUAD* obstacle_sprites[8][23] = {};
+  std::map<int, std::map<int, KOR::KC_QUAD*>> water_sprites;
+  std::map<int, KOR::KC_QUAD*> tile_sprites;
+  std::map<int, std::map<int, int>> tile_layout;
+  KOR::KC_QUAD* open_connection_sprite = nullptr;
+  std::map<int, KOR::KC_QUAD*> glow_sprites;
+  std::map<int, KOR::KC_QUAD*> coin_sprites;
+  std::map<int, KOR::KC_QUAD*> decor_sprites;
+  // The destruction marker; the view's own, so each level start frees the
+  // previous one with its view.
+  KOR::KC_QUAD* destruction_cursor = nullptr;
   float origin_x = 0.0f;
   float origin_y = 0.0f;
   const CLevel_Header* level_header = nullptr;
   KOR::KS_VECTOR2 hovered_cell{-1.0f, -1.0f};
   std::map<int, CLevel_OpenConnection*> open_connections;
+  std::map<int, WaterSize> water_sizes;
+  std::map<int, std::map<int, UvRect>> water_uv_rects;
   uint8_t water_visible = 0;
   int water_frame = 1;
   int water_last_step = -1;
+  int tile_count = 0;
+  int tile_width = 0;
+  int tile_height = 0;
   int visible_left = 0;
   int glow_frame = 1;
   int glow_last_step = -1;
@@ -56,6 +144,34 @@ class CLevel_FieldView {
   uint8_t show_shadows = 0;
   uint8_t show_pipes = 0;
   uint8_t show_obstacles = 0;
+  std::map<std::string, CLevel_PartOffset*> part_offsets;
+  int side_band_half_width = 2;
+  // Wall decoration: slot -> row -> piece code (0 none, 10 one cell, 1..4
+  // the cells of a 2 x 2 piece from its lower-left anchor, clockwise).
+  std::map<int, std::map<int, int>> side_layout;
+  // Slot -> row -> a rand value, the angle in degrees of the piece anchored
+  // there; 0 elsewhere.
+  std::map<int, std::map<int, int>> side_rotation;
+
+ private:
+  // One cell of a layer over the cell grid, with the cell's centre.
+  using CellLayer = void (CLevel_FieldView::*)(int x, int y, CLevel_Cell& cell,
+                                               const KOR::KS_VECTOR2& center);
+  // The layer on every cell, column by column, whose centre lies in
+  // [visible_left - left_margin, visible_left + 1416] x [-50, bottom].
+  void draw_visible_cells(float left_margin, float bottom, CellLayer layer);
+  void draw_special_cell(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
+  void draw_obstacle(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
+  void draw_rim(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
+  void draw_water_cell(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
+  void reset_frames();
+  void build_side_layout();
+  void place_side_band(int first_slot, int last_slot);
+  void clear_part_offsets();
+  // The cell at (x, y) of the attached level, null outside it.
+  CLevel_Cell* cell(int x, int y) const;
+  // Opaque white, or translucent for the hovered cell.
+  void color_pipe(KOR::KC_QUAD* sprite, int x, int y) const;
 };
 
 }  // namespace game

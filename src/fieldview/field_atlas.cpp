@@ -14,13 +14,12 @@ pugi::xml_node load_atlas(pugi::xml_document& document, const std::string& path)
   return document.child("images");
 }
 
-KOR::KC_QUAD* atlas_sprite(const pugi::xml_node& images, const std::string& id,
-                           const std::string& texture_name, unsigned hot_spot, float inset_u,
-                           float inset_v) {
-  if (KOR::engine_resource_manager == nullptr) return nullptr;
-  KOR::KC_TEXTURE* texture = KOR::engine_resource_manager->get_texture(texture_name);
-  if (texture == nullptr) return nullptr;
-  KOR::KC_QUAD* quad = new KOR::KC_QUAD(texture, nullptr);
+namespace {
+
+// The item's pixel size and its rectangle shrunk by the inset, on a quad
+// that still shows its whole texture.
+void cut_to_item(KOR::KC_QUAD* quad, const pugi::xml_node& images, const std::string& id,
+                 unsigned hot_spot, float inset_u, float inset_v) {
   const float W = quad->width();
   const float H = quad->height();
   const pugi::xml_node item = images.find_child_by_attribute("id", id.c_str());
@@ -33,6 +32,24 @@ KOR::KC_QUAD* atlas_sprite(const pugi::xml_node& images, const std::string& id,
   quad->set_size(static_cast<int>(aw), static_cast<int>(ah));
   quad->set_hot_spot(hot_spot);
   quad->set_uv_rect(u + inset_u, v + inset_v, u + du - inset_u, v + dv - inset_v);
+}
+
+}  // namespace
+
+KOR::KC_QUAD* atlas_sprite(const pugi::xml_node& images, const std::string& id,
+                           const std::string& texture_name, unsigned hot_spot, float inset_u,
+                           float inset_v) {
+  KOR::KC_QUAD* quad = texture_sprite(texture_name, KOR::HS_MID);
+  if (quad != nullptr) cut_to_item(quad, images, id, hot_spot, inset_u, inset_v);
+  return quad;
+}
+
+KOR::KC_QUAD* atlas_sprite_half_texel(const pugi::xml_node& images, const std::string& id,
+                                      const std::string& texture_name, unsigned hot_spot) {
+  KOR::KC_QUAD* quad = texture_sprite(texture_name, KOR::HS_MID);
+  if (quad != nullptr) {
+    cut_to_item(quad, images, id, hot_spot, 0.5f / quad->width(), 0.5f / quad->height());
+  }
   return quad;
 }
 

@@ -31,6 +31,10 @@ KOR::KC_QUAD* atlas_sprite(const pugi::xml_node& images, const std::string& id,
                            const std::string& texture_name, unsigned hot_spot, float inset_u,
                            float inset_v);
 
+// As atlas_sprite, with an inset of half a texel of the atlas image.
+KOR::KC_QUAD* atlas_sprite_half_texel(const pugi::xml_node& images, const std::string& id,
+                                      const std::string& texture_name, unsigned hot_spot);
+
 // A quad on the whole texture `name` (from the resource manager, one
 // reference held) with the hot spot; null when there is no resource manager.
 KOR::KC_QUAD* texture_sprite(const std::string& name, unsigned hot_spot);

@@ -36,6 +36,12 @@ class FieldFrame : public puzzle_test::FieldGraphicsFixture {
     field.reinit();
   }
 
+  // The vertices the board itself draws, which come before the field's own.
+  size_t board_vertices(int x, int y) {
+    field.view->draw(x, y);
+    return render.drawn().size();
+  }
+
   KOR::KS_VECTOR2 start_centre() const {
     const KOR::KS_IVECTOR2 s = field.start_cell();
     return field.cell_center(s.x, s.y);
@@ -114,9 +120,11 @@ TEST_F(FieldFrame, ALevelWithoutPicturesStillRuns) {
 TEST_F(FieldFrame, OneFrameDrawsTheStripThePumpAndItsGauge) {
   ASSERT_TRUE(load_fixture());
   field.update(0);
+  const size_t board = board_vertices(1, 1);
   field.draw(50000, 1, 1);
-  const auto p = render.drawn();
-  ASSERT_EQ(p.size(), (8u + 2u) * 4u);
+  const auto drawn = render.drawn();
+  ASSERT_EQ(drawn.size(), board + (8u + 2u) * 4u);
+  const std::vector<std::array<float, 3>> p(drawn.begin() + long(board), drawn.end());
   // The strip's band, 10 pixels above the board's lower edge, 172 apart.
   const float band_y = field.origin_y + 300.0f - 10.0f;
   EXPECT_EQ(p[0], (std::array<float, 3>{-7.0f, band_y, 0.0f}));
@@ -190,6 +198,7 @@ TEST_F(FieldFrame, FifthLevelsShowTheirPackPicturesAboveTheBoard) {
     EXPECT_EQ(field.pack_back->texture(), expected);
     manager->release_texture(expected);
 
+    size_t board = board_vertices(-1, -1);
     field.draw(0, -1, -1);
     const float y = field.origin_y;
     EXPECT_EQ(field.pack_back->transform()->position,
@@ -199,14 +208,16 @@ TEST_F(FieldFrame, FifthLevelsShowTheirPackPicturesAboveTheBoard) {
                 KOR::KS_VECTOR3(512, y - 0.5f * float(row.gap), 0));
     }
     const size_t quads = 10u + (row.stripe ? 2u : 1u);
-    EXPECT_EQ(render.drawn().size(), quads * 4u);
+    EXPECT_EQ(render.drawn().size(), board + quads * 4u);
     // With the intro at 0 the pictures show only while the board's top
     // (moved down by 100 for the close packs) is below the screen's top.
     field.intro_y = 0.0f;
     field.origin_y = -50.0f;
+    field.view->set_origin(field.origin_x, field.origin_y);
+    board = board_vertices(-1, -1);
     field.draw(0, -1, -1);
     const bool close = row.gap < 0;
-    EXPECT_EQ(render.drawn().size(), (close ? quads : 10u) * 4u);
+    EXPECT_EQ(render.drawn().size(), board + (close ? quads : 10u) * 4u);
   }
 }
 

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "PRIMITIVES/null_render.h"
+#include "fieldview/CLevel_FieldView.h"
+#include "framework/G_SETTINGS.h"
+#include "puzzle/CLevel_Cell.h"
+#include "puzzle/CLevel_Data.h"
+#include "puzzle/CLevel_Field.h"
+
+namespace {
+
+using namespace game;
+
+// One quad as the renderer received it: centre, edge lengths, turn, alpha.
+struct Drawn {
+  float x, y, w, h, degrees;
+  uint32_t alpha;
+};
+
+// A board of hand-made cells and a view whose sprites are plain quads, each
+// family with its own size so a draw tells which sprite it was.
+class BoardTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    KOR_GF::G_SETTINGS::screen_width = 1024;
+    header.fieldWidth = 6;
+    header.fieldHeight = 5;
+    header.cells.resize(6);
+    for (int x = 0; x < 6; ++x) {
+      for (int y = 0; y < 5; ++y) {
+        cells.push_back(std::make_unique<CLevel_Cell>());
+        header.cells[size_t(x)].push_back(cells.back().get());
+      }
+    }
+    view.set_level(&header);
+    view.visible_left = 0;  // the board's left edge is the window's
+    view.show_tiles = 0;
+    for (int t = 1; t <= 17; ++t) {
+      view.pipe_sprites[t - 1] = quad(100 + t, 50);
+      if (t <= 12) view.pipe_frame_sprites[t - 1] = quad(200 + t, 50);
+    }
+    for (int k = 1; k <= 7; ++k) view.active_equipment_sprites[k] = quad(300 + k, 50);
+    for (int k = 1; k <= 8; ++k) view.obstacle_sprites[k - 1][0] = quad(400 + k, 50);
+    for (int n = 1; n <= 3; ++n) view.glow_sprites[n] = quad(500 + n, 50);
+    for (int n = 1; n <= 4; ++n) view.coin_sprites[n] = quad(600 + n, 50);
+    for (int n = 1; n <= 18; ++n) view.decor_sprites[n] = quad(700 + n, 50);
+    view.open_connection_sprite = quad(800, 50);
+    view.destruction_cursor = quad(900, 50);
+    view.set_origin(0.0f, 0.0f);
+  }
+
+  KOR::KC_QUAD* quad(int width, int height) {
+    auto* q = new KOR::KC_QUAD(texture, nullptr);
+    q->set_size(width, height);
+    q->set_hot_spot(KOR::HS_MID);
+    return q;
+  }
+
+  CLevel_Cell& at(int x, int y) { return *header.cells[size_t(x)][size_t(y)]; }
+  void pipe(int x, int y, int type, int angle, int part = 0) {
+    at(x, y).contentType = CONTENT_PIPE;
+    at(x, y).pipeType = type;
+    at(x, y).pipeAngle = angle;
+    at(x, y).pipePartNumber = part;
+  }
+
+  std::vector<Drawn> drawn() {
+    render.render.flush();
+    std::vector<Drawn> out;
+    for (const KOR::GPU_NULL::DRAW& d : render.gpu->draws) {
+      for (size_t i = 0; i + 3 < d.positions.size(); i += 4) {
+        const auto& p = d.positions;
+        const float cx = (p[i][0] + p[i + 2][0]) / 2, cy = (p[i][1] + p[i + 2][1]) / 2;
+        const float w = std::hypot(p[i + 1][0] - p[i][0], p[i + 1][1] - p[i][1]);
+        const float h = std::hypot(p[i + 3][0] - p[i][0], p[i + 3][1] - p[i][1]);
+        const float deg =
+            std::atan2(p[i + 1][1] - p[i][1], p[i + 1][0] - p[i][0]) * 180 / 3.14159265f;
+        out.push_back(Drawn{cx, cy, std::round(w), std::round(h),
+                            std::round(deg < -0.5f ? deg + 360 : deg), d.colors[i] >> 24});
+      }
+    }
+    render.gpu->draws.clear();
+    return out;
+  }
+
+  primitives_test::NullRender render;
+  KOR::KC_TEXTURE* texture = render.texture(4, 4);
+  CLevel_Header header;
+  std::vector<std::unique_ptr<CLevel_Cell>> cells;
+  CLevel_FieldView view;
+};
+
+TEST_F(BoardTest, PipesCoinsAndObstaclesDrawOnceFromTheirFirstCell) {
+  at(0, 0).isSpecial = 1;  // coin
+  pipe(1, 1, 2, 90);       // one-cell pipe
+  pipe(2, 2, 6, 90, 0);    // two-cell pipe, part 1 below
+  pipe(2, 3, 6, 90, 1);
+  at(4, 1).contentType = CONTENT_OBSTACLE;  // a single obstacle
+  at(4, 1).obstacleType = 1;
+  at(4, 1).obstacleAngle = 180;
+  at(5, 4).contentType = CONTENT_OBSTACLE;  // type 3 is the wall mass's
+  at(5, 4).obstacleType = 3;
+  at(0, 4).contentType = CONTENT_PIPE;  // level data naming no pipe at all
+  at(0, 4).pipeType = 40;
+  view.set_hovered_cell(2, 2);
+  view.draw(3, 0);
+  const std::vector<Drawn> d = drawn();
+  ASSERT_EQ(d.size(), 7u);
+  // Coin, bodies, obstacle, rims, marker: the layer order.
+  EXPECT_EQ(d[0].w, 601);
+  EXPECT_EQ(d[0].x, 25);
+  EXPECT_EQ(d[1].w, 102);
+  EXPECT_EQ(d[1].degrees, 90);
+  EXPECT_EQ(d[1].alpha, 255u);
+  EXPECT_EQ(d[2].w, 106);
+  EXPECT_EQ(d[2].x, 125);
+  EXPECT_EQ(d[2].y, 150);  // between its two cells
+  EXPECT_EQ(d[2].alpha, 150u);
+  EXPECT_EQ(d[3].w, 401);
+  EXPECT_EQ(d[3].degrees, 180);
+  EXPECT_EQ(d[4].w, 202);
+  EXPECT_EQ(d[5].w, 206);
+  EXPECT_EQ(d[5].alpha, 150u);
+  EXPECT_EQ(d[6].w, 900);
+  EXPECT_EQ(d[6].x, 175);
+  EXPECT_EQ(d[6].y, 25);
+
+  view.draw(-1, 5);  // no marker
+  EXPECT_EQ(drawn().size(), 6u);
+}
+
+TEST_F(BoardTest, CullingSkipsCellsOutsideTheWindowAndPartOneNeverDraws) {
+  pipe(0, 0, 6, 0, 0);  // part 0 at x 25, part 1 at x 75
+  pipe(1, 0, 6, 0, 1);
+  view.set_origin(-150.0f, 0.0f);  // part 0 at -125: outside [-100, 1416]
+  view.draw(-1, -1);
+  EXPECT_TRUE(drawn().empty());
+  view.set_origin(-125.0f, 0.0f);  // part 0 at -100: its body is in, its rim
+  view.draw(-1, -1);               // (window from -50) is not
+  const std::vector<Drawn> d = drawn();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].w, 106);
+  EXPECT_EQ(d[0].x, -75);
+}
+
+TEST_F(BoardTest, RunningEquipmentStepsOncePerTickAndShowsItsFrames) {
+  pipe(1, 2, 16, 0);
+  at(1, 2).equipmentAnimating = 1;
+  const int widths[] = {303, 304, 116, 303};
+  for (int expected : widths) {
+    view.equipment_tick = 1;
+    view.draw(-1, -1);
+    EXPECT_EQ(view.equipment_tick, 0);
+    const std::vector<Drawn> d = drawn();
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].w, expected);
+    EXPECT_EQ(d[0].x, 100);  // the corner its four cells share
+    EXPECT_EQ(d[0].y, 100);
+  }
+  view.draw(-1, -1);  // no tick: no step
+  EXPECT_EQ(drawn()[0].w, 303);
+}
+
+TEST_F(BoardTest, LeadingOpenConnectionsGlowAndEachIncomingSideTurnsTheMark) {
+  struct Row {
+    int scrolling;
+    std::vector<int> glowing;  // by connection
+  };
+  CLevel_OpenConnection a{3, 1, {0, 0, 1, 1}, 0};
+  CLevel_OpenConnection b{3, 4, {1, 0, 0, 0}, 0};
+  CLevel_OpenConnection c{5, 4, {0, 1, 0, 0}, 0};
+  view.set_open_connections({{1, &a}, {2, &b}, {3, &c}});
+  const Row rows[] = {{0, {0, 0, 1, 1}}, {1, {1, 1, 1, 0}}, {2, {1, 1, 0, 0}}, {3, {0, 0, 0, 1}}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.scrolling);
+    header.scrollingType = row.scrolling;
+    view.draw(-1, -1);
+    const std::vector<Drawn> d = drawn();
+    ASSERT_EQ(d.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(d[i].w, row.glowing[i] ? 501 : 800) << i;
+    // From below, then from the left; then one each.
+    EXPECT_EQ(d[0].degrees, 180);
+    EXPECT_EQ(d[1].degrees, 270);
+    EXPECT_EQ(d[2].degrees, 0);
+    EXPECT_EQ(d[3].degrees, 90);
+  }
+  view.set_open_connections({});
+  int column = 0, row = 0;
+  view.leading_open_connection(column, row);
+  EXPECT_EQ(column, -1);
+  EXPECT_EQ(row, -1);
+}
+
+TEST_F(BoardTest, DecorIsPlacedByItsOffsetsAndWholeDegreesAndUnknownTypesAreSkipped) {
+  CLevel_Decor kept{2, 1, 1, 4.0f, -3.0f, 89.9f};
+  CLevel_Decor unknown{19, 2, 2, 0.0f, 0.0f, 0.0f};
+  header.decor = {{1, &kept}, {2, nullptr}, {3, &unknown}};
+  view.draw(-1, -1);
+  const std::vector<Drawn> d = drawn();
+  header.decor.clear();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].w, 702);
+  EXPECT_EQ(d[0].x, 79);
+  EXPECT_EQ(d[0].y, 72);
+  EXPECT_EQ(d[0].degrees, 89);
+}
+
+TEST_F(BoardTest, TilesCoverTheBoardWithAMarginAndATileUnder50PixelsStillLaysOut) {
+  view.show_tiles = 1;
+  view.tile_sprites[1] = quad(200, 200);
+  view.tile_width = view.tile_height = 200;
+  for (int x = 0; x <= 3; ++x) {
+    for (int y = 0; y <= 3; ++y) view.tile_layout[x][y] = 1;
+  }
+  view.draw(-1, -1);
+  std::vector<Drawn> d = drawn();
+  ASSERT_EQ(d.size(), 16u);  // (6 + 8) / 4 = 3 and (5 + 8) / 4 = 3, both bounds in
+  EXPECT_EQ(d[0].x, -200);
+  EXPECT_EQ(d[0].y, -200);
+  EXPECT_EQ(d[1].x, 0);
+  EXPECT_EQ(d[4].y, 0);
+  view.tile_width = view.tile_height = 0;  // a missing tile item
+  view.draw(-1, -1);
+  d = drawn();
+  ASSERT_EQ(d.size(), 16u);
+  EXPECT_EQ(d[1].x, -150);
+}
+
+TEST(FieldViewGeometry, TwoCellAndBlockPositions) {
+  CLevel_FieldView view;
+  EXPECT_EQ(view.two_cell_center(3, 4, 2, 90), (KOR::KS_VECTOR2{175, 250}));
+  EXPECT_EQ(view.two_cell_center(3, 4, 2, 0), (KOR::KS_VECTOR2{200, 225}));
+  EXPECT_EQ(view.two_cell_center(3, 4, 2, 270), (KOR::KS_VECTOR2{175, 200}));
+  EXPECT_EQ(view.two_cell_center(3, 4, 1, 90), (KOR::KS_VECTOR2{175, 225}));
+  EXPECT_EQ(view.block_center(3, 4, 0), (KOR::KS_VECTOR2{200, 200}));
+  EXPECT_EQ(view.block_center(3, 4, 90), (KOR::KS_VECTOR2{200, 250}));
+  EXPECT_EQ(view.block_center(3, 4, 180), (KOR::KS_VECTOR2{150, 250}));
+  EXPECT_EQ(view.equipment_center(3, 4, 270), (KOR::KS_VECTOR2{150, 200}));
+  EXPECT_EQ(view.block_center(3, 4, 45), (KOR::KS_VECTOR2{175, 225}));
+  view.set_origin(10, 20);
+  EXPECT_EQ(view.cell_corner(1, 2), (KOR::KS_VECTOR2{60, 120}));
+}
+
+TEST_F(BoardTest, WallTestCoversTheBandsAndObstacleCells) {
+  at(2, 3).contentType = CONTENT_OBSTACLE;
+  for (int scrolling = 0; scrolling <= 3; ++scrolling) {
+    SCOPED_TRACE(scrolling);
+    header.scrollingType = scrolling;
+    EXPECT_EQ(view.is_wall_at(-1, 2), scrolling == 0);
+    for (int y : {-1, 0, 4, 5, 99}) EXPECT_TRUE(view.is_wall_at(6, y));
+    EXPECT_FALSE(view.is_wall_at(2, 5));
+    EXPECT_FALSE(view.is_wall_at(7, 2));
+    EXPECT_FALSE(view.is_wall_at(-2, 2));
+    EXPECT_TRUE(view.is_wall_at(2, 3));
+    EXPECT_FALSE(view.is_wall_at(2, 2));
+  }
+}
+
+TEST_F(BoardTest, WallBandPiecesNeverOverlapAndLargePiecesStayInsideTheBand) {
+  for (unsigned seed : {1u, 7u, 42u, 1234u, 99999u}) {
+    std::srand(seed);
+    for (int height : {1, 5, 40}) {
+      header.fieldHeight = height;
+      view.reset_layout();
+      ASSERT_EQ(view.side_layout.size(), 8u);
+      for (int s = 0; s < 8; ++s) {
+        for (int r = 0; r < height; ++r) {
+          const int code = view.side_layout[s][r];
+          if (code == 1) {
+            EXPECT_NE(s % 4, 3) << seed;
+            ASSERT_GT(r, 0) << seed;
+            EXPECT_EQ(view.side_layout[s][r - 1], 2);
+            EXPECT_EQ(view.side_layout[s + 1][r - 1], 3);
+            EXPECT_EQ(view.side_layout[s + 1][r], 4);
+          }
+          if (height == 1) {
+            EXPECT_TRUE(code == 0 || code == 10);
+          }
+          const bool anchor = code == 1 || code == 10;
+          if (!anchor) {
+            EXPECT_EQ(view.side_rotation[s][r], 0);
+          }
+        }
+      }
+    }
+  }
+  // Every piece cell belongs to exactly one anchor: count cells per code.
+  int cells = 0, anchors = 0;
+  for (auto& [slot, rows] : view.side_layout) {
+    for (auto& [row, code] : rows) {
+      if (code >= 1 && code <= 4) ++cells;
+      if (code == 1) ++anchors;
+    }
+  }
+  EXPECT_EQ(cells, 4 * anchors);
+}
+
+}  // namespace
