@@ -1,10 +1,9 @@
 #include "fieldview/CLevel_FieldView.h"
 
-#include <cstdlib>
-
 #include "PRIMITIVES/KC_QUAD.h"
 #include "fieldview/field_atlas.h"
 #include "framework/G_SETTINGS.h"
+#include "platform/runtime_random.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -74,19 +73,19 @@ void CLevel_FieldView::place_side_band(int first_slot, int last_slot) {
   const int height = level_header ? level_header->fieldHeight : 0;
   for (int s = first_slot; s <= last_slot; ++s) {
     for (int r = 0; r < height; ++r) {
-      const int u = std::rand();
+      const int u = KOR::runtime_rand();
       if (u % 2 == 1 && s < last_slot && r > 0 && side_layout[s][r] == 0 &&
           side_layout[s][r - 1] == 0 && side_layout[s + 1][r - 1] == 0) {
         side_layout[s][r] = 1;
         side_layout[s][r - 1] = 2;
         side_layout[s + 1][r - 1] = 3;
         side_layout[s + 1][r] = 4;
-        side_rotation[s][r] = std::rand();
+        side_rotation[s][r] = KOR::runtime_rand();
         continue;
       }
-      if (side_layout[s][r] == 0 && std::rand() % 2 == 1) {
+      if (side_layout[s][r] == 0 && KOR::runtime_rand() % 2 == 1) {
         side_layout[s][r] = 10;
-        side_rotation[s][r] = std::rand();
+        side_rotation[s][r] = KOR::runtime_rand();
       }
     }
   }

@@ -8,6 +8,7 @@
 #include "PRIMITIVES/null_render.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "framework/G_SETTINGS.h"
+#include "platform/runtime_random.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
@@ -263,7 +264,7 @@ TEST_F(BoardTest, WallTestCoversTheBandsAndObstacleCells) {
 
 TEST_F(BoardTest, WallBandPiecesNeverOverlapAndLargePiecesStayInsideTheBand) {
   for (unsigned seed : {1u, 7u, 42u, 1234u, 99999u}) {
-    std::srand(seed);
+    KOR::runtime_srand(seed);
     for (int height : {1, 5, 40}) {
       header.fieldHeight = height;
       view.reset_layout();
