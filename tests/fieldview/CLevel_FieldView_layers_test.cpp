@@ -302,3 +302,88 @@ TEST_F(BoardTest, WallBandPiecesNeverOverlapAndLargePiecesStayInsideTheBand) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace game;
+
+// Water quads of the inferred image sizes, whole images as their rectangles.
+class WaterTest : public BoardTest {
+ protected:
+  void SetUp() override {
+    BoardTest::SetUp();
+    const int sizes[8][2] = {{0, 0},   {24, 50}, {50, 24}, {24, 21},
+                             {36, 36}, {36, 36}, {36, 36}, {36, 36}};
+    for (int k = 1; k <= 7; ++k) {
+      view.water_sizes[k] = {sizes[k][0], sizes[k][1]};
+      for (int n = 1; n <= 16; ++n) {
+        view.water_sprites[k][n] = quad(sizes[k][0], sizes[k][1]);
+        view.water_sprites[k][n]->set_hot_spot(KOR::HS_UL);
+        view.water_uv_rects[k][n] = {0.0f, 0.0f, 1.0f, 1.0f};
+      }
+    }
+    view.show_pipes = 0;
+    view.set_water_visible(true);
+  }
+  // A one-cell pipe type and angle open exactly on the sides of the mask.
+  int type_with(int mask) {
+    for (int t = 1; t <= 5; ++t) {
+      for (int a = 0; a < 360; a += 90) {
+        if (pipe_open_mask(t, 0, a) == mask) return 1000 * a + t;
+      }
+    }
+    return 0;
+  }
+  void wet(int x, int y, int type_and_angle, int inflow, float fill) {
+    pipe(x, y, type_and_angle % 1000, type_and_angle / 1000);
+    at(x, y).waterInflowSide = inflow;
+    at(x, y).waterFill = fill;
+  }
+};
+
+TEST_F(WaterTest, StraightAndCrossFillsGrowFromTheInflowSide) {
+  const int straight = type_with(1 | 4);
+  const int cross = type_with(15);
+  ASSERT_NE(straight, 0);
+  ASSERT_NE(cross, 0);
+  wet(1, 1, straight, SIDE_UP, 50.0f);  // half full from the top
+  view.draw(-1, -1);
+  std::vector<Drawn> d = drawn();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].w, 24);
+  EXPECT_EQ(d[0].h, 25);
+  EXPECT_EQ(d[0].x, 75);
+  EXPECT_EQ(d[0].y, 62.5f);
+
+  wet(1, 1, straight, SIDE_DOWN, 100.0f);  // full: no 1-pixel overlap
+  view.draw(-1, -1);
+  d = drawn();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].h, 50);
+  EXPECT_EQ(d[0].y, 75);
+
+  wet(1, 1, cross, SIDE_LEFT, 74.0f);  // no arms up to the crossing
+  view.draw(-1, -1);
+  EXPECT_EQ(drawn().size(), 1u);
+  wet(1, 1, cross, SIDE_LEFT, 100.0f);  // arms up and down, then the fill
+  view.draw(-1, -1);
+  d = drawn();
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_EQ(d[0].h, 13);
+  EXPECT_EQ(d[0].y, 56.5f);
+  EXPECT_EQ(d[1].y, 93.5f);
+  EXPECT_EQ(d[2].w, 50);
+}
+
+TEST_F(WaterTest, DryOverfullAndJustReachedCellsDrawNothingVisible) {
+  const int straight = type_with(1 | 4);
+  wet(1, 1, straight, -1, 50.0f);
+  wet(2, 1, straight, SIDE_UP, 100.5f);
+  wet(3, 1, straight, SIDE_UP, -1.0f);  // reached, not yet filled
+  view.draw(-1, -1);
+  const std::vector<Drawn> d = drawn();
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].h, 0);
+}
+
+}  // namespace
