@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "framework/gPlayer.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -46,18 +47,13 @@ void write_file(const fs::path& path, const std::string& text) {
 
 class G_PLAYERS_test : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("players_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    registry_.factory = &new_test_player;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { registry_.factory = &new_test_player; }
   std::string folder() const { return folder_.string() + "/"; }
   fs::path file() const { return folder_ / "players.xml"; }
 
-  fs::path folder_;
+  // Not made here: some tests check that saving creates it.
+  test_support::TempFolder temp_{"aquavex-players"};
+  fs::path folder_ = temp_.path() / "players";
   G_PLAYERS registry_;
 };
 

@@ -7,24 +7,21 @@
 #include <iterator>
 #include <string>
 
+#include "support/temp_folder.h"
+
 using KOR::KC_BINARY_FILE;
 namespace fs = std::filesystem;
 
 class BinaryFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "aquavex-bin-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
-    path_ = (folder_ / "data.bin").string();
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { path_ = (folder_.path() / "data.bin").string(); }
 
   std::string contents() const {
     std::ifstream in(path_, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  fs::path folder_;
+  test_support::TempFolder folder_{"aquavex-bin"};
   std::string path_;
 };
 
@@ -65,10 +62,10 @@ TEST_F(BinaryFile, EmptyTextsRoundTripAndDamagedCountsAreNotTrusted) {
 
 TEST_F(BinaryFile, DoesNothingWhileClosed) {
   KC_BINARY_FILE file;
-  EXPECT_FALSE(file.open((folder_ / "no" / "such" / "folder").string()));
+  EXPECT_FALSE(file.open((folder_.path() / "no" / "such" / "folder").string()));
   file.write_value(int32_t{5});
   int32_t value = 7;
   file.read_value(value);
   EXPECT_EQ(value, 7);
-  EXPECT_FALSE(fs::exists(folder_ / "no"));
+  EXPECT_FALSE(fs::exists(folder_.path() / "no"));
 }

@@ -11,6 +11,7 @@
 #include "render/KC_RENDER.h"
 #include "render/KS_LIGHT.h"
 #include "render/gpu_null.h"
+#include "support/temp_folder.h"
 
 namespace KOR {
 namespace {
@@ -101,17 +102,15 @@ TEST_F(ExtrasTest, ClearsReachTheDeviceWithTheirFlags) {
 
 TEST_F(ExtrasTest, TheShaderFileIsReadFromTheCurrentFolder) {
   const std::filesystem::path old = std::filesystem::current_path();
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "aquavex_shader_test";
-  std::filesystem::create_directories(dir);
+  const test_support::TempFolder folder("aquavex-shader");
+  const std::filesystem::path& dir = folder.path();
   std::filesystem::current_path(dir);
-  std::filesystem::remove(dir / "shader.txt");
   EXPECT_EQ(render.load_shader(), -1);
   std::ofstream(dir / "shader.txt") << "void main() {}";
   EXPECT_EQ(render.load_shader(), 1);
   std::ofstream(dir / "shader.txt", std::ios::trunc);
   EXPECT_EQ(render.load_shader(), -1);
   std::filesystem::current_path(old);
-  std::filesystem::remove_all(dir);
 }
 
 TEST_F(ExtrasTest, LightsAndWorldMatricesGoToTheDevice) {

@@ -17,6 +17,7 @@
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/paths.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ class game_info_test : public testing::Test {
   void SetUp() override {
     ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
     file_system_ = std::make_unique<KOR::KC_FILE_SYSTEM>();  // enters "Resources"
-    user_root_ = fs::temp_directory_path() / "aquavex_game_info";
-    fs::remove_all(user_root_);
-    setenv("XDG_DATA_HOME", user_root_.c_str(), 1);
+    setenv("XDG_DATA_HOME", user_root_.path().c_str(), 1);
     ASSERT_EQ(manager_.add_repository("", ""), 1);
     ASSERT_EQ(manager_.add_repository("xml", ""), 1);
     KOR::engine_resource_manager = &manager_;
@@ -45,11 +44,10 @@ class game_info_test : public testing::Test {
     KOR::engine_resource_manager = nullptr;
     file_system_.reset();
     KOR::KC_FILE_SYSTEM::instance = nullptr;
-    fs::remove_all(user_root_);
   }
-  fs::path user_folder() const { return user_root_ / "Korvane" / "Aquavex"; }
+  fs::path user_folder() const { return user_root_.path() / "Korvane" / "Aquavex"; }
 
-  fs::path user_root_;
+  test_support::TempFolder user_root_{"aquavex-user"};
   std::unique_ptr<KOR::KC_FILE_SYSTEM> file_system_;
   KOR::KC_RESOURCE_MANAGER manager_;
 };
