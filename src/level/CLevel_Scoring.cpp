@@ -1,0 +1,55 @@
+#include "level/CLevel_Scoring.h"
+
+#include <string>
+
+#include "puzzle/CGame_Config.h"
+
+namespace game {
+
+namespace {
+
+int trophy_value(int n, int rank, const wchar_t* what) {
+  return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + L"_rank" +
+                                            std::to_wstring(rank) + what);
+}
+
+// The limit t seconds extended by the shop's fraction, in milliseconds.
+float extended_ms(int seconds, float growth) {
+  const int ms = seconds * 1000;
+  return float(ms) + growth * float(ms);
+}
+
+}  // namespace
+
+int CLevel_Scoring::shop_upgrade_value(int item, int level) {
+  if (level < 1) return 0;
+  return CGame_Config::instance().get_int_w(L"shop_" + std::to_wstring(item) + L"_upgrade" +
+                                            std::to_wstring(level) + L"_value");
+}
+
+int CLevel_Scoring::trophy_condition(int n, int rank) {
+  return trophy_value(n, rank, L"_condition");
+}
+
+int CLevel_Scoring::trophy_reward(int n, int rank) { return trophy_value(n, rank, L"_reward"); }
+
+int CLevel_Scoring::trophy_rank(int n, int value) {
+  int rank = 0;
+  while (rank < 3 && value >= trophy_condition(n, rank + 1)) ++rank;
+  return rank;
+}
+
+int CLevel_Scoring::stars(int water_timer_ms, int time_for_2_stars, float growth) {
+  const float limit = extended_ms(time_for_2_stars, growth);
+  if (float(water_timer_ms) < limit) return 3;
+  if (float(water_timer_ms) < 2.0f * limit) return 2;
+  return 1;
+}
+
+int CLevel_Scoring::remaining_seconds(int water_timer_ms, int time_for_3_stars, float growth) {
+  const int seconds =
+      int((extended_ms(time_for_3_stars, growth) - float(water_timer_ms)) / 1000.0f);
+  return seconds < 0 ? 0 : seconds;
+}
+
+}  // namespace game

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace game {
+
+// The arithmetic of a level's result and of trophy ranks. Every rule reads the
+// game's configuration afresh, so a changed document takes effect at once.
+class CLevel_Scoring {
+ public:
+  // The configured value of shop item `item` at the owned `level`; 0 while the
+  // item is not owned (level below 1).
+  static int shop_upgrade_value(int item, int level);
+  // The value trophy n must reach for `rank` (1..3), and the money paid then.
+  static int trophy_condition(int n, int rank);
+  static int trophy_reward(int n, int rank);
+  // 0..3: the highest rank whose condition chain `value` has climbed.
+  static int trophy_rank(int n, int value);
+  // 1..3 stars. The two-star time is the three-star limit and twice it the
+  // two-star limit; `growth` (a fraction) extends both.
+  static int stars(int water_timer_ms, int time_for_2_stars, float growth);
+  // Whole seconds left before the extended three-star time, never negative.
+  static int remaining_seconds(int water_timer_ms, int time_for_3_stars, float growth);
+};
+
+}  // namespace game
