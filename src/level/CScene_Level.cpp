@@ -1,15 +1,20 @@
 #include "level/CScene_Level.h"
 
+#include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "level/CLevel_Tutorial.h"
 
 namespace game {
 
-CScene_Level::CScene_Level() : explosions(new CEffect_ExplosionList()) { kind = 1; }
+CScene_Level::CScene_Level()
+    : explosions(new CEffect_ExplosionList()), bonuses(new CEffect_BonusList()) {
+  kind = 1;
+}
 
 CScene_Level::~CScene_Level() {
   delete explosions;
+  delete bonuses;
   delete tutorial;
 }
 
@@ -17,7 +22,10 @@ void CScene_Level::start() { paused = 0; }
 
 void CScene_Level::restart() { paused = 0; }
 
-void CScene_Level::spawn_effects(float dx, float dy) { explosions->shift(dx, dy); }
+void CScene_Level::spawn_effects(float dx, float dy) {
+  explosions->shift(dx, dy);
+  bonuses->shift(dx, dy);
+}
 
 void CScene_Level::add_money(int amount) {
   KOR_GF::sound_manager_instance().play("sound_money_received", false, 0.0f, 0.0f);

@@ -6,6 +6,7 @@
 
 namespace game {
 
+class CEffect_BonusList;
 class CEffect_ExplosionList;
 class CLevel_Tutorial;
 
@@ -46,6 +47,7 @@ class CScene_Level : public KOR_GF::CScene {
   int32_t state = STATE_INTRO;
   CLevel_Result result;
   CEffect_ExplosionList* explosions;
+  CEffect_BonusList* bonuses;
   CLevel_Tutorial* tutorial = nullptr;
 };
 

@@ -4,7 +4,6 @@
 
 #include <pugixml.hpp>
 
-#include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_SETTINGS.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
@@ -41,18 +40,6 @@ TEST(FieldView, CellCentresAndTheOpenConnectionCopy) {
   EXPECT_EQ(view.open_connections.at(1), &record);
   view.set_open_connections(view.open_connections);
   EXPECT_EQ(view.open_connections.size(), 1u);
-}
-
-TEST(ExplosionList, NewEffectsTakeTheSmallestFreeId) {
-  CEffect_ExplosionList list;
-  list.add(0, 1.0f, 2.0f);
-  list.add(2, 3.0f, 4.0f);
-  list.add(2, 5.0f, 6.0f);
-  list.shift(10.0f, -1.0f);
-  ASSERT_EQ(list.effects().size(), 3u);
-  EXPECT_EQ(list.effects().at(2)->x, 13.0f);
-  EXPECT_EQ(list.effects().at(2)->y, 3.0f);
-  EXPECT_EQ(list.effects().at(3)->kind, 2u);
 }
 
 // The view's clocks on the level clock, with 0.1 s coin frames resting

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fieldview/CEffect_ExplosionList.h"
+#include "fieldview/CEffect_Particle.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/CLevel_Grid.h"
 #include "puzzle_fixture.h"
@@ -91,14 +92,19 @@ TEST_F(ScrollTest, ScrollPassesTheTargetAndShiftsEffectsExactly) {
   field.origin_y = -500.0f;
   field.target_y = -400.0f;
   scene->explosions->add(0, 10.0f, 20.0f);
+  const CEffect_Explosion& burst = *scene->explosions->effects().at(1);
+  const float particle_x = burst.particles.at(1)->x;
+  const float particle_y = burst.particles.at(1)->y;
   int steps = 0;
   while (field.origin_y <= field.target_y && steps < 100) {
     field.scroll_step(2, 175.0f);
     ++steps;
   }
   EXPECT_EQ(steps, 6);
-  EXPECT_EQ(scene->explosions->effects().at(1)->y, 120.0f);
-  EXPECT_EQ(scene->explosions->effects().at(1)->x, 10.0f);
+  // The burst's particles go with the board; its creation point stays.
+  EXPECT_EQ(burst.particles.at(1)->y, particle_y + 100.0f);
+  EXPECT_EQ(burst.particles.at(1)->x, particle_x);
+  EXPECT_EQ(burst.y, 20.0f);
   EXPECT_EQ(field.view->origin_y, field.origin_y);
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "foundation/KS_COLOR.h"
+
+namespace KOR {
+class KC_FONT;
+class KC_QUAD;
+}  // namespace KOR
+
+namespace game {
+
+// A pop-up rising from a board point and fading out: a number of points
+// (kind 0) or the icon of a destruction (1) or completion (2) bonus
+// received. Driven by frame_dt, so it keeps its pace whatever the clock.
+class CEffect_Bonus {
+ public:
+  enum { KIND_NUMBER = 0, KIND_DESTRUCTION_ICON = 1, KIND_COMPLETION_ICON = 2 };
+
+  CEffect_Bonus() = default;
+  CEffect_Bonus(const CEffect_Bonus&) = delete;
+  CEffect_Bonus& operator=(const CEffect_Bonus&) = delete;
+  ~CEffect_Bonus();
+
+  void init(int kind, float x, float y, int value);
+  // True once its time is up; the clock is not used.
+  bool update(int time);
+  void draw();
+  // Pop-ups keep their screen place while the board scrolls.
+  void shift(float, float) {}
+
+  KOR::KC_QUAD* icon_sprite = nullptr;
+  float x = -200.0f;
+  float y = -200.0f;
+  int kind = KIND_NUMBER;
+  int value = 0;
+  float total_time = 0.0f;
+  float elapsed = 0.0f;
+  float distance = 0.0f;
+  KOR::KC_FONT* font = nullptr;
+  KOR::KS_COLOR color;
+  float current_x = 0.0f;
+  float current_y = 0.0f;
+};
+
+}  // namespace game
