@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace KOR_GF {
 class CScene;
 }
@@ -23,6 +25,8 @@ class CGame_App {
   CScene_Level* current_level_scene() const;
 
   KOR_GF::CScene* current_scene = nullptr;
+  // Developer switch: every level counts as unlocked; never saved.
+  uint8_t all_levels_open = 0;
 };
 
 CGame_App& game_instance();
