@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <pugixml.hpp>
 #include <string>
 
 #include "framework/G_PLAYERS.h"
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -103,8 +103,8 @@ TEST(PlayerElement, AProfileSavedAndReadBackIsTheSame) {
 }
 
 TEST(PlayerElement, ThePlayersFileKeepsEveryProfile) {
-  const std::string folder = testing::TempDir() + "player_element_test/";
-  std::filesystem::remove_all(folder);
+  const test_support::TempFolder scratch("player_element");
+  const std::string folder = scratch.path().string() + "/";
   gPlayer_Flumo* player = new gPlayer_Flumo(L"Ben");
   fill(*player);
   {
@@ -126,7 +126,6 @@ TEST(PlayerElement, ThePlayersFileKeepsEveryProfile) {
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->unlocked_level_count(), 1);
   }
-  std::filesystem::remove_all(folder);
 }
 
 TEST(PlayerElement, MissingValuesReadAsZeroOrFalse) {
