@@ -8,17 +8,21 @@
 #include "foundation/text_utilities.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SETTINGS.h"
+#include "framework/G_SOUND_MANAGER.h"
 #include "framework/gPlayer.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/KC_WINDOW.h"
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/CGame_App.h"
 
 namespace game {
 
 namespace {
 
 using KOR_GF::G_SETTINGS;
+
+constexpr float kDefaultVolume = 0.5f;
 
 struct GAME_INFO {
   std::wstring company;
@@ -84,7 +88,11 @@ std::string user_data_dir() {
 void apply_player_settings(KOR_GF::gPlayer* player) {
   const bool wide = G_SETTINGS::wide_desktop != 0;
   bool full_screen = false;
+  float music_volume = kDefaultVolume;
+  float sound_volume = kDefaultVolume;
   if (player != nullptr) {
+    music_volume = player->music_volume() / 100.0f;
+    sound_volume = player->sound_volume() / 100.0f;
     show_system_pointer(!player->game_cursor());
     full_screen = player->full_screen != 0;
     G_SETTINGS::screen_width = KOR_GF::logical_screen_width(wide, full_screen);
@@ -97,6 +105,10 @@ void apply_player_settings(KOR_GF::gPlayer* player) {
   }
   G_SETTINGS::screen_height = 768;
   set_display_mode(G_SETTINGS::screen_width, full_screen);
+  KOR_GF::G_SOUND_MANAGER& sounds = KOR_GF::sound_manager_instance();
+  sounds.set_music_volume(music_volume);
+  sounds.set_sound_volume(sound_volume);
+  game_instance().apply_cursor_setting(player);
   KOR::auto_position_set_screen(G_SETTINGS::screen_width, G_SETTINGS::screen_height);
 }
 

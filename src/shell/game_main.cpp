@@ -4,13 +4,20 @@
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
+#include "framework/G_PLAYERS.h"
+#include "framework/resource_list.h"
 #include "render/KC_RENDER.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/G_LOADER_SCREEN.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/game_info.h"
 
 namespace game {
 
 int32_t current_world_number = 0;
 uint8_t game_ready = 0;
+G_LOADER_SCREEN* loader_screen = nullptr;
 
 namespace {
 
@@ -18,6 +25,7 @@ constexpr int kGameMainDone = 100500;
 constexpr int kStartFailed = -112;
 constexpr int kRateCap = 60;
 constexpr uint32_t kClearColor = 0xFF000000;
+constexpr const char* kArchivePassword = "tolva";
 
 struct HOOK_BINDING {
   KOR::KC_CALLBACK** slot;
@@ -56,6 +64,17 @@ void stop_running() {
   if (KOR::engine_game != nullptr) KOR::engine_game->running = 0;
 }
 
+// The four repositories of the Resources folder, the packed two with the
+// archive password.
+void mount_repositories() {
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  if (manager == nullptr) return;
+  manager->add_repository("", "");
+  manager->add_repository("xml", "");
+  manager->add_repository("xml/Levels", kArchivePassword);
+  manager->add_repository("xml/Config", kArchivePassword);
+}
+
 const bool registered = (KOR::service_register_main(&game_main), true);
 
 }  // namespace
@@ -75,9 +94,22 @@ int game_main(void*) {
   return kGameMainDone;
 }
 
-int game_on_update(void*) { return 1; }
+int game_load_step(KOR::KC_LOADER*) {
+  if (KOR_GF::resource_list_register("xml resource_list.xml")) {
+    game_instance().cursor.load_xml("xml gCursor.xml");
+  }
+  return kStartFailed;
+}
 
-int game_on_draw(void*) { return 1; }
+int game_on_update(void*) {
+  if (loading_screen_active && loader_screen != nullptr) loader_screen->update();
+  return 1;
+}
+
+int game_on_draw(void*) {
+  if (loading_screen_active && loader_screen != nullptr) loader_screen->draw();
+  return 1;
+}
 
 int game_on_init(void*) {
   current_level_number = 1;
@@ -87,11 +119,24 @@ int game_on_init(void*) {
   if (KOR::KC_RENDER::instance != nullptr) {
     KOR::KC_RENDER::instance->clear_color = KOR::KS_COLOR(kClearColor);
   }
+  mount_repositories();
+  if (!game_info_load("xml game.xml")) return kStartFailed;
+  KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
+  players.factory = &new_player_profile;
+  const std::string user_folder = user_data_dir();
+  if (!user_folder.empty()) players.load(user_folder);
+  apply_player_settings(players.current);
+  loader_screen = new G_LOADER_SCREEN(&game_load_step);
+  loader_screen->init();
+  game_load_step(loader_screen);
   game_ready = 1;
   return 1;
 }
 
-int game_on_key_down(void*) { return 1; }
+int game_on_key_down(void*) {
+  if (loading_screen_active && loader_screen != nullptr) loader_screen->next_splash();
+  return 1;
+}
 
 int game_on_key_up(void*) { return 1; }
 
@@ -102,6 +147,13 @@ int game_on_focus_lost(void*) { return 0; }
 int game_on_focus_gained(void*) { return 0; }
 
 int game_on_shutdown(void*) {
+  game_instance().cursor.unload();
+  KOR_GF::resource_list_unregister();
+  if (KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager) {
+    manager->remove_repository("xml");
+    manager->remove_repository("");
+    manager->unload_unused();
+  }
   stop_running();
   return 1;
 }

@@ -2,17 +2,30 @@
 
 #include <cstdint>
 
+namespace KOR {
+class KC_LOADER;
+}
+
 namespace game {
+
+class G_LOADER_SCREEN;
 
 // The chosen world (1..3).
 extern int32_t current_world_number;
 // Set as the last step of a successful init hook.
 extern uint8_t game_ready;
 
+// Made by the init hook and kept for the whole run.
+extern G_LOADER_SCREEN* loader_screen;
+
 // The game's main function, registered with the engine before `main` runs:
 // fills the engine hooks, starts the service and runs the frame loop.
 // Returns 100500 after a normal end, -112 when the engine could not start.
 int game_main(void*);
+
+// The loading step: mounts the further repositories of the resource list,
+// then reads the pointer description. Its result is not used.
+int game_load_step(KOR::KC_LOADER* loader);
 
 int game_on_update(void*);
 int game_on_draw(void*);

@@ -12,9 +12,11 @@
 #include "foundation/KS_IVECTOR2.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SETTINGS.h"
+#include "framework/G_SOUND_MANAGER.h"
 #include "framework/resource_list.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/paths.h"
 #include "support/temp_folder.h"
@@ -117,14 +119,23 @@ TEST(apply_player_settings, PlayerOrScreenSettingsChooseTheLogicalSize) {
   EXPECT_EQ(G_SETTINGS::screen_height, 768);
   EXPECT_EQ(G_SETTINGS::fullscreen, 0) << "without a player the flag is used once";
   EXPECT_EQ(KOR::auto_position_screen_width, 1366);
+  EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().music_volume(), 0.5f);
+  EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().sound_volume(), 0.5f);
+  EXPECT_TRUE(game::game_instance().cursor.visible()) << "without a player the own pointer shows";
 
   KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
   players.factory = &game::new_player_profile;
   KOR_GF::gPlayer* registered = KOR_GF::players_create(L"Wide");
   game::gPlayer_Flumo visitor(L"Wide");
   visitor.full_screen = 0;
+  visitor.set_music_volume(40.0f);
+  visitor.set_sound_volume(70.0f);
+  visitor.set_game_cursor(false);
   game::apply_player_settings(&visitor);
   EXPECT_EQ(G_SETTINGS::screen_width, 1024);
+  EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().music_volume(), 0.4f);
+  EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().sound_volume(), 0.7f);
+  EXPECT_FALSE(game::game_instance().cursor.visible());
   EXPECT_EQ(players.current, registered) << "the registered player of that name becomes current";
   visitor.full_screen = 1;
   game::apply_player_settings(&visitor);

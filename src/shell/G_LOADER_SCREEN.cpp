@@ -1,0 +1,115 @@
+#include "shell/G_LOADER_SCREEN.h"
+
+#include <pugixml.hpp>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+#include "bots/KC_BOT_COLOR.h"
+#include "bots/bot_creators.h"
+#include "foundation/KS_COLOR.h"
+#include "framework/G_SETTINGS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "render/KC_RENDER.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+
+namespace game {
+
+uint8_t loading_screen_active = 1;
+
+namespace {
+
+constexpr const char* kScreenFile = "xml screen_loading.xml";
+constexpr uint32_t kFadedWhite = 0x00FFFFFF;
+constexpr int kHotSpotCentre = 0;
+
+}  // namespace
+
+G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
+  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  pugi::xml_document* document = manager ? manager->get_xml(kScreenFile) : nullptr;
+  if (document == nullptr) return;
+  const pugi::xml_node list = document->first_child().child("splashes");
+  time_per_splash = list.attribute("time_per_splash").as_float(time_per_splash);
+  time_fade = list.attribute("time_fade").as_float(time_fade);
+  if (const pugi::xml_attribute back = list.attribute("back_color")) {
+    KOR::KS_COLOR color;
+    color.parse(back.as_string());
+    make_background(color.argb());
+  }
+  KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
+  for (const pugi::xml_node& splash : list.children()) {
+    const std::string file = splash.child("FILE").text().as_string();
+    if (render == nullptr || KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
+    KOR::KC_TEXTURE* texture = render->load_texture_file(file);
+    splash_textures_.push_back(texture);
+    KOR::KC_QUAD* quad = new KOR::KC_QUAD(texture, nullptr);
+    if (splash.child("HOT_SPOT")) quad->set_hot_spot(kHotSpotCentre);
+    quad->set_position(float(KOR_GF::G_SETTINGS::screen_width / 2),
+                       float(KOR_GF::G_SETTINGS::screen_height / 2), 0.0f);
+    splashes.push_back(quad);
+  }
+  manager->release_xml(document);
+}
+
+// The fades point into the quads, so they go first.
+G_LOADER_SCREEN::~G_LOADER_SCREEN() {
+  fades.delete_all();
+  for (KOR::KC_QUAD* quad : splashes) delete quad;
+  KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
+  if (render == nullptr) return;
+  for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
+  if (background_texture_ != nullptr) {
+    background.set_texture(KOR_GF::default_texture());
+    render->release_texture(background_texture_);
+  }
+}
+
+// A 2 × 2 texture of the colour, stretched over the whole screen.
+void G_LOADER_SCREEN::make_background(uint32_t argb) {
+  KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
+  if (render == nullptr) return;
+  background_texture_ = render->create_texture(2, 2);
+  const uint32_t pixels[4] = {argb, argb, argb, argb};
+  render->upload_pixels(background_texture_, pixels);
+  background.set_texture(background_texture_);
+  const KOR::KS_IVECTOR2 size =
+      KOR::engine_game
+          ? KOR::engine_game->resolution
+          : KOR::KS_IVECTOR2{KOR_GF::G_SETTINGS::screen_width, KOR_GF::G_SETTINGS::screen_height};
+  background.set_size(float(size.x), float(size.y));
+  background.set_position(float(size.x / 2), float(size.y / 2), 0.0f);
+}
+
+void G_LOADER_SCREEN::next_splash() {
+  clock = 0.0f;
+  if (current >= 0 && current < int32_t(splashes.size())) {
+    fades.add(KOR::bot_create_color(splashes[current], time_fade, kFadedWhite, 0.0f));
+  }
+  ++current;
+}
+
+int32_t G_LOADER_SCREEN::update() {
+  fades.update();
+  if (current < int32_t(splashes.size())) {
+    clock += KOR::frame_dt;
+    if (clock >= time_per_splash) next_splash();
+    return 0;
+  }
+  loading_screen_active = 0;
+  show_title_screen();
+  return 0;
+}
+
+int32_t G_LOADER_SCREEN::draw() {
+  for (auto it = splashes.rbegin(); it != splashes.rend(); ++it) {
+    if ((*it)->vertex_color(0) >> 24 == 0xFF) background.draw();
+    (*it)->draw();
+  }
+  return 0;
+}
+
+void show_title_screen() { KOR_GF::sound_manager_instance().play("music_title", true, 0.0f, 0.0f); }
+
+}  // namespace game

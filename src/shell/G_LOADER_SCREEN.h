@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "bots/KC_BOT_LIST.h"
+#include "framework/G_SPRITE.h"
+#include "resources/KC_LOADER.h"
+
+namespace KOR {
+class KC_QUAD;
+struct KC_TEXTURE;
+}  // namespace KOR
+
+namespace game {
+
+// Set at start; while set the game's update, draw and key-down hooks go to
+// the loader screen, which clears it after its last splash.
+extern uint8_t loading_screen_active;
+
+// The start-up splash pictures of "xml screen_loading.xml", one after
+// another over a plain background colour; each stays for a while and then
+// fades out to show the next, and a key press skips to the next one. After
+// the last one the title screen opens.
+class G_LOADER_SCREEN : public KOR::KC_LOADER {
+ public:
+  explicit G_LOADER_SCREEN(JOB job);
+  ~G_LOADER_SCREEN() override;
+
+  void init() {}
+  int32_t update() override;
+  int32_t draw() override;
+  // Starts the current splash's fade and shows the next one.
+  void next_splash();
+
+  float time_fade = 0.2f;        // seconds
+  float time_per_splash = 2.0f;  // seconds before the fade starts
+  KOR_GF::G_SPRITE background;
+  std::vector<KOR::KC_QUAD*> splashes;  // in file order; the first lies on top
+  int32_t current = 0;                  // the number of splashes when all are done
+  float clock = 0.0f;                   // seconds the current splash has shown
+  KOR::KC_BOT_LIST fades;
+
+ private:
+  void make_background(uint32_t argb);
+
+  KOR::KC_TEXTURE* background_texture_ = nullptr;
+  std::vector<KOR::KC_TEXTURE*> splash_textures_;
+};
+
+// Opens the title: "music_title" plays looped.
+void show_title_screen();
+
+}  // namespace game

@@ -1,0 +1,216 @@
+#include "shell/G_LOADER_SCREEN.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "SERVICE/engine_globals.h"
+#include "foundation/KS_TRANSFORM3.h"
+#include "framework/G_CURSOR.h"
+#include "render/KC_RENDER.h"
+#include "render/KC_TEXTURE.h"
+#include "render/gpu_null.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+#include "resources/resource_sandbox.h"
+#include "support/paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using game::G_LOADER_SCREEN;
+
+int32_t no_step(KOR::KC_LOADER*) { return 0; }
+
+// A Resources folder with a screen file of our own and the real splash
+// picture, a renderer on the recording device and the engine's resource
+// manager over the folder and "xml".
+class LoaderScreen : public testing::Test {
+ protected:
+  LoaderScreen() : sandbox_(false), gpu_(new KOR::GPU_NULL), render_(gpu_) {
+    render_.init(nullptr, 0.1f, 0.0f);
+    fs::create_directories(sandbox_.resources() / "xml");
+    fs::create_directories(sandbox_.resources() / "graphics");
+    fs::copy_file(test_support::runtime_dir() + "/Resources/graphics/splash/splash_studio.png",
+                  sandbox_.resources() / "graphics/splash.png");
+    game::loading_screen_active = 1;
+    KOR::frame_dt = 0.5f;
+  }
+  ~LoaderScreen() override {
+    KOR::engine_resource_manager = nullptr;
+    KOR::frame_dt = 0.0f;
+  }
+
+  void write_screen(const std::string& text) {
+    std::ofstream(sandbox_.resources() / "xml/screen_loading.xml") << text;
+    manager_.add_repository("", "");
+    manager_.add_repository("xml", "");
+    KOR::engine_resource_manager = &manager_;
+  }
+  // Three splashes, 2 s each with 0.2 s fades; the second has no hot spot
+  // and the third names a missing picture between them.
+  void write_three_splashes() {
+    write_screen(
+        "<screen_loading><splashes time_per_splash=\"2\" time_fade=\"0.2\" "
+        "back_color=\"255 10 20 30\">"
+        "<splash><FILE>graphics/splash.png</FILE><HOT_SPOT/></splash>"
+        "<splash><FILE>graphics/splash.png</FILE></splash>"
+        "<splash><FILE>graphics/missing.png</FILE><HOT_SPOT/></splash>"
+        "<splash><FILE>graphics/splash.png</FILE><HOT_SPOT/></splash>"
+        "</splashes></screen_loading>");
+  }
+
+  // The textures of the draws of one frame, in order.
+  std::vector<KOR::GPU_TEXTURE*> drawn_textures(G_LOADER_SCREEN& screen) {
+    gpu_->draws.clear();
+    screen.draw();
+    render_.flush();
+    std::vector<KOR::GPU_TEXTURE*> textures;
+    for (const KOR::GPU_NULL::DRAW& draw : gpu_->draws) textures.push_back(draw.texture);
+    return textures;
+  }
+
+  ResourceSandbox sandbox_;
+  KOR::GPU_NULL* gpu_;  // owned by the renderer
+  KOR::KC_RENDER render_;
+  KOR::KC_RESOURCE_MANAGER manager_;
+};
+
+TEST_F(LoaderScreen, ScreenFileGivesTimesBackgroundAndCentredSplashes) {
+  write_three_splashes();
+  G_LOADER_SCREEN screen(&no_step);
+  EXPECT_FLOAT_EQ(screen.time_per_splash, 2.0f);
+  EXPECT_FLOAT_EQ(screen.time_fade, 0.2f);
+  ASSERT_EQ(screen.splashes.size(), 3u) << "the missing picture is skipped";
+  EXPECT_TRUE(screen.background.has_texture());
+  EXPECT_FLOAT_EQ(screen.background.width(), 1024.0f);
+  EXPECT_FLOAT_EQ(screen.background.height(), 768.0f);
+  EXPECT_FLOAT_EQ(screen.background.transform()->position.x, 512.0f);
+  EXPECT_FLOAT_EQ(screen.background.transform()->position.y, 384.0f);
+  for (const KOR::KC_QUAD* splash : screen.splashes) {
+    EXPECT_FLOAT_EQ(splash->transform()->position.x, 512.0f);
+    EXPECT_FLOAT_EQ(splash->transform()->position.y, 384.0f);
+  }
+  const float width = screen.splashes[0]->vertices[1].position.x;
+  EXPECT_FLOAT_EQ(screen.splashes[0]->transform()->pivot.x, width / 2) << "HOT_SPOT centres";
+  EXPECT_FLOAT_EQ(screen.splashes[1]->transform()->pivot.x, 0.0f)
+      << "without HOT_SPOT the upper-left corner lies on the screen centre";
+  EXPECT_FLOAT_EQ(screen.splashes[1]->transform()->pivot.y, 0.0f);
+}
+
+// Each splash starts fading after its time; the title follows in the next
+// update once all are done.
+TEST_F(LoaderScreen, SplashesFollowEachOtherThenTheTitleOpens) {
+  write_three_splashes();
+  G_LOADER_SCREEN screen(&no_step);
+  std::vector<int> fade_starts;
+  int updates = 0;
+  while (game::loading_screen_active && updates < 100) {
+    const int32_t before = screen.current;
+    EXPECT_EQ(screen.update(), 0);
+    ++updates;
+    if (screen.current != before) fade_starts.push_back(updates);
+  }
+  EXPECT_EQ(fade_starts, (std::vector<int>{4, 8, 12})) << "at 2 s, 4 s and 6 s";
+  EXPECT_EQ(updates, 13);
+  EXPECT_EQ(screen.splashes[0]->vertex_color(0), 0x00FFFFFFu) << "faded to transparent white";
+}
+
+TEST_F(LoaderScreen, KeyPressesSkipAndEachSkippedSplashFades) {
+  write_three_splashes();
+  G_LOADER_SCREEN screen(&no_step);
+  screen.update();
+  screen.next_splash();
+  EXPECT_EQ(screen.current, 1);
+  EXPECT_EQ(screen.clock, 0.0f) << "the clock restarts for the next splash";
+  screen.next_splash();
+  EXPECT_EQ(screen.current, 2);
+  KOR::frame_dt = 0.1f;
+  screen.update();
+  screen.update();
+  for (int i : {0, 1}) {
+    const uint32_t alpha = screen.splashes[i]->vertex_color(0) >> 24;
+    EXPECT_GT(alpha, 0u) << "still fading";
+    EXPECT_LT(alpha, 255u);
+  }
+  EXPECT_EQ(screen.splashes[2]->vertex_color(0) >> 24, 255u);
+  screen.update();
+  screen.update();
+  EXPECT_EQ(screen.splashes[0]->vertex_color(0), 0x00FFFFFFu);
+  screen.next_splash();
+  screen.next_splash();
+  EXPECT_EQ(screen.current, 4) << "presses after the last splash change nothing visible";
+  screen.update();
+  EXPECT_EQ(game::loading_screen_active, 0);
+}
+
+// Last splash first; every opaque splash hides what lies below it behind the
+// background colour, a fading one lets the next show through.
+TEST_F(LoaderScreen, DrawsFromTheLastSplashUpWithTheBackgroundUnderOpaqueOnes) {
+  write_three_splashes();
+  G_LOADER_SCREEN screen(&no_step);
+  KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
+  KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
+  KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
+  KOR::GPU_TEXTURE* third = screen.splashes[2]->texture()->texture;
+  EXPECT_EQ(drawn_textures(screen),
+            (std::vector<KOR::GPU_TEXTURE*>{back, third, back, second, back, first}));
+  screen.next_splash();
+  screen.update();
+  screen.update();
+  EXPECT_EQ(drawn_textures(screen),
+            (std::vector<KOR::GPU_TEXTURE*>{back, third, back, second, first}));
+}
+
+TEST_F(LoaderScreen, WithoutAScreenFileTheTitleOpensAtOnce) {
+  write_screen("<screen_loading><splashes/></screen_loading>");
+  fs::remove(sandbox_.resources() / "xml/screen_loading.xml");
+  G_LOADER_SCREEN screen(&no_step);
+  EXPECT_TRUE(screen.splashes.empty());
+  EXPECT_FALSE(screen.background.has_texture()) << "no colour: the default texture stays";
+  EXPECT_FLOAT_EQ(screen.time_per_splash, 2.0f);
+  screen.update();
+  EXPECT_EQ(game::loading_screen_active, 0);
+  EXPECT_TRUE(drawn_textures(screen).empty());
+}
+
+// The game's own screen file and pointer.
+TEST(LoaderScreenContent, TheRealScreenAndPointerLoad) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(test_support::runtime_dir());
+  {
+    KOR::KC_FILE_SYSTEM file_system;  // enters "Resources"
+    KOR::KC_RENDER render(new KOR::GPU_NULL);
+    render.init(nullptr, 0.1f, 0.0f);
+    KOR::KC_RESOURCE_MANAGER manager;
+    manager.add_repository("", "");
+    manager.add_repository("xml", "");
+    manager.add_repository("graphics/gui", "");
+    KOR::engine_resource_manager = &manager;
+    {
+      KOR_GF::G_CURSOR cursor;
+      ASSERT_TRUE(cursor.load_xml("xml gCursor.xml"));
+      cursor.load();
+      EXPECT_TRUE(cursor.sprite()->has_texture()) << cursor.sprite()->texture_name();
+      cursor.unload();
+    }
+    {
+      G_LOADER_SCREEN screen(&no_step);
+      EXPECT_FLOAT_EQ(screen.time_per_splash, 2.5f);
+      EXPECT_FLOAT_EQ(screen.time_fade, 0.6f);
+      EXPECT_EQ(screen.splashes.size(), 2u);
+      ASSERT_TRUE(screen.background.has_texture());
+      const std::vector<uint8_t>& pixels = screen.background.texture()->texture->locked;
+      ASSERT_EQ(pixels.size(), 16u) << "2 x 2";
+      EXPECT_EQ(std::vector<uint8_t>(pixels.begin(), pixels.begin() + 4),
+                (std::vector<uint8_t>{74, 42, 27, 255}))
+          << "\"255 27 42 74\" is alpha, red, green, blue";
+    }
+    KOR::engine_resource_manager = nullptr;
+  }
+  KOR::KC_FILE_SYSTEM::instance = nullptr;
+  fs::current_path(previous);
+}
+
+}  // namespace
