@@ -1,13 +1,18 @@
 #include "shell/gPlayer_Flumo.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <pugixml.hpp>
+#include <sstream>
 #include <string>
 
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/CGame_App.h"
+#include "shell/game_info.h"
+#include "shell/game_main.h"
 
 namespace game {
 
@@ -219,6 +224,32 @@ void gPlayer_Flumo::award_trophy(int32_t n) {
 }
 
 void gPlayer_Flumo::clear_new_trophies() { new_trophies.assign(kTrophyCount, 0); }
+
+void gPlayer_Flumo::write_statistics(int32_t level, int32_t completion_uses,
+                                     int32_t destruction_uses, int32_t press_uses,
+                                     int32_t seconds) const {
+  const std::string folder = user_data_dir();
+  if (folder.empty()) return;
+  const KOR_GF::gPlayer* player = KOR_GF::players_instance().current;
+  std::ostringstream text;
+  text << "\n\n"
+       << "Player: " << (player ? player->name_utf8() : std::string()) << "\n"
+       << "World: " << current_world_number << "\n"
+       << "Pack: " << (level + 4) / 5 << "\n"
+       << "Level: " << level << "\n"
+       << "Number of use of completion bonus: " << completion_uses << "\n"
+       << "Number of use of destruction bonus: " << destruction_uses << "\n"
+       << "Number of use of press: " << press_uses << "\n"
+       << "Time of level completion: " << seconds << " seconds\n";
+  // Written beside and renamed over, so a failed write never leaves half a file.
+  const std::string path = folder + "stat.txt";
+  const std::string temporary = path + ".tmp";
+  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+  if (!file) return;
+  file << text.str();
+  file.close();
+  if (!file || std::rename(temporary.c_str(), path.c_str()) != 0) std::remove(temporary.c_str());
+}
 
 void gPlayer_Flumo::load(const pugi::xml_node& element) {
   KOR_GF::gPlayer::load(element);

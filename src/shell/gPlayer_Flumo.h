@@ -92,6 +92,10 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
   // Marks trophy n (1..18) as new and plays its sound; the caller sets its value.
   void award_trophy(int32_t n);
   void clear_new_trophies();
+  // Overwrites the per-user "stat.txt" with the figures of the level just
+  // scored. A file that cannot be written is skipped.
+  void write_statistics(int32_t level, int32_t completion_uses, int32_t destruction_uses,
+                        int32_t press_uses, int32_t seconds) const;
 
   int32_t money = 0;
   int32_t score = 0;
