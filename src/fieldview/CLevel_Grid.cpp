@@ -1,8 +1,10 @@
 #include "fieldview/CLevel_Grid.h"
 
+#include "PRIMITIVES/FONT/KC_FONT.h"
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
 #include "fieldview/field_atlas.h"
+#include "framework/G_FONT_LIST.h"
 
 namespace game {
 
@@ -73,6 +75,17 @@ void CLevel_Grid::set_position(float x, float y) {
 
 void CLevel_Grid::draw() {
   for (auto& [key, line] : line_quads) line->draw();
+  KOR::KC_FONT* font = KOR_GF::font_list_instance().find("font_cg_14_white");
+  if (font == nullptr) return;
+  for (int i = 0; i < column_count; ++i) {
+    const float px = position_x + 50.0f * static_cast<float>(i);
+    if (px < -50.0f || px > 1416.0f) continue;
+    for (int j = 0; j < row_count; ++j) {
+      const float py = position_y + 50.0f * static_cast<float>(j);
+      if (py < -50.0f || py > 800.0f) continue;
+      font->print(static_cast<int>(px) + 3, static_cast<int>(py) - 10, "%i\n%i", i, j);
+    }
+  }
 }
 
 }  // namespace game

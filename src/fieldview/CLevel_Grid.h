@@ -22,6 +22,8 @@ class CLevel_Grid {
   void build();
   // Moves the overlay with the board.
   void set_position(float x, float y);
+  // The lines, then each cell's column and row on two lines at its corner
+  // while the corner is near the screen.
   void draw();
 
   // Keys 0 .. columns: the vertical lines from the left; then the

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "framework/G_FONT_LIST.h"
 #include "puzzle/field_graphics_fixture.h"
 
 namespace {
@@ -63,6 +66,30 @@ TEST_F(GridTest, AnEmptyBoardStillHasItsTwoBorders) {
   grid.set_size(-1, 3);
   grid.build();
   EXPECT_TRUE(grid.line_quads.empty());
+}
+
+TEST_F(GridTest, CellsNearTheScreenAreLabelledWithColumnAndRow) {
+  CLevel_Grid grid;
+  grid.set_size(3, 20);
+  grid.build();
+  grid.set_position(-100, 100);
+  grid.draw();
+  EXPECT_EQ(render.drawn().size(), 25u * 4u) << "without the font only the lines show";
+
+  const std::filesystem::path from = test_support::runtime_dir() + "/Resources";
+  std::filesystem::copy(from / "fonts", sandbox.resources() / "fonts");
+  std::filesystem::copy(from / "xml" / "fonts.xml", sandbox.resources() / "xml" / "fonts.xml");
+  ASSERT_EQ(manager->add_repository("fonts", ""), 1);
+  ASSERT_EQ(manager->add_repository("xml", ""), 1);
+  KOR_GF::G_FONT_LIST& fonts = KOR_GF::font_list_instance();
+  ASSERT_TRUE(fonts.load("xml fonts.xml"));
+  ASSERT_TRUE(fonts.has("font_cg_14_white"));
+  grid.draw();
+  // Column 0 lies left of the screen and rows from 15 on below it; columns
+  // 1 and 2 show rows 0..14 as "1\n0" .. "2\n14", one glyph per digit.
+  const size_t digits = 2 * (10 * 2 + 5 * 3);
+  EXPECT_EQ(render.drawn().size(), (25u + digits) * 4u);
+  fonts.release_textures();
 }
 
 }  // namespace
