@@ -139,6 +139,9 @@ void CLevel_FieldView::draw(int x, int y) {
   if (show_tiles) draw_tiles();
   draw_decor();
   draw_open_connections();
+  if (show_shadows) draw_shadows();
+  draw_side_walls();
+  if (show_obstacle_masses) draw_obstacle_masses();
   if (show_pipes) draw_special_cells();
   if (show_obstacles) draw_obstacles();
   if (water_visible) draw_water();

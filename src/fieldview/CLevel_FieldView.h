@@ -93,10 +93,21 @@ class CLevel_FieldView {
   void draw_tiles();
   void draw_decor();
   void draw_open_connections();
+  void draw_shadows();
+  // The wall bands beside a vertically scrolling board; nothing otherwise.
+  void draw_side_walls();
+  void draw_obstacle_masses();
   void draw_special_cells();
   void draw_obstacles();
   void draw_water();
   void draw_pipes();
+
+  // The wall pieces of one cell of the masses: side -1 the left half, +1 the
+  // right half, anything else nothing.
+  void draw_obstacle_cell(int x, int y, int side);
+  // The left-half pieces of an obstacle at (x, y), unculled, whatever the
+  // cell holds.
+  void draw_obstacle_piece(int x, int y);
 
   // Water of one wet pipe cell, growing from its inflow side.
   void draw_water_in_cell(int x, int y);
@@ -154,6 +165,29 @@ class CLevel_FieldView {
   std::map<int, std::map<int, int>> side_rotation;
 
  private:
+  // Which of a cell's eight neighbours are walls.
+  struct WallNeighbours {
+    bool u, d, l, r, ul, ur, dl, dr;
+  };
+  WallNeighbours wall_neighbours(int x, int y) const;
+  // One cell of a wall layer; side -1 the left half, +1 the right half.
+  using HalfCellLayer = void (CLevel_FieldView::*)(int x, int y, int side);
+  // The layer on the left half's columns left to right, then on the right
+  // half's right to left; each column top to bottom.
+  void draw_by_halves(HalfCellLayer layer);
+  // Variant `variant` of the wall pieces at the centre c moved by (dx, dy)
+  // and by the offsets of `part` (none for a null part).
+  void draw_wall_piece(const char* part, int variant, const KOR::KS_VECTOR2& c, float dx, float dy);
+  void draw_shadow_cell(int x, int y, int side);
+  void draw_left_shadows(int x, const WallNeighbours& n, const KOR::KS_VECTOR2& c);
+  void draw_right_shadows(int x, const WallNeighbours& n, const KOR::KS_VECTOR2& c);
+  // Edge shadows, band and decoration of one wall band; side -1 or +1.
+  void draw_side_band(int side);
+  void draw_band_decoration(int slot, int column, int y);
+  // Whether a centre lies in [left, right] x [top, 850].
+  static bool inside(const KOR::KS_VECTOR2& c, float left, float right, float top);
+  // Positions, turns (degrees) and draws a shared sprite; null draws nothing.
+  static void put(KOR::KC_QUAD* sprite, float x, float y, float degrees);
   // One cell of a layer over the cell grid, with the cell's centre.
   using CellLayer = void (CLevel_FieldView::*)(int x, int y, CLevel_Cell& cell,
                                                const KOR::KS_VECTOR2& center);

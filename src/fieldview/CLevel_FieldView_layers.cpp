@@ -12,15 +12,6 @@ constexpr float kDegree = 0.0174532924f;
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr uint32_t kTranslucent = 0x96FFFFFFu;
 
-// Positions and draws a shared sprite; a sprite that could not be made, or
-// a key the level names but the view has none for, draws nothing.
-void put(KOR::KC_QUAD* sprite, float x, float y, float degrees) {
-  if (sprite == nullptr) return;
-  sprite->set_position(x, y, 0.0f);
-  sprite->set_rotation(degrees * kDegree);
-  sprite->draw();
-}
-
 KOR::KC_QUAD* find(const std::map<int, KOR::KC_QUAD*>& sprites, int key) {
   const auto found = sprites.find(key);
   return found == sprites.end() ? nullptr : found->second;
@@ -49,6 +40,15 @@ int active_key(int type, int frame) {
 }
 
 }  // namespace
+
+// A sprite that could not be made, or a key the level names but the view has
+// none for, draws nothing.
+void CLevel_FieldView::put(KOR::KC_QUAD* sprite, float x, float y, float degrees) {
+  if (sprite == nullptr) return;
+  sprite->set_position(x, y, 0.0f);
+  sprite->set_rotation(degrees * kDegree);
+  sprite->draw();
+}
 
 void CLevel_FieldView::color_pipe(KOR::KC_QUAD* sprite, int x, int y) const {
   if (sprite == nullptr) return;
