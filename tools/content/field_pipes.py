@@ -16,6 +16,7 @@ import numpy as np
 from PIL import Image
 
 from . import palette as P
+from .shapes import rounded_rect
 from .atlas import canvas, surface_to_image
 
 U, R, D, L = 0, 1, 2, 3
@@ -217,7 +218,7 @@ def _plate(ctx, size, base, light):
     sx, sy = P.SHADOW_OFFSET
     for dx, dy, color in ((sx, sy, (*P.INK, P.SHADOW_ALPHA)), (0, 0, None)):
         ctx.new_path()
-        _round_rect(ctx, 6 + dx, 6 + dy, size - 12, size - 12, 14)
+        rounded_rect(ctx, 6 + dx, 6 + dy, size - 12, size - 12, 14)
         if color:
             ctx.set_source_rgba(*color)
             ctx.fill()
@@ -238,15 +239,6 @@ def _plate(ctx, size, base, light):
         ctx.arc(x - 0.8, y - 0.8, 1.2, 0, 2 * math.pi)
         ctx.set_source_rgb(*P.BRASS_LIGHT)
         ctx.fill()
-
-
-def _round_rect(ctx, x, y, w, h, r):
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 1.5 * math.pi)
-    ctx.close_path()
 
 
 def _disc(ctx, x, y, r, inner, outer, line=P.LINE_THICK, light=(-0.35, -0.35)):

@@ -8,6 +8,7 @@ import os
 import cairo
 
 from . import palette as P
+from .shapes import rounded_rect
 
 SPLASH_SIZE = (1024, 768)
 # The loader paints this colour around the splashes (wider screens); every
@@ -51,7 +52,7 @@ def _pipe(ctx, points, width):
 
 def _flange(ctx, x, y, width, vertical):
     w, h = (width * 1.5, width * 0.5) if vertical else (width * 0.5, width * 1.5)
-    _rounded_rect(ctx, x - w / 2, y - h / 2, w, h, min(w, h) * 0.3)
+    rounded_rect(ctx, x - w / 2, y - h / 2, w, h, min(w, h) * 0.3)
     grad = cairo.LinearGradient(x - w / 2, y - h / 2, x + w / 2, y + h / 2)
     grad.add_color_stop_rgb(0, *P.BRASS_LIGHT)
     grad.add_color_stop_rgb(1, *P.COPPER)
@@ -60,15 +61,6 @@ def _flange(ctx, x, y, width, vertical):
     ctx.set_source_rgb(*P.INK)
     ctx.set_line_width(P.LINE_THICK)
     ctx.stroke()
-
-
-def _rounded_rect(ctx, x, y, w, h, r):
-    ctx.new_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 1.5 * math.pi)
-    ctx.close_path()
 
 
 def _drop_path(ctx, x, y, size):

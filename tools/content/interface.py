@@ -14,6 +14,7 @@ from PIL import Image
 from . import decor, palette as P
 from .atlas import canvas, surface_to_image
 from .field_pipes import star
+from .shapes import rounded_rect
 
 H = P.hex_rgb
 FILES = {
@@ -50,20 +51,11 @@ def _outline(ctx, width=P.LINE_THIN):
     ctx.stroke()
 
 
-def _round_rect(ctx, x, y, w, h, r):
-    ctx.new_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 1.5 * math.pi)
-    ctx.close_path()
-
-
 def pump_gutter():
     """A glass gauge frame over the start pipe: the countdown water rises
     inside it. Clear in the middle, so the pipe shows through."""
     surface, ctx = canvas(50, 50)
-    _round_rect(ctx, 2.5, 2.5, 45, 45, 8)
+    rounded_rect(ctx, 2.5, 2.5, 45, 45, 8)
     ctx.set_source_rgba(*P.WATER_LIGHT, 0.18)
     ctx.fill_preserve()
     ctx.set_source_rgb(*P.INK)
@@ -131,7 +123,7 @@ def stripe():
         bw = rng.uniform(40, 70)
         for row, (y0, y1) in enumerate(((10, 42), (42, 74))):
             off = 0 if row == 0 else bw / 2
-            _round_rect(ctx, x + off + 2, y0 + 2, bw - 4, y1 - y0 - 4, 6)
+            rounded_rect(ctx, x + off + 2, y0 + 2, bw - 4, y1 - y0 - 4, 6)
             g = cairo.LinearGradient(0, y0, 0, y1)
             g.add_color_stop_rgb(0, *H("E4D6BE"))
             g.add_color_stop_rgb(1, *H("A8957A"))
@@ -677,7 +669,7 @@ def _tent(ctx, x, y):
 
 
 def _adobe(ctx, x, y, s):
-    _round_rect(ctx, x - s / 2, y - s * 0.8, s, s * 0.8, 10)
+    rounded_rect(ctx, x - s / 2, y - s * 0.8, s, s * 0.8, 10)
     _fill_outline(ctx, _vgrad(y - s, y, H("FFE3B0"), H("E9A86B")))
     ctx.new_path()
     ctx.rectangle(x - s * 0.15, y - s * 0.45, s * 0.3, s * 0.45)
