@@ -117,13 +117,9 @@ void G_WINDOW::draw() {
 KS_GUI_EVENT* G_WINDOW::key_down(int) { return last_event_ = gui_->on_press(); }
 
 KS_GUI_EVENT* G_WINDOW::key_up(int) {
-  // The answer is kept in a local: on_control may show other windows,
-  // whose activation moves this window's last event, and the caller must
-  // still learn that this window took the release.
-  KS_GUI_EVENT* const event = gui_->on_release();
-  last_event_ = event;
-  if (event) on_control(static_cast<int>(event->id));
-  return event;
+  last_event_ = gui_->on_release();
+  if (last_event_) on_control(static_cast<int>(last_event_->id));
+  return last_event_;
 }
 
 KS_GUI_EVENT* G_WINDOW::mouse_move() { return last_event_ = gui_->on_pointer_move(); }

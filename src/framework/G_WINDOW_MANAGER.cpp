@@ -66,11 +66,9 @@ G_WINDOW* G_WINDOW_MANAGER::show(const std::string& name) {
   // already; it must not be there twice.
   remove_from_stack(window);
   open_stack_.insert(open_stack_.begin(), window);
-  // Sorted before the activation pass, so a window of a higher layer in
-  // front of a new modal window stays active.
-  sort_by_layer();
   if (window->is_modal()) update_activation();
   window->open();
+  sort_by_layer();
   return window;
 }
 

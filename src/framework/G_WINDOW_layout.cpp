@@ -122,26 +122,27 @@ void G_WINDOW::relayout(int old_width) {
   if (gui_->root) gui_->root->transform->parent = placement_;
 
   const bool fractions = position_type_ == POSITION_FRACTIONS;
-  // Middle and pixel windows rest where their first layout put them, moved
-  // by the half difference of the widths; pixel windows too, or their next
-  // opening would undo the shift of their live placement.
+  if (fractions || is_fitted_hud(name_)) {
+    // Open or closed, the window parks where it rests; a pixel window has
+    // no fractions and would otherwise jump to the screen origin.
+    place_like(*placement_, shown_);
+  } else {
+    placement_->position.x += width == 1366 ? kWideShift : -kWideShift;
+  }
+  // Middle windows rest where their first layout put them, moved by the
+  // half difference of the widths.
   const int base = KOR::auto_position_base_width;
   const bool known_widths = (base == 1024 || base == 1366) && (width == 1024 || width == 1366);
-  if (!fractions && known_widths) {
+  if (position_type_ == POSITION_MIDDLE && known_widths) {
     const float shift = static_cast<float>(width - base) / 2.0f;
     open_start_.position.x = open_start_copy_.position.x + shift;
     shown_.position.x = shown_copy_.position.x + shift;
     close_end_.position.x = close_end_copy_.position.x + shift;
   }
-
-  if (fractions || is_fitted_hud(name_)) {
-    // A closed window waits where its next opening starts.
-    place_like(*placement_, open_ || state_ == WINDOW_CLOSING ? shown_ : open_start_);
-  } else {
-    placement_->position.x += width == 1366 ? kWideShift : -kWideShift;
-  }
-  // The trophy pop-up keeps its fractions whatever its position type; a
-  // pixel window has none.
+  // Every fraction window takes its three placements anew from its
+  // fractions, not only the trophy pop-up: kept at the old width, its next
+  // opening would head for the old width's place. The trophy pop-up does so
+  // whatever its position type, unless it is placed in pixels.
   if (fractions || (name_ == "HUD_TROPHY" && position_type_ != POSITION_PIXELS)) {
     for (KS_AUTO_POSITION* p : {&open_start_, &shown_, &close_end_}) {
       p->set_auto(p->auto_x, p->auto_y);
