@@ -67,6 +67,7 @@ gPlayer* G_PLAYERS::create(const std::wstring& name) {
 }
 
 bool G_PLAYERS::load(const std::string& folder) {
+  set_aside.clear();
   const std::string path = folder + kFileName;
   if (KOR::KC_FILE_SYSTEM::path_type(path) != KOR::PATH_FILE) return false;
   pugi::xml_document document;
@@ -79,7 +80,8 @@ bool G_PLAYERS::load(const std::string& folder) {
     case pugi::status_out_of_memory:
       return false;
     default:
-      std::rename(path.c_str(), damaged_name(path).c_str());
+      set_aside = damaged_name(path);
+      std::rename(path.c_str(), set_aside.c_str());
       return true;
   }
   const pugi::xml_node root = document.first_child();

@@ -43,6 +43,8 @@ class G_PLAYERS {
 
   gPlayer* current = nullptr;
   FACTORY factory = nullptr;
+  // Where the last load put a file that did not parse; empty when none.
+  std::string set_aside;
   std::vector<gPlayer*> players;  // in the order loaded or added
 };
 

@@ -50,4 +50,9 @@ void KC_STRING_TABLE::clear() {
   entries.clear();
 }
 
+KC_STRING_TABLE& string_table_instance() {
+  static KC_STRING_TABLE table;
+  return table;
+}
+
 }  // namespace KOR

@@ -40,4 +40,7 @@ class KC_STRING_TABLE {
   int32_t value_column = 0;
 };
 
+// The application's table of displayed texts, built on first use.
+KC_STRING_TABLE& string_table_instance();
+
 }  // namespace KOR

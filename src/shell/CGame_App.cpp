@@ -1,21 +1,251 @@
 #include "shell/CGame_App.h"
 
+#include <pugixml.hpp>
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "SERVICE/engine_globals.h"
+#include "framework/CScene.h"
+#include "framework/G_FONT_LIST.h"
+#include "framework/G_PLAYERS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
 #include "level/CScene_Level.h"
+#include "platform/KC_FILE_SYSTEM.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
+#include "resources/KC_STRING_TABLE.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/game_info.h"
+#include "shell/window_factory.h"
 
 namespace game {
 
 int current_level_number = 1;
+int32_t game_clock_ms = 0;
 
-CGame_App::~CGame_App() { delete current_scene; }
+namespace {
+
+constexpr const char* kFontList = "xml fonts.xml";
+constexpr const char* kSoundList = "xml sounds.xml";
+constexpr const char* kStrings = "xml strings.xml";
+constexpr const char* kWindowList = "xml/Windows all_windows.xml";
+constexpr const char* kCursor = "xml gCursor.xml";
+constexpr const char* kBarTexture = "graphics/gui white_pixel.png";
+constexpr const char* kDeveloperFile = "../pipe.txt";
+
+constexpr int kKeyMoney = 'M';
+constexpr int kKeyOpenLevels = 'O';
+constexpr int32_t kDeveloperMoney = 5000;
+
+// The menu windows whose textures stay loaded from start-up on.
+const char* const kMenuWindows[] = {"Title", "Options", "Confirm_Exit", "Players"};
+
+// The bars reach 2 pixels past either side of the widest layout.
+constexpr float kBarWidth = 1370.0f;
+constexpr float kBarHeight = 100.0f;
+constexpr float kBarLeft = -2.0f;
+constexpr float kTopBarY = -100.0f;
+constexpr float kBottomBarY = 769.0f;
+constexpr uint32_t kOpaqueBlack = 0xFF000000u;
+
+}  // namespace
+
+CGame_App::CGame_App()
+    : windows(&window_manager_instance()),
+      players(&KOR_GF::players_instance()),
+      fonts(&KOR_GF::font_list_instance()),
+      sounds(&KOR_GF::sound_manager_instance()),
+      texts(&KOR::string_table_instance()),
+      developer_mode(KOR::file_exists(kDeveloperFile) ? 1 : 0) {}
+
+CGame_App::~CGame_App() {
+  letterbox_bars.clear();
+  if (bar_texture_ != nullptr && KOR::engine_resource_manager != nullptr) {
+    KOR::engine_resource_manager->release_texture(bar_texture_);
+  }
+}
 
 CScene_Level* CGame_App::current_level_scene() const {
   if (!current_scene || current_scene->kind != 1) return nullptr;
-  return static_cast<CScene_Level*>(current_scene);
+  return static_cast<CScene_Level*>(current_scene.get());
 }
 
 void CGame_App::apply_cursor_setting(const KOR_GF::gPlayer* player) {
   cursor.set_visible(player == nullptr || player->game_cursor());
+}
+
+int CGame_App::update() {
+  game_clock_ms = int32_t(double(game_clock_ms) + double(KOR::frame_dt) * 1000.0);
+  if (current_scene) current_scene->update();
+  windows->update();
+  sounds->update();
+  return 1;
+}
+
+void CGame_App::draw() {
+  if (current_scene) current_scene->draw();
+  windows->draw();
+  cursor.draw();
+  for (auto& [key, bar] : letterbox_bars) bar->draw();
+}
+
+int CGame_App::on_mouse_move() {
+  if (current_scene) current_scene->mouse_move();
+  windows->mouse_move();
+  return 1;
+}
+
+int CGame_App::on_key_down(int code) {
+  if (current_scene) current_scene->key_down(code);
+  windows->key_down(code);
+  if (developer_mode) developer_key(code);
+  return 1;
+}
+
+int CGame_App::on_key_up(int code) {
+  if (current_scene) current_scene->key_up(code);
+  windows->key_up(code);
+  return 1;
+}
+
+bool CGame_App::start_level() {
+  if (!current_scene) {
+    current_scene = std::make_unique<CScene_Level>();
+    current_scene->start();
+  } else if (current_level_scene() != nullptr) {
+    windows->close_all();
+    current_scene->release_resources();
+    current_scene->restart();
+  }
+  windows->close_all();
+  current_scene->load_resources();
+  return true;
+}
+
+bool CGame_App::next_level() {
+  ++current_level_number;
+  return start_level();
+}
+
+void CGame_App::restart_level() {
+  if (current_level_scene() != nullptr) start_level();
+}
+
+bool CGame_App::drop_level() {
+  if (!current_scene) return false;
+  current_scene.reset();
+  return true;
+}
+
+void CGame_App::leave_level_to_main_panel() {
+  if (!drop_level()) return;
+  windows->show("Back");
+  windows->show("WINDOW_MAIN_PANEL");
+}
+
+void CGame_App::leave_level_to_title(bool final) {
+  if (!drop_level()) return;
+  windows->show("Back");
+  if (final) {
+    windows->show("WINDOW_COMICS4");
+    return;
+  }
+  windows->show("Title");
+  windows->show("Logo");
+}
+
+void CGame_App::show_title() {
+  windows->show("Back");
+  windows->show("Title");
+  windows->show("Logo");
+}
+
+bool CGame_App::load_startup_resources() {
+  startup_failure.clear();
+  if (!fonts->load(kFontList)) {
+    startup_failure = kFontList;
+    return false;
+  }
+  if (!sounds->load(kSoundList)) {
+    startup_failure = kSoundList;
+    return false;
+  }
+  KOR::KC_RESOURCE_MANAGER* resources = KOR::engine_resource_manager;
+  pugi::xml_document* strings = resources ? resources->get_xml(kStrings) : nullptr;
+  if (strings == nullptr) {
+    startup_failure = kStrings;
+    return false;
+  }
+  texts->load(*strings, 0, 0);
+  resources->release_xml(strings);
+  if (!windows->load_list(kWindowList)) {
+    startup_failure = kWindowList;
+    return false;
+  }
+  if (!cursor.load_xml(kCursor)) {
+    startup_failure = kCursor;
+    return false;
+  }
+  make_letterbox_bars();
+  return true;
+}
+
+void CGame_App::make_letterbox_bars() {
+  letterbox_bars.clear();
+  if (bar_texture_ == nullptr && KOR::engine_resource_manager != nullptr) {
+    bar_texture_ = KOR::engine_resource_manager->get_texture(kBarTexture);
+  }
+  for (const auto& [key, y] : {std::pair{1, kTopBarY}, std::pair{2, kBottomBarY}}) {
+    auto bar = std::make_unique<KOR::KC_QUAD>(bar_texture_, nullptr);
+    bar->set_hot_spot(KOR::HS_UL);
+    bar->set_color(kOpaqueBlack);
+    bar->set_size(kBarWidth, kBarHeight);
+    bar->set_position(kBarLeft, y, 0.0f);
+    letterbox_bars[key] = std::move(bar);
+  }
+}
+
+bool CGame_App::load_menu_windows() {
+  cursor.load();
+  windows->disable_all();
+  for (const char* name : kMenuWindows) windows->enable(name);
+  return true;
+}
+
+bool CGame_App::release_menu_windows() {
+  for (const char* name : kMenuWindows) windows->disable(name);
+  return true;
+}
+
+bool CGame_App::save_players() {
+  const std::string folder = user_data_dir();
+  return !folder.empty() && players->save(folder);
+}
+
+void CGame_App::shutdown() {
+  cursor.unload();
+  windows->disable_all();
+  fonts->release_textures();
+  sounds->release_all();
+  save_players();
+  current_scene.reset();
+}
+
+void CGame_App::dev_add_money() {
+  if (windows->is_open("Players_EditBox")) return;
+  auto* player = dynamic_cast<gPlayer_Flumo*>(players->current);
+  if (player == nullptr) return;
+  player->money += kDeveloperMoney;
+}
+
+// Both keys are letters a player may be typing into the name box, so
+// neither acts while it is open.
+void CGame_App::developer_key(int code) {
+  if (code == kKeyMoney) {
+    dev_add_money();
+  } else if (code == kKeyOpenLevels && !current_scene && !windows->is_open("Players_EditBox")) {
+    all_levels_open = all_levels_open ? 0 : 1;
+  }
 }
 
 CGame_App& game_instance() {

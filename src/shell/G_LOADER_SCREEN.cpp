@@ -10,9 +10,12 @@
 #include "foundation/KS_COLOR.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/CGame_App.h"
+#include "shell/window_factory.h"
 
 namespace game {
 
@@ -99,6 +102,7 @@ int32_t G_LOADER_SCREEN::update() {
   }
   loading_screen_active = 0;
   show_title_screen();
+  window_manager_instance().update();
   return 0;
 }
 
@@ -110,6 +114,9 @@ int32_t G_LOADER_SCREEN::draw() {
   return 0;
 }
 
-void show_title_screen() { KOR_GF::sound_manager_instance().play("music_title", true, 0.0f, 0.0f); }
+void show_title_screen() {
+  game_instance().show_title();
+  KOR_GF::sound_manager_instance().play("music_title", true, 0.0f, 0.0f);
+}
 
 }  // namespace game

@@ -48,7 +48,7 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   std::vector<KOR::KC_TEXTURE*> splash_textures_;
 };
 
-// Opens the title: "music_title" plays looped.
+// Opens the title windows; "music_title" plays looped.
 void show_title_screen();
 
 }  // namespace game

@@ -1,10 +1,14 @@
 #include "shell/game_main.h"
 
+#include <cstdio>
+
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
 #include "framework/G_PLAYERS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "framework/resource_list.h"
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
@@ -26,6 +30,8 @@ constexpr int kStartFailed = -112;
 constexpr int kRateCap = 60;
 constexpr uint32_t kClearColor = 0xFF000000;
 constexpr const char* kArchivePassword = "tolva";
+constexpr const char* kGameInfo = "xml game.xml";
+constexpr const char* kResourceList = "xml resource_list.xml";
 
 struct HOOK_BINDING {
   KOR::KC_CALLBACK** slot;
@@ -75,6 +81,23 @@ void mount_repositories() {
   manager->add_repository("xml/Config", kArchivePassword);
 }
 
+int key_code(void* code) { return static_cast<int>(KOR::callback_arg_value(code)); }
+
+// A game without its start-up files would only show an empty window: it
+// says which file is missing or broken and ends with a failure status.
+int cannot_start(const std::string& file) {
+  std::fprintf(stderr, "Aquavex: the game cannot start: \"%s\" is missing or broken.\n",
+               file.c_str());
+  return kStartFailed;
+}
+
+void tell_players_file_damaged(const std::string& kept_as) {
+  std::fprintf(stderr,
+               "Aquavex: the players file could not be read; it is kept as \"%s\" and the "
+               "game starts without players.\n",
+               kept_as.c_str());
+}
+
 const bool registered = (KOR::service_register_main(&game_main), true);
 
 }  // namespace
@@ -95,19 +118,31 @@ int game_main(void*) {
 }
 
 int game_load_step(KOR::KC_LOADER*) {
-  if (KOR_GF::resource_list_register("xml resource_list.xml")) {
-    game_instance().cursor.load_xml("xml gCursor.xml");
+  CGame_App& app = game_instance();
+  if (!KOR_GF::resource_list_register(kResourceList)) {
+    app.startup_failure = kResourceList;
+    return kStartFailed;
   }
-  return kStartFailed;
+  if (!app.load_startup_resources() || !app.load_menu_windows()) return kStartFailed;
+  app.windows->refresh_all();
+  return 1;
 }
 
 int game_on_update(void*) {
-  if (loading_screen_active && loader_screen != nullptr) loader_screen->update();
+  if (loading_screen_active) {
+    if (loader_screen != nullptr) loader_screen->update();
+  } else if (game_ready) {
+    game_instance().update();
+  }
   return 1;
 }
 
 int game_on_draw(void*) {
-  if (loading_screen_active && loader_screen != nullptr) loader_screen->draw();
+  if (loading_screen_active) {
+    if (loader_screen != nullptr) loader_screen->draw();
+  } else if (game_ready) {
+    game_instance().draw();
+  }
   return 1;
 }
 
@@ -120,11 +155,12 @@ int game_on_init(void*) {
     KOR::KC_RENDER::instance->clear_color = KOR::KS_COLOR(kClearColor);
   }
   mount_repositories();
-  if (!game_info_load("xml game.xml")) return kStartFailed;
+  if (!game_info_load(kGameInfo)) return cannot_start(kGameInfo);
   KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
   players.factory = &new_player_profile;
   const std::string user_folder = user_data_dir();
   if (!user_folder.empty()) players.load(user_folder);
+  if (!players.set_aside.empty()) tell_players_file_damaged(players.set_aside);
   apply_player_settings(players.current);
   loader_screen = new G_LOADER_SCREEN(&game_load_step);
   loader_screen->init();
@@ -133,21 +169,34 @@ int game_on_init(void*) {
   return 1;
 }
 
-int game_on_key_down(void*) {
+int game_on_key_down(void* code) {
   if (loading_screen_active && loader_screen != nullptr) loader_screen->next_splash();
+  if (game_ready) game_instance().on_key_down(key_code(code));
   return 1;
 }
 
-int game_on_key_up(void*) { return 1; }
+int game_on_key_up(void* code) {
+  if (game_ready) game_instance().on_key_up(key_code(code));
+  return 1;
+}
 
-int game_on_mouse_move(void*) { return 1; }
+int game_on_mouse_move(void*) {
+  if (game_ready) game_instance().on_mouse_move();
+  return 1;
+}
 
-int game_on_focus_lost(void*) { return 0; }
+int game_on_focus_lost(void*) {
+  KOR_GF::sound_manager_instance().set_mute(true);
+  return 0;
+}
 
-int game_on_focus_gained(void*) { return 0; }
+int game_on_focus_gained(void*) {
+  KOR_GF::sound_manager_instance().set_mute(false);
+  return 0;
+}
 
 int game_on_shutdown(void*) {
-  game_instance().cursor.unload();
+  game_instance().shutdown();
   KOR_GF::resource_list_unregister();
   if (KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager) {
     manager->remove_repository("xml");

@@ -20,11 +20,13 @@ extern G_LOADER_SCREEN* loader_screen;
 
 // The game's main function, registered with the engine before `main` runs:
 // fills the engine hooks, starts the service and runs the frame loop.
-// Returns 100500 after a normal end, -112 when the engine could not start.
+// Returns 100500 after a normal end, -112 when the engine or the game could
+// not start (a start-up file missing or broken).
 int game_main(void*);
 
 // The loading step: mounts the further repositories of the resource list,
-// then reads the pointer description. Its result is not used.
+// loads what the menus need and enables the menu windows. 1 when all was
+// had; else -112, with the missing file in CGame_App::startup_failure.
 int game_load_step(KOR::KC_LOADER* loader);
 
 int game_on_update(void*);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
@@ -70,9 +71,10 @@ class PlayFixture : public ::testing::Test {
         "<shop_5_upgrade1_value text=\"15\"/><flowingWaterOneCycleTime text=\"3\"/>"
         "<flowingWaterPauseTime text=\"1\"/></config>");
     game::CGame_Config::instance().set_document(&config_);
-    scene = new game::CScene_Level();
+    auto owned = std::make_unique<game::CScene_Level>();
+    scene = owned.get();
     scene->state = game::CScene_Level::STATE_PLAY;
-    game::game_instance().current_scene = scene;
+    game::game_instance().current_scene = std::move(owned);
     KOR_GF::players_instance().current = &player;
     KOR_GF::G_SETTINGS::screen_width = 1024;
     KOR_GF::G_SETTINGS::screen_height = 768;
@@ -82,8 +84,7 @@ class PlayFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    game::game_instance().current_scene = nullptr;
-    delete scene;
+    game::game_instance().current_scene.reset();
     KOR_GF::players_instance().current = nullptr;
     game::CGame_Config::instance().set_document(nullptr);
     KOR::frame_dt = 0.0f;

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace pugi {
+class xml_document;
+}
+
+namespace KOR {
+class KC_GUI_OBJECT;
+}
+
+namespace KOR_GF {
+class G_WINDOW;
+class G_WINDOW_MANAGER;
+}  // namespace KOR_GF
+
+namespace game {
+
+// Builds the window a description's "_type" names, with the instance name
+// of its "_name", and puts its labels into the player's language; null (and
+// a line on stderr naming the window) for a description without type or
+// name, or whose type no window class answers. The caller owns the window.
+KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description);
+
+// Every wide label of the tree, the widget's own first, takes the string
+// table's text for the key its text holds.
+void localise_labels(KOR::KC_GUI_OBJECT* widget);
+
+// The application's windows, built by window_factory.
+KOR_GF::G_WINDOW_MANAGER& window_manager_instance();
+
+}  // namespace game
