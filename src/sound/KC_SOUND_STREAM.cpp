@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/host.h"
 #include "sound/KC_SOUND_LOCK.h"
 
 namespace KOR {
@@ -14,6 +15,7 @@ namespace {
 
 constexpr std::int32_t kStreamFillBytes = 48000;
 constexpr std::int32_t kMaxSources = 16;
+constexpr std::uint32_t kMaxDelayMs = INT32_MAX;
 
 // A new source, or 0 when all sources are taken or OpenAL gives none.
 ALuint sound_source_acquire() {
@@ -167,11 +169,14 @@ void KC_SOUND_STREAM::play_after(float delay) {
     play();
     return;
   }
+  // Whole milliseconds, at most half the clock's range, so that the wrapping
+  // comparison in update still tells before from after.
+  const float ms = delay * 1000.0f;
+  std::uint32_t wait_ms = 0;
+  if (ms > 0.0f) wait_ms = ms < kMaxDelayMs ? static_cast<std::uint32_t>(ms) : kMaxDelayMs;
   KC_SOUND_LOCK lock;
   start_pending = true;
-  start_at = std::chrono::steady_clock::now() +
-             std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                 std::chrono::duration<float>(delay));
+  start_at_ms = host_clock_ms() + wait_ms;
 }
 
 // Fills `buffer` with the next part of the sound and queues it; a looping
@@ -194,7 +199,7 @@ bool KC_SOUND_STREAM::queue_next(ALuint buffer) {
 void KC_SOUND_STREAM::update() {
   // A sound that waits for its delayed start may already play: it is
   // refilled meanwhile like any other.
-  if (start_pending && std::chrono::steady_clock::now() >= start_at) {
+  if (start_pending && static_cast<std::int32_t>(host_clock_ms() - start_at_ms) >= 0) {
     start_pending = false;
     play();
   }

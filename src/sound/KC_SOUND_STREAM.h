@@ -4,7 +4,6 @@
 #include <AL/alc.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 
 #include "sound/KS_MEMORY_SOURCE.h"
@@ -40,7 +39,7 @@ class KC_SOUND_STREAM {
   int play();
   void stop();
   int restart();
-  // Plays once `delay` seconds of real time have passed; 0 plays at once.
+  // Plays once `delay` seconds have passed on the host clock; 0 plays at once.
   void play_after(float delay);
   // The sound thread's step for this stream; the caller holds sound_lock.
   void update();
@@ -79,7 +78,8 @@ class KC_SOUND_STREAM {
 
   // Set by play_after, cleared when the delayed play starts.
   bool start_pending = false;
-  std::chrono::steady_clock::time_point start_at;
+  // The host clock's millisecond reading at which the delayed play starts.
+  std::uint32_t start_at_ms = 0;
   // A streamed sound that is not looping reached its end: it plays out what
   // is queued and then stops.
   bool end_of_data = false;

@@ -11,7 +11,7 @@
 #include "framework_resources.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
-#include "sound/sound_test_support.h"
+#include "support/fake_clock.h"
 
 using KOR::KC_SOUND_STREAM;
 using KOR_GF::G_SOUND_ENTRY;
@@ -112,11 +112,15 @@ TEST_F(SoundGroups, PlayingStartsOverAtTheGroupVolume) {
   alGetSourcef(stream("b")->source, AL_SEC_OFFSET, &after);
   EXPECT_LT(after, before);
 
-  // A delayed start waits, then plays at the group volume.
+  // A delayed start waits for the host clock, then plays at the group volume.
+  test_support::FAKE_CLOCK clock;
   groups.set_volume("steps", 60.0f);
   EXPECT_EQ(groups.play_after("steps", "a", 0.05f), 1);
+  system.update_streams();
   EXPECT_FALSE(stream("a")->playing);
-  ASSERT_TRUE(sound_test::pump_until(system, [&] { return stream("a")->source != 0; }));
+  clock.now += 50;
+  system.update_streams();
+  ASSERT_NE(stream("a")->source, 0u);
   alGetSourcef(stream("a")->source, AL_GAIN, &gain);
   EXPECT_FLOAT_EQ(gain, 0.6f);
 

@@ -12,6 +12,7 @@
 #include "sound/KC_SOUND_LOCK.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 #include "sound_test_support.h"
+#include "support/fake_clock.h"
 
 using KOR::KC_SOUND_STREAM;
 using KOR::KC_SOUND_SYSTEM;
@@ -280,18 +281,33 @@ TEST_F(SoundStream, GainWritesWaitForTheSoundLock) {
   EXPECT_FLOAT_EQ(gain, 0.25f);
 }
 
-// The delay runs on the clock, whatever the frame time says.
-TEST_F(SoundStream, DelayedPlayCountsRealTime) {
-  KC_SOUND_STREAM* stream = make(blip, true, true);
-  KOR::frame_dt = 1.0f;
-  stream->play_after(0.3f);
-  pump(system, 1);
-  EXPECT_FALSE(stream->playing);
+// The delay runs on the host clock, whatever the frame time says, also when
+// the clock wraps meanwhile.
+TEST_F(SoundStream, DelayedPlayWaitsForTheHostClock) {
+  test_support::FAKE_CLOCK clock;
+  for (const std::uint32_t start : {1000u, 0xFFFFFF00u}) {
+    clock.now = start;
+    KC_SOUND_STREAM* stream = make(blip, true, true);
+    KOR::frame_dt = 1.0f;
+    stream->play_after(0.3f);
+    system.update_streams();
+    EXPECT_FALSE(stream->playing) << start;
 
-  KOR::frame_dt = 0.0f;
-  std::this_thread::sleep_for(std::chrono::milliseconds(350));
-  pump(system, 1);
-  EXPECT_TRUE(stream->playing);
+    KOR::frame_dt = 0.0f;
+    clock.now += 299;
+    system.update_streams();
+    EXPECT_FALSE(stream->playing) << start;
+    clock.now += 1;
+    system.update_streams();
+    EXPECT_TRUE(stream->playing) << start;
+  }
+
+  // A delay longer than the clock's range never comes round early.
+  KC_SOUND_STREAM* later = make(blip, true);
+  later->play_after(1e9f);
+  clock.now += 86400000;
+  system.update_streams();
+  EXPECT_FALSE(later->playing);
 
   KC_SOUND_STREAM* now = make(blip, true);
   now->play_after(0.0f);
