@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/KC_CRITICAL_SECTION.h"
+#include "platform/KC_CRITICAL_SECTION.h"
 
 namespace pugi {
 class xml_node;

@@ -1,6 +1,6 @@
 #include "sound/KC_SOUND_LOCK.h"
 
-#include "resources/KC_CRITICAL_SECTION.h"
+#include "platform/KC_CRITICAL_SECTION.h"
 
 namespace KOR {
 

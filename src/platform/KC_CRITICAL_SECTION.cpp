@@ -1,4 +1,4 @@
-#include "resources/KC_CRITICAL_SECTION.h"
+#include "platform/KC_CRITICAL_SECTION.h"
 
 namespace KOR {
 
