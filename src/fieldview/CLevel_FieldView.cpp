@@ -160,11 +160,12 @@ void CLevel_FieldView::set_origin(float x, float y) {
 }
 
 KOR::KS_VECTOR2 CLevel_FieldView::cell_center(int x, int y) const {
-  return KOR::KS_VECTOR2{origin_x + 50.0f * float(x) + 25.0f, origin_y + 50.0f * float(y) + 25.0f};
+  return KOR::KS_VECTOR2{origin_x + kCellSize * float(x) + kHalfCell,
+                         origin_y + kCellSize * float(y) + kHalfCell};
 }
 
 KOR::KS_VECTOR2 CLevel_FieldView::cell_corner(int x, int y) const {
-  return KOR::KS_VECTOR2{origin_x + 50.0f * float(x), origin_y + 50.0f * float(y)};
+  return KOR::KS_VECTOR2{origin_x + kCellSize * float(x), origin_y + kCellSize * float(y)};
 }
 
 KOR::KS_VECTOR2 CLevel_FieldView::two_cell_center(int x, int y, int span_code, int angle) const {
@@ -172,16 +173,16 @@ KOR::KS_VECTOR2 CLevel_FieldView::two_cell_center(int x, int y, int span_code, i
   if (span_code != 2) return c;
   switch (angle) {
     case 0:
-      c.x += 25.0f;
+      c.x += kHalfCell;
       break;
     case 90:
-      c.y += 25.0f;
+      c.y += kHalfCell;
       break;
     case 180:
-      c.x -= 25.0f;
+      c.x -= kHalfCell;
       break;
     case 270:
-      c.y -= 25.0f;
+      c.y -= kHalfCell;
       break;
     default:
       break;
@@ -193,13 +194,13 @@ KOR::KS_VECTOR2 CLevel_FieldView::block_center(int x, int y, int angle) const {
   KOR::KS_VECTOR2 c = cell_center(x, y);
   switch (angle) {
     case 0:
-      return {c.x + 25.0f, c.y - 25.0f};
+      return {c.x + kHalfCell, c.y - kHalfCell};
     case 90:
-      return {c.x + 25.0f, c.y + 25.0f};
+      return {c.x + kHalfCell, c.y + kHalfCell};
     case 180:
-      return {c.x - 25.0f, c.y + 25.0f};
+      return {c.x - kHalfCell, c.y + kHalfCell};
     case 270:
-      return {c.x - 25.0f, c.y - 25.0f};
+      return {c.x - kHalfCell, c.y - kHalfCell};
     default:
       return c;
   }
@@ -211,13 +212,13 @@ void CLevel_FieldView::set_hovered_cell(int x, int y) {
 
 void CLevel_FieldView::update_visible_window() {
   const int width = level_header ? level_header->fieldWidth : 0;
-  visible_left = KOR_GF::G_SETTINGS::screen_width / 2 - width * 25;
+  visible_left = KOR_GF::G_SETTINGS::screen_width / 2 - width * kHalfCell;
   if (visible_left < 0) visible_left = 0;
 }
 
 bool CLevel_FieldView::is_wall_at(int x, int y) const {
   if (level_header == nullptr) return false;
-  if (x == -1 && level_header->scrollingType == 0) return true;
+  if (x == -1 && level_header->scrollingType == SCROLL_UP) return true;
   if (x == level_header->fieldWidth) return true;
   const CLevel_Cell* c = cell(x, y);
   return c != nullptr && c->contentType == CONTENT_OBSTACLE;

@@ -186,6 +186,9 @@ class CLevel_FieldView {
   void draw_band_decoration(int slot, int column, int y);
   // Whether a centre lies in [left, right] x [top, 850].
   static bool inside(const KOR::KS_VECTOR2& c, float left, float right, float top);
+  // Cells one tile covers along a side; a tile under a cell (or a missing
+  // one) counts as one cell, so the layout never divides by zero.
+  static int tile_cells(int pixels);
   // Positions, turns (degrees) and draws a shared sprite; null draws nothing.
   static void put(KOR::KC_QUAD* sprite, float x, float y, float degrees);
   // One cell of a layer over the cell grid, with the cell's centre.

@@ -6,6 +6,7 @@
 #include "fieldview/field_atlas.h"
 #include "foundation/KS_VERTEX.h"
 #include "puzzle/CGame_Config.h"
+#include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "shell/CGame_App.h"
 
@@ -31,11 +32,11 @@ std::string decor_atlas(int set) {
   return "decor_7";
 }
 
-// Cells one tile covers along a side; a tile under 50 px (or a missing one)
-// counts as one cell, so the layout never divides by zero.
-int tile_cells(int pixels) { return pixels / 50 > 0 ? pixels / 50 : 1; }
-
 }  // namespace
+
+int CLevel_FieldView::tile_cells(int pixels) {
+  return pixels / kCellSize > 0 ? pixels / kCellSize : 1;
+}
 
 void CLevel_FieldView::load_graphics() {
   pugi::xml_document atlas;

@@ -57,8 +57,8 @@ void CLevel_FieldView::color_pipe(KOR::KC_QUAD* sprite, int x, int y) const {
 }
 
 void CLevel_FieldView::draw_tiles() {
-  const int cw = tile_width / 50 > 0 ? tile_width / 50 : 1;
-  const int ch = tile_height / 50 > 0 ? tile_height / 50 : 1;
+  const int cw = tile_cells(tile_width);
+  const int ch = tile_cells(tile_height);
   const int nx = (level_header->fieldWidth + 8) / cw;
   const int ny = (level_header->fieldHeight + 8) / ch;
   for (int i = 0; i <= ny; ++i) {
@@ -67,8 +67,8 @@ void CLevel_FieldView::draw_tiles() {
       if (column == tile_layout.end()) continue;
       const auto variant = column->second.find(i);
       if (variant == column->second.end()) continue;
-      put(find(tile_sprites, variant->second), origin_x + float(j * cw * 50) - 200.0f,
-          origin_y + float(i * ch * 50) - 200.0f, 0.0f);
+      put(find(tile_sprites, variant->second), origin_x + float(j * cw * kCellSize) - 200.0f,
+          origin_y + float(i * ch * kCellSize) - 200.0f, 0.0f);
     }
   }
 }
@@ -89,16 +89,16 @@ void CLevel_FieldView::leading_open_connection(int& column, int& row) const {
   for (const auto& [key, record] : open_connections) {
     if (record == nullptr) continue;
     switch (level_header->scrollingType) {
-      case 0:
+      case SCROLL_UP:
         if (row == -1 || record->y > row) row = record->y;
         break;
-      case 1:
+      case SCROLL_RIGHT:
         if (column == -1 || record->x < column) column = record->x;
         break;
-      case 2:
+      case SCROLL_DOWN:
         if (row == -1 || record->y < row) row = record->y;
         break;
-      case 3:
+      case SCROLL_LEFT:
         if (column == -1 || record->x > column) column = record->x;
         break;
       default:

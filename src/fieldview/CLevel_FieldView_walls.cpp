@@ -93,7 +93,7 @@ void CLevel_FieldView::draw_right_shadows(int x, const WallNeighbours& n,
 }
 
 void CLevel_FieldView::draw_side_walls() {
-  if (level_header == nullptr || level_header->scrollingType != 0) return;
+  if (level_header == nullptr || level_header->scrollingType != SCROLL_UP) return;
   draw_side_band(-1);
   draw_side_band(1);
 }

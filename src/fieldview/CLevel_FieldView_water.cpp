@@ -83,16 +83,16 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
     const float grow = growing ? 1.0f : 0.0f;
     switch (side) {
       case SIDE_UP:
-        segment(1, 0, 0, 1, g, W1, g * H1, cx - 12, cy - 25);
+        segment(1, 0, 0, 1, g, W1, g * H1, cx - 12, cy - kHalfCell);
         break;
       case SIDE_DOWN:
-        segment(1, 0, 1 - g, 1, 1, W1, g * H1, cx - 12, cy + 25 - 50 * g + grow);
+        segment(1, 0, 1 - g, 1, 1, W1, g * H1, cx - 12, cy + kHalfCell - kCellSize * g + grow);
         break;
       case SIDE_LEFT:
-        segment(2, 0, 0, g, 1, g * W2, H2, cx - 25, cy - 12);
+        segment(2, 0, 0, g, 1, g * W2, H2, cx - kHalfCell, cy - 12);
         break;
       default:
-        segment(2, 1 - g, 0, 1, 1, g * W2, H2, cx + 25 - 50 * g + grow, cy - 12);
+        segment(2, 1 - g, 0, 1, 1, g * W2, H2, cx + kHalfCell - kCellSize * g + grow, cy - 12);
         break;
     }
   };
@@ -106,13 +106,13 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
         segment(2, kCross, 0, f, 1, len * W2, H2, cx + 12, cy - 12);
         break;
       case SIDE_LEFT:
-        segment(2, 0, 0, len, 1, len * W2, H2, cx - 12 - 50 * len + grow, cy - 12);
+        segment(2, 0, 0, len, 1, len * W2, H2, cx - 12 - kCellSize * len + grow, cy - 12);
         break;
       case SIDE_DOWN:
         segment(1, 0, kCross, 1, f, W1, len * H1, cx - 12, cy + 12);
         break;
       default:
-        segment(1, 0, 0, 1, len, W1, len * H1, cx - 12, cy - 12 - 50 * len + grow);
+        segment(1, 0, 0, 1, len, W1, len * H1, cx - 12, cy - 12 - kCellSize * len + grow);
         break;
     }
   };
@@ -123,10 +123,10 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
     const float W3 = float(water_sizes[3].width), H3 = float(water_sizes[3].height);
     const float depth = float(int(21 * f));
     const float grow = f < 1 ? 1.0f : 0.0f;
-    float px = cx - 25 + depth, py = cy - 12, turn = kPi / 2;
-    if (in == SIDE_UP) px = cx + 12, py = cy - 25 + depth, turn = kPi;
-    if (in == SIDE_RIGHT) px = cx + 25 - depth + grow, py = cy + 12, turn = 3 * kPi / 2;
-    if (in == SIDE_DOWN) px = cx - 12, py = cy + 25 - depth + grow, turn = 0;
+    float px = cx - kHalfCell + depth, py = cy - 12, turn = kPi / 2;
+    if (in == SIDE_UP) px = cx + 12, py = cy - kHalfCell + depth, turn = kPi;
+    if (in == SIDE_RIGHT) px = cx + kHalfCell - depth + grow, py = cy + 12, turn = 3 * kPi / 2;
+    if (in == SIDE_DOWN) px = cx - 12, py = cy + kHalfCell - depth + grow, turn = 0;
     KOR::KC_QUAD* cap = water_sprites[3][n];
     if (cap == nullptr) return;
     set_water_texture_part(0, 1 - f, 1, 1, 3, n);
@@ -150,28 +150,29 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
     const float h = vertical_in ? a * H : b * H;
     switch (kind * 10 + in) {
       case 40:
-        segment(4, 1 - b, 0, 1, a, w, h, cx - 25 + (1 - b) * W, cy - 25);
+        segment(4, 1 - b, 0, 1, a, w, h, cx - kHalfCell + (1 - b) * W, cy - kHalfCell);
         break;
       case 43:
-        segment(4, 0, 1 - b, a, 1, w, h, cx - 25, cy - 25 + (1 - b) * H);
+        segment(4, 0, 1 - b, a, 1, w, h, cx - kHalfCell, cy - kHalfCell + (1 - b) * H);
         break;
       case 50:
-        segment(5, 0, 0, b, a, w, h, cx - 11, cy - 25);
+        segment(5, 0, 0, b, a, w, h, cx - 11, cy - kHalfCell);
         break;
       case 51:
-        segment(5, 1 - a, 1 - b, 1, 1, w, h, cx + 25 - a * W + bump, cy - 25 + (1 - b) * H);
+        segment(5, 1 - a, 1 - b, 1, 1, w, h, cx + kHalfCell - a * W + bump,
+                cy - kHalfCell + (1 - b) * H);
         break;
       case 61:
-        segment(6, 1 - a, 0, 1, b, w, h, cx + 25 - a * W + bump, cy - 11);
+        segment(6, 1 - a, 0, 1, b, w, h, cx + kHalfCell - a * W + bump, cy - 11);
         break;
       case 62:
-        segment(6, 0, 1 - a, b, 1, w, h, cx - 11, cy + 25 - a * H + bump);
+        segment(6, 0, 1 - a, b, 1, w, h, cx - 11, cy + kHalfCell - a * H + bump);
         break;
       case 72:
-        segment(7, 1 - b, 1 - a, 1, 1, w, h, cx + 11 - b * W, cy + 25 - a * H + bump);
+        segment(7, 1 - b, 1 - a, 1, 1, w, h, cx + 11 - b * W, cy + kHalfCell - a * H + bump);
         break;
       case 73:
-        segment(7, 0, 0, a, b, w, h, cx - 25, cy - 11);
+        segment(7, 0, 0, a, b, w, h, cx - kHalfCell, cy - 11);
         break;
       default:
         break;

@@ -5,6 +5,7 @@
 #include "SERVICE/engine_globals.h"
 #include "fieldview/field_atlas.h"
 #include "framework/G_FONT_LIST.h"
+#include "puzzle/CLevel_Cell.h"
 
 namespace game {
 
@@ -34,9 +35,9 @@ void CLevel_Grid::build() {
     KOR::KC_QUAD* line = texture_sprite("graphics/gui white_pixel.png", KOR::HS_UL);
     if (line == nullptr) return;
     if (i <= n) {
-      line->set_size(1, 50 * m);
+      line->set_size(1, kCellSize * m);
     } else {
-      line->set_size(50 * n, 1);
+      line->set_size(kCellSize * n, 1);
     }
     line->set_color(kLineColor);
     line_quads[i] = line;
@@ -46,16 +47,16 @@ void CLevel_Grid::build() {
     line_quads[key]->set_size(w, h);
   };
   if (n % 2 != 0) {
-    highlight(n / 2, 2, 50 * m);
-    highlight(n / 2 + 1, 2, 50 * m);
+    highlight(n / 2, 2, kCellSize * m);
+    highlight(n / 2 + 1, 2, kCellSize * m);
   } else {
-    highlight(n / 2, 2, 50 * m);
+    highlight(n / 2, 2, kCellSize * m);
   }
   if (m % 2 != 0) {
-    highlight(n + m / 2 + 1, 50 * n, 2);
-    highlight(n + m / 2 + 2, 50 * n, 2);
+    highlight(n + m / 2 + 1, kCellSize * n, 2);
+    highlight(n + m / 2 + 2, kCellSize * n, 2);
   } else {
-    highlight(n + m / 2 + 1, 50 * n, 2);
+    highlight(n + m / 2 + 1, kCellSize * n, 2);
   }
   set_position(position_x, position_y);
 }
@@ -66,9 +67,9 @@ void CLevel_Grid::set_position(float x, float y) {
   const int n = column_count;
   for (auto& [i, line] : line_quads) {
     if (i <= n) {
-      line->set_position(x + 50.0f * static_cast<float>(i), y, 0.0f);
+      line->set_position(x + kCellSize * static_cast<float>(i), y, 0.0f);
     } else {
-      line->set_position(x, y + 50.0f * static_cast<float>(i - n - 1), 0.0f);
+      line->set_position(x, y + kCellSize * static_cast<float>(i - n - 1), 0.0f);
     }
   }
 }
@@ -78,10 +79,10 @@ void CLevel_Grid::draw() {
   KOR::KC_FONT* font = KOR_GF::font_list_instance().find("font_cg_14_white");
   if (font == nullptr) return;
   for (int i = 0; i < column_count; ++i) {
-    const float px = position_x + 50.0f * static_cast<float>(i);
+    const float px = position_x + kCellSize * static_cast<float>(i);
     if (px < -50.0f || px > 1416.0f) continue;
     for (int j = 0; j < row_count; ++j) {
-      const float py = position_y + 50.0f * static_cast<float>(j);
+      const float py = position_y + kCellSize * static_cast<float>(j);
       if (py < -50.0f || py > 800.0f) continue;
       font->print(static_cast<int>(px) + 3, static_cast<int>(py) - 10, "%i\n%i", i, j);
     }

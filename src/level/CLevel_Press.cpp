@@ -1,9 +1,8 @@
 #include "level/CLevel_Press.h"
 
-#include <string>
-
 #include "SERVICE/engine_globals.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/gPlayer_Flumo.h"
@@ -37,10 +36,8 @@ void CLevel_Press::bind() {
 void CLevel_Press::compute_cooldown() {
   const CGame_Config& config = CGame_Config::instance();
   int seconds = config.get_int("baseSpeedOfCoolDownOfPressInSeconds");
-  const int level = current_shop_level(9);
-  if (level > 0) {
-    seconds -= config.get_int_w(L"shop_9_upgrade" + std::to_wstring(level) + L"_value");
-  }
+  seconds -= CLevel_Scoring::shop_upgrade_value(SHOP_PRESS_COOLDOWN,
+                                                current_shop_level(SHOP_PRESS_COOLDOWN));
   cooldown_ = float(seconds);
 }
 

@@ -6,6 +6,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
 #include "framework/G_SETTINGS.h"
+#include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "platform/KC_INPUT.h"
 #include "puzzle/CGame_Config.h"
@@ -143,8 +144,8 @@ int CLevel_Tape::draw_type() {
 
 int CLevel_Tape::bonus_threshold() const {
   int threshold = header_ ? header_->percentOfBonusPipesOnTape : 0;
-  if (current_shop_level(10) == 1) {
-    threshold += CGame_Config::instance().get_int("shop_10_upgrade1_value");
+  if (current_shop_level(SHOP_BONUS_PIECES) == 1) {
+    threshold += CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_PIECES, 1);
   }
   return threshold;
 }
@@ -191,9 +192,9 @@ void CLevel_Tape::schedule_delay(int now_ms) {
   const int hi = int(config.get_float("maximumTimeDelayBeforeAddingNewPipeOnTape"));
   const int delay = lo < hi ? lo + draw_() % (hi - lo) : hi;
   next_piece_time_ = now_ms + delay;
-  const int level = current_shop_level(7);
+  const int level = current_shop_level(SHOP_TAPE_DELAY);
   if (level >= 1) {
-    const int percent = config.get_int_w(L"shop_7_upgrade" + std::to_wstring(level) + L"_value");
+    const int percent = CLevel_Scoring::shop_upgrade_value(SHOP_TAPE_DELAY, level);
     next_piece_time_ =
         int(float(percent) / 100.0f * float(next_piece_time_ - now_ms) + float(next_piece_time_));
   }

@@ -9,6 +9,22 @@ namespace game {
 // Side codes; the opposite of s is (s + 2) % 4.
 enum { SIDE_UP = 0, SIDE_RIGHT = 1, SIDE_DOWN = 2, SIDE_LEFT = 3 };
 
+// How a board scrolls, in the side codes: a level's scrollingType and the
+// way one scroll moves the board's origin. A board of type SCROLL_UP starts
+// at its bottom, its network grows upward and its intro moves it up to the
+// play position; the other types likewise toward their side.
+enum Scroll_Direction {
+  SCROLL_UP = SIDE_UP,
+  SCROLL_RIGHT = SIDE_RIGHT,
+  SCROLL_DOWN = SIDE_DOWN,
+  SCROLL_LEFT = SIDE_LEFT
+};
+
+// The side of a board cell on screen in pixels; a cell's centre lies half
+// of it from each edge.
+inline constexpr int kCellSize = 50;
+inline constexpr int kHalfCell = kCellSize / 2;
+
 // Content codes of a cell.
 enum { CONTENT_EMPTY = 0, CONTENT_OBSTACLE = 1, CONTENT_PIPE = 2 };
 

@@ -12,6 +12,7 @@
 #include "level/CLevel_Tutorial.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
+#include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CPipe_Network.h"
 #include "shell/CGame_App.h"
@@ -73,14 +74,15 @@ void CLevel_Field::attach_board() {
 }
 
 KOR::KS_VECTOR2 CLevel_Field::cell_at_point(int screen_x, int screen_y) const {
-  return KOR::KS_VECTOR2{std::trunc((float(screen_x) - origin_x) / 50.0f),
-                         std::trunc((float(screen_y) - origin_y) / 50.0f)};
+  return KOR::KS_VECTOR2{std::trunc((float(screen_x) - origin_x) / kCellSize),
+                         std::trunc((float(screen_y) - origin_y) / kCellSize)};
 }
 
 KOR::KS_VECTOR2 CLevel_Field::offset_in_cell(float screen_x, float screen_y) const {
   const float dx = screen_x - origin_x;
   const float dy = screen_y - origin_y;
-  return KOR::KS_VECTOR2{dx - std::trunc(dx / 50.0f) * 50.0f, dy - std::trunc(dy / 50.0f) * 50.0f};
+  return KOR::KS_VECTOR2{dx - std::trunc(dx / kCellSize) * kCellSize,
+                         dy - std::trunc(dy / kCellSize) * kCellSize};
 }
 
 KOR::KS_VECTOR2 CLevel_Field::cell_center(int x, int y) const { return view->cell_center(x, y); }
@@ -115,37 +117,37 @@ void CLevel_Field::place_view_and_grid() {
 
 void CLevel_Field::layout_board() {
   const CLevel_Header& h = *level_header;
-  board_width = h.fieldWidth * 50;
-  board_height = h.fieldHeight * 50;
+  board_width = h.fieldWidth * kCellSize;
+  board_height = h.fieldHeight * kCellSize;
   const int W = board_width;
   const int H = board_height;
   const int s = screen_width;
   const int sh = G_SETTINGS::screen_height;
-  if (h.scrollingType == 0 || h.scrollingType == 2) {
+  if (h.scrollingType == SCROLL_UP || h.scrollingType == SCROLL_DOWN) {
     centre_x = float(G_SETTINGS::screen_width / 2 - W / 2);
   } else {
     centre_y = float(sh / 2 - H / 2 - (sh - 650) / 2);
   }
   switch (h.scrollingType) {
-    case 0:
+    case SCROLL_UP:
       play_x = centre_x;
       play_y = float(610 - H);
       intro_x = centre_x;
       intro_y = H > 750 ? 0.0f : play_y;
       break;
-    case 1:
+    case SCROLL_RIGHT:
       play_x = 0.0f;
       play_y = centre_y;
       intro_x = W > s ? float(s - W) : 0.0f;
       intro_y = centre_y;
       break;
-    case 2:
+    case SCROLL_DOWN:
       play_x = centre_x;
       play_y = 0.0f;
       intro_x = centre_x;
       intro_y = H > 750 ? float(750 - H) : 0.0f;
       break;
-    case 3:
+    case SCROLL_LEFT:
       play_x = float(s - W);
       play_y = float(750 - H) + centre_y;
       intro_x = W > s ? 0.0f : float(s - W);
@@ -164,12 +166,12 @@ void CLevel_Field::layout_board() {
 void CLevel_Field::set_intro_scroll_speed() {
   const float time = CGame_Config::instance().get_float("timeOfScrollingFieldBeforeLevelStart");
   switch (level_header->scrollingType) {
-    case 0:
-    case 2:
+    case SCROLL_UP:
+    case SCROLL_DOWN:
       intro_speed = std::fabs(play_y - intro_y) / time;
       break;
-    case 1:
-    case 3:
+    case SCROLL_RIGHT:
+    case SCROLL_LEFT:
       intro_speed = std::fabs(play_x - intro_x) / time;
       break;
     default:
@@ -184,12 +186,13 @@ int CLevel_Field::intro_scroll_step() {
   // at once instead of never getting there.
   const bool usable = intro_speed >= 1.0f && intro_speed < 1.0e9f;
   if (usable) scroll_step(type, float(int(intro_speed)));
-  const bool ended = !usable || (type == 0 && play_y >= origin_y) ||
-                     (type == 1 && origin_x >= play_x) || (type == 2 && origin_y >= play_y) ||
-                     (type == 3 && play_x >= origin_x) || type < 0 || type > 3;
+  const bool ended =
+      !usable || (type == SCROLL_UP && play_y >= origin_y) ||
+      (type == SCROLL_RIGHT && origin_x >= play_x) || (type == SCROLL_DOWN && origin_y >= play_y) ||
+      (type == SCROLL_LEFT && play_x >= origin_x) || type < SCROLL_UP || type > SCROLL_LEFT;
   if (ended) {
-    if (type == 0 || type == 2) origin_y = play_y;
-    if (type == 1 || type == 3) origin_x = play_x;
+    if (type == SCROLL_UP || type == SCROLL_DOWN) origin_y = play_y;
+    if (type == SCROLL_RIGHT || type == SCROLL_LEFT) origin_x = play_x;
     scroll_state = 0;
     place_view_and_grid();
   } else if (scroll_state == 0) {
@@ -205,19 +208,19 @@ void CLevel_Field::scroll_step(int direction, float speed) {
   float dx = 0.0f;
   float dy = 0.0f;
   switch (direction) {
-    case 0:
+    case SCROLL_UP:
       origin_y -= d;
       dy = target_y >= origin_y ? target_y - old_y : -d;
       break;
-    case 1:
+    case SCROLL_RIGHT:
       origin_x += d;
       dx = origin_x >= target_x ? target_x - old_x : d;
       break;
-    case 2:
+    case SCROLL_DOWN:
       origin_y += d;
       dy = origin_y >= target_y ? target_y - old_y : d;
       break;
-    case 3:
+    case SCROLL_LEFT:
       origin_x -= d;
       dx = target_x >= origin_x ? target_x - old_x : -d;
       break;
@@ -236,39 +239,40 @@ void CLevel_Field::update_scroll_target() {
   const int type = level_header->scrollingType;
   const CLevel_OpenConnection* chosen = nullptr;
   for (const auto& [key, c] : open_connections) {
-    const bool better = !chosen || (type == 0 && c->y > chosen->y) ||
-                        (type == 1 && c->x < chosen->x) || (type == 2 && c->y < chosen->y) ||
-                        (type == 3 && c->x > chosen->x);
+    const bool better = !chosen || (type == SCROLL_UP && c->y > chosen->y) ||
+                        (type == SCROLL_RIGHT && c->x < chosen->x) ||
+                        (type == SCROLL_DOWN && c->y < chosen->y) ||
+                        (type == SCROLL_LEFT && c->x > chosen->x);
     if (better) chosen = c;
   }
   const KOR::KS_VECTOR2 c = cell_center(chosen->x, chosen->y);
   const float s = float(screen_width);
   switch (type) {
-    case 0: {
+    case SCROLL_UP: {
       const float v = 700.0f - c.y - 150.0f;
       target_y = origin_y + v;
-      scroll_direction = v > 0.0f ? 2 : 0;
+      scroll_direction = v > 0.0f ? SCROLL_DOWN : SCROLL_UP;
       if (target_y > intro_y) target_y = intro_y;
       break;
     }
-    case 1: {
+    case SCROLL_RIGHT: {
       const float l = c.x - 0.2f * s;
       target_x = origin_x - l;
-      scroll_direction = l > 0.0f ? 3 : 1;
+      scroll_direction = l > 0.0f ? SCROLL_LEFT : SCROLL_RIGHT;
       if (intro_x > target_x) target_x = intro_x;
       break;
     }
-    case 2: {
+    case SCROLL_DOWN: {
       const float m = c.y - 150.0f;
       target_y = origin_y - m;
-      scroll_direction = m > 0.0f ? 0 : 2;
+      scroll_direction = m > 0.0f ? SCROLL_UP : SCROLL_DOWN;
       if (intro_y > target_y) target_y = intro_y;
       break;
     }
-    case 3: {
+    case SCROLL_LEFT: {
       const float l = s - c.x - 0.2f * s;
       target_x = origin_x + l;
-      scroll_direction = l > 0.0f ? 1 : 3;
+      scroll_direction = l > 0.0f ? SCROLL_RIGHT : SCROLL_LEFT;
       if (intro_x < target_x) target_x = intro_x;
       break;
     }
@@ -287,13 +291,13 @@ void CLevel_Field::start_end_scroll() {
 
 void CLevel_Field::shift_for_screen_width(int previous_width) {
   const float d = previous_width == 1366 ? -171.0f : 171.0f;
-  if (level_header->scrollingType != 1) origin_x += d;
+  if (level_header->scrollingType != SCROLL_RIGHT) origin_x += d;
   play_x += d;
   intro_x += d;
   target_x += d;
   // Every later target is taken against the new width, whatever the type.
   screen_width = G_SETTINGS::screen_width;
-  if (level_header->scrollingType == 1) {
+  if (level_header->scrollingType == SCROLL_RIGHT) {
     intro_x = float(screen_width - board_width);
     play_x = 0.0f;
   }

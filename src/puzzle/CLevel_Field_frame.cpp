@@ -13,6 +13,7 @@
 #include "level/CLevel_Tutorial.h"
 #include "level/CScene_Level.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
@@ -66,26 +67,26 @@ void CLevel_Field::release_pack_pictures() {
 bool CLevel_Field::scroll_toward_target() {
   scroll_step(scroll_direction, kScrollSpeed);
   switch (scroll_direction) {
-    case 0:
+    case SCROLL_UP:
       if (!(target_y > origin_y)) return false;
       origin_y = target_y;
       break;
-    case 1:
+    case SCROLL_RIGHT:
       if (!(origin_x > target_x)) return false;
       origin_x = target_x;
       break;
-    case 2:
+    case SCROLL_DOWN:
       if (!(origin_y > target_y)) return false;
       origin_y = target_y;
       break;
-    case 3:
+    case SCROLL_LEFT:
       if (!(target_x > origin_x)) return false;
       origin_x = target_x;
       break;
     default:
       return false;
   }
-  if ((scroll_direction == 0 || scroll_direction == 2) && level_tutorial_active) {
+  if ((scroll_direction == SCROLL_UP || scroll_direction == SCROLL_DOWN) && level_tutorial_active) {
     view->set_origin(origin_x, origin_y);
     CScene_Level* scene = game_instance().current_level_scene();
     if (scene && scene->tutorial) scene->tutorial->update(0.0f, true);
@@ -139,19 +140,19 @@ void CLevel_Field::draw_pump(int clock_ms) {
   // The gauge fills from the cell edge the water comes in by: the bottom,
   // the left, the top or the right for the four growth directions.
   float turn = 0.0f;
-  KOR::KS_VECTOR2 at{c.x - 25.0f, c.y + 25.0f - gh};
+  KOR::KS_VECTOR2 at{c.x - kHalfCell, c.y + kHalfCell - gh};
   switch (h.scrollingType) {
-    case 1:
+    case SCROLL_RIGHT:
       turn = kPi / 2.0f;
-      at = {c.x - 25.0f + gh, c.y - 25.0f};
+      at = {c.x - kHalfCell + gh, c.y - kHalfCell};
       break;
-    case 2:
+    case SCROLL_DOWN:
       turn = kPi;
-      at = {c.x - 25.0f + gw, c.y - 25.0f + gh};
+      at = {c.x - kHalfCell + gw, c.y - kHalfCell + gh};
       break;
-    case 3:
+    case SCROLL_LEFT:
       turn = 3.0f * kPi / 2.0f;
-      at = {c.x + 25.0f - gh, c.y - 25.0f + gw};
+      at = {c.x + kHalfCell - gh, c.y - kHalfCell + gw};
       break;
     default:
       break;

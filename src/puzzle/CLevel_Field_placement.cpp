@@ -1,14 +1,12 @@
 #include <cmath>
-#include <string>
 
 #include "fieldview/CEffect_ExplosionList.h"
 #include "fieldview/CLevel_FieldView.h"
-#include "foundation/text_utilities.h"
 #include "framework/G_PLAYERS.h"
+#include "level/CLevel_Scoring.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
-#include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
@@ -46,16 +44,16 @@ KOR::KS_VECTOR2 CLevel_Field::anchor_cell(int type, int angle, int x, int y, flo
   if (pipe_span_code(type) != 2) return part0;
   switch (angle) {
     case 0:
-      if (offset_x < 25.0f) part0.x -= 1.0f;
+      if (offset_x < kHalfCell) part0.x -= 1.0f;
       break;
     case 90:
-      if (offset_y < 25.0f) part0.y -= 1.0f;
+      if (offset_y < kHalfCell) part0.y -= 1.0f;
       break;
     case 180:
-      if (offset_x > 25.0f) part0.x += 1.0f;
+      if (offset_x > kHalfCell) part0.x += 1.0f;
       break;
     case 270:
-      if (offset_y > 25.0f) part0.y += 1.0f;
+      if (offset_y > kHalfCell) part0.y += 1.0f;
       break;
     default:
       break;
@@ -197,12 +195,8 @@ void CLevel_Field::pay_coins(int x, int y) {
   CLevel_Cell& c = *level_header->cell_at(x, y);
   if (!c.isSpecial) return;
   gPlayer_Flumo* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
-  int percent = 0;
-  const int level = current_shop_level(5);
-  if (level > 0) {
-    percent = CGame_Config::instance().get_int_w(L"shop_5_upgrade" + KOR::wtext_from_int(level) +
-                                                 L"_value");
-  }
+  const int percent =
+      CLevel_Scoring::shop_upgrade_value(SHOP_COIN_BONUS, current_shop_level(SHOP_COIN_BONUS));
   const float coins = float(c.givesMoney);
   const int paid = int(coins + float(percent) / 100.0f * coins);
   CScene_Level* scene = game_instance().current_level_scene();

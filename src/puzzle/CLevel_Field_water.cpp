@@ -17,15 +17,16 @@ using KOR_GF::G_SETTINGS;
 KOR::KS_IVECTOR2 CLevel_Field::water_boundary_cell() const {
   const int w = G_SETTINGS::screen_width;
   const int h = G_SETTINGS::screen_height;
+  // The boundary lies one cell beyond the screen edge the water grows from.
   switch (level_header->scrollingType) {
-    case 0:
-      return KOR::KS_IVECTOR2{-1, int(cell_at_point(w / 2, h + 50).y)};
-    case 1:
-      return KOR::KS_IVECTOR2{int(cell_at_point(-50, h / 2).x), -1};
-    case 2:
-      return KOR::KS_IVECTOR2{-1, int(cell_at_point(w / 2, -50).y)};
-    case 3:
-      return KOR::KS_IVECTOR2{int(cell_at_point(w + 50, h / 2).x), -1};
+    case SCROLL_UP:
+      return KOR::KS_IVECTOR2{-1, int(cell_at_point(w / 2, h + kCellSize).y)};
+    case SCROLL_RIGHT:
+      return KOR::KS_IVECTOR2{int(cell_at_point(-kCellSize, h / 2).x), -1};
+    case SCROLL_DOWN:
+      return KOR::KS_IVECTOR2{-1, int(cell_at_point(w / 2, -kCellSize).y)};
+    case SCROLL_LEFT:
+      return KOR::KS_IVECTOR2{int(cell_at_point(w + kCellSize, h / 2).x), -1};
     default:
       return KOR::KS_IVECTOR2{-1, -1};
   }
@@ -33,13 +34,13 @@ KOR::KS_IVECTOR2 CLevel_Field::water_boundary_cell() const {
 
 bool CLevel_Field::beyond_boundary(int x, int y) const {
   switch (level_header->scrollingType) {
-    case 0:
+    case SCROLL_UP:
       return y > water_boundary.y;
-    case 1:
+    case SCROLL_RIGHT:
       return x < water_boundary.x;
-    case 2:
+    case SCROLL_DOWN:
       return y < water_boundary.y;
-    case 3:
+    case SCROLL_LEFT:
       return x > water_boundary.x;
     default:
       return false;
@@ -120,7 +121,7 @@ void CLevel_Field::water_end() {
   scroll_state = 2;
   // The pack picture lies below the board's top: the board scrolls down to
   // it, whichever way the last scroll went.
-  scroll_direction = 2;
+  scroll_direction = SCROLL_DOWN;
 }
 
 }  // namespace game

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "framework/gPlayer.h"
+#include "puzzle/CShop_Item.h"
+#include "shell/CTrophy.h"
 
 namespace game {
 
@@ -39,8 +41,8 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
  public:
   static constexpr int32_t kLevelCount = 45;
   static constexpr int32_t kLevelsPerWorld = 15;
-  static constexpr int32_t kTrophyCount = 18;
-  static constexpr int32_t kShopItemCount = 16;
+  static constexpr int32_t kTrophyCount = TROPHY_PRESS_FLAG_LEVELS;
+  static constexpr int32_t kShopItemCount = SHOP_MONEY_PACK_4;
 
   // The new-profile state of `reset`.
   gPlayer_Flumo();
