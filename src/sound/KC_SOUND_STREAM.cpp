@@ -1,8 +1,11 @@
 #include "sound/KC_SOUND_STREAM.h"
 
+#include <AL/al.h>
+#include <AL/alc.h>
 #include <vorbis/vorbisfile.h>
 
 #include <cstdint>
+#include <type_traits>
 
 #include "platform/host.h"
 #include "sound/KC_SOUND_LOCK.h"
@@ -10,6 +13,9 @@
 namespace KOR {
 
 std::int32_t sound_sources_in_use = 0;
+
+static_assert(std::is_same_v<ALuint, std::uint32_t> && std::is_same_v<ALenum, std::int32_t>,
+              "the stream's fields hold OpenAL names and formats as they are");
 
 namespace {
 
@@ -35,7 +41,7 @@ ALint source_int(ALuint source, ALenum parameter) {
 
 }  // namespace
 
-KC_SOUND_STREAM::KC_SOUND_STREAM() = default;
+KC_SOUND_STREAM::KC_SOUND_STREAM() : format(AL_FORMAT_MONO16) {}
 
 KC_SOUND_STREAM::~KC_SOUND_STREAM() {
   if (context != nullptr) {
@@ -84,7 +90,7 @@ int KC_SOUND_STREAM::open(const void* bytes, std::int32_t byte_count, std::int32
   return 1;
 }
 
-int KC_SOUND_STREAM::fill_buffer(ALuint buffer) {
+int KC_SOUND_STREAM::fill_buffer(std::uint32_t buffer) {
   std::int32_t total = 0;
   while (total < pcm_capacity) {
     int section = 0;
@@ -181,7 +187,7 @@ void KC_SOUND_STREAM::play_after(float delay) {
 
 // Fills `buffer` with the next part of the sound and queues it; a looping
 // sound goes on from its start. False when nothing was left to queue.
-bool KC_SOUND_STREAM::queue_next(ALuint buffer) {
+bool KC_SOUND_STREAM::queue_next(std::uint32_t buffer) {
   if (end_of_data) return false;
   int n = fill_buffer(buffer);
   if (n == 0 && loop) {

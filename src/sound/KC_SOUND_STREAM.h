@@ -1,8 +1,5 @@
 #pragma once
 
-#include <AL/al.h>
-#include <AL/alc.h>
-
 #include <atomic>
 #include <cstdint>
 
@@ -56,9 +53,11 @@ class KC_SOUND_STREAM {
   vorbis_comment* comment = nullptr;
   vorbis_info* info = nullptr;
   KS_MEMORY_SOURCE memory;
-  ALenum format = AL_FORMAT_MONO16;
-  ALuint source = 0;
-  ALuint buffers[2] = {0, 0};
+  // OpenAL's buffer format, source and buffer names, held as the integers
+  // they are so that OpenAL's headers stay inside the sound folder.
+  std::int32_t format;
+  std::uint32_t source = 0;
+  std::uint32_t buffers[2] = {0, 0};
   std::int32_t rate = 0;
   bool fully_decoded = false;
   // Guarded by sound_lock, like the source it is applied to.
@@ -67,11 +66,13 @@ class KC_SOUND_STREAM {
   // plays and stops the stream.
   std::atomic<bool> playing{false};
   std::atomic<bool> loop{false};
-  ALCcontext* context = nullptr;
+  // The OpenAL context current when the stream was opened; null when there
+  // was none, and the stream never plays.
+  void* context = nullptr;
 
  private:
-  int fill_buffer(ALuint buffer);
-  bool queue_next(ALuint buffer);
+  int fill_buffer(std::uint32_t buffer);
+  bool queue_next(std::uint32_t buffer);
   bool check_al_error();
   void delete_source();
   void update_streamed();

@@ -1,6 +1,7 @@
 #include "sound/KC_SOUND_SYSTEM.h"
 
 #include <AL/al.h>
+#include <AL/alc.h>
 
 #include <algorithm>
 
@@ -15,17 +16,19 @@ KC_SOUND_SYSTEM::KC_SOUND_SYSTEM() { instance = this; }
 
 KC_SOUND_SYSTEM::~KC_SOUND_SYSTEM() {
   alcMakeContextCurrent(nullptr);
-  if (context != nullptr) alcDestroyContext(context);
-  if (device != nullptr) alcCloseDevice(device);
+  if (context != nullptr) alcDestroyContext(static_cast<ALCcontext*>(context));
+  if (device != nullptr) alcCloseDevice(static_cast<ALCdevice*>(device));
   if (instance == this) instance = nullptr;
 }
 
 void KC_SOUND_SYSTEM::open() {
-  device = alcOpenDevice(nullptr);
-  if (device == nullptr) return;
-  context = alcCreateContext(device, nullptr);
-  last_alc_error = alcGetError(device);
-  alcMakeContextCurrent(context);
+  ALCdevice* const opened = alcOpenDevice(nullptr);
+  device = opened;
+  if (opened == nullptr) return;
+  ALCcontext* const created = alcCreateContext(opened, nullptr);
+  context = created;
+  last_alc_error = alcGetError(opened);
+  alcMakeContextCurrent(created);
 
   listener_position.set(1, 1, 1);
   listener_at.set(1, 1, 2);
@@ -36,7 +39,7 @@ void KC_SOUND_SYSTEM::open() {
   alListenerfv(AL_POSITION, position);
   alListenerfv(AL_VELOCITY, velocity);
   alListenerfv(AL_ORIENTATION, orientation);
-  last_alc_error = alcGetError(device);
+  last_alc_error = alcGetError(opened);
 }
 
 KC_SOUND_STREAM* KC_SOUND_SYSTEM::create_sound(const void* bytes, std::int32_t byte_count,

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <AL/alc.h>
-
 #include <cstdint>
 #include <vector>
 
@@ -36,8 +34,10 @@ class KC_SOUND_SYSTEM {
   // The one sound system, for the resource records that release sounds.
   static KC_SOUND_SYSTEM* instance;
 
-  ALCdevice* device = nullptr;
-  ALCcontext* context = nullptr;
+  // The OpenAL device and context, opaque outside the sound folder; null
+  // while there is no device.
+  void* device = nullptr;
+  void* context = nullptr;
   KS_VECTOR3 listener_position{0, 0, 1};
   KS_VECTOR3 listener_velocity{0, 0, 0};
   KS_VECTOR3 listener_at{0, 0, 0};

@@ -1,5 +1,6 @@
 #include "sound/KC_SOUND_STREAM.h"
 
+#include <AL/al.h>
 #include <gtest/gtest.h>
 
 #include <atomic>

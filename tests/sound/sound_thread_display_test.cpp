@@ -1,6 +1,7 @@
 // The game loop's sound thread keeps a streamed sound fed: its two queued
 // buffers last about 0.54 s, so without refills it falls silent long before
 // the loop ends.
+#include <AL/al.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
