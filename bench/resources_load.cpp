@@ -12,10 +12,9 @@
 #include "platform/KC_FILE_SYSTEM.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/game_repositories.h"
 
 namespace {
-
-const char* const ARCHIVE_PASSWORD = "tolva";
 
 // The build puts benchmarks in <build>/bench and the run-time folder in <build>/run.
 KOR::KC_FILE_SYSTEM& file_system() {
@@ -39,10 +38,7 @@ std::vector<std::string> listed_repositories(KOR::KC_RESOURCE_MANAGER& manager) 
 }
 
 void mount(KOR::KC_RESOURCE_MANAGER& manager) {
-  manager.add_repository("", "");
-  manager.add_repository("xml", "");
-  manager.add_repository("xml/Levels", ARCHIVE_PASSWORD);
-  manager.add_repository("xml/Config", ARCHIVE_PASSWORD);
+  game::mount_repositories(&manager);
   for (const std::string& folder : listed_repositories(manager)) {
     manager.add_repository(folder.c_str(), "");
   }

@@ -1,6 +1,5 @@
 # Assembles <run>/Resources: a copy of the repository's Resources/ plus the
 # zip repositories packed from content/. Re-run when any source changes.
-set(AQUAVEX_ARCHIVE_PASSWORD tolva)
 set(resources_out ${AQUAVEX_RUNTIME_DIR}/Resources)
 set(content_dir ${CMAKE_SOURCE_DIR}/content)
 
@@ -20,8 +19,9 @@ add_custom_command(
   DEPENDS ${resource_files}
   COMMENT "Copying Resources")
 
-# One password-protected archive per content folder, named after it, with
-# entries "<folder>/<file>".
+# One archive per content folder, named after it, with entries
+# "<folder>/<file>", locked with the game's archive password (set in the
+# top-level CMakeLists.txt).
 set(packed_repositories)
 foreach(folder Levels Config)
   file(GLOB sources CONFIGURE_DEPENDS ${content_dir}/${folder}/*.xml)

@@ -16,6 +16,7 @@
 #include "shell/G_LOADER_SCREEN.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
+#include "shell/game_repositories.h"
 
 namespace game {
 
@@ -29,7 +30,6 @@ constexpr int kGameMainDone = 100500;
 constexpr int kStartFailed = -112;
 constexpr int kRateCap = 60;
 constexpr uint32_t kClearColor = 0xFF000000;
-constexpr const char* kArchivePassword = "tolva";
 constexpr const char* kGameInfo = "xml game.xml";
 constexpr const char* kResourceList = "xml resource_list.xml";
 
@@ -68,17 +68,6 @@ void remove_hooks() {
 
 void stop_running() {
   if (KOR::engine_game != nullptr) KOR::engine_game->running = 0;
-}
-
-// The four repositories of the Resources folder, the packed two with the
-// archive password.
-void mount_repositories() {
-  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
-  if (manager == nullptr) return;
-  manager->add_repository("", "");
-  manager->add_repository("xml", "");
-  manager->add_repository("xml/Levels", kArchivePassword);
-  manager->add_repository("xml/Config", kArchivePassword);
 }
 
 int key_code(void* code) { return static_cast<int>(KOR::callback_arg_value(code)); }
@@ -154,7 +143,7 @@ int game_on_init(void*) {
   if (KOR::KC_RENDER::instance != nullptr) {
     KOR::KC_RENDER::instance->clear_color = KOR::KS_COLOR(kClearColor);
   }
-  mount_repositories();
+  mount_repositories(KOR::engine_resource_manager);
   if (!game_info_load(kGameInfo)) return cannot_start(kGameInfo);
   KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
   players.factory = &new_player_profile;

@@ -14,6 +14,7 @@
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/game_repositories.h"
 #include "support/paths.h"
 
 namespace content_test {
@@ -29,10 +30,7 @@ class GameResources {
     file_system_ = std::make_unique<KOR::KC_FILE_SYSTEM>();
     manager = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
     KOR::engine_resource_manager = manager.get();
-    manager->add_repository("", "");
-    manager->add_repository("xml", "");
-    manager->add_repository("xml/Levels", "tolva");
-    manager->add_repository("xml/Config", "tolva");
+    game::mount_repositories(manager.get());
     if (pugi::xml_document* list = manager->get_xml("xml resource_list.xml")) {
       for (pugi::xml_node entry : list->first_child().children()) {
         if (!entry.attribute("value")) continue;

@@ -6,6 +6,7 @@
 #include "puzzle_fixture.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/resource_sandbox.h"
+#include "shell/game_repositories.h"
 
 namespace {
 
@@ -19,8 +20,9 @@ class PackedLevelTest : public puzzle_test::PlayFixture {
     PlayFixture::SetUp();
     std::filesystem::copy(test_support::fixture_path("puzzle/Resources"), sandbox.resources(),
                           std::filesystem::copy_options::recursive);
-    ASSERT_EQ(manager.add_repository("xml/Levels", "tolva"), 1);
-    ASSERT_EQ(manager.add_repository("xml/Config", "tolva"), 1);
+    mount_repositories(&manager);
+    ASSERT_NE(manager.find_repository("xml/Levels"), nullptr);
+    ASSERT_NE(manager.find_repository("xml/Config"), nullptr);
     KOR::engine_resource_manager = &manager;
   }
   void TearDown() override {
