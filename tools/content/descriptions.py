@@ -3,12 +3,8 @@
 import os
 from xml.sax.saxutils import escape, quoteattr
 
-from . import fonts, images, music, sounds, texts, tuning
-
-COMPANY = "Korvane"
-PRODUCT = "Aquavex"
-VERSION = "Version 1.0"
-COPYRIGHT = "\u00A9 2026 Korvane. All rights reserved."
+from . import fonts, images, music, sounds, texts, tuning, windows
+from .xml_files import COMPANY, COPYRIGHT, PRODUCT, VERSION, header as _header, write as _write
 
 # Every repository below Resources that resource names use, besides the
 # main one, "xml" and the two packed ones that the game mounts itself.
@@ -20,16 +16,6 @@ REPOSITORIES = [
 
 SPLASH_TIME = "2.5"
 SPLASH_FADE = "0.6"
-
-
-def _write(path, lines):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(lines) + "\n")
-
-
-def _header():
-    return ['<?xml version="1.0" encoding="UTF-8"?>']
 
 
 def game_xml():
@@ -95,7 +81,7 @@ def _cell(text):
 
 
 def strings_xml():
-    rows = texts.rows()
+    rows = texts.rows() + windows.label_rows()
     keys = [k for k, _ in rows]
     assert len(keys) == len(set(keys)), "duplicate string id"
     lines = _header() + ["<Workbook>", '<Worksheet Name="Texts">', "<Table>"]

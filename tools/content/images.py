@@ -109,6 +109,31 @@ def _bubble(ctx, x, y, r, alpha):
     ctx.fill()
 
 
+def paint_text_path(ctx, path, outline, shadow, shadow_alpha, fill, alpha=1.0):
+    """Display text from its path: a shadow moved by `shadow`, the ink
+    outline `outline` wide on each side, then the fill pattern."""
+    ctx.save()
+    ctx.translate(*shadow)
+    ctx.new_path()
+    ctx.append_path(path)
+    ctx.set_source_rgba(*P.INK, shadow_alpha * alpha)
+    ctx.set_line_width(outline * 2)
+    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
+    ctx.stroke_preserve()
+    ctx.fill()
+    ctx.restore()
+    ctx.new_path()
+    ctx.append_path(path)
+    ctx.set_source_rgba(*P.INK, alpha)
+    ctx.set_line_width(outline * 2)
+    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
+    ctx.stroke()
+    ctx.new_path()
+    ctx.append_path(path)
+    ctx.set_source(fill)
+    ctx.fill()
+
+
 def _title_text(ctx, text, cx, baseline, size, top, bottom, spacing=0.0, outline=None):
     ctx.select_font_face("DejaVu Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
     ctx.set_font_size(size)
@@ -123,30 +148,27 @@ def _title_text(ctx, text, cx, baseline, size, top, bottom, spacing=0.0, outline
     path = ctx.copy_path()
     outline = outline if outline is not None else size * 0.07
     sx, sy = P.SHADOW_OFFSET
-    ctx.save()
-    ctx.translate(sx * size / 40, sy * size / 40)
-    ctx.new_path()
-    ctx.append_path(path)
-    ctx.set_source_rgba(*P.INK, 0.55)
-    ctx.set_line_width(outline * 2)
-    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
-    ctx.stroke_preserve()
-    ctx.fill()
-    ctx.restore()
-    ctx.new_path()
-    ctx.append_path(path)
-    ctx.set_source_rgb(*P.INK)
-    ctx.set_line_width(outline * 2)
-    ctx.set_line_join(cairo.LINE_JOIN_ROUND)
-    ctx.stroke()
-    ctx.new_path()
-    ctx.append_path(path)
     grad = cairo.LinearGradient(0, baseline - size * 0.75, 0, baseline)
     grad.add_color_stop_rgb(0, *top)
     grad.add_color_stop_rgb(1, *bottom)
-    ctx.set_source(grad)
-    ctx.fill()
+    paint_text_path(ctx, path, outline, (sx * size / 40, sy * size / 40), 0.55, grad)
     return total
+
+
+def light_rays(ctx, origin, count, first, step, spread, length):
+    """Faint wedges of light fanning out from the upper left: `count` rays,
+    the first at `first` degrees below the x axis, `step` degrees apart,
+    each `spread` radians wide."""
+    ox, oy = origin
+    for i in range(count):
+        a0 = math.radians(first + i * step)
+        ctx.new_path()
+        ctx.move_to(ox, oy)
+        ctx.line_to(ox + length * math.cos(a0), oy + length * math.sin(a0))
+        ctx.line_to(ox + length * math.cos(a0 + spread), oy + length * math.sin(a0 + spread))
+        ctx.close_path()
+        ctx.set_source_rgba(*P.WATER_LIGHT, 0.05)
+        ctx.fill()
 
 
 def splash_studio(path):
@@ -275,16 +297,7 @@ def splash_title(path):
     surface = cairo.ImageSurface(cairo.FORMAT_RGB24, w, h)
     ctx = cairo.Context(surface)
     _radial_backdrop(ctx, w, h, P.WATER_DEEP, BACK, 560)
-    # Light rays from the upper left.
-    for i in range(7):
-        a0 = math.radians(12 + i * 9)
-        ctx.new_path()
-        ctx.move_to(-80, -80)
-        ctx.line_to(-80 + 1600 * math.cos(a0), -80 + 1600 * math.sin(a0))
-        ctx.line_to(-80 + 1600 * math.cos(a0 + 0.05), -80 + 1600 * math.sin(a0 + 0.05))
-        ctx.close_path()
-        ctx.set_source_rgba(*P.WATER_LIGHT, 0.05)
-        ctx.fill()
+    light_rays(ctx, (-80, -80), 7, 12, 9, 0.05, 1600)
     # Fade the corners back to the surrounding colour.
     vignette = cairo.RadialGradient(w / 2, h / 2, 330, w / 2, h / 2, 640)
     vignette.add_color_stop_rgba(0, *BACK, 0.0)

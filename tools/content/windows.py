@@ -1,0 +1,307 @@
+"""The menu windows: one description per window under Resources/xml/Windows,
+the window list "all_windows.xml", and the texts of their labels.
+
+Widgets hang from the window's placement. Every window here rests in the
+middle of the screen, so positions are offsets from the screen's centre and
+the window follows a switch to the wide layout by itself; a TRANSFORM_1366
+is written only where the wide layout puts a widget elsewhere. Transform
+lists keep their pivot at 0 0 0 and one blank between numbers: the builder
+adds pivots up on every layout switch and splits at single blanks.
+
+Every WLABEL's TEXT is an id of the string table; LABELS holds the texts.
+"""
+
+import os
+from xml.sax.saxutils import quoteattr
+
+from . import menu_art as art
+from . import xml_files as common
+
+FOLDER = "xml/Windows"
+LIST = "all_windows.xml"
+
+# Fonts: resource names of the glyph table and its page.
+FONTS = {name: ("fonts %s.xml" % name, "fonts %s.png" % name)
+         for name in ("font_big", "font_med", "font_extra_text", "font_text", "fnt20_blue")}
+
+HS_MID, HS_ML = 0, 7
+INK = "FF1B2A4A"
+
+LABELS = {
+    "label_title_player": "Player",
+    "label_options_title": "Options",
+    "label_options_sound": "Sounds",
+    "label_options_music": "Music",
+    "label_options_fullscreen": "Full screen",
+    "label_options_cursor": "Game pointer",
+    "label_options_version": common.VERSION,
+    "label_options_copyright": common.COPYRIGHT,
+    "label_credits_title": "Credits",
+    "label_credits_text": (
+        "Aquavex\n"
+        "made by the Aquavex team\n"
+        "\n"
+        "Design, code, pictures, music and sounds:\n"
+        "the Aquavex team\n"
+        "\n"
+        "Built with\n"
+        "SDL2 \u00B7 OpenGL / Mesa \u00B7 OpenAL Soft\n"
+        "libvorbis \u00B7 pugixml \u00B7 zlib \u00B7 minizip\n"
+        "stb_image \u00B7 DejaVu fonts\n"
+        "\n"
+        "Thank you for playing!"),
+    "label_players_title": "Players",
+    "label_editbox_title": "Your name",
+    "label_editbox_prompt": "Type a name and press OK.",
+    "label_editbox_error": "That name is taken.",
+    "label_delete_title": "Delete player",
+    "label_delete_question": "Delete the player\n%s\nand all of the progress?",
+    "label_exit_title": "Leave",
+    "label_exit_question": "Do you really want\nto leave the game?",
+    "label_buy_title": "Full version",
+    "label_buy_text": "You are playing\nthe full game already!",
+}
+
+
+def _transform(x, y):
+    return "%d %d 0 0 0 0 0 0 0 1 1 1" % (x, y)
+
+
+class Widget:
+    """One GUI element: its name, attributes in order, its place in both
+    layouts and its nested widgets."""
+
+    def __init__(self, element, wid, attrs, x, y, wide=None, children=()):
+        self.element = element
+        self.attrs = [("ID", str(wid))] + list(attrs)
+        self.x, self.y = x, y
+        self.wide = wide
+        self.children = list(children)
+
+    def lines(self, indent):
+        pad = "  " * indent
+        attrs = " ".join("%s=%s" % (k, quoteattr(v)) for k, v in self.attrs)
+        out = ["%s<%s %s>" % (pad, self.element, attrs)]
+        if self.element != "SLIDER13":
+            out.append("%s  <TRANSFORM>%s</TRANSFORM>" % (pad, _transform(self.x, self.y)))
+            if self.wide is not None:
+                out.append("%s  <TRANSFORM_1366>%s</TRANSFORM_1366>"
+                           % (pad, _transform(*self.wide)))
+        if self.children:
+            out.append("%s  <CONTEXT>" % pad)
+            for child in self.children:
+                out += child.lines(indent + 2)
+            out.append("%s  </CONTEXT>" % pad)
+        out.append("%s</%s>" % (pad, self.element))
+        return out
+
+
+def image(wid, stem, x, y, enabled=True, wide=None):
+    attrs = [("TEXTURE", art.texture(stem))]
+    # A picture that only decorates takes no input, so it never answers a
+    # release meant for the widgets drawn over it.
+    if not enabled:
+        attrs.append(("ENABLE", "0"))
+    return Widget("IMAGE", wid, attrs, x, y, wide)
+
+
+def button(wid, stem, x, y, enabled=True, visible=True):
+    attrs = [("TEXTURE", art.texture(stem))]
+    if not enabled:
+        attrs.append(("ENABLE", "0"))
+    if not visible:
+        attrs.append(("VISIBLE", "0"))
+    return Widget("BUTTON5", wid, attrs, x, y)
+
+
+def label(wid, text, font, x, y, hot_spot=HS_MID, color=None, line_space=None):
+    xml, page = FONTS[font]
+    attrs = [("FONT_TEXTURE", page), ("FONT", xml), ("TEXT", text), ("HOT_SPOT", str(hot_spot))]
+    if color:
+        attrs.append(("FONT_COLOR", color))
+    if line_space is not None:
+        attrs.append(("LINE_SPACE", str(line_space)))
+    assert text in LABELS, text
+    return Widget("WLABEL", wid, attrs, x, y)
+
+
+def checkbox(wid, x, y):
+    return Widget("CHECKBOX", wid, [("TEXTURE", art.texture("checkbox"))], x, y)
+
+
+def slider(wid, x0, x1, y):
+    # A strip slider is placed by its track's two ends alone.
+    return Widget("SLIDER13", wid, [
+        ("TEXTURE", art.texture("slider13")), ("START", "%d %d" % (x0, y)),
+        ("END", "%d %d" % (x1, y)), ("RADIUS", "16"), ("MIN", "0"), ("MAX", "100"),
+        ("STEP", "5"), ("VALUE", "50")], 0, 0)
+
+
+def panel_picture(stem, title, font="font_big"):
+    """The dialog card and its title on the header band."""
+    w, h = art.PANELS[stem]
+    top = -h // 2
+    return [image(50, stem, 0, 0, enabled=False),
+            label(51, title, font, 0, top + art.PANEL_HEADER // 2 + 2)]
+
+
+class Window:
+    def __init__(self, name, wtype, widgets, layer, opening="SH_MOVE_DOWN", closing="SH_MOVE_UP",
+                 time="0.4", modal=False, background=None, settings=None):
+        self.name = name
+        self.wtype = wtype
+        self.widgets = widgets
+        self.layer = layer
+        self.opening = opening
+        self.closing = closing
+        self.time = time
+        self.modal = modal
+        self.background = background
+        self.settings = settings
+
+    def file(self):
+        return "%s.xml" % self.name
+
+    def lines(self):
+        attrs = [("_type", self.wtype), ("_name", self.name), ("_typeOpen", self.opening),
+                 ("_typeClose", self.closing), ("_typePos", "POS_MIDDLE_SCREEN"),
+                 ("_timeShow", self.time), ("_modal", "true" if self.modal else "false"),
+                 ("layer", str(self.layer))]
+        out = common.header() + ["<window %s>" % " ".join(
+            "%s=%s" % (k, quoteattr(v)) for k, v in attrs)]
+        if self.background:
+            stem, start, end = self.background
+            out.append('  <background START_COLOR="%s" END_COLOR="%s">%s</background>'
+                       % (start, end, art.texture(stem)))
+        if self.settings:
+            out.append("  <SETTINGS %s/>" % " ".join(
+                "%s=%s" % (k, quoteattr(v)) for k, v in self.settings))
+        out.append("  <GUI>")
+        for widget in self.widgets:
+            out += widget.lines(2)
+        out += ["  </GUI>", "</window>"]
+        return out
+
+
+# Row geometry of the players list: the delete buttons 11..18 stand beside
+# the rows, and the new-player button takes the place of the first free one.
+LIST_X, LIST_Y = -34, -8
+ROW_HEIGHT = art.LIST_SIZE[1] // art.LIST_ROWS
+ROW_BUTTON_X = LIST_X + art.LIST_SIZE[0] // 2 + 38
+
+
+def row_y(row):
+    return LIST_Y - art.LIST_SIZE[1] // 2 + ROW_HEIGHT // 2 + row * ROW_HEIGHT
+
+
+def windows():
+    back = Window("Back", "G_WINDOW_SIMPLE", [], 0, "SH_FADE", "SH_FADE", "0.6",
+                  background=("title_back", "255 40 60 110", "255 255 255 255"))
+    logo = Window("Logo", "G_WINDOW_SIMPLE", [image(1, "logo", 0, -262, enabled=False)], 1)
+    title = Window("Title", "SG_WINDOW_TITLE", [
+        image(6, "name_plate", 0, -106),
+        label(10, "label_title_player", "font_extra_text", 8, -106),
+        button(1, "button_play", 0, -14),
+        button(2, "button_options", 0, 72),
+        button(3, "button_players", 0, 144),
+        button(5, "button_exit", 0, 216),
+        button(4, "button_buy", 0, 288, enabled=False, visible=False),
+    ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN")
+
+    ow, oh = art.PANELS["panel_options"]
+    options = Window("Options", "SG_WINDOW_OPTIONS", panel_picture("panel_options",
+                                                                   "label_options_title") + [
+        label(52, "label_options_sound", "fnt20_blue", -240, -150, HS_ML),
+        slider(9, -60, 240, -150),
+        label(53, "label_options_music", "fnt20_blue", -240, -88, HS_ML),
+        slider(10, -60, 240, -88),
+        checkbox(7, -220, -20),
+        label(54, "label_options_fullscreen", "fnt20_blue", -188, -20, HS_ML),
+        checkbox(8, -220, 40),
+        label(55, "label_options_cursor", "fnt20_blue", -188, 40, HS_ML),
+        button(6, "button_credits", 150, 10),
+        label(101, "label_options_version", "font_text", 0, 118, color=INK),
+        label(102, "label_options_copyright", "font_text", 0, 146, color=INK),
+        button(3, "button_ok", -105, oh // 2 - 62),
+        button(4, "button_cancel", 105, oh // 2 - 62),
+    ], 2, modal=True)
+
+    cw, ch = art.PANELS["panel_credits"]
+    credits = Window("Credits", "SG_WINDOW_CREDITS", panel_picture("panel_credits",
+                                                                   "label_credits_title") + [
+        label(2, "label_credits_text", "fnt20_blue", 0, 10, line_space=4),
+        button(1, "button_close", 0, ch // 2 - 62),
+    ], 3, modal=True)
+
+    pw, ph = art.PANELS["panel_players"]
+    rows = [button(11 + r, "button_delete", ROW_BUTTON_X, row_y(r)) for r in range(art.LIST_ROWS)]
+    list_box = Widget("LISTBOX", 4, [
+        ("LIST_TEXTURE", art.texture("list_selection")),
+        ("PANEL_TEXTURE", art.texture("list_panel")),
+        ("SLIDER12_TEXTURE", art.texture("slider13")),
+        ("FONT", FONTS["fnt20_blue"][0]), ("FONT_TEXTURE", FONTS["fnt20_blue"][1]),
+        ("VISIBLE_COUNT", str(art.LIST_ROWS)), ("LEFT_MARGIN", "22"), ("UPPER_MARGIN", "0"),
+        ("FONT_COLOR", "255 255 255 255")], LIST_X, LIST_Y)
+    players = Window("Players", "SG_WINDOW_PLAYERS", panel_picture("panel_players",
+                                                                   "label_players_title") + [
+        list_box] + rows + [
+        button(5, "button_new", ROW_BUTTON_X, row_y(0)),
+        button(8, "button_ok", 0, ph // 2 - 62),
+    ], 2, modal=True)
+
+    ew, eh = art.PANELS["panel_editbox"]
+    editbox = Window("Players_EditBox", "G_WINDOW_EDITBOX", panel_picture(
+        "panel_editbox", "label_editbox_title", "font_med") + [
+        label(52, "label_editbox_prompt", "font_text", 0, -52, color=INK),
+        Widget("LINEBOX", 2, [
+            ("TEXTURE", art.texture("line_box")),
+            ("FONT", FONTS["fnt20_blue"][0]), ("FONT_TEXTURE", FONTS["fnt20_blue"][1]),
+            ("MAXLEN", "12"), ("CARRY_BLINK_TIME", "0.5"), ("FONT_COLOR", "255 255 255 255")],
+            0, 0),
+        label(10, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
+        button(3, "button_ok", -100, eh // 2 - 56),
+        button(4, "button_cancel", 100, eh // 2 - 56),
+    ], 3, modal=True, settings=[("text_color", "FFFFFFFF"), ("text_color_error", "FFFF6B5A")])
+
+    kw, kh = art.PANELS["panel_confirm"]
+    confirm_del = Window("Players_Confirm_Del", "SG_WINDOW_CONFIRM_EX", panel_picture(
+        "panel_confirm", "label_delete_title", "font_med") + [
+        label(2, "label_delete_question", "fnt20_blue", 0, -6),
+        button(3, "button_yes", -100, kh // 2 - 56),
+        button(4, "button_no", 100, kh // 2 - 56),
+    ], 4, modal=True, settings=[("font_extra_text", "font_extra_text")])
+
+    confirm_exit = Window("Confirm_Exit", "G_WINDOW_CONFIRM", panel_picture(
+        "panel_confirm", "label_exit_title", "font_med") + [
+        label(2, "label_exit_question", "fnt20_blue", 0, -6),
+        button(3, "button_yes", -100, kh // 2 - 56),
+        button(4, "button_no", 100, kh // 2 - 56),
+    ], 4, modal=True)
+
+    bw, bh = art.PANELS["panel_buy"]
+    buy = Window("Buy", "SG_WINDOW_BUY", panel_picture("panel_buy", "label_buy_title") + [
+        label(2, "label_buy_text", "fnt20_blue", 0, -30),
+        button(4, "button_ok", -190 + 0, bh // 2 - 56),
+        button(5, "button_later", 0, bh // 2 - 56),
+        button(6, "button_close", 190, bh // 2 - 56),
+    ], 3, modal=True)
+    return [back, logo, title, options, credits, players, editbox, confirm_del, confirm_exit, buy]
+
+
+def label_rows():
+    """(id, text) of every window label, for the string table."""
+    return list(LABELS.items())
+
+
+def build_all(resources):
+    folder = os.path.join(resources, FOLDER)
+    made = []
+    entries = []
+    for window in windows():
+        common.write(os.path.join(folder, window.file()), window.lines())
+        made.append("%s/%s" % (FOLDER, window.file()))
+        entries.append("  <window file=%s/>" % quoteattr("%s %s" % (FOLDER, window.file())))
+    common.write(os.path.join(folder, LIST), common.header() + ["<windows>"] + entries
+                 + ["</windows>"])
+    made.append("%s/%s" % (FOLDER, LIST))
+    return made
