@@ -15,6 +15,7 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/SG_WINDOW_CONFIRM_EX.h"
 
 namespace game {
 
@@ -41,7 +42,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"G_WINDOW_CONFIRM", &make<KOR_GF::G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", &make<KOR_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &make<KOR_GF::G_WINDOW_SIMPLE>},
-    {"SG_WINDOW_CONFIRM_EX", nullptr},
+    {"SG_WINDOW_CONFIRM_EX", &make<SG_WINDOW_CONFIRM_EX>},
     {"SG_WINDOW_PAUSE", nullptr},
     {"SG_WINDOW_CREDITS", nullptr},
     {"SG_FINISH_PANEL", nullptr},
