@@ -15,7 +15,9 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
+#include "shell/SG_WINDOW_CREDITS.h"
 
 namespace game {
 
@@ -44,7 +46,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"G_WINDOW_SIMPLE", &make<KOR_GF::G_WINDOW_SIMPLE>},
     {"SG_WINDOW_CONFIRM_EX", &make<SG_WINDOW_CONFIRM_EX>},
     {"SG_WINDOW_PAUSE", nullptr},
-    {"SG_WINDOW_CREDITS", nullptr},
+    {"SG_WINDOW_CREDITS", &make<SG_WINDOW_CREDITS>},
     {"SG_FINISH_PANEL", nullptr},
     {"SG_MAIN_PANEL", nullptr},
     {"SG_WINDOW_WORLDS", nullptr},
@@ -52,7 +54,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_SHOP", nullptr},
     {"SG_WINDOW_TROPHIES", nullptr},
     {"COMICS_WINDOW", nullptr},
-    {"SG_WINDOW_BUY", nullptr},
+    {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},
 };
 
 // A window that cannot be built is skipped, and the game goes on without
