@@ -18,6 +18,7 @@
 #include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
 
 namespace game {
 
@@ -38,7 +39,7 @@ struct WINDOW_CLASS {
 // The one binding of description types to window classes, tested in order.
 const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_TITLE", nullptr},
-    {"SG_WINDOW_OPTIONS", nullptr},
+    {"SG_WINDOW_OPTIONS", &make<SG_WINDOW_OPTIONS>},
     {"SG_WINDOW_HELP", nullptr},
     {"SG_WINDOW_PLAYERS", nullptr},
     {"G_WINDOW_CONFIRM", &make<KOR_GF::G_WINDOW_CONFIRM>},
