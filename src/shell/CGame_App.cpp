@@ -14,6 +14,7 @@
 #include "platform/KC_FILE_SYSTEM.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
 #include "shell/window_factory.h"
@@ -152,12 +153,14 @@ void CGame_App::leave_level_to_title(bool final) {
   }
   windows->show("Title");
   windows->show("Logo");
+  if (auto* title = dynamic_cast<SG_WINDOW_TITLE*>(windows->find("Title"))) title->require_player();
 }
 
 void CGame_App::show_title() {
   windows->show("Back");
   windows->show("Title");
   windows->show("Logo");
+  if (auto* title = dynamic_cast<SG_WINDOW_TITLE*>(windows->find("Title"))) title->require_player();
 }
 
 bool CGame_App::load_startup_resources() {

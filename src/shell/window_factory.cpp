@@ -19,6 +19,8 @@
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 
 namespace game {
 
@@ -38,10 +40,10 @@ struct WINDOW_CLASS {
 
 // The one binding of description types to window classes, tested in order.
 const WINDOW_CLASS kWindowClasses[] = {
-    {"SG_WINDOW_TITLE", nullptr},
+    {"SG_WINDOW_TITLE", &make<SG_WINDOW_TITLE>},
     {"SG_WINDOW_OPTIONS", &make<SG_WINDOW_OPTIONS>},
     {"SG_WINDOW_HELP", nullptr},
-    {"SG_WINDOW_PLAYERS", nullptr},
+    {"SG_WINDOW_PLAYERS", &make<SG_WINDOW_PLAYERS>},
     {"G_WINDOW_CONFIRM", &make<KOR_GF::G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", &make<KOR_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &make<KOR_GF::G_WINDOW_SIMPLE>},

@@ -1,0 +1,162 @@
+#include "shell/SG_WINDOW_TITLE.h"
+
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+#include "framework/G_PLAYERS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW_CONFIRM.h"
+#include "framework/G_WINDOW_EDITBOX.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "gui/KC_GUI_BUTTON5.h"
+#include "gui/KC_GUI_ROOT.h"
+#include "gui/KC_GUI_WLABEL.h"
+#include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/game_info.h"
+
+namespace game {
+
+namespace {
+
+using KOR::KC_GUI_BUTTON5;
+
+enum : int {
+  kPlay = 1,
+  kOptions = 2,
+  kPlayers = 3,
+  kBuy = 4,
+  kExit = 5,
+  kPicture = 6,
+  kPlayerLabel = 10,
+};
+
+KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
+
+void play_sound(const char* name) {
+  KOR_GF::sound_manager_instance().play(name, false, 0.0f, 0.0f);
+}
+
+gPlayer_Flumo* current_player() {
+  return dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+}
+
+}  // namespace
+
+void SG_WINDOW_TITLE::on_open_begin() {
+  update_player_label();
+  if (auto* buy = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kBuy))) {
+    buy->disable();
+    buy->set_visible(0);
+  }
+  if (auto* exit = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kExit))) {
+    exit->enable();
+    exit->set_visible(1);
+  }
+  if (KOR::KC_GUI_OBJECT* picture = gui()->find(kPicture)) picture->set_enabled(0);
+  play_sound("sound_gui_window");
+}
+
+void SG_WINDOW_TITLE::on_close_started() { windows().close("Logo"); }
+
+void SG_WINDOW_TITLE::update_player_label() {
+  auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui()->find(kPlayerLabel));
+  if (label == nullptr) return;
+  const KOR_GF::gPlayer* player = KOR_GF::players_instance().current;
+  label->set_text(player != nullptr ? player->name() : std::wstring());
+}
+
+void SG_WINDOW_TITLE::on_control(int widget_id) {
+  if (widget_id < kPlay || widget_id > kExit || state() != KOR_GF::WINDOW_OPENED) return;
+  // A missing options window does not lock the player out of the game.
+  const KOR_GF::G_WINDOW* options = windows().find("Options");
+  if (options != nullptr && options->state() != KOR_GF::WINDOW_IDLE) return;
+  play_sound("sound_button_click");
+  switch (widget_id) {
+    case kPlay:
+      start_play();
+      break;
+    case kOptions:
+      open_options();
+      break;
+    case kPlayers:
+      windows().close("Logo");
+      windows().close(name());
+      windows().show("Players");
+      break;
+    case kBuy:
+      windows().show("Buy");
+      break;
+    default:
+      ask_exit();
+      break;
+  }
+}
+
+void SG_WINDOW_TITLE::start_play() {
+  gPlayer_Flumo* player = current_player();
+  if (player == nullptr) {
+    ask_player_name();
+    return;
+  }
+  close();
+  if (player->lastComicsShowed != 0) {
+    windows().show("WINDOW_MAIN_PANEL");
+  } else {
+    open_first_comic();
+  }
+}
+
+void SG_WINDOW_TITLE::open_first_comic() {
+  windows().show("WINDOW_COMICS1");
+  if (gPlayer_Flumo* player = current_player()) player->lastComicsShowed = 1;
+}
+
+void SG_WINDOW_TITLE::open_options() { windows().show("Options"); }
+
+void SG_WINDOW_TITLE::ask_exit() {
+  play_sound("sound_gui_window");
+  if (auto* question = dynamic_cast<KOR_GF::G_WINDOW_CONFIRM*>(windows().show("Confirm_Exit"))) {
+    question->set_callback(&title_on_exit_answer, this);
+  }
+}
+
+void SG_WINDOW_TITLE::require_player() {
+  if (KOR_GF::players_instance().current == nullptr) ask_player_name();
+}
+
+void SG_WINDOW_TITLE::ask_player_name() {
+  if (players_full()) {
+    windows().close("Logo");
+    windows().close(name());
+    windows().show("Players");
+    return;
+  }
+  auto* box = dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(windows().show("Players_EditBox"));
+  if (box == nullptr) return;
+  box->set_result_callback(&title_on_new_player_name, this);
+  box->set_validator(&title_validate_player_name, this);
+}
+
+void title_on_exit_answer(void*, int yes) {
+  if (yes && KOR::engine_game != nullptr) KOR::engine_game->running = 0;
+}
+
+void title_on_new_player_name(void* data, int ok, const std::wstring& name) {
+  auto* title = static_cast<SG_WINDOW_TITLE*>(data);
+  if (!ok || title == nullptr || players_full()) return;
+  KOR_GF::gPlayer* player = KOR_GF::players_create(name);
+  if (player == nullptr) return;
+  game_instance().save_players();
+  apply_player_settings(player);
+  if (const gPlayer_Flumo* profile = current_player(); profile && profile->lastComicsShowed == 0) {
+    title->open_first_comic();
+  }
+  title->close();
+}
+
+bool title_validate_player_name(void*, const std::wstring& name) {
+  return KOR_GF::players_instance().find(name) == nullptr;
+}
+
+}  // namespace game
