@@ -12,6 +12,7 @@
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
+#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -31,10 +32,6 @@ enum : unsigned int {
 
 constexpr float kDefaultVolume = 50.0f;
 constexpr float kApplyInterval = 0.1f;
-
-void play_sound(const char* name) {
-  KOR_GF::sound_manager_instance().play(name, false, 0.0f, 0.0f);
-}
 
 }  // namespace
 
@@ -111,7 +108,7 @@ void SG_WINDOW_OPTIONS::restore() {
 
 void SG_WINDOW_OPTIONS::on_open_begin() {
   sync_from_player();
-  play_sound("sound_gui_window");
+  play_once("sound_gui_window");
   if (auto* music = dynamic_cast<KOR::KC_GUI_SLIDER13*>(gui()->find(kMusicVolume))) {
     hover_slider_ = music;
   }
@@ -151,30 +148,30 @@ void SG_WINDOW_OPTIONS::on_control(int widget_id) {
   if (state() != KOR_GF::WINDOW_OPENED) return;
   switch (widget_id) {
     case kOk:
-      play_sound("sound_button_click");
+      play_once("sound_button_click");
       apply();
       if (player_ != nullptr) game_instance().save_players();
       set_label(kCopyright, L"");
       close();
-      play_sound("sound_gui_window");
+      play_once("sound_gui_window");
       break;
     case kCancel:
-      play_sound("sound_button_click");
+      play_once("sound_button_click");
       restore();
       set_label(kCopyright, L"");
       close();
-      play_sound("sound_gui_window");
+      play_once("sound_gui_window");
       break;
     case kCredits:
-      play_sound("sound_button_click");
+      play_once("sound_button_click");
       game_instance().windows->show("Credits");
-      play_sound("sound_gui_window");
+      play_once("sound_gui_window");
       break;
     case kFullScreen:
     case kGameCursor:
     case kSoundVolume:
     case kMusicVolume:
-      play_sound("sound_button_click");
+      play_once("sound_button_click");
       apply();
       break;
     default:

@@ -4,7 +4,6 @@
 
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_PLAYERS.h"
-#include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
@@ -15,6 +14,7 @@
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/game_info.h"
+#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -32,10 +32,6 @@ enum : int {
 
 // Where the new-player button waits while every row is filled.
 constexpr float kParked = -500.0f;
-
-void play_sound(const char* name) {
-  KOR_GF::sound_manager_instance().play(name, false, 0.0f, 0.0f);
-}
 
 void show_button(KC_GUI_BUTTON5* button, bool shown) {
   if (shown) {
@@ -121,7 +117,7 @@ std::wstring SG_WINDOW_PLAYERS::selected_name() const {
 void SG_WINDOW_PLAYERS::on_open_started() {
   rebuild_list();
   select_current();
-  play_sound("sound_gui_window");
+  play_once("sound_gui_window");
 }
 
 void SG_WINDOW_PLAYERS::on_closed() { game_instance().show_title(); }
@@ -147,15 +143,15 @@ void SG_WINDOW_PLAYERS::on_control(int widget_id) {
     }
   }
   if (widget_id == kNewPlayer) {
-    play_sound("sound_button_click");
+    play_once("sound_button_click");
     ask_new_player();
-    play_sound("sound_gui_window");
+    play_once("sound_gui_window");
   } else if (widget_id == kOk) {
-    play_sound("sound_button_click");
+    play_once("sound_button_click");
     choose();
-    play_sound("sound_gui_window");
+    play_once("sound_gui_window");
   } else if (widget_id >= kFirstRow && widget_id <= kLastRow) {
-    play_sound("sound_button_click");
+    play_once("sound_button_click");
     ask_delete(widget_id - kFirstRow);
   }
 }

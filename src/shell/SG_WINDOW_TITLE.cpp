@@ -3,7 +3,6 @@
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "framework/G_PLAYERS.h"
-#include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_MANAGER.h"
@@ -14,6 +13,7 @@
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
+#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -33,10 +33,6 @@ enum : int {
 
 KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
 
-void play_sound(const char* name) {
-  KOR_GF::sound_manager_instance().play(name, false, 0.0f, 0.0f);
-}
-
 gPlayer_Flumo* current_player() {
   return dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
 }
@@ -54,7 +50,7 @@ void SG_WINDOW_TITLE::on_open_begin() {
     exit->set_visible(1);
   }
   if (KOR::KC_GUI_OBJECT* picture = gui()->find(kPicture)) picture->set_enabled(0);
-  play_sound("sound_gui_window");
+  play_once("sound_gui_window");
 }
 
 void SG_WINDOW_TITLE::on_close_started() { windows().close("Logo"); }
@@ -71,7 +67,7 @@ void SG_WINDOW_TITLE::on_control(int widget_id) {
   // A missing options window does not lock the player out of the game.
   const KOR_GF::G_WINDOW* options = windows().find("Options");
   if (options != nullptr && options->state() != KOR_GF::WINDOW_IDLE) return;
-  play_sound("sound_button_click");
+  play_once("sound_button_click");
   switch (widget_id) {
     case kPlay:
       start_play();
@@ -115,7 +111,7 @@ void SG_WINDOW_TITLE::open_first_comic() {
 void SG_WINDOW_TITLE::open_options() { windows().show("Options"); }
 
 void SG_WINDOW_TITLE::ask_exit() {
-  play_sound("sound_gui_window");
+  play_once("sound_gui_window");
   if (auto* question = dynamic_cast<KOR_GF::G_WINDOW_CONFIRM*>(windows().show("Confirm_Exit"))) {
     question->set_callback(&title_on_exit_answer, this);
   }
