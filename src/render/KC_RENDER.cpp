@@ -148,7 +148,7 @@ int KC_RENDER::begin_frame() {
       break;
   }
   if (!device->begin_scene()) return 0;
-  if (!device->clear(GPU_CLEAR_TARGET | GPU_CLEAR_DEPTH, clear_color.argb(), 1.0f, 0)) return -1;
+  if (!device->clear(kFrameClear, clear_color.argb(), 1.0f, 0)) return -1;
   frame_state = 0;
   submit_count = draw_call_count = state_change_count = 0;
   return 1;

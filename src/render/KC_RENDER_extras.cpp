@@ -64,7 +64,7 @@ int KC_RENDER::begin_target(KS_RENDER_TARGET* target) {
   device->set_matrix(GPU_MATRIX::VIEW, target->target_view->data());
   world.set_identity();
   if (!device->begin_scene()) return 0;
-  if (!device->clear(GPU_CLEAR_TARGET | GPU_CLEAR_DEPTH, 0, 1.0f, 0)) return -1;
+  if (!device->clear(kFrameClear, 0, 1.0f, 0)) return -1;
   frame_state = 2;
   return 1;
 }

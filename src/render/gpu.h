@@ -38,6 +38,12 @@ enum class GPU_PIXELS { BGRA, RGBA };
 
 enum GPU_CLEAR : unsigned { GPU_CLEAR_TARGET = 1, GPU_CLEAR_DEPTH = 2, GPU_CLEAR_STENCIL = 4 };
 
+// What a frame or a render target starts from. The stencil goes with the
+// depth buffer it shares its storage with: clearing depth alone makes a
+// software rasteriser read and write every pixel. Masks clear the stencil
+// they use themselves, so no one reads it across frames.
+constexpr unsigned kFrameClear = GPU_CLEAR_TARGET | GPU_CLEAR_DEPTH | GPU_CLEAR_STENCIL;
+
 // A device texture; each backend keeps its own kind.
 struct GPU_TEXTURE {
   virtual ~GPU_TEXTURE() = default;

@@ -156,6 +156,31 @@ GLenum pixel_format(const GPU_TEXTURE* t) {
   return t->order == GPU_PIXELS::BGRA ? GL_BGRA : GL_RGBA;
 }
 
+// Mesa's software devices say so in their names.
+bool software_rasteriser() {
+  const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  if (name == nullptr) return false;
+  for (const char* word : {"llvmpipe", "softpipe", "Software"}) {
+    if (std::strstr(name, word) != nullptr) return true;
+  }
+  return false;
+}
+
+// 1 without the anisotropic filtering extension.
+float max_anisotropy() {
+  float most = 1.0f;
+  GLint extensions = 0;
+  glGetIntegerv(GL_NUM_EXTENSIONS, &extensions);
+  for (GLint i = 0; i < extensions; ++i) {
+    const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, i));
+    if (std::strcmp(name, "GL_EXT_texture_filter_anisotropic") == 0 ||
+        std::strcmp(name, "GL_ARB_texture_filter_anisotropic") == 0) {
+      glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &most);
+    }
+  }
+  return most;
+}
+
 GLenum stencil_op(GPU_STENCIL_OP op) { return op == GPU_STENCIL_OP::KEEP ? GL_KEEP : GL_REPLACE; }
 
 class GPU_GL : public GPU {
@@ -172,15 +197,10 @@ class GPU_GL : public GPU {
     glGetIntegerv(GL_MAJOR_VERSION, &major);
     glGetIntegerv(GL_MINOR_VERSION, &minor);
     if (major * 10 + minor < 33) return false;
-    GLint extensions = 0;
-    glGetIntegerv(GL_NUM_EXTENSIONS, &extensions);
-    for (GLint i = 0; i < extensions; ++i) {
-      const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, i));
-      if (std::strcmp(name, "GL_EXT_texture_filter_anisotropic") == 0 ||
-          std::strcmp(name, "GL_ARB_texture_filter_anisotropic") == 0) {
-        glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &max_anisotropy_);
-      }
-    }
+    // A software rasteriser pays for anisotropy with many texture samples
+    // per pixel even where a picture is drawn at its own size, as nearly
+    // every picture of this game is; there it filters linearly.
+    if (!software_rasteriser()) max_anisotropy_ = max_anisotropy();
     if (!use_programs(kVertexShader)) return false;
     create_buffers();
     return true;

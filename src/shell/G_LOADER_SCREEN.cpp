@@ -74,6 +74,7 @@ void G_LOADER_SCREEN::make_background(uint32_t argb) {
   KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
   if (render == nullptr) return;
   background_texture_ = render->create_texture(2, 2);
+  background_opaque_ = background_texture_ != nullptr && argb >> 24 == 0xFF;
   const uint32_t pixels[4] = {argb, argb, argb, argb};
   render->upload_pixels(background_texture_, pixels);
   background.set_texture(background_texture_);
@@ -106,10 +107,22 @@ int32_t G_LOADER_SCREEN::update() {
   return 0;
 }
 
+// Last splash first, each opaque one over the background. What an opaque
+// splash hides behind an opaque background is never seen, so drawing starts
+// at the topmost opaque splash; splashes faded out are skipped.
 int32_t G_LOADER_SCREEN::draw() {
-  for (auto it = splashes.rbegin(); it != splashes.rend(); ++it) {
-    if ((*it)->vertex_color(0) >> 24 == 0xFF) background.draw();
-    (*it)->draw();
+  const auto alpha = [this](int i) { return splashes[i]->vertex_color(0) >> 24; };
+  const int count = int(splashes.size());
+  int first = count - 1;
+  for (int i = 0; background_opaque_ && i < count; ++i) {
+    if (alpha(i) == 0xFF) {
+      first = i;
+      break;
+    }
+  }
+  for (int i = first; i >= 0; --i) {
+    if (alpha(i) == 0xFF) background.draw();
+    if (alpha(i) != 0) splashes[i]->draw();
   }
   return 0;
 }

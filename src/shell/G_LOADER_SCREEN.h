@@ -45,6 +45,7 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   void make_background(uint32_t argb);
 
   KOR::KC_TEXTURE* background_texture_ = nullptr;
+  bool background_opaque_ = false;
   std::vector<KOR::KC_TEXTURE*> splash_textures_;
 };
 

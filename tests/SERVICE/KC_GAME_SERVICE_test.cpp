@@ -188,7 +188,7 @@ TEST_F(ServiceTest, EachRenderStepClearsDrawsAndPresentsAFrame) {
   device->calls.clear();
   run_until(2);
 
-  const std::vector<std::string> frame = {"begin_scene", "clear 3 FF000000 1 0", "draw hook",
+  const std::vector<std::string> frame = {"begin_scene", "clear 7 FF000000 1 0", "draw hook",
                                           "end_scene", "present"};
   std::vector<std::string> expected;
   for (int i = 0; i < 2; ++i) expected.insert(expected.end(), frame.begin(), frame.end());

@@ -48,7 +48,7 @@ TEST_F(ExtrasTest, ATargetPassOpensOnlyBetweenFramesAndRestoresTheScreen) {
   EXPECT_EQ(render.end_target(), -1);
   ASSERT_EQ(render.begin_target(target), 1);
   EXPECT_EQ(gpu->bound_target, target->target_surface);
-  EXPECT_EQ(gpu->calls.back(), "clear 3 00000000 1 0");
+  EXPECT_EQ(gpu->calls.back(), "clear 7 00000000 1 0");
   EXPECT_EQ(render.begin_frame(), -1);
   EXPECT_EQ(render.end_target(), 0);
   EXPECT_EQ(gpu->bound_target, gpu->back_buffer());

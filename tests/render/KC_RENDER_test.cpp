@@ -240,7 +240,7 @@ TEST_F(RenderTest, FramesOpenOnceAndALostDeviceIsResetBeforeDrawingAgain) {
   render.clear_color = KS_COLOR(0xFF000000);
   EXPECT_EQ(render.end_frame(), -1);
   ASSERT_EQ(render.begin_frame(), 1);
-  EXPECT_TRUE(called("clear 3 FF000000 1 0"));
+  EXPECT_TRUE(called("clear 7 FF000000 1 0"));
   EXPECT_EQ(render.begin_frame(), -1);
   EXPECT_EQ(render.end_frame(), 0);
 

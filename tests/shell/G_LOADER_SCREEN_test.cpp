@@ -146,21 +146,39 @@ TEST_F(LoaderScreen, KeyPressesSkipAndEachSkippedSplashFades) {
 }
 
 // Last splash first; every opaque splash hides what lies below it behind the
-// background colour, a fading one lets the next show through.
-TEST_F(LoaderScreen, DrawsFromTheLastSplashUpWithTheBackgroundUnderOpaqueOnes) {
+// background colour, so what it hides is not drawn at all; a fading one lets
+// the next show through, and one faded out is not drawn.
+TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
   write_three_splashes();
   G_LOADER_SCREEN screen(&no_step);
   KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
   KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
   KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
-  KOR::GPU_TEXTURE* third = screen.splashes[2]->texture()->texture;
-  EXPECT_EQ(drawn_textures(screen),
-            (std::vector<KOR::GPU_TEXTURE*>{back, third, back, second, back, first}));
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, first}));
   screen.next_splash();
-  screen.update();
-  screen.update();
+  KOR::frame_dt = 0.05f;
+  const auto alpha = [&] { return screen.splashes[0]->vertex_color(0) >> 24; };
+  for (int i = 0; i < 10 && alpha() == 255; ++i) screen.update();
+  ASSERT_GT(alpha(), 0u);
+  ASSERT_LT(alpha(), 255u);
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, second, first}))
+      << "fading";
+  for (int i = 0; i < 10 && alpha() != 0; ++i) screen.update();
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, second}));
+}
+
+TEST_F(LoaderScreen, ASeeThroughBackgroundHidesNothing) {
+  write_screen(
+      "<screen_loading><splashes back_color=\"128 10 20 30\">"
+      "<splash><FILE>graphics/splash.png</FILE></splash>"
+      "<splash><FILE>graphics/splash.png</FILE></splash>"
+      "</splashes></screen_loading>");
+  G_LOADER_SCREEN screen(&no_step);
+  KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
+  KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
+  KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
   EXPECT_EQ(drawn_textures(screen),
-            (std::vector<KOR::GPU_TEXTURE*>{back, third, back, second, first}));
+            (std::vector<KOR::GPU_TEXTURE*>{back, second, back, first}));
 }
 
 TEST_F(LoaderScreen, WithoutAScreenFileTheTitleOpensAtOnce) {
