@@ -52,7 +52,7 @@ ROUND_BUTTONS = {
 }
 
 BACKDROP_SIZE = (1366, 768)
-LOGO_SIZE = (660, 200)
+LOGO_SIZE = (720, 210)
 SLIDER_FRAME = 40
 SLIDER_FRAMES = 13
 CHECKBOX_FRAME = 44
@@ -67,8 +67,8 @@ PANELS = {
     "panel_credits": (640, 600),
     "panel_players": (600, 630),
     "panel_editbox": (520, 310),
-    "panel_confirm": (540, 290),
-    "panel_buy": (540, 330),
+    "panel_confirm": (540, 310),
+    "panel_buy": (640, 330),
 }
 PANEL_HEADER = 74
 
@@ -495,10 +495,10 @@ def logo():
     """The game's name as on the title card, with a brass pipe under it."""
     w, h = LOGO_SIZE
     surface, ctx = canvas(w, h)
-    images._pipe(ctx, [(70, 160), (w - 70, 160)], 22)
-    for fx in (70, w / 2, w - 70):
-        images._flange(ctx, fx, 160, 22, True)
-    images._title_text(ctx, "AQUAVEX", w / 2, 128, 118, P.WHITE, P.WATER_LIGHT, spacing=4,
+    images._pipe(ctx, [(80, 172), (w - 80, 172)], 22)
+    for fx in (80, w / 2, w - 80):
+        images._flange(ctx, fx, 172, 22, True)
+    images._title_text(ctx, "AQUAVEX", w / 2, 140, 112, P.WHITE, P.WATER_LIGHT, spacing=4,
                        outline=8)
     return surface_to_image(surface)
 

@@ -26,6 +26,10 @@ FONTS = {name: ("fonts %s.xml" % name, "fonts %s.png" % name)
 
 HS_MID, HS_ML = 0, 7
 INK = "FF1B2A4A"
+INK_BLUE = "FF1686C7"
+# Behind a dialog the screen darkens while it opens and brightens while it
+# closes: a white pixel stretched over the widest screen, tinted ink.
+DIM = ("white_pixel", "0 27 42 74", "150 27 42 74", "1366 768")
 
 LABELS = {
     "label_title_player": "Player",
@@ -37,19 +41,16 @@ LABELS = {
     "label_options_version": common.VERSION,
     "label_options_copyright": common.COPYRIGHT,
     "label_credits_title": "Credits",
-    "label_credits_text": (
-        "Aquavex\n"
-        "made by the Aquavex team\n"
-        "\n"
-        "Design, code, pictures, music and sounds:\n"
-        "the Aquavex team\n"
-        "\n"
-        "Built with\n"
+    "label_credits_game": "Aquavex",
+    "label_credits_made": "made by the Aquavex team",
+    "label_credits_roles": "Design, code, pictures, music and sounds",
+    "label_credits_team": "the Aquavex team",
+    "label_credits_built": "Built with",
+    "label_credits_libraries": (
         "SDL2 \u00B7 OpenGL / Mesa \u00B7 OpenAL Soft\n"
         "libvorbis \u00B7 pugixml \u00B7 zlib \u00B7 minizip\n"
-        "stb_image \u00B7 DejaVu fonts\n"
-        "\n"
-        "Thank you for playing!"),
+        "stb_image \u00B7 DejaVu fonts"),
+    "label_credits_thanks": "Thank you for playing!",
     "label_players_title": "Players",
     "label_editbox_title": "Your name",
     "label_editbox_prompt": "Type a name and press OK.",
@@ -170,9 +171,10 @@ class Window:
         out = common.header() + ["<window %s>" % " ".join(
             "%s=%s" % (k, quoteattr(v)) for k, v in attrs)]
         if self.background:
-            stem, start, end = self.background
-            out.append('  <background START_COLOR="%s" END_COLOR="%s">%s</background>'
-                       % (start, end, art.texture(stem)))
+            stem, start, end, size = self.background
+            size_attr = ' SIZE="%s"' % size if size else ""
+            out.append('  <background START_COLOR="%s" END_COLOR="%s"%s>%s</background>'
+                       % (start, end, size_attr, art.texture(stem)))
         if self.settings:
             out.append("  <SETTINGS %s/>" % " ".join(
                 "%s=%s" % (k, quoteattr(v)) for k, v in self.settings))
@@ -196,11 +198,11 @@ def row_y(row):
 
 def windows():
     back = Window("Back", "G_WINDOW_SIMPLE", [], 0, "SH_FADE", "SH_FADE", "0.6",
-                  background=("title_back", "255 40 60 110", "255 255 255 255"))
+                  background=("title_back", "255 40 60 110", "255 255 255 255", None))
     logo = Window("Logo", "G_WINDOW_SIMPLE", [image(1, "logo", 0, -262, enabled=False)], 1)
     title = Window("Title", "SG_WINDOW_TITLE", [
         image(6, "name_plate", 0, -106),
-        label(10, "label_title_player", "font_extra_text", 8, -106),
+        label(10, "label_title_player", "fnt20_blue", 10, -112),
         button(1, "button_play", 0, -14),
         button(2, "button_options", 0, 72),
         button(3, "button_players", 0, 144),
@@ -224,14 +226,20 @@ def windows():
         label(102, "label_options_copyright", "font_text", 0, 146, color=INK),
         button(3, "button_ok", -105, oh // 2 - 62),
         button(4, "button_cancel", 105, oh // 2 - 62),
-    ], 2, modal=True)
+    ], 2, modal=True, background=DIM)
 
     cw, ch = art.PANELS["panel_credits"]
     credits = Window("Credits", "SG_WINDOW_CREDITS", panel_picture("panel_credits",
                                                                    "label_credits_title") + [
-        label(2, "label_credits_text", "fnt20_blue", 0, 10, line_space=4),
+        label(2, "label_credits_game", "font_med", 0, -186, color=INK_BLUE),
+        label(3, "label_credits_made", "font_text", 0, -154, color=INK),
+        label(4, "label_credits_roles", "fnt20_blue", 0, -108),
+        label(5, "label_credits_team", "font_text", 0, -80, color=INK),
+        label(6, "label_credits_built", "fnt20_blue", 0, -34),
+        label(7, "label_credits_libraries", "font_text", 0, 22, color=INK, line_space=4),
+        label(8, "label_credits_thanks", "fnt20_blue", 0, 130),
         button(1, "button_close", 0, ch // 2 - 62),
-    ], 3, modal=True)
+    ], 3, modal=True, background=DIM)
 
     pw, ph = art.PANELS["panel_players"]
     rows = [button(11 + r, "button_delete", ROW_BUTTON_X, row_y(r)) for r in range(art.LIST_ROWS)]
@@ -261,30 +269,31 @@ def windows():
         label(10, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
         button(3, "button_ok", -100, eh // 2 - 56),
         button(4, "button_cancel", 100, eh // 2 - 56),
-    ], 3, modal=True, settings=[("text_color", "FFFFFFFF"), ("text_color_error", "FFFF6B5A")])
+    ], 3, modal=True, background=DIM,
+        settings=[("text_color", "FFFFFFFF"), ("text_color_error", "FFFF6B5A")])
 
     kw, kh = art.PANELS["panel_confirm"]
     confirm_del = Window("Players_Confirm_Del", "SG_WINDOW_CONFIRM_EX", panel_picture(
         "panel_confirm", "label_delete_title", "font_med") + [
-        label(2, "label_delete_question", "fnt20_blue", 0, -6),
-        button(3, "button_yes", -100, kh // 2 - 56),
-        button(4, "button_no", 100, kh // 2 - 56),
-    ], 4, modal=True, settings=[("font_extra_text", "font_extra_text")])
+        label(2, "label_delete_question", "fnt20_blue", 0, -16),
+        button(3, "button_yes", -100, kh // 2 - 52),
+        button(4, "button_no", 100, kh // 2 - 52),
+    ], 4, modal=True, background=DIM, settings=[("font_extra_text", "font_extra_text")])
 
     confirm_exit = Window("Confirm_Exit", "G_WINDOW_CONFIRM", panel_picture(
         "panel_confirm", "label_exit_title", "font_med") + [
-        label(2, "label_exit_question", "fnt20_blue", 0, -6),
-        button(3, "button_yes", -100, kh // 2 - 56),
-        button(4, "button_no", 100, kh // 2 - 56),
-    ], 4, modal=True)
+        label(2, "label_exit_question", "fnt20_blue", 0, -10),
+        button(3, "button_yes", -100, kh // 2 - 52),
+        button(4, "button_no", 100, kh // 2 - 52),
+    ], 4, modal=True, background=DIM)
 
     bw, bh = art.PANELS["panel_buy"]
     buy = Window("Buy", "SG_WINDOW_BUY", panel_picture("panel_buy", "label_buy_title") + [
         label(2, "label_buy_text", "fnt20_blue", 0, -30),
-        button(4, "button_ok", -190 + 0, bh // 2 - 56),
+        button(4, "button_ok", -192, bh // 2 - 56),
         button(5, "button_later", 0, bh // 2 - 56),
-        button(6, "button_close", 190, bh // 2 - 56),
-    ], 3, modal=True)
+        button(6, "button_close", 192, bh // 2 - 56),
+    ], 3, modal=True, background=DIM)
     return [back, logo, title, options, credits, players, editbox, confirm_del, confirm_exit, buy]
 
 
