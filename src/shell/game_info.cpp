@@ -9,6 +9,7 @@
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/KC_WINDOW.h"
@@ -44,9 +45,15 @@ std::string narrowed(const std::wstring& text) {
   return narrow;
 }
 
-// Only with a window: tests and a failed start have none to change.
+// Without a window (tests, a failed start) there is no mode to change, but
+// the logical size the windows lay themselves out by still follows.
 void set_display_mode(int width, bool full_screen) {
-  if (KOR::engine_window == nullptr || KOR::engine_render == nullptr) return;
+  if (KOR::engine_window == nullptr || KOR::engine_render == nullptr) {
+    if (KOR::engine_game != nullptr) {
+      KOR::engine_game->resolution = KOR::KS_IVECTOR2(width, G_SETTINGS::screen_height);
+    }
+    return;
+  }
   KOR::KC_GAME::fGetGame()->set_display_mode(width, G_SETTINGS::screen_height, full_screen,
                                              G_SETTINGS::wide_desktop != 0);
 }
@@ -86,6 +93,9 @@ std::string user_data_dir() {
 }
 
 void apply_player_settings(KOR_GF::gPlayer* player) {
+  // The width in force before this call; the engine record's follows it
+  // only where there is a window to change.
+  const int old_width = G_SETTINGS::screen_width;
   const bool wide = G_SETTINGS::wide_desktop != 0;
   bool full_screen = false;
   float music_volume = kDefaultVolume;
@@ -110,6 +120,9 @@ void apply_player_settings(KOR_GF::gPlayer* player) {
   sounds.set_sound_volume(sound_volume);
   game_instance().apply_cursor_setting(player);
   KOR::auto_position_set_screen(G_SETTINGS::screen_width, G_SETTINGS::screen_height);
+  KOR_GF::G_WINDOW_MANAGER& windows = *game_instance().windows;
+  if (G_SETTINGS::screen_width != old_width) windows.relayout(old_width);
+  windows.refresh_all();
 }
 
 }  // namespace game

@@ -163,6 +163,21 @@ TEST_F(Options, TheMusicSliderFollowsThePointerAtMostEveryTenthOfASecond) {
   EXPECT_FALSE(std::filesystem::exists(scene.players_file()));
 }
 
+TEST_F(Options, OnAWideDesktopTheFullScreenBoxSwitchesTheWindowsToTheWideLayout) {
+  KOR_GF::G_SETTINGS::wide_desktop = 1;
+  EXPECT_EQ(options->shown().position.x, 512.0f);
+  click(412, 234);
+  EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, 1366);
+  EXPECT_EQ(options->shown().position.x, 683.0f);
+  slider(9)->set_value(40.0f);
+  click(5, 5);  // the same width again moves nothing
+  EXPECT_EQ(options->shown().position.x, 683.0f);
+  click(412 + 171, 234);
+  EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, 1024);
+  EXPECT_EQ(options->shown().position.x, 512.0f);
+  KOR_GF::G_SETTINGS::wide_desktop = 0;
+}
+
 TEST_F(Options, ControlsWaitUntilTheWindowStandsOpen) {
   options->close();
   scene.settle();
