@@ -1,5 +1,7 @@
 #include "PRIMITIVES/KC_MESH.h"
 
+#include <algorithm>
+
 #include "foundation/KS_COLOR.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
@@ -10,9 +12,9 @@ namespace KOR {
 KC_MESH::KC_MESH(int vertex_count, KC_TEXTURE* texture, KS_TRANSFORM3* transform, uint16_t* indices,
                  int index_count)
     : texture_(texture), transform_(transform) {
-  KS_VERTEX* block = new KS_VERTEX[vertex_count > 0 ? vertex_count : 0];
+  auto block = std::make_unique<KS_VERTEX[]>(static_cast<size_t>(std::max(vertex_count, 0)));
   for (int i = 0; i < vertex_count; ++i) block[i].set_color(0xFFFFFFFFu);
-  own_vertices(block, vertex_count);
+  own_vertices(std::move(block), vertex_count);
   set_indices(indices, index_count);
 }
 
@@ -22,35 +24,41 @@ KC_MESH::KC_MESH(KS_VERTEX* vertices, int vertex_count, KC_TEXTURE* texture,
       texture_(texture),
       transform_(transform) {}
 
-KC_MESH::~KC_MESH() {
-  delete[] owned_vertices_;
-  delete owned_transform_;
+KC_MESH::KC_MESH(const KC_MESH& other)
+    : KS_VERTEX_LIST(other), render_state(other.render_state), texture_(other.texture_) {
+  if (other.owned_vertices_ != nullptr && other.vertices == other.owned_vertices_.get()) {
+    auto block = std::make_unique<KS_VERTEX[]>(static_cast<size_t>(num_vertices));
+    std::copy_n(other.vertices, num_vertices, block.get());
+    own_vertices(std::move(block), num_vertices);
+  }
+  hold_transform_like(other);
 }
 
-void KC_MESH::own_vertices(KS_VERTEX* block, int count) {
-  if (block != owned_vertices_) delete[] owned_vertices_;
-  owned_vertices_ = block;
-  set_vertices(block, count);
+KC_MESH::~KC_MESH() = default;
+
+void KC_MESH::own_vertices(std::unique_ptr<KS_VERTEX[]> block, int count) {
+  set_vertices(block.get(), count);
+  owned_vertices_ = std::move(block);
 }
 
-void KC_MESH::own_transform(KS_TRANSFORM3* transform) {
-  if (owned_transform_ != transform) delete owned_transform_;
-  owned_transform_ = transform;
-  transform_ = transform;
+void KC_MESH::own_transform(std::unique_ptr<KS_TRANSFORM3> transform) {
+  transform_ = transform.get();
+  owned_transform_ = std::move(transform);
 }
 
 void KC_MESH::borrow_transform(KS_TRANSFORM3* transform) {
-  if (owned_transform_ != transform) {
-    delete owned_transform_;
-    owned_transform_ = nullptr;
-  }
+  if (owned_transform_.get() != transform) owned_transform_.reset();
   transform_ = transform;
 }
 
-KS_TRANSFORM3* KC_MESH::give_up_transform() {
-  KS_TRANSFORM3* t = owned_transform_;
-  owned_transform_ = nullptr;
-  return t;
+std::unique_ptr<KS_TRANSFORM3> KC_MESH::give_up_transform() { return std::move(owned_transform_); }
+
+void KC_MESH::hold_transform_like(const KC_MESH& source) {
+  if (source.owned_transform_ != nullptr && source.owned_transform() == source.transform_) {
+    own_transform(std::make_unique<KS_TRANSFORM3>(*source.transform_));
+  } else {
+    borrow_transform(source.transform_);
+  }
 }
 
 int KC_MESH::set_texture(KC_TEXTURE* texture) {
@@ -94,7 +102,7 @@ KS_TRANSFORM3* KC_MESH::set_transform(KS_TRANSFORM3* transform) {
 }
 
 void KC_MESH::copy_transform(const KS_TRANSFORM3& source) {
-  if (transform_ == nullptr) own_transform(new KS_TRANSFORM3());
+  if (transform_ == nullptr) own_transform(std::make_unique<KS_TRANSFORM3>());
   KS_TRANSFORM3* parent = transform_->parent;
   *transform_ = source;
   transform_->parent = parent;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/KS_RENDER_STATE.h"
 #include "foundation/KS_VERTEX_LIST.h"
@@ -10,6 +11,7 @@ namespace KOR {
 struct KC_TEXTURE;
 struct KS_COLOR;
 struct KS_TRANSFORM3;
+struct KS_VERTEX;
 
 // The engine's drawable: a vertex list with 16-bit indices, one texture (not
 // owned), one render-state word and a transform, handed to the renderer.
@@ -30,7 +32,6 @@ class KC_MESH : public KS_VERTEX_LIST {
   // The given arrays and transform are used, not owned.
   KC_MESH(KS_VERTEX* vertices, int vertex_count, KC_TEXTURE* texture, KS_TRANSFORM3* transform,
           uint16_t* indices, int index_count);
-  KC_MESH(const KC_MESH&) = delete;
   KC_MESH& operator=(const KC_MESH&) = delete;
   ~KC_MESH();
 
@@ -75,19 +76,25 @@ class KC_MESH : public KS_VERTEX_LIST {
   KS_RENDER_STATE render_state;
 
  protected:
+  // For derived classes that copy: every value as the source has it; the
+  // vertex block and the transform are duplicated for the copy where the
+  // source owns the one it uses, else shared (see hold_transform_like).
+  KC_MESH(const KC_MESH& other);
+
   // Frees the owned vertex block and owns `block` instead.
-  void own_vertices(KS_VERTEX* block, int count);
+  void own_vertices(std::unique_ptr<KS_VERTEX[]> block, int count);
   // The transform in use becomes `transform`, owned by the mesh; a transform
-  // owned before is freed unless it is the same one.
-  void own_transform(KS_TRANSFORM3* transform);
+  // owned before is freed.
+  void own_transform(std::unique_ptr<KS_TRANSFORM3> transform);
   // The transform in use becomes `transform`, owned by its caller; a
   // transform owned before is freed unless it is the same one.
   void borrow_transform(KS_TRANSFORM3* transform);
+  // A duplicate of the source's transform, owned, when the source owns the
+  // one it uses; else the source's transform itself, borrowed.
+  void hold_transform_like(const KC_MESH& source);
   // The owned transform, if any, is no longer the mesh's to free.
-  KS_TRANSFORM3* give_up_transform();
-  bool owns_transform() const { return owned_transform_ != nullptr; }
-  KS_TRANSFORM3* owned_transform() const { return owned_transform_; }
-  KS_VERTEX* owned_vertices() const { return owned_vertices_; }
+  std::unique_ptr<KS_TRANSFORM3> give_up_transform();
+  KS_TRANSFORM3* owned_transform() const { return owned_transform_.get(); }
 
   KC_TEXTURE* texture_ = nullptr;
   KS_TRANSFORM3* transform_ = nullptr;
@@ -95,8 +102,8 @@ class KC_MESH : public KS_VERTEX_LIST {
  private:
   void submit();
 
-  KS_VERTEX* owned_vertices_ = nullptr;
-  KS_TRANSFORM3* owned_transform_ = nullptr;
+  std::unique_ptr<KS_VERTEX[]> owned_vertices_;
+  std::unique_ptr<KS_TRANSFORM3> owned_transform_;
 };
 
 }  // namespace KOR

@@ -46,27 +46,7 @@ KC_QUAD::KC_QUAD(KC_TEXTURE* texture, KS_TRANSFORM3* transform) : KC_QUAD() {
   set_texture(texture, transform);
 }
 
-KC_QUAD::KC_QUAD(const KC_QUAD& other) : KC_QUAD() {
-  for (int i = 0; i < 4; ++i) vertices[i] = other.vertices[i];
-  texture_ = other.texture_;
-  render_state = other.render_state;
-  uv_min = other.uv_min;
-  uv_max = other.uv_max;
-  rotated = other.rotated;
-  hot_spot_ = other.hot_spot_;
-  grid_base_w_ = other.grid_base_w_;
-  grid_base_h_ = other.grid_base_h_;
-  grid_cell_w_ = other.grid_cell_w_;
-  grid_cell_h_ = other.grid_cell_h_;
-  if (other.transform_ == nullptr) return;
-  if (other.owns_transform() && other.owned_transform() == other.transform_) {
-    own_transform(new KS_TRANSFORM3(*other.transform_));
-  } else {
-    borrow_transform(other.transform_);
-  }
-}
-
-void KC_QUAD::alloc_vertices() { own_vertices(new KS_VERTEX[4](), 4); }
+void KC_QUAD::alloc_vertices() { own_vertices(std::make_unique<KS_VERTEX[]>(4), 4); }
 
 int KC_QUAD::set_texture_region(const KS_TEXTURE_REGION* region, KS_TRANSFORM3* transform) {
   if (region == nullptr || region->texture == nullptr) return -1;
@@ -75,7 +55,7 @@ int KC_QUAD::set_texture_region(const KS_TEXTURE_REGION* region, KS_TRANSFORM3* 
   if (transform != nullptr) {
     borrow_transform(transform);
   } else {
-    own_transform(new KS_TRANSFORM3());
+    own_transform(std::make_unique<KS_TRANSFORM3>());
   }
   uv_min = KS_VECTOR2{region->left, region->top};
   uv_max = KS_VECTOR2{region->right, region->bottom};
@@ -213,7 +193,8 @@ void KC_QUAD::set_vertex_colors(uint32_t c0, uint32_t c1, uint32_t c2, uint32_t 
 KS_TRANSFORM3* KC_QUAD::use_transform(KS_TRANSFORM3* transform) {
   if (transform == nullptr) return nullptr;
   KS_TRANSFORM3* previous = transform_;
-  if (owned_transform() == previous) give_up_transform();
+  // An owned transform goes to the caller with the pointer.
+  if (owned_transform() == previous) previous = give_up_transform().release();
   borrow_transform(transform);
   return previous;
 }

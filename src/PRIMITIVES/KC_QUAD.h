@@ -66,7 +66,7 @@ class KC_QUAD : public KC_MESH {
   KC_QUAD(KC_TEXTURE* texture, KS_TRANSFORM3* transform);
   // A full copy: geometry, colours, region, hot spot and render state. An
   // owned transform is duplicated for the copy; a borrowed one is shared.
-  KC_QUAD(const KC_QUAD& other);
+  KC_QUAD(const KC_QUAD& other) = default;
   KC_QUAD& operator=(const KC_QUAD&) = delete;
 
   // Four vertices with all values 0, owned.

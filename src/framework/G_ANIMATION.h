@@ -30,35 +30,38 @@ class G_ANIMATION : public G_SPRITE {
   void set_frame(int n);
   // From the first cell (the last when the direction flag is clear).
   void start(float delay);
-  void stop() { playing_ = false; }
-  void resume() { playing_ = true; }
-  void set_loop(bool loop) { loop_ = loop; }
+  void stop() { cycle_.playing = false; }
+  void resume() { cycle_.playing = true; }
+  void set_loop(bool loop) { cycle_.loop = loop; }
   // 1 when this call showed a cell: at most one per call.
   int update();
 
-  bool is_playing() const { return playing_; }
-  int frame() const { return frame_; }
-  const KOR::KS_IVECTOR2& grid() const { return grid_; }
+  bool is_playing() const { return cycle_.playing; }
+  int frame() const { return cycle_.frame; }
+  const KOR::KS_IVECTOR2& grid() const { return cycle_.grid; }
 
  private:
-  void copy_animation(const G_ANIMATION& other);
   // The end rules once the index left 0..frames - 1.
   void turn_at_end(int previous, int previous_step);
 
-  bool direction_ = true;
-  bool ping_pong_ = false;
-  bool loop_ = true;
-  bool flip_ = false;
-  bool playing_ = false;
-  KOR::KS_IVECTOR2 grid_{1, 1};
-  int frame_ = 0;
-  int frames_ = 1;
-  int step_ = 1;
-  float rate_ = 1.0f;
-  float clock_ = 0.0f;
+  // Everything a copy takes over; the start delay stays each animation's own.
+  struct CYCLE {
+    bool direction = true;
+    bool ping_pong = false;
+    bool loop = true;
+    bool flip = false;
+    bool playing = false;
+    KOR::KS_IVECTOR2 grid{1, 1};
+    int frame = 0;
+    int frames = 1;
+    int step = 1;
+    float rate = 1.0f;
+    float clock = 0.0f;
+    float cell_width = 1.0f;
+    float cell_height = 1.0f;
+  };
+  CYCLE cycle_;
   float start_delay_ = 0.0f;
-  float cell_width_ = 1.0f;
-  float cell_height_ = 1.0f;
 };
 
 }  // namespace KOR_GF

@@ -29,11 +29,13 @@ KC_TEXTURE* default_texture() {
 
 G_SPRITE::G_SPRITE() {
   KOR::set_quad_render_state(render_state);
-  own_transform(new KS_TRANSFORM3());
+  own_transform(std::make_unique<KS_TRANSFORM3>());
   set_texture(default_texture());
 }
 
-G_SPRITE::G_SPRITE(const std::string& texture_name) : G_SPRITE() { texture_name_ = texture_name; }
+G_SPRITE::G_SPRITE(const std::string& texture_name) : G_SPRITE() {
+  look_.texture_name = texture_name;
+}
 
 G_SPRITE::G_SPRITE(const pugi::xml_node& node) : G_SPRITE() { G_SPRITE::load_xml(node); }
 
@@ -56,26 +58,19 @@ void G_SPRITE::free_all() {
 }
 
 void G_SPRITE::copy_from(const G_SPRITE& other) {
-  if (other.owns_transform() && other.owned_transform() == other.transform_) {
-    own_transform(new KS_TRANSFORM3(*other.transform_));
-  } else {
-    borrow_transform(other.transform_);
-  }
+  hold_transform_like(other);
   render_state = other.render_state;
-  texture_name_ = other.texture_name_;
-  width_ = other.width_;
-  height_ = other.height_;
-  hot_spot_ = other.hot_spot_;
+  look_ = other.look_;
   set_texture(default_texture());
   if (other.has_texture()) load();
 }
 
 void G_SPRITE::load() {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
-  if (has_texture() || texture_name_.empty() || manager == nullptr) return;
-  KOR::KC_RESOURCE* record = manager->find(texture_name_);
+  if (has_texture() || look_.texture_name.empty() || manager == nullptr) return;
+  KOR::KC_RESOURCE* record = manager->find(look_.texture_name);
   const int references = record != nullptr ? record->ref_count : 0;
-  KC_TEXTURE* texture = manager->get_texture(texture_name_);
+  KC_TEXTURE* texture = manager->get_texture(look_.texture_name);
   if (texture == default_texture()) {
     // An image that could not be read: the sprite stays unloaded, so it
     // keeps no reference on it either.
@@ -95,7 +90,7 @@ void G_SPRITE::unload() {
 
 void G_SPRITE::load_xml(const pugi::xml_node& node) {
   if (!node) return;
-  if (pugi::xml_node file = node.child("FILE")) texture_name_ = file.child_value();
+  if (pugi::xml_node file = node.child("FILE")) look_.texture_name = file.child_value();
   if (pugi::xml_node hot_spot = node.child("HOT_SPOT")) {
     set_hot_spot(KOR::hot_spot_from_name(hot_spot.child_value()), 0.0f, 0.0f);
   }
@@ -121,17 +116,18 @@ void G_SPRITE::load_xml(const pugi::xml_node& node) {
 
 void G_SPRITE::set_texture(KC_TEXTURE* texture) {
   if (is_empty()) {
-    KS_VERTEX* block = new KS_VERTEX[4]();
-    block[1].set_position(width_, 0.0f, 0.0f);
-    block[2].set_position(width_, height_, 0.0f);
-    block[3].set_position(0.0f, height_, 0.0f);
-    KOR::set_corner_uvs(block, 0.0f, 0.0f, 1.0f, 1.0f);
+    auto block = std::make_unique<KS_VERTEX[]>(4);
+    block[1].set_position(look_.width, 0.0f, 0.0f);
+    block[2].set_position(look_.width, look_.height, 0.0f);
+    block[3].set_position(0.0f, look_.height, 0.0f);
+    KOR::set_corner_uvs(block.get(), 0.0f, 0.0f, 1.0f, 1.0f);
     for (int i = 0; i < 4; ++i) block[i].set_color(0xFFFFFFFFu);
-    own_vertices(block, 4);
+    own_vertices(std::move(block), 4);
     set_indices(KOR::quad_index_table(), 6);
   }
   KC_MESH::set_texture(texture);
-  if (texture != nullptr && texture != default_texture() && (width_ == -1.0f || height_ == -1.0f)) {
+  if (texture != nullptr && texture != default_texture() &&
+      (look_.width == -1.0f || look_.height == -1.0f)) {
     set_size(static_cast<float>(texture->image_size.x), static_cast<float>(texture->image_size.y));
   }
   apply_hot_spot();
@@ -139,28 +135,28 @@ void G_SPRITE::set_texture(KC_TEXTURE* texture) {
 
 void G_SPRITE::set_texture_name(const std::string& name) {
   if (!has_texture()) {
-    texture_name_ = name;
+    look_.texture_name = name;
     return;
   }
   unload();
-  texture_name_ = name;
+  look_.texture_name = name;
   load();
 }
 
 void G_SPRITE::set_size(float w, float h) {
-  width_ = w;
-  height_ = h;
+  look_.width = w;
+  look_.height = h;
   vertices[1].position.x = vertices[2].position.x = w;
   vertices[2].position.y = vertices[3].position.y = h;
   apply_hot_spot();
 }
 
-void G_SPRITE::set_width(float w) { set_size(w, height_); }
+void G_SPRITE::set_width(float w) { set_size(w, look_.height); }
 
-void G_SPRITE::set_height(float h) { set_size(width_, h); }
+void G_SPRITE::set_height(float h) { set_size(look_.width, h); }
 
 void G_SPRITE::set_hot_spot(int code, float dx, float dy) {
-  hot_spot_ = code;
+  look_.hot_spot = code;
   if (transform_ == nullptr) return;
   KOR::place_hot_spot(*transform_, static_cast<unsigned>(code), vertices[1].position.x,
                       vertices[3].position.y, dx, dy);
@@ -204,7 +200,7 @@ bool G_SPRITE::is_pointer_inside() const {
   const float top = world.position.y - world.pivot.y;
   const auto x = static_cast<float>(KOR::input_mouse_position->x);
   const auto y = static_cast<float>(KOR::input_mouse_position->y);
-  return left <= x && x <= left + width_ && top <= y && y <= top + height_;
+  return left <= x && x <= left + look_.width && top <= y && y <= top + look_.height;
 }
 
 void G_SPRITE::set_x(float x) {
@@ -215,6 +211,8 @@ void G_SPRITE::set_y(float y) {
   if (transform_ != nullptr) transform_->position.y = y;
 }
 
-void G_SPRITE::set_transform(KS_TRANSFORM3* transform) { own_transform(transform); }
+void G_SPRITE::set_transform(std::unique_ptr<KS_TRANSFORM3> transform) {
+  own_transform(std::move(transform));
+}
 
 }  // namespace KOR_GF

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "PRIMITIVES/KC_MESH.h"
@@ -41,17 +42,17 @@ class G_SPRITE : public KOR::KC_MESH {
   void set_texture(KOR::KC_TEXTURE* texture);
   // A loaded sprite swaps its texture at once.
   void set_texture_name(const std::string& name);
-  const std::string& texture_name() const { return texture_name_; }
+  const std::string& texture_name() const { return look_.texture_name; }
 
   void set_size(float w, float h);
   void set_width(float w);
   void set_height(float h);
-  float width() const { return width_; }
-  float height() const { return height_; }
+  float width() const { return look_.width; }
+  float height() const { return look_.height; }
   // The offset holds only until the next size or texture change, which
   // re-applies the code alone. Codes outside 0..8 are kept and move nothing.
   void set_hot_spot(int code, float dx, float dy);
-  int hot_spot() const { return hot_spot_; }
+  int hot_spot() const { return look_.hot_spot; }
 
   // Cell n of a cols × rows grid, row by row from the upper left; a grid
   // without columns or rows changes nothing.
@@ -73,17 +74,22 @@ class G_SPRITE : public KOR::KC_MESH {
   void set_y(float y);
   // The sprite owns the given transform from now on; the one it held is
   // freed only if it was its own.
-  void set_transform(KOR::KS_TRANSFORM3* transform);
+  void set_transform(std::unique_ptr<KOR::KS_TRANSFORM3> transform);
 
  private:
   void copy_from(const G_SPRITE& other);
   void free_all();
-  void apply_hot_spot() { set_hot_spot(hot_spot_, 0.0f, 0.0f); }
+  void apply_hot_spot() { set_hot_spot(look_.hot_spot, 0.0f, 0.0f); }
 
-  std::string texture_name_;
-  float width_ = -1.0f;
-  float height_ = -1.0f;
-  int hot_spot_ = 0;
+  // What a copy takes over as it stands; the texture reference, vertices
+  // and transform are the mesh's and are copied by their own rules.
+  struct LOOK {
+    std::string texture_name;
+    float width = -1.0f;
+    float height = -1.0f;
+    int hot_spot = 0;
+  };
+  LOOK look_;
 };
 
 // The renderer's default texture, which every unloaded sprite shows; null

@@ -253,8 +253,8 @@ TEST_F(Sprite, CopiesShareOnlyATransformTheSourceDoesNotOwn) {
     G_SPRITE sharer(borrowed);
     EXPECT_EQ(sharer.transform(), &shared);
     // Replacing a shared transform must not free it; an owned one is freed.
-    sharer.set_transform(new KOR::KS_TRANSFORM3());
-    sharer.set_transform(new KOR::KS_TRANSFORM3());
+    sharer.set_transform(std::make_unique<KOR::KS_TRANSFORM3>());
+    sharer.set_transform(std::make_unique<KOR::KS_TRANSFORM3>());
     EXPECT_NE(sharer.transform(), &shared);
   }
   EXPECT_EQ(res.references(kBack), 2);
