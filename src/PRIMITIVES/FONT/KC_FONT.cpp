@@ -30,8 +30,8 @@ int count_lines(const CHAR* text) {
 
 KC_FONT::KC_FONT(const pugi::xml_node& element, KC_TEXTURE* page_texture, int buffer_size)
     : buffer_size_(buffer_size > kMinimumBuffer ? buffer_size : kMinimumBuffer) {
-  text_buffer_ = new char[buffer_size_]();
-  wide_buffer_ = new wchar_t[buffer_size_]();
+  text_buffer_ = std::make_unique<char[]>(static_cast<size_t>(buffer_size_));
+  wide_buffer_ = std::make_unique<wchar_t[]>(static_cast<size_t>(buffer_size_));
   load(element, page_texture);
   line_spacing = 3;
   tracking = 0;
@@ -39,15 +39,9 @@ KC_FONT::KC_FONT(const pugi::xml_node& element, KC_TEXTURE* page_texture, int bu
 
 KC_FONT::KC_FONT() { host_message_box(__FILE__, "Bad way creation font"); }
 
-KC_FONT::~KC_FONT() {
-  delete[] text_buffer_;
-  delete[] wide_buffer_;
-  delete page_;
-  clear_glyphs();
-}
+KC_FONT::~KC_FONT() = default;
 
 void KC_FONT::clear_glyphs() {
-  for (auto& [id, glyph] : glyphs_) delete glyph;
   glyphs_.clear();
   glyph_count = 0;
 }
@@ -55,12 +49,11 @@ void KC_FONT::clear_glyphs() {
 int KC_FONT::load(const pugi::xml_node& element, KC_TEXTURE* page_texture) {
   line_height_ = element.child("common").attribute("lineHeight").as_int();
   tracking = 0;
-  delete page_;
-  page_ = nullptr;
+  page_.reset();
   clear_glyphs();
   fixed_char_width = 0;
   if (page_texture == nullptr) return -1;
-  page_ = new KC_QUAD(page_texture, nullptr);
+  page_ = std::make_unique<KC_QUAD>(page_texture, nullptr);
   page_width = page_texture->image_size.x;
   page_height = page_texture->image_size.y;
   const float pw = static_cast<float>(page_width);
@@ -68,23 +61,21 @@ int KC_FONT::load(const pugi::xml_node& element, KC_TEXTURE* page_texture) {
   // The first child of "chars" whatever its name, then its "char" siblings.
   pugi::xml_node node = element.child("chars").first_child();
   for (; node; node = node.next_sibling("char")) {
-    KS_GLYPH* g = new KS_GLYPH;
-    g->id = node.attribute("id").as_int();
+    KS_GLYPH g;
+    g.id = node.attribute("id").as_int();
     const int x = node.attribute("x").as_int();
     const int y = node.attribute("y").as_int();
-    g->width = node.attribute("width").as_int();
-    g->height = node.attribute("height").as_int();
-    g->left = static_cast<float>(x) / pw;
-    g->top = static_cast<float>(y) / ph;
-    g->right = static_cast<float>(x + g->width) / pw;
-    g->bottom = static_cast<float>(y + g->height) / ph;
-    g->xoffset = node.attribute("xoffset").as_int();
-    g->yoffset = node.attribute("yoffset").as_int();
-    g->xadvance = node.attribute("xadvance").as_int();
+    g.width = node.attribute("width").as_int();
+    g.height = node.attribute("height").as_int();
+    g.left = static_cast<float>(x) / pw;
+    g.top = static_cast<float>(y) / ph;
+    g.right = static_cast<float>(x + g.width) / pw;
+    g.bottom = static_cast<float>(y + g.height) / ph;
+    g.xoffset = node.attribute("xoffset").as_int();
+    g.yoffset = node.attribute("yoffset").as_int();
+    g.xadvance = node.attribute("xadvance").as_int();
     ++glyph_count;
-    KS_GLYPH*& slot = glyphs_[g->id];
-    delete slot;
-    slot = g;
+    glyphs_[g.id] = g;
   }
   if (glyphs_.empty()) return -1;
   fixed_char_width = 20;
@@ -98,16 +89,16 @@ KC_TEXTURE* KC_FONT::texture() const { return page_ ? page_->texture() : nullptr
 const KS_GLYPH* KC_FONT::find_glyph(int code) const {
   auto it = glyphs_.find(code);
   if (it == glyphs_.end()) it = glyphs_.find('?');
-  return it == glyphs_.end() ? nullptr : it->second;
+  return it == glyphs_.end() ? nullptr : &it->second;
 }
 
 int KC_FONT::glyph_advance(int code) const {
   auto it = glyphs_.find(code);
-  return it == glyphs_.end() ? 0 : it->second->xadvance;
+  return it == glyphs_.end() ? 0 : it->second.xadvance;
 }
 
 const KS_GLYPH* KC_FONT::first_glyph() const {
-  return glyphs_.empty() ? nullptr : glyphs_.begin()->second;
+  return glyphs_.empty() ? nullptr : &glyphs_.begin()->second;
 }
 
 int KC_FONT::line_count(const char* text) const { return count_lines(text); }
@@ -124,7 +115,7 @@ int KC_FONT::text_width(const char* text) const {
   int w = 0;
   for (const char* p = text; p != nullptr && *p != 0 && *p != '\n'; ++p) {
     auto it = glyphs_.find(narrow_code(*p));
-    if (it != glyphs_.end()) w += it->second->width + tracking;
+    if (it != glyphs_.end()) w += it->second.width + tracking;
   }
   return w;
 }
@@ -135,9 +126,9 @@ int KC_FONT::text_width_w(const wchar_t* text) const {
   int w = 0;
   for (const wchar_t* p = text; p != nullptr && *p != 0 && *p != L'\n'; ++p) {
     auto it = glyphs_.find(wide_code(*p));
-    if (it == glyphs_.end() || it->second->xadvance <= 0) continue;
+    if (it == glyphs_.end() || it->second.xadvance <= 0) continue;
     w = static_cast<int>(static_cast<float>(w) +
-                         static_cast<float>(it->second->xadvance + tracking) * sx);
+                         static_cast<float>(it->second.xadvance + tracking) * sx);
   }
   return w;
 }
@@ -260,9 +251,9 @@ void KC_FONT::print(int x, int y, const char* format, ...) {
   if (text_buffer_ == nullptr || format == nullptr) return;
   va_list args;
   va_start(args, format);
-  std::vsnprintf(text_buffer_, static_cast<size_t>(buffer_size_ - 4), format, args);
+  std::vsnprintf(text_buffer_.get(), static_cast<size_t>(buffer_size_ - 4), format, args);
   va_end(args);
-  draw_text(x, y, text_buffer_);
+  draw_text(x, y, text_buffer_.get());
 }
 
 KS_TRANSFORM3* KC_FONT::print_w_in(const KS_TRANSFORM3* transform, unsigned in_anchor,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "platform/text_format_wide.h"
 
@@ -84,8 +85,8 @@ class KC_FONT {
   // Formats into the wide buffer; draws when at least one unit resulted.
   template <class... Args>
   void print_w(int x, int y, const wchar_t* format, const Args&... args) {
-    if (text_format_wide_args(wide_buffer_, buffer_size_, format, args...) > 0) {
-      draw_text_w(x, y, wide_buffer_);
+    if (text_format_wide_args(wide_buffer_.get(), buffer_size_, format, args...) > 0) {
+      draw_text_w(x, y, wide_buffer_.get());
     }
   }
   // Draws a finished display text in the world of `transform` (its parent
@@ -94,7 +95,7 @@ class KC_FONT {
   // a '%'. Returns the page quad's transform.
   KS_TRANSFORM3* print_w_in(const KS_TRANSFORM3* transform, unsigned anchor, const wchar_t* text);
 
-  KC_QUAD* page() const { return page_; }
+  KC_QUAD* page() const { return page_.get(); }
   int glyph_count = 0;
   int tracking = 0;
   int line_spacing = 3;
@@ -110,11 +111,11 @@ class KC_FONT {
   int align_offset_y_lines(int lines, bool narrow) const;
   int align_offset_x_width(int width) const;
 
-  KC_QUAD* page_ = nullptr;
+  std::unique_ptr<KC_QUAD> page_;
   int line_height_ = 0;
-  std::map<int, KS_GLYPH*> glyphs_;
-  char* text_buffer_ = nullptr;
-  wchar_t* wide_buffer_ = nullptr;
+  std::map<int, KS_GLYPH> glyphs_;
+  std::unique_ptr<char[]> text_buffer_;
+  std::unique_ptr<wchar_t[]> wide_buffer_;
   int buffer_size_ = 0;
 };
 
