@@ -19,9 +19,11 @@ struct KC_BOT_LIST::PASS {
   KC_BOT_LIST* list;  // null once the list is destroyed
   PASS* outer;
   size_t index = 0;
-  KC_BASE* member = nullptr;   // the member whose process is running
-  bool member_left = false;    // taken out of the list meanwhile
-  bool member_doomed = false;  // and to be deleted once process returns
+  KC_BASE* member = nullptr;  // the member whose process is running
+  bool member_left = false;   // taken out of the list meanwhile
+  // The member, when it was also to be deleted meanwhile: held until its
+  // process has returned.
+  std::unique_ptr<KC_BASE> doomed;
 };
 
 namespace {
@@ -54,37 +56,36 @@ KC_BOT_LIST::~KC_BOT_LIST() {
 }
 
 void KC_BOT_LIST::add(KC_BASE* bot) {
-  if (bot) members_.push_back(bot);
+  if (bot) members_.emplace_back(bot);
 }
 
 int KC_BOT_LIST::dispatch(PASS& pass, int message, intptr_t p1, intptr_t p2, intptr_t p3,
                           intptr_t p4) {
-  KC_BASE* const member = members_[pass.index];
+  KC_BASE* const member = members_[pass.index].get();
   pass.member = member;
   pass.member_left = false;
-  pass.member_doomed = false;
   const int answer = member->process(message, p1, p2, p3, p4);
   pass.member = nullptr;
-  if (pass.member_doomed) {
+  if (pass.doomed) {
     // A pass further out may still be inside the same member's process.
     PASS* holder = pass.outer;
     while (holder && holder->member != member) holder = holder->outer;
     if (holder) {
-      holder->member_doomed = true;
+      holder->doomed = std::move(pass.doomed);
     } else {
-      delete member;
+      pass.doomed.reset();
     }
   }
   return answer;
 }
 
-KC_BASE* KC_BOT_LIST::take_at(size_t index) {
-  KC_BASE* const bot = members_[index];
+std::unique_ptr<KC_BASE> KC_BOT_LIST::take_at(size_t index) {
+  std::unique_ptr<KC_BASE> bot = std::move(members_[index]);
   members_.erase(members_.begin() + static_cast<std::ptrdiff_t>(index));
   for (PASS* pass = passes_; pass; pass = pass->outer) {
     if (index < pass->index) {
       --pass->index;
-    } else if (index == pass->index && pass->member == bot) {
+    } else if (index == pass->index && pass->member == bot.get()) {
       pass->member_left = true;
     }
   }
@@ -92,14 +93,13 @@ KC_BASE* KC_BOT_LIST::take_at(size_t index) {
 }
 
 void KC_BOT_LIST::destroy_at(size_t index) {
-  KC_BASE* const bot = take_at(index);
+  std::unique_ptr<KC_BASE> bot = take_at(index);
   for (PASS* pass = passes_; pass; pass = pass->outer) {
-    if (pass->member == bot) {
-      pass->member_doomed = true;
+    if (pass->member == bot.get()) {
+      pass->doomed = std::move(bot);
       return;
     }
   }
-  delete bot;
 }
 
 int KC_BOT_LIST::update() {
@@ -107,7 +107,7 @@ int KC_BOT_LIST::update() {
   PASS pass(this);
   KC_BASE* current = nullptr;
   while (pass.index < members_.size()) {
-    KC_BASE* const member = members_[pass.index];
+    KC_BASE* const member = members_[pass.index].get();
     const KC_BASE* const previous = current ? current : member;
     current = member;
     if (member->sort_key > previous->sort_key) out_of_order_ = true;
@@ -142,7 +142,7 @@ int KC_BOT_LIST::draw() {
   pass.index = members_.size();
   while (pass.index > 0) {
     --pass.index;
-    const KC_BASE* const member = members_[pass.index];
+    const KC_BASE* const member = members_[pass.index].get();
     if (!takes_part(member->draw_group, draw_threshold, draw_mode)) continue;
     const int answer = dispatch(pass, BOT_MSG_DRAW, 0, 0, 0, 0);
     if (!pass.list || answer == BOT_RESULT_STOP) return answer;
@@ -156,7 +156,7 @@ int KC_BOT_LIST::send_pass(bool prune, int message, intptr_t p1, intptr_t p2, in
   int answer = 0;
   int addressed = 0;
   while (pass.index < members_.size()) {
-    if (!matches(members_[pass.index], name, lastname, id)) {
+    if (!matches(members_[pass.index].get(), name, lastname, id)) {
       ++pass.index;
       continue;
     }
@@ -190,29 +190,30 @@ int KC_BOT_LIST::send_and_prune(int message, intptr_t p1, intptr_t p2, intptr_t 
 }
 
 KC_BASE* KC_BOT_LIST::find_by_id(int id) const {
-  for (KC_BASE* bot : members_) {
-    if (bot->id == id) return bot;
+  for (const auto& bot : members_) {
+    if (bot->id == id) return bot.get();
   }
   return nullptr;
 }
 
 KC_BASE* KC_BOT_LIST::find_by_name(const char* name) const {
   if (!name) return nullptr;
-  for (KC_BASE* bot : members_) {
-    if (bot->name == name) return bot;
+  for (const auto& bot : members_) {
+    if (bot->name == name) return bot.get();
   }
   return nullptr;
 }
 
 KC_BASE* KC_BOT_LIST::at(int index) const {
   if (index < 0 || index >= count()) return nullptr;
-  return members_[static_cast<size_t>(index)];
+  return members_[static_cast<size_t>(index)].get();
 }
 
-KC_BASE* KC_BOT_LIST::remove(const char* name, const std::string& lastname, int id) {
+std::unique_ptr<KC_BASE> KC_BOT_LIST::remove(const char* name, const std::string& lastname,
+                                             int id) {
   if (!name) return nullptr;
   for (size_t i = 0; i < members_.size(); ++i) {
-    const KC_BASE* bot = members_[i];
+    const KC_BASE* bot = members_[i].get();
     if (bot->name == name && (lastname.empty() || bot->lastname == lastname) &&
         (id == 0 || bot->id == id)) {
       return take_at(i);
@@ -237,7 +238,7 @@ void KC_BOT_LIST::delete_all() {
 
 void KC_BOT_LIST::sort() {
   std::sort(members_.begin(), members_.end(),
-            [](const KC_BASE* a, const KC_BASE* b) { return a->sort_key > b->sort_key; });
+            [](const auto& a, const auto& b) { return a->sort_key > b->sort_key; });
 }
 
 void bot_vector_update(std::vector<KC_BASE*>* bots) {

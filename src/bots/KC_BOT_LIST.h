@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ class KC_BOT_LIST {
   ~KC_BOT_LIST();
 
   // Appends without sorting; the list owns the member from now on. Null is
-  // ignored.
+  // ignored. A plain pointer, as the behaviour creators hand one out.
   void add(KC_BASE* bot);
 
   // Sends BOT_MSG_UPDATE to every member that takes part, deleting those
@@ -62,7 +63,7 @@ class KC_BOT_LIST {
 
   // Takes the first member matching name, lastname (empty: any) and id
   // (0: any) out of the list and hands it back to the caller.
-  KC_BASE* remove(const char* name, const std::string& lastname, int id);
+  std::unique_ptr<KC_BASE> remove(const char* name, const std::string& lastname, int id);
   // Deletes the first member whose name and id (compared exactly) match.
   void remove_by_name(const char* name, int id);
   // Deletes every member in list order.
@@ -81,14 +82,14 @@ class KC_BOT_LIST {
   // a callback while its process runs is deleted once it has returned.
   int dispatch(PASS& pass, int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4);
   // Takes the member at index out, keeping every running pass on its place.
-  KC_BASE* take_at(size_t index);
+  std::unique_ptr<KC_BASE> take_at(size_t index);
   void destroy_at(size_t index);
   // Larger keys first; members with equal keys may change places.
   void sort();
   int send_pass(bool prune, int message, intptr_t p1, intptr_t p2, intptr_t p3, intptr_t p4,
                 const char* name, const char* lastname, int id);
 
-  std::deque<KC_BASE*> members_;
+  std::deque<std::unique_ptr<KC_BASE>> members_;
   bool out_of_order_ = false;
   PASS* passes_ = nullptr;  // innermost running pass
 };

@@ -251,12 +251,11 @@ TEST(BotList, LookupsAndRemovals) {
   EXPECT_EQ(list.find_by_id(0), numbered);
 
   // remove hands the member back; the list no longer updates it.
-  KC_BASE* taken = list.remove("twin", "", 0);
-  ASSERT_EQ(taken, first);
+  std::unique_ptr<KC_BASE> taken = list.remove("twin", "", 0);
+  ASSERT_EQ(taken.get(), first);
   EXPECT_EQ(list.remove("twin", "other", 0), nullptr);
   list.update();
   EXPECT_EQ(log, (Log{"twin", "n"}));
-  delete taken;
 
   // remove_by_name compares the id exactly: 0 is not "any".
   log.clear();
@@ -418,15 +417,14 @@ TEST(BotList, CompletionEmptyingTheListDuringAPass) {
 TEST(BotList, MemberTakingItselfOutIsNotDeletedByThePass) {
   Log log;
   KC_BOT_LIST list;
-  KC_BASE* taken = nullptr;
+  std::unique_ptr<KC_BASE> taken;
   auto* self = new Scripted(&log, "self", 0, {BOT_RESULT_REMOVE});
   self->on_message = [&] { taken = list.remove("self", "", 0); };
   list.add(self);
   list.add(new Scripted(&log, "next"));
   list.update();
-  EXPECT_EQ(taken, self);
+  EXPECT_EQ(taken.get(), self);
   EXPECT_EQ(log, (Log{"self", "next"}));
-  delete taken;
 }
 
 TEST(BotList, PlainArrayFunctions) {
