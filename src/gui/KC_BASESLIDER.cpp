@@ -33,27 +33,20 @@ KC_BASESLIDER::KC_BASESLIDER(unsigned int id, KS_VECTOR2 start, KS_VECTOR2 end, 
   KS_VECTOR2 s = start;
   KS_VECTOR2 e = end;
   inset_track(s, e, frame_width);
-  KS_TRANSFORM3** parts[] = {&start_transform_, &end_transform_, &knob_transform_};
-  KC_HIT_SHAPE** shapes[] = {&start_shape_, &end_shape_, &knob_shape_};
+  std::unique_ptr<KS_TRANSFORM3>* parts[] = {&start_transform_, &end_transform_, &knob_transform_};
+  std::unique_ptr<KC_HIT_SHAPE>* shapes[] = {&start_shape_, &end_shape_, &knob_shape_};
   for (int i = 0; i < 3; ++i) {
-    *parts[i] = new KS_TRANSFORM3;
+    *parts[i] = std::make_unique<KS_TRANSFORM3>();
     (*parts[i])->parent = transform;
-    *shapes[i] = new KC_HIT_SHAPE(KC_HIT_SHAPE::kCircle, *parts[i], radius, 0.0f);
+    *shapes[i] =
+        std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kCircle, parts[i]->get(), radius, 0.0f);
   }
   frame_width_ = std::trunc(frame_width);
   button_distance_px_ = frame_width_ * button_distance_;
   place_buttons(s, e);
 }
 
-KC_BASESLIDER::~KC_BASESLIDER() {
-  delete start_shape_;
-  delete end_shape_;
-  delete knob_shape_;
-  delete start_transform_;
-  delete end_transform_;
-  delete knob_transform_;
-  delete hook_value_changed;
-}
+KC_BASESLIDER::~KC_BASESLIDER() { delete hook_value_changed; }
 
 KS_VECTOR2 KC_BASESLIDER::start_button() const { return start_transform_->position_xy(); }
 KS_VECTOR2 KC_BASESLIDER::end_button() const { return end_transform_->position_xy(); }
@@ -194,9 +187,9 @@ KS_GUI_EVENT* KC_BASESLIDER::on_pointer_move() {
     event.code = GUI_EVENT_CHANGED;
     return &event;
   }
-  update_hover(start_state_, start_shape_);
-  update_hover(end_state_, end_shape_);
-  update_hover(knob_state_, knob_shape_);
+  update_hover(start_state_, start_shape_.get());
+  update_hover(end_state_, end_shape_.get());
+  update_hover(knob_state_, knob_shape_.get());
   if (event.code != GUI_EVENT_NONE) return &event;
   if (knob_state_ == PRESSED && pressed_) drag_knob();
   return gui_answer(event);
@@ -276,7 +269,7 @@ KS_GUI_EVENT* KC_BASESLIDER::poll_button(int& state, const KC_HIT_SHAPE* shape, 
 }
 
 KS_GUI_EVENT* KC_BASESLIDER::poll_knob() {
-  const bool inside = part_contains(knob_shape_);
+  const bool inside = part_contains(knob_shape_.get());
   if (knob_state_ == HOVERED) {
     if (inside && gui_left_went_down()) return press_part(knob_state_);
     if (inside) return gui_answer(event);
@@ -306,11 +299,11 @@ KS_GUI_EVENT* KC_BASESLIDER::poll_knob() {
 KS_GUI_EVENT* KC_BASESLIDER::update() {
   event.code = GUI_EVENT_NONE;
   if (!pointer_on_track()) return nullptr;
-  if (KS_GUI_EVENT* e =
-          poll_button(start_state_, start_shape_, end_state_ == IDLE && knob_state_ == IDLE, -1)) {
+  if (KS_GUI_EVENT* e = poll_button(start_state_, start_shape_.get(),
+                                    end_state_ == IDLE && knob_state_ == IDLE, -1)) {
     return e;
   }
-  if (KS_GUI_EVENT* e = poll_button(end_state_, end_shape_, knob_state_ == IDLE, 1)) return e;
+  if (KS_GUI_EVENT* e = poll_button(end_state_, end_shape_.get(), knob_state_ == IDLE, 1)) return e;
   return poll_knob();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "foundation/KS_VECTOR2.h"
 #include "gui/KC_GUI_OBJECT.h"
 
@@ -62,9 +64,9 @@ class KC_BASESLIDER : public KC_GUI_OBJECT {
   KS_VECTOR2 stored_start() const { return start_point_; }
   KS_VECTOR2 stored_end() const { return end_point_; }
   float button_distance() const { return button_distance_; }
-  KS_TRANSFORM3* start_transform() const { return start_transform_; }
-  KS_TRANSFORM3* end_transform() const { return end_transform_; }
-  KS_TRANSFORM3* knob_transform() const { return knob_transform_; }
+  KS_TRANSFORM3* start_transform() const { return start_transform_.get(); }
+  KS_TRANSFORM3* end_transform() const { return end_transform_.get(); }
+  KS_TRANSFORM3* knob_transform() const { return knob_transform_.get(); }
 
   // Named by the builder; fired by set_value with the slider as argument.
   KC_CALLBACK* hook_value_changed = nullptr;
@@ -102,12 +104,12 @@ class KC_BASESLIDER : public KC_GUI_OBJECT {
   KS_VECTOR2 step_vector_;
   KS_VECTOR2 knob_offset_;
   KS_VECTOR2 direction_;
-  KC_HIT_SHAPE* start_shape_ = nullptr;
-  KC_HIT_SHAPE* end_shape_ = nullptr;
-  KC_HIT_SHAPE* knob_shape_ = nullptr;
-  KS_TRANSFORM3* start_transform_ = nullptr;
-  KS_TRANSFORM3* end_transform_ = nullptr;
-  KS_TRANSFORM3* knob_transform_ = nullptr;
+  std::unique_ptr<KC_HIT_SHAPE> start_shape_;
+  std::unique_ptr<KC_HIT_SHAPE> end_shape_;
+  std::unique_ptr<KC_HIT_SHAPE> knob_shape_;
+  std::unique_ptr<KS_TRANSFORM3> start_transform_;
+  std::unique_ptr<KS_TRANSFORM3> end_transform_;
+  std::unique_ptr<KS_TRANSFORM3> knob_transform_;
   float button_distance_ = 0.0f;
   bool points_slider_relative_ = false;
 };

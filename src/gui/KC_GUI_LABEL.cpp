@@ -27,7 +27,9 @@ std::string undouble_percent(const std::string& text) {
 
 KC_GUI_LABEL::KC_GUI_LABEL(unsigned int id, const pugi::xml_node& description,
                            KC_TEXTURE* page_texture, const std::string& text_)
-    : KC_GUI_OBJECT(id), text(text_), font_(new KC_FONT(description, page_texture, 600)) {
+    : KC_GUI_OBJECT(id),
+      text(text_),
+      font_(std::make_unique<KC_FONT>(description, page_texture, 600)) {
   kind = GUI_KIND_LABEL;
   font_->anchor = HS_MID;
 }
@@ -39,7 +41,6 @@ KC_GUI_LABEL::KC_GUI_LABEL(unsigned int id, KC_FONT* font, const std::string& te
 
 KC_GUI_LABEL::~KC_GUI_LABEL() {
   if (font_) gui_release_texture(font_->texture());
-  delete font_;
 }
 
 void KC_GUI_LABEL::draw() {
@@ -55,8 +56,8 @@ void KC_GUI_LABEL::hang_page() {
   }
 }
 
-void KC_GUI_LABEL::set_font(KC_FONT* font) {
-  font_ = font;
+void KC_GUI_LABEL::set_font(std::unique_ptr<KC_FONT> font) {
+  font_ = std::move(font);
   if (!font_) return;
   hang_page();
   font_->anchor = HS_MID;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "gui/KC_GUI_OBJECT.h"
@@ -20,15 +21,16 @@ class KC_GUI_LABEL : public KC_GUI_OBJECT {
   // Makes the font from the description and the page texture, centred.
   KC_GUI_LABEL(unsigned int id, const pugi::xml_node& description, KC_TEXTURE* page_texture,
                const std::string& text);
+  // Takes the font (null: a label that draws nothing).
   KC_GUI_LABEL(unsigned int id, KC_FONT* font, const std::string& text);
   // Gives the page texture back and deletes the font.
   ~KC_GUI_LABEL() override;
 
   void draw() override;
 
-  KC_FONT* font() const { return font_; }
+  KC_FONT* font() const { return font_.get(); }
   // Takes the font and hangs its page from this label, centred.
-  void set_font(KC_FONT* font);
+  void set_font(std::unique_ptr<KC_FONT> font);
   void set_anchor(int anchor);
   void set_scale(float scale);
   void load_font(const pugi::xml_node& description, KC_TEXTURE* page_texture);
@@ -38,7 +40,7 @@ class KC_GUI_LABEL : public KC_GUI_OBJECT {
 
  private:
   void hang_page();
-  KC_FONT* font_ = nullptr;
+  std::unique_ptr<KC_FONT> font_;
 };
 
 }  // namespace KOR

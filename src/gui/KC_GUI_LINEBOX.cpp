@@ -49,13 +49,7 @@ KC_GUI_LINEBOX::KC_GUI_LINEBOX(unsigned int id, const std::string& texture_name,
   kind = GUI_KIND_LINEBOX;
 }
 
-KC_GUI_LINEBOX::~KC_GUI_LINEBOX() {
-  delete input_transform_;
-  delete box_;
-  delete input_area_;
-  delete text_transform_;
-  delete font_;
-}
+KC_GUI_LINEBOX::~KC_GUI_LINEBOX() { delete text_transform_; }
 
 void KC_GUI_LINEBOX::set_text(const std::wstring& text) {
   if (!font_ || !input_area_) {
@@ -168,7 +162,7 @@ KS_GUI_EVENT* KC_GUI_LINEBOX::on_press() {
   if (!input_area_) return nullptr;
   const KC_INPUT* input = KC_INPUT::instance;
   if (gui_left_went_down()) {
-    focused = gui_pointer_in(*this, input_area_) ? 1 : 0;
+    focused = gui_pointer_in(*this, input_area_.get()) ? 1 : 0;
     if (!focused) return nullptr;
     event.code = GUI_EVENT_DOWN;
     return &event;
@@ -251,14 +245,14 @@ void KC_GUI_LINEBOX::build(KC_TEXTURE* box, KC_TEXTURE* page) {
   font_ = gui_make_font(font_name_, page);
   font_->set_color(text_color.argb());
   font_->tracking = letter_spacing_;
-  box_ = new KC_QUAD(box, transform);
+  box_ = std::make_unique<KC_QUAD>(box, transform);
   box_->set_size(box->image_size.x, box->image_size.y);
   box_->set_hot_spot(HS_MID);
-  input_transform_ = new KS_TRANSFORM3;
+  input_transform_ = std::make_unique<KS_TRANSFORM3>();
   input_transform_->parent = transform;
-  input_area_ =
-      new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, input_transform_, box_->width(), box_->height());
-  text_transform_->parent = input_transform_;
+  input_area_ = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, input_transform_.get(),
+                                               box_->width(), box_->height());
+  text_transform_->parent = input_transform_.get();
   set_alignment(wanted_alignment_);
   set_input_area(margin_left_, margin_top_, margin_right_, margin_bottom_);
   if (text_pending_) {
@@ -269,7 +263,7 @@ void KC_GUI_LINEBOX::build(KC_TEXTURE* box, KC_TEXTURE* page) {
 
 void KC_GUI_LINEBOX::release_resources() {
   if (font_ && font_->page()) gui_release_mesh_texture(font_->page());
-  if (box_) gui_release_mesh_texture(box_);
+  if (box_) gui_release_mesh_texture(box_.get());
 }
 
 }  // namespace KOR

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "foundation/KS_COLOR.h"
@@ -62,8 +63,8 @@ class KC_GUI_LINEBOX : public KC_GUI_OBJECT {
   void set_alignment(int code);
   void set_input_area(float left, float top, float right, float bottom);
   void set_input_margin(float margin) { set_input_area(margin, margin, margin, margin); }
-  KC_FONT* font() const { return font_; }
-  const KC_HIT_SHAPE* input_area() const { return input_area_; }
+  KC_FONT* font() const { return font_.get(); }
+  const KC_HIT_SHAPE* input_area() const { return input_area_.get(); }
   const KS_TRANSFORM3* text_transform() const { return text_transform_; }
 
   // Handed to the font before every drawing of the text.
@@ -82,10 +83,10 @@ class KC_GUI_LINEBOX : public KC_GUI_OBJECT {
   std::wstring pending_text_;
   bool text_pending_ = false;
   std::wstring forbidden_;
-  KS_TRANSFORM3* input_transform_ = nullptr;
-  KC_HIT_SHAPE* input_area_ = nullptr;
-  KC_FONT* font_ = nullptr;
-  KC_QUAD* box_ = nullptr;
+  std::unique_ptr<KS_TRANSFORM3> input_transform_;
+  std::unique_ptr<KC_HIT_SHAPE> input_area_;
+  std::unique_ptr<KC_FONT> font_;
+  std::unique_ptr<KC_QUAD> box_;
   std::string texture_name_;
   std::string font_texture_name_;
   std::string font_name_;

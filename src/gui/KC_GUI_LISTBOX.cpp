@@ -40,20 +40,13 @@ KC_GUI_LISTBOX::KC_GUI_LISTBOX(unsigned int id, const std::string& selection_tex
       font_texture_(font_texture),
       scroll_bar_texture_(scroll_bar_texture),
       font_name_(font_name),
-      panel_(new KC_GUI_PANEL(kPanelId, panel_texture)) {
+      panel_(std::make_unique<KC_GUI_PANEL>(kPanelId, panel_texture)) {
   kind = GUI_KIND_LISTBOX;
   panel_->transform->parent = transform;
   panel_->movable = 0;
 }
 
-KC_GUI_LISTBOX::~KC_GUI_LISTBOX() {
-  delete input_area_;
-  delete selection_picture_;
-  delete row_picture_;
-  delete panel_;
-  delete scroll_bar_;
-  delete font_;
-}
+KC_GUI_LISTBOX::~KC_GUI_LISTBOX() {}
 
 void KC_GUI_LISTBOX::add_item(const char* text) { add_item_w(pugi::as_wide(text)); }
 
@@ -152,7 +145,7 @@ KS_GUI_EVENT* KC_GUI_LISTBOX::on_pointer_move() {
     answer = scroll_bar_->on_pointer_move();
     if (answer) event.code = answer->code;
   }
-  focused = gui_pointer_in(*this, input_area_) || (scroll_bar_live() && scroll_bar_->focused);
+  focused = gui_pointer_in(*this, input_area_.get()) || (scroll_bar_live() && scroll_bar_->focused);
   return gui_answer(event);
 }
 
@@ -162,7 +155,7 @@ KS_GUI_EVENT* KC_GUI_LISTBOX::on_press() {
   if (scroll_bar_live()) {
     if (KS_GUI_EVENT* answer = scroll_answer(scroll_bar_->on_press())) return answer;
   }
-  if (!gui_left_went_down() || !gui_pointer_in(*this, input_area_)) return nullptr;
+  if (!gui_left_went_down() || !gui_pointer_in(*this, input_area_.get())) return nullptr;
   const float top = transform->world().position.y;
   // A panel shorter than its rows still has rows a pixel high.
   const float h = static_cast<float>(std::max(1, row_height_));
@@ -215,7 +208,7 @@ void KC_GUI_LISTBOX::draw() {
   for (int i = static_cast<int>(v); i < end; ++i) {
     const float offset = (static_cast<float>(i) - v) * static_cast<float>(row_height_);
     const float centre = -0.5f * h + offset + static_cast<float>(half_row);
-    for (KC_QUAD* q : {row_picture_, i == selection_ ? selection_picture_ : nullptr}) {
+    for (KC_QUAD* q : {row_picture_.get(), i == selection_ ? selection_picture_.get() : nullptr}) {
       if (!q) continue;
       q->set_position(0.0f, centre, 0.0f);
       q->draw_in_world();
@@ -227,8 +220,8 @@ void KC_GUI_LISTBOX::draw() {
   if (scroll_bar_live()) scroll_bar_->draw();
 }
 
-KC_QUAD* KC_GUI_LISTBOX::picture(KC_TEXTURE* texture) {
-  KC_QUAD* q = new KC_QUAD(texture, nullptr);
+std::unique_ptr<KC_QUAD> KC_GUI_LISTBOX::picture(KC_TEXTURE* texture) {
+  auto q = std::make_unique<KC_QUAD>(texture, nullptr);
   q->transform()->parent = transform;
   q->set_hot_spot(HS_MID);
   return q;
@@ -267,19 +260,19 @@ void KC_GUI_LISTBOX::build(KC_TEXTURE* selection, KC_TEXTURE* row, KC_TEXTURE* p
   KC_TEXTURE* strip = gui_get_texture(scroll_bar_texture_);
   const float overhang = static_cast<float>(strip->image_size.x / kScrollOverhang);
   const float x = w / kScrollColumn;
-  scroll_bar_ = new KC_GUI_SLIDER13(
+  scroll_bar_ = std::make_unique<KC_GUI_SLIDER13>(
       kScrollBarId, scroll_bar_texture_, KS_VECTOR2(x, -(0.5f * h + overhang)),
       KS_VECTOR2(x, 0.5f * h + overhang), w / static_cast<float>(inset_divisor_),
       kScrollButtonDistance, 0.0f, 0.0f, 1.0f, 0.0f);
   gui_release_texture(strip);
   scroll_bar_->transform->parent = transform;
-  input_area_ = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, panel_->transform, w, h);
+  input_area_ = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, panel_->transform, w, h);
   update_scroll_range();
 }
 
 void KC_GUI_LISTBOX::release_resources() {
-  gui_release_mesh_texture(selection_picture_);
-  gui_release_mesh_texture(row_picture_);
+  gui_release_mesh_texture(selection_picture_.get());
+  gui_release_mesh_texture(row_picture_.get());
   if (font_) gui_release_mesh_texture(font_->page());
   panel_->release_resources_tree();
   if (scroll_bar_) scroll_bar_->release_resources_tree();
@@ -296,7 +289,7 @@ void KC_GUI_LISTBOX::set_size(int w, int h) {
   const float x = 0.5f * static_cast<float>(w) - static_cast<float>(w / d);
   const float reach = 0.5f * static_cast<float>(h) - static_cast<float>(h / d);
   scroll_bar_->set_track(KS_VECTOR2(x, reach), KS_VECTOR2(x, -reach));
-  for (KC_QUAD* q : {selection_picture_, row_picture_}) {
+  for (KC_QUAD* q : {selection_picture_.get(), row_picture_.get()}) {
     if (!q) continue;
     q->set_size(w, font_->line_height());
     q->set_hot_spot(HS_MID);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,12 +74,12 @@ class KC_GUI_LISTBOX : public KC_GUI_OBJECT {
   // takes effect at the first load only.
   void set_row_texture(const std::string& name, int rows);
 
-  KC_GUI_PANEL* panel() const { return panel_; }
-  KC_GUI_SLIDER13* scroll_bar() const { return scroll_bar_; }
-  const KC_HIT_SHAPE* input_area() const { return input_area_; }
-  KC_FONT* font() const { return font_; }
-  KC_QUAD* selection_picture() const { return selection_picture_; }
-  KC_QUAD* row_picture() const { return row_picture_; }
+  KC_GUI_PANEL* panel() const { return panel_.get(); }
+  KC_GUI_SLIDER13* scroll_bar() const { return scroll_bar_.get(); }
+  const KC_HIT_SHAPE* input_area() const { return input_area_.get(); }
+  KC_FONT* font() const { return font_.get(); }
+  KC_QUAD* selection_picture() const { return selection_picture_.get(); }
+  KC_QUAD* row_picture() const { return row_picture_.get(); }
 
  private:
   void build(KC_TEXTURE* selection, KC_TEXTURE* row, KC_TEXTURE* page);
@@ -87,25 +88,25 @@ class KC_GUI_LISTBOX : public KC_GUI_OBJECT {
   bool scroll_bar_live() const;
   // The scroll bar's answer becomes the list box's; null when it had none.
   KS_GUI_EVENT* scroll_answer(KS_GUI_EVENT* answer);
-  KC_QUAD* picture(KC_TEXTURE* texture);
+  std::unique_ptr<KC_QUAD> picture(KC_TEXTURE* texture);
 
   std::string row_texture_;
   std::string selection_texture_;
   std::string font_texture_;
   std::string scroll_bar_texture_;
   std::string font_name_;
-  KC_HIT_SHAPE* input_area_ = nullptr;
+  std::unique_ptr<KC_HIT_SHAPE> input_area_;
   int visible_rows_ = 3;
   int selection_ = 0;
   int inset_divisor_ = 20;
   int row_height_ = 0;
   int slider_distance_ = 0;
-  KC_GUI_PANEL* panel_;
-  KC_GUI_SLIDER13* scroll_bar_ = nullptr;
-  KC_FONT* font_ = nullptr;
+  std::unique_ptr<KC_GUI_PANEL> panel_;
+  std::unique_ptr<KC_GUI_SLIDER13> scroll_bar_;
+  std::unique_ptr<KC_FONT> font_;
   KS_COLOR text_color_{0xFF000000u};
-  KC_QUAD* selection_picture_ = nullptr;
-  KC_QUAD* row_picture_ = nullptr;
+  std::unique_ptr<KC_QUAD> selection_picture_;
+  std::unique_ptr<KC_QUAD> row_picture_;
   std::vector<std::wstring> items_;
   int left_margin_ = 0;
   int upper_margin_ = 0;

@@ -16,10 +16,7 @@ KC_GUI_SIMPLE_SLIDER::KC_GUI_SIMPLE_SLIDER(unsigned int id, const std::string& b
   bar.transform->parent = transform;
 }
 
-KC_GUI_SIMPLE_SLIDER::~KC_GUI_SIMPLE_SLIDER() {
-  delete knob_;
-  delete knob_shape_;
-}
+KC_GUI_SIMPLE_SLIDER::~KC_GUI_SIMPLE_SLIDER() {}
 
 void KC_GUI_SIMPLE_SLIDER::move_knob_to(int x) {
   const float centre = bar.transform->world().position.x;
@@ -41,7 +38,7 @@ void KC_GUI_SIMPLE_SLIDER::set_knob_percent(float percent) {
 
 KS_GUI_EVENT* KC_GUI_SIMPLE_SLIDER::on_press() {
   event.code = GUI_EVENT_NONE;
-  if (gui_pointer_in(*this, knob_shape_)) {
+  if (gui_pointer_in(*this, knob_shape_.get())) {
     pressed_ = true;
     event.code = GUI_EVENT_DOWN;
   }
@@ -76,21 +73,19 @@ void KC_GUI_SIMPLE_SLIDER::load_resources() {
     knob_->KC_MESH::set_texture(texture);
     return;
   }
-  delete knob_;
-  delete knob_shape_;
-  knob_ = new KC_QUAD(texture, nullptr);
+  knob_ = std::make_unique<KC_QUAD>(texture, nullptr);
   knob_->transform()->parent = bar.transform;
   knob_->set_hot_spot(HS_MID);
   knob_size_.set(knob_->width(), knob_->height());
-  knob_shape_ =
-      new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, knob_->transform(), knob_size_.x, knob_size_.y);
+  knob_shape_ = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, knob_->transform(),
+                                               knob_size_.x, knob_size_.y);
   bar_size_.set(static_cast<float>(bar.frame_width), static_cast<float>(bar.frame_height));
   set_knob_percent(start_percent_);
 }
 
 void KC_GUI_SIMPLE_SLIDER::release_resources() {
   bar.release_resources_tree();
-  gui_release_mesh_texture(knob_);
+  gui_release_mesh_texture(knob_.get());
 }
 
 }  // namespace KOR

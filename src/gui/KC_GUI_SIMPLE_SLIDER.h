@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "foundation/KS_VECTOR2.h"
@@ -31,11 +32,11 @@ class KC_GUI_SIMPLE_SLIDER : public KC_GUI_OBJECT {
   void set_knob_percent(float percent);
 
   KC_GUI_PROGRESS_BAR bar;
-  KC_QUAD* knob() const { return knob_; }
+  KC_QUAD* knob() const { return knob_.get(); }
 
  private:
-  KC_QUAD* knob_ = nullptr;
-  KC_HIT_SHAPE* knob_shape_ = nullptr;
+  std::unique_ptr<KC_QUAD> knob_;
+  std::unique_ptr<KC_HIT_SHAPE> knob_shape_;
   bool pressed_ = false;
   std::string knob_texture_;
   KS_VECTOR2 knob_size_;

@@ -12,22 +12,20 @@ namespace KOR {
 KC_GUI_STRIP::KC_GUI_STRIP(int frames, HIT hit, std::string texture_name)
     : frames_(frames), hit_mode_(hit), texture_name_(std::move(texture_name)) {}
 
-KC_GUI_STRIP::~KC_GUI_STRIP() {
-  delete quad_;
-  delete hit_;
-}
+KC_GUI_STRIP::~KC_GUI_STRIP() {}
 
 void KC_GUI_STRIP::build(KC_TEXTURE* texture, KS_TRANSFORM3* transform, int frame) {
   if (built_) return;
   built_ = 1;
-  quad_ = new KC_QUAD(texture, transform);
+  quad_ = std::make_unique<KC_QUAD>(texture, transform);
   const float fraction = 1.0f / static_cast<float>(frames_);
   const float frame_width = fraction * quad_->width();
   const float frame_height = quad_->height();
   quad_->set_size(static_cast<int>(frame_width), static_cast<int>(frame_height));
   quad_->set_hot_spot(HS_MID);
   const float hit_width = hit_mode_ == HIT::EXACT ? frame_width : quad_->width();
-  hit_ = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, transform, hit_width, quad_->height());
+  hit_ = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, transform, hit_width,
+                                        quad_->height());
   show(frame);
 }
 
@@ -40,7 +38,7 @@ void KC_GUI_STRIP::load(KS_TRANSFORM3* transform, int frame) {
   }
 }
 
-void KC_GUI_STRIP::release() { gui_release_mesh_texture(quad_); }
+void KC_GUI_STRIP::release() { gui_release_mesh_texture(quad_.get()); }
 
 void KC_GUI_STRIP::show(int frame) {
   if (quad_ != nullptr) quad_->set_grid_frame(frames_, 1, frame, false);
@@ -63,7 +61,7 @@ float KC_GUI_STRIP::width() const { return quad_ != nullptr ? quad_->width() : 0
 float KC_GUI_STRIP::height() const { return quad_ != nullptr ? quad_->height() : 0.0f; }
 
 bool KC_GUI_STRIP::contains_pointer(const KC_GUI_OBJECT& widget) const {
-  return gui_pointer_in(widget, hit_);
+  return gui_pointer_in(widget, hit_.get());
 }
 
 }  // namespace KOR

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace KOR {
@@ -45,15 +46,15 @@ class KC_GUI_STRIP {
 
   bool built() const { return built_ != 0; }
   const std::string& texture_name() const { return texture_name_; }
-  KC_QUAD* quad() const { return quad_; }
-  const KC_HIT_SHAPE* hit_area() const { return hit_; }
+  KC_QUAD* quad() const { return quad_.get(); }
+  const KC_HIT_SHAPE* hit_area() const { return hit_.get(); }
 
  private:
   int frames_;
   HIT hit_mode_;
   std::string texture_name_;
-  KC_QUAD* quad_ = nullptr;
-  KC_HIT_SHAPE* hit_ = nullptr;
+  std::unique_ptr<KC_QUAD> quad_;
+  std::unique_ptr<KC_HIT_SHAPE> hit_;
   uint8_t built_ = 0;
 };
 

@@ -38,21 +38,20 @@ KC_GUI_TEXTBOX::KC_GUI_TEXTBOX(unsigned int id, KC_FONT* font, KC_TEXTURE* box_t
 }
 
 KC_GUI_TEXTBOX::~KC_GUI_TEXTBOX() {
-  delete hit_area_;
-  delete box_;
   if (owns_font_) delete font_;
 }
 
 void KC_GUI_TEXTBOX::set_up_box(KC_TEXTURE* box_texture) {
-  box_ = new KC_QUAD(box_texture, transform);
+  box_ = std::make_unique<KC_QUAD>(box_texture, transform);
   if (!box_texture) box_->use_transform(transform);
   box_->set_hot_spot(HS_MID);
   box_width = static_cast<int>(box_->width());
   box_height = static_cast<int>(box_->height());
   unit_width = font_->line_height();
   compute_limit();
-  hit_area_ = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, transform, static_cast<float>(box_width),
-                               static_cast<float>(box_height));
+  hit_area_ =
+      std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, transform,
+                                     static_cast<float>(box_width), static_cast<float>(box_height));
 }
 
 int KC_GUI_TEXTBOX::inset() const { return inset_divisor != 0 ? box_width / inset_divisor : 0; }
@@ -166,7 +165,7 @@ KS_GUI_EVENT* KC_GUI_TEXTBOX::update() {
     blink_timer = 0.0f;
   }
 
-  const bool inside = gui_pointer_in(*this, hit_area_);
+  const bool inside = gui_pointer_in(*this, hit_area_.get());
   const KC_INPUT* input = KC_INPUT::instance;
   if (inside && gui_left_went_down()) {
     focused = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/KC_GUI_OBJECT.h"
@@ -83,8 +84,8 @@ class KC_GUI_TEXTBOX : public KC_GUI_OBJECT {
 
   KC_FONT* font_ = nullptr;
   bool owns_font_ = false;
-  KC_QUAD* box_ = nullptr;
-  KC_HIT_SHAPE* hit_area_ = nullptr;
+  std::unique_ptr<KC_QUAD> box_;
+  std::unique_ptr<KC_HIT_SHAPE> hit_area_;
 };
 
 }  // namespace KOR

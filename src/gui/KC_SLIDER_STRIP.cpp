@@ -31,13 +31,14 @@ float track_angle(const KC_BASESLIDER& slider) {
 
 }  // namespace
 
-KC_SLIDER_STRIP::~KC_SLIDER_STRIP() {
-  for (KC_QUAD* q : {start_, end_, knob_, start_cap_, end_cap_, middle_, fill_}) delete q;
-}
+KC_SLIDER_STRIP::KC_SLIDER_STRIP(int columns) : columns_(columns) {}
 
-KC_QUAD* KC_SLIDER_STRIP::own_piece(KC_TEXTURE* texture, const KC_BASESLIDER& slider,
-                                    float length) const {
-  KC_QUAD* q = new KC_QUAD(texture, nullptr);
+KC_SLIDER_STRIP::~KC_SLIDER_STRIP() = default;
+
+std::unique_ptr<KC_QUAD> KC_SLIDER_STRIP::own_piece(KC_TEXTURE* texture,
+                                                    const KC_BASESLIDER& slider,
+                                                    float length) const {
+  auto q = std::make_unique<KC_QUAD>(texture, nullptr);
   q->transform()->parent = slider.transform;
   q->set_size(whole(frame_width_), whole(length));
   q->set_hot_spot(HS_MID);
@@ -61,9 +62,9 @@ void KC_SLIDER_STRIP::build(KC_TEXTURE* texture, const KC_BASESLIDER& slider, fl
 
   KS_TRANSFORM3* parts[] = {slider.start_transform(), slider.end_transform(),
                             slider.knob_transform()};
-  KC_QUAD** quads[] = {&start_, &end_, &knob_};
+  std::unique_ptr<KC_QUAD>* quads[] = {&start_, &end_, &knob_};
   for (int i = 0; i < 3; ++i) {
-    *quads[i] = new KC_QUAD(texture, parts[i]);
+    *quads[i] = std::make_unique<KC_QUAD>(texture, parts[i]);
     (*quads[i])->set_size(whole(frame_width_), whole(frame_height_));
     (*quads[i])->set_hot_spot(HS_MID);
   }
@@ -75,7 +76,7 @@ void KC_SLIDER_STRIP::build(KC_TEXTURE* texture, const KC_BASESLIDER& slider, fl
   end_cap_->transform()->set_position(e - button_vector_ + d * frame_width_ / 2.0f);
   const float run = ((e - button_vector_) - (s + button_vector_)).length();
   middle_ = own_piece(texture, slider, run + middle_extra);
-  show_column(middle_, kMiddleColumn);
+  show_column(middle_.get(), kMiddleColumn);
   middle_->transform()->set_position((s + e) / 2.0f);
   if (columns_ > kFillColumn) fill_ = own_piece(texture, slider, 0.0f);
   show_states(slider);
@@ -92,16 +93,17 @@ void KC_SLIDER_STRIP::follow_track(const KC_BASESLIDER& slider) {
   start_cap_->transform()->set_position(s + d * (frame_width_ + 2.0f));
   end_cap_->transform()->set_position(e - d * (frame_width_ + 2.0f));
   middle_->transform()->set_position(s.x + t.x / 2.0f, s.y + t.y / 2.0f, 0.0f);
-  for (KC_QUAD* q : {start_cap_, end_cap_, middle_}) q->set_hot_spot(HS_MID);
+  for (KC_QUAD* q : {start_cap_.get(), end_cap_.get(), middle_.get()}) q->set_hot_spot(HS_MID);
   turn(slider);
   place_fill(slider);
 }
 
 void KC_SLIDER_STRIP::turn(const KC_BASESLIDER& slider) {
   const float angle = track_angle(slider);
-  for (KC_QUAD* q : {start_, end_, knob_, start_cap_, end_cap_}) q->transform()->rotation.z = angle;
+  for (KC_QUAD* q : {start_.get(), end_.get(), knob_.get(), start_cap_.get(), end_cap_.get()})
+    q->transform()->rotation.z = angle;
   // Middle and fill lie along their own y axis.
-  for (KC_QUAD* q : {middle_, fill_}) {
+  for (KC_QUAD* q : {middle_.get(), fill_.get()}) {
     if (q) q->transform()->rotation.z = angle - kHalfPi;
   }
 }
@@ -111,7 +113,7 @@ void KC_SLIDER_STRIP::place_fill(const KC_BASESLIDER& slider) {
   const KS_VECTOR2 origin = slider.start_button() + button_vector_;
   fill_->set_size(whole(frame_width_), whole((slider.knob() - origin).length()));
   fill_->set_hot_spot(HS_MU);
-  show_column(fill_, kFillColumn);
+  show_column(fill_.get(), kFillColumn);
   fill_->set_hot_spot(HS_MU);
   fill_->transform()->set_position(origin);
 }
@@ -123,13 +125,15 @@ void KC_SLIDER_STRIP::show_states(const KC_BASESLIDER& slider) {
 }
 
 void KC_SLIDER_STRIP::set_texture(KC_TEXTURE* texture) {
-  for (KC_QUAD* q : {start_, end_, knob_, start_cap_, end_cap_, middle_, fill_}) {
+  for (KC_QUAD* q : {start_.get(), end_.get(), knob_.get(), start_cap_.get(), end_cap_.get(),
+                     middle_.get(), fill_.get()}) {
     if (q) q->KC_MESH::set_texture(texture);
   }
 }
 
 void KC_SLIDER_STRIP::draw() {
-  for (KC_QUAD* q : {start_cap_, end_cap_, middle_, fill_, start_, end_, knob_}) {
+  for (KC_QUAD* q : {start_cap_.get(), end_cap_.get(), middle_.get(), fill_.get(), start_.get(),
+                     end_.get(), knob_.get()}) {
     if (q) q->draw_in_world();
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR {
@@ -15,7 +17,7 @@ struct KC_TEXTURE;
 // knob. Every piece is turned to the track's angle.
 class KC_SLIDER_STRIP {
  public:
-  explicit KC_SLIDER_STRIP(int columns) : columns_(columns) {}
+  explicit KC_SLIDER_STRIP(int columns);
   ~KC_SLIDER_STRIP();
   KC_SLIDER_STRIP(const KC_SLIDER_STRIP&) = delete;
   KC_SLIDER_STRIP& operator=(const KC_SLIDER_STRIP&) = delete;
@@ -38,15 +40,16 @@ class KC_SLIDER_STRIP {
 
   float frame_width() const { return frame_width_; }
   float frame_height() const { return frame_height_; }
-  KC_QUAD* start() const { return start_; }
-  KC_QUAD* knob() const { return knob_; }
-  KC_QUAD* middle() const { return middle_; }
-  KC_QUAD* fill() const { return fill_; }
-  KC_QUAD* start_cap() const { return start_cap_; }
-  KC_QUAD* end_cap() const { return end_cap_; }
+  KC_QUAD* start() const { return start_.get(); }
+  KC_QUAD* knob() const { return knob_.get(); }
+  KC_QUAD* middle() const { return middle_.get(); }
+  KC_QUAD* fill() const { return fill_.get(); }
+  KC_QUAD* start_cap() const { return start_cap_.get(); }
+  KC_QUAD* end_cap() const { return end_cap_.get(); }
 
  private:
-  KC_QUAD* own_piece(KC_TEXTURE* texture, const KC_BASESLIDER& slider, float length) const;
+  std::unique_ptr<KC_QUAD> own_piece(KC_TEXTURE* texture, const KC_BASESLIDER& slider,
+                                     float length) const;
   void show_column(KC_QUAD* piece, int column) const;
   void turn(const KC_BASESLIDER& slider);
 
@@ -54,13 +57,13 @@ class KC_SLIDER_STRIP {
   float frame_width_ = 0.0f;
   float frame_height_ = 0.0f;
   KS_VECTOR2 button_vector_;
-  KC_QUAD* start_ = nullptr;
-  KC_QUAD* end_ = nullptr;
-  KC_QUAD* knob_ = nullptr;
-  KC_QUAD* start_cap_ = nullptr;
-  KC_QUAD* end_cap_ = nullptr;
-  KC_QUAD* middle_ = nullptr;
-  KC_QUAD* fill_ = nullptr;
+  std::unique_ptr<KC_QUAD> start_;
+  std::unique_ptr<KC_QUAD> end_;
+  std::unique_ptr<KC_QUAD> knob_;
+  std::unique_ptr<KC_QUAD> start_cap_;
+  std::unique_ptr<KC_QUAD> end_cap_;
+  std::unique_ptr<KC_QUAD> middle_;
+  std::unique_ptr<KC_QUAD> fill_;
 };
 
 }  // namespace KOR

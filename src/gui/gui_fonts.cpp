@@ -11,9 +11,10 @@ namespace {
 constexpr int kTextBuffer = 600;
 }
 
-KC_FONT* gui_make_font(const std::string& description_name, KC_TEXTURE* page) {
+std::unique_ptr<KC_FONT> gui_make_font(const std::string& description_name, KC_TEXTURE* page) {
   pugi::xml_document* doc = gui_get_xml(description_name);
-  KC_FONT* font = new KC_FONT(doc ? doc->child("font") : pugi::xml_node(), page, kTextBuffer);
+  auto font =
+      std::make_unique<KC_FONT>(doc ? doc->child("font") : pugi::xml_node(), page, kTextBuffer);
   gui_release_xml(doc);
   return font;
 }
