@@ -1,5 +1,5 @@
-// The menu windows as a player sees them: each scene is built from the
-// game's own window list and descriptions in both logical widths, opened,
+// The menu windows as a player sees them: each scene is built by the game's
+// window factory from its window list in both logical widths, opened,
 // drawn on a real window and saved as a PNG under the build tree
 // (build/test/window_previews/<scene>_<width>.png) for review; every
 // visible widget must lie on the screen.
@@ -18,9 +18,8 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "framework/G_WINDOW_SIMPLE.h"
+#include "framework/G_PLAYERS.h"
 #include "game_resources.h"
-#include "gui/KC_GUI_LISTBOX.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
@@ -28,46 +27,49 @@
 #include "render/KC_RENDER.h"
 #include "render/gpu.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_CONFIRM_EX.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/window_factory.h"
 #include "support/images.h"
 
 namespace {
 
-KOR::KC_STRING_TABLE* labels = nullptr;
-
-// Every label shows its text from the string table, as in the game.
-void show_label_texts(KOR::KC_GUI_OBJECT* widget) {
-  if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget)) {
-    std::string key(label->text.begin(), label->text.end());
-    label->set_text(labels->get_wide(key));
-  }
-  for (KOR::KC_GUI_OBJECT* child : widget->children) show_label_texts(child);
-}
-
-// The windows as plain windows: the preview shows them, nothing answers.
-KOR_GF::G_WINDOW* plain_window(const pugi::xml_document& description) {
-  const pugi::xml_node element = description.first_child();
-  if (!element.attribute("_name")) return nullptr;
-  auto* window = new KOR_GF::G_WINDOW_SIMPLE(element);
-  show_label_texts(window->gui()->root);
-  return window;
-}
-
+// What a scene shows: its windows, opened in this order, the players of
+// the registry (the first one current) and what the game would set in the
+// windows after they opened.
 struct SCENE {
   const char* name;
-  std::vector<const char*> windows;  // shown in this order
-  std::vector<const char*> list_items = {};  // shown in every list box
+  std::vector<const char*> windows;
+  std::vector<const wchar_t*> players = {};
+  void (*after_opening)(KOR_GF::G_WINDOW_MANAGER& windows) = nullptr;
 };
 
+void ask_to_delete(KOR_GF::G_WINDOW_MANAGER& windows) {
+  auto* question = dynamic_cast<game::SG_WINDOW_CONFIRM_EX*>(windows.find("Players_Confirm_Del"));
+  ASSERT_NE(question, nullptr);
+  question->set_name_text(L"WWWWWWWWWWWW");
+}
+
+// The longest name the name box takes stands in every place that shows it.
+constexpr const wchar_t* kLongest = L"WWWWWWWWWWWW";
+
 const SCENE kScenes[] = {
-    {"title", {"Back", "Logo", "Title"}},
-    {"options", {"Back", "Logo", "Title", "Options"}},
-    {"credits", {"Back", "Options", "Credits"}},
-    {"players", {"Back", "Players"}, {"Marina", "Captain Drip", "Wwwwwwwwwwww"}},
+    {"title", {"Back", "Logo", "Title"}, {L"Captain Drip"}},
+    {"title_longest_name", {"Back", "Logo", "Title"}, {kLongest}},
+    {"options", {"Back", "Logo", "Title", "Options"}, {L"Captain Drip"}},
+    {"credits", {"Back", "Options", "Credits"}, {L"Captain Drip"}},
+    {"players", {"Back", "Players"}, {L"Marina", L"Captain Drip", kLongest}},
+    {"players_full", {"Back", "Players"},
+     {L"Ann", L"Bo", L"Cy", L"Dee", L"Eli", L"Flo", L"Gus", kLongest}},
     {"name_box", {"Back", "Logo", "Title", "Players_EditBox"}},
-    {"delete_question", {"Back", "Players", "Players_Confirm_Del"}, {"Marina", "Captain Drip"}},
-    {"exit_question", {"Back", "Logo", "Title", "Confirm_Exit"}},
-    {"buy", {"Back", "Logo", "Title", "Buy"}},
+    {"delete_question", {"Back", "Players", "Players_Confirm_Del"}, {L"Marina", kLongest},
+     &ask_to_delete},
+    {"exit_question", {"Back", "Logo", "Title", "Confirm_Exit"}, {L"Captain Drip"}},
+    {"buy", {"Back", "Logo", "Title", "Buy"}, {L"Captain Drip"}},
 };
+
+KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlayer_Flumo(name); }
 
 constexpr int kHeight = 768;
 
@@ -119,33 +121,35 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     KOR::auto_position_set_screen(width, kHeight);
     pugi::xml_node table = resources.root("xml strings.xml");
     ASSERT_TRUE(table);
-    ASSERT_GT(strings.load(table.parent(), 0, 0), 0);
-    labels = &strings;
+    KOR::string_table_instance().clear();
+    ASSERT_GT(KOR::string_table_instance().load(table.parent(), 0, 0), 0);
+    KOR_GF::players_instance().factory = &new_profile;
   }
 
   void TearDown() override {
-    labels = nullptr;
+    KOR::string_table_instance().clear();
     KOR::engine_game = nullptr;
     KOR::engine_render = nullptr;
     delete render;
   }
 
+  static void set_players(const SCENE& scene) {
+    KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
+    for (const std::wstring& name : players.names()) players.remove(name);
+    for (const wchar_t* name : scene.players) players.create(name);
+    players.current = players.players.empty() ? nullptr : players.players.front();
+  }
+
   // Opens the scene's windows and lets their show animations finish.
   void open(KOR_GF::G_WINDOW_MANAGER& windows, const SCENE& scene) {
+    set_players(scene);
     for (const char* name : scene.windows) {
       ASSERT_NE(windows.show(name), nullptr) << name;
     }
     KOR::frame_dt = 0.05f;
     for (int step = 0; step < 40; ++step) windows.update();
     KOR::frame_dt = 0.0f;
-    for (KOR_GF::G_WINDOW* shown : windows.open_stack()) fill_lists(shown->gui()->root, scene);
-  }
-
-  static void fill_lists(KOR::KC_GUI_OBJECT* widget, const SCENE& scene) {
-    if (auto* list = dynamic_cast<KOR::KC_GUI_LISTBOX*>(widget)) {
-      for (const char* item : scene.list_items) list->add_item(item);
-    }
-    for (KOR::KC_GUI_OBJECT* child : widget->children) fill_lists(child, scene);
+    if (scene.after_opening) scene.after_opening(windows);
   }
 
   void save(KOR_GF::G_WINDOW_MANAGER& windows, const std::string& file, int width) {
@@ -165,7 +169,6 @@ class WindowPreview : public ::testing::TestWithParam<int> {
   KOR::KC_RENDER* render = nullptr;
   KOR::KC_GAME game;
   content_test::GameResources resources;
-  KOR::KC_STRING_TABLE strings;
 };
 
 KOR::KS_HOST_WINDOW* WindowPreview::window = nullptr;
@@ -177,8 +180,10 @@ TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
   std::filesystem::create_directories(folder);
   for (const SCENE& scene : kScenes) {
     SCOPED_TRACE(scene.name);
-    KOR_GF::G_WINDOW_MANAGER windows(&plain_window);
+    KOR_GF::G_WINDOW_MANAGER windows(&game::window_factory);
     ASSERT_TRUE(windows.load_list("xml/Windows all_windows.xml"));
+    KOR_GF::G_WINDOW_MANAGER* const game_windows = game::game_instance().windows;
+    game::game_instance().windows = &windows;
     open(windows, scene);
     for (KOR_GF::G_WINDOW* shown : windows.open_stack()) {
       expect_on_screen(shown->gui()->root, width, shown->name());
@@ -186,6 +191,8 @@ TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
     save(windows, (folder / (std::string(scene.name) + "_" + std::to_string(width) + ".png")).string(),
          width);
     windows.disable_all();
+    game::game_instance().windows = game_windows;
+    set_players(SCENE{"", {}});
   }
 }
 
