@@ -76,9 +76,7 @@ void SG_WINDOW_TITLE::on_control(int widget_id) {
       open_options();
       break;
     case kPlayers:
-      windows().close("Logo");
-      windows().close(name());
-      windows().show("Players");
+      leave_for("Players");
       break;
     case kBuy:
       windows().show("Buy");
@@ -95,17 +93,23 @@ void SG_WINDOW_TITLE::start_play() {
     ask_player_name();
     return;
   }
-  close();
   if (player->lastComicsShowed != 0) {
-    windows().show("WINDOW_MAIN_PANEL");
+    leave_for("WINDOW_MAIN_PANEL");
   } else {
     open_first_comic();
   }
 }
 
 void SG_WINDOW_TITLE::open_first_comic() {
-  windows().show("WINDOW_COMICS1");
-  if (gPlayer_Flumo* player = current_player()) player->lastComicsShowed = 1;
+  gPlayer_Flumo* player = current_player();
+  if (leave_for("WINDOW_COMICS1") && player != nullptr) player->lastComicsShowed = 1;
+}
+
+bool SG_WINDOW_TITLE::leave_for(const char* window) {
+  if (windows().find(window) == nullptr) return false;
+  close();
+  windows().show(window);
+  return true;
 }
 
 void SG_WINDOW_TITLE::open_options() { windows().show("Options"); }
@@ -122,12 +126,7 @@ void SG_WINDOW_TITLE::require_player() {
 }
 
 void SG_WINDOW_TITLE::ask_player_name() {
-  if (players_full()) {
-    windows().close("Logo");
-    windows().close(name());
-    windows().show("Players");
-    return;
-  }
+  if (players_full() && leave_for("Players")) return;
   auto* box = dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(windows().show("Players_EditBox"));
   if (box == nullptr) return;
   box->set_result_callback(&title_on_new_player_name, this);
@@ -148,7 +147,7 @@ void title_on_new_player_name(void* data, int ok, const std::wstring& name) {
   if (const gPlayer_Flumo* profile = current_player(); profile && profile->lastComicsShowed == 0) {
     title->open_first_comic();
   }
-  title->close();
+  title->update_player_label();
 }
 
 bool title_validate_player_name(void*, const std::wstring& name) {

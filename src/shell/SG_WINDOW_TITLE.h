@@ -31,6 +31,10 @@ class SG_WINDOW_TITLE : public KOR_GF::G_WINDOW {
   void ask_player_name();
   // The first comic, marked as seen by the current player.
   void open_first_comic();
+  // The title and its logo make way for the window. A window that is not
+  // registered leaves the title standing: the player is never left without
+  // a menu.
+  bool leave_for(const char* window);
   friend void title_on_new_player_name(void* data, int ok, const std::wstring& name);
 };
 

@@ -94,18 +94,54 @@ TEST_F(Title, ButtonsWaitForTheTitleAndTheClosedOptions) {
   EXPECT_FALSE(title->is_open());
 }
 
-TEST_F(Title, ButtonsWorkWithoutAnOptionsWindow) {
+// Windows of later menus missing from the list: the title keeps working and
+// stays where the road onward is not there.
+class ShortTitle : public Title {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(bare.load_list("xml/Windows menus_short.xml"));
+    game::game_instance().windows = &bare;
+  }
+  void TearDown() override { game::game_instance().windows = &scene.manager; }
+  SG_WINDOW_TITLE* open_title() {
+    auto* title = dynamic_cast<SG_WINDOW_TITLE*>(bare.show("Title"));
+    bare.show("Logo");
+    for (int i = 0; i < 4; ++i) bare.update();
+    return title;
+  }
+
   KOR_GF::G_WINDOW_MANAGER bare{&shell_test::menu_factory};
-  ASSERT_TRUE(bare.load_list("xml/Windows menus_no_options.xml"));
-  game::game_instance().windows = &bare;
+};
+
+TEST_F(ShortTitle, WithoutTheOptionsWindowTheButtonsStillWork) {
   scene.add_player(L"Ann", true);
-  auto* title = dynamic_cast<SG_WINDOW_TITLE*>(bare.show("Title"));
+  SG_WINDOW_TITLE* title = open_title();
   ASSERT_NE(title, nullptr);
-  for (int i = 0; i < 4; ++i) bare.update();
   title->on_control(2);
   title->on_control(3);
   EXPECT_TRUE(bare.is_open("Players"));
-  game::game_instance().windows = &scene.manager;
+}
+
+TEST_F(ShortTitle, WithoutTheRoadOnwardTheTitleStays) {
+  SG_WINDOW_TITLE* title = open_title();
+  title->require_player();
+  auto* box = dynamic_cast<G_WINDOW_EDITBOX*>(bare.find_open("Players_EditBox"));
+  ASSERT_NE(box, nullptr);
+  box->line_box()->set_text(L"Ann");
+  box->finish(3);
+  auto* ann = dynamic_cast<game::gPlayer_Flumo*>(scene.players().current);
+  ASSERT_NE(ann, nullptr);
+  EXPECT_TRUE(title->is_open());
+  EXPECT_TRUE(bare.find_open("Logo")->is_open());
+  EXPECT_EQ(player_label(title), L"Ann");
+  EXPECT_EQ(ann->lastComicsShowed, 0) << "the first comic is still to come";
+
+  for (int i = 0; i < 4; ++i) bare.update();
+  title->on_control(1);
+  EXPECT_TRUE(title->is_open());
+  ann->lastComicsShowed = 1;
+  title->on_control(1);
+  EXPECT_TRUE(title->is_open());
 }
 
 TEST_F(Title, AFirstStartAsksForANameUntilOneIsGiven) {
