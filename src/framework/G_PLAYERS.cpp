@@ -4,6 +4,7 @@
 #include <pugixml.hpp>
 
 #include "foundation/text_utilities.h"
+#include "framework/file_replace.h"
 #include "framework/gPlayer.h"
 #include "platform/KC_FILE_SYSTEM.h"
 
@@ -106,14 +107,7 @@ bool G_PLAYERS::save(const std::string& folder) const {
     pugi::xml_node element = root.append_child("player");
     player->save_profile(element);
   }
-  const std::string path = folder + kFileName;
-  const std::string temporary = path + ".tmp";
-  if (!document.save_file(temporary.c_str(), "\t", pugi::format_indent | pugi::format_write_bom,
-                          pugi::encoding_utf8)) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
+  return save_xml_replacing(document, folder + kFileName, true);
 }
 
 G_PLAYERS& players_instance() {

@@ -1,13 +1,12 @@
 #include "shell/gPlayer_Flumo.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
 
 #include "framework/G_PLAYERS.h"
+#include "framework/file_replace.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/CGame_App.h"
@@ -241,14 +240,7 @@ void gPlayer_Flumo::write_statistics(int32_t level, int32_t completion_uses,
        << "Number of use of destruction bonus: " << destruction_uses << "\n"
        << "Number of use of press: " << press_uses << "\n"
        << "Time of level completion: " << seconds << " seconds\n";
-  // Written beside and renamed over, so a failed write never leaves half a file.
-  const std::string path = folder + "stat.txt";
-  const std::string temporary = path + ".tmp";
-  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-  if (!file) return;
-  file << text.str();
-  file.close();
-  if (!file || std::rename(temporary.c_str(), path.c_str()) != 0) std::remove(temporary.c_str());
+  KOR_GF::write_text_replacing(folder + "stat.txt", text.str());
 }
 
 void gPlayer_Flumo::load(const pugi::xml_node& element) {
