@@ -61,7 +61,7 @@ struct Board {
   Board() {
     const std::string xml = serpentine_level();
     if (!data.load_bytes(1, xml.data(), xml.size())) std::abort();
-    field.init(data.header());
+    field.init(data.header(), 1);
   }
   CLevel_Data data;
   CLevel_Field field;

@@ -48,9 +48,10 @@ class CLevel_FieldView {
   void set_level(const CLevel_Header* header);
   // The resets of set_level and a new wall-band layout, on the attached level.
   void reset_layout();
-  // Creates every sprite of the board from the atlases (once per view); the
+  // Creates every sprite of the board from the atlases (once per view), in
+  // the wall look and tile set that level `level` is configured with; the
   // hovered cell is none.
-  void load_graphics();
+  void load_graphics(int level);
   // Reads "objects.xml" into part_offsets: always the same 49 names.
   void load_part_offsets();
   float part_offset_x(const std::string& part) const;

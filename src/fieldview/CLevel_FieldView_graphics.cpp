@@ -8,7 +8,6 @@
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
-#include "shell/CGame_App.h"
 
 namespace game {
 
@@ -38,7 +37,7 @@ int CLevel_FieldView::tile_cells(int pixels) {
   return pixels / kCellSize > 0 ? pixels / kCellSize : 1;
 }
 
-void CLevel_FieldView::load_graphics() {
+void CLevel_FieldView::load_graphics(int level) {
   pugi::xml_document atlas;
   const pugi::xml_node images = load_atlas(atlas, "xml/atlas/game_elements_atlas.xml");
   auto sprite = [&](const std::string& id, unsigned hot_spot) {
@@ -62,8 +61,8 @@ void CLevel_FieldView::load_graphics() {
         sprite(std::string("main_elements_pipes_pipe") + active[key - 1], KOR::HS_MID);
   }
 
-  const int wall_look = static_cast<int>(
-      CGame_Config::instance().get_float("obstacle3_type_level" + number(current_level_number)));
+  const int wall_look =
+      static_cast<int>(CGame_Config::instance().get_float("obstacle3_type_level" + number(level)));
   for (int k = 1; k <= 8; ++k) {
     for (int j = 1; j <= 23; ++j) {
       const int look = (k == 3 && j > 1) ? wall_look : 1;
@@ -98,8 +97,7 @@ void CLevel_FieldView::load_graphics() {
   for (int n = 1; n <= 4; ++n)
     coin_sprites[n] = sprite("main_elements_coin" + number(n), KOR::HS_MID);
 
-  int tile_set =
-      CGame_Config::instance().get_int_w(L"tile_level" + std::to_wstring(current_level_number));
+  int tile_set = CGame_Config::instance().get_int_w(L"tile_level" + std::to_wstring(level));
   if (tile_set == 0) tile_set = 1;
   const std::string tile_id = "main_elements_tiles_tile" + number(tile_set) + "_1";
   tile_count = 0;

@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "framework/CScene.h"
+#include "puzzle/CLevel_FieldOwner.h"
+#include "puzzle/CShop_Item.h"
 
 namespace game {
 
@@ -21,8 +23,10 @@ struct CLevel_Result {
   int32_t press_uses = 0;
 };
 
-// The level scene: the hub of one played level.
-class CScene_Level : public KOR_GF::CScene {
+// The level scene: the hub of one played level. It owns the board, hears
+// what happens on it, and tells the board, tape and press the current
+// player's shop levels.
+class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CShop_Levels {
  public:
   enum { STATE_PLAY = 0, STATE_INTRO = 1, STATE_WON = 2, STATE_PACK_CLOSEUP = 3 };
 
@@ -42,6 +46,17 @@ class CScene_Level : public KOR_GF::CScene {
   void finish_level();
   // Shows the close-up picture of the pack after a fifth level.
   void open_pack_closeup();
+
+  void board_scrolled(float dx, float dy) override;
+  void tutorial_scrolled(float dy, bool ended) override;
+  void effect_at_cell(unsigned kind, float x, float y) override;
+  // The current player gets the coins and, outside the tutorial's coin
+  // step, a record of the cell; the level counts them.
+  void money_taken(int x, int y, int amount) override;
+  bool level_won() const override { return state == STATE_WON; }
+  void level_finished() override { finish_level(); }
+  void pack_closeup_due() override { open_pack_closeup(); }
+  int shop_level(CShop_Item item) const override;
 
   uint8_t paused = 0;
   int32_t state = STATE_INTRO;

@@ -10,12 +10,11 @@
 #include "fieldview/field_atlas.h"
 #include "framework/G_SETTINGS.h"
 #include "level/CLevel_Tutorial.h"
-#include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
+#include "puzzle/CLevel_FieldOwner.h"
 #include "puzzle/CPipe_Network.h"
-#include "shell/CGame_App.h"
 
 namespace game {
 
@@ -32,7 +31,8 @@ CLevel_Field::~CLevel_Field() {
   delete water_strip;
 }
 
-void CLevel_Field::init(CLevel_Header* header) {
+void CLevel_Field::init(CLevel_Header* header, int level) {
+  level_number = level;
   screen_width = G_SETTINGS::screen_width;
   finished = 0;
   water_started = 0;
@@ -60,7 +60,7 @@ void CLevel_Field::attach_board() {
   delete view;
   view = new CLevel_FieldView();
   view->set_level(level_header);
-  view->load_graphics();
+  view->load_graphics(level_number);
   layout_board();
   // Until a scroll has a target of its own, the play position is the one the
   // intro moves toward, and the direction is the level's.
@@ -228,10 +228,9 @@ void CLevel_Field::scroll_step(int direction, float speed) {
       break;
   }
   place_view_and_grid();
-  CScene_Level* scene = game_instance().current_level_scene();
-  if (!scene) return;
-  scene->spawn_effects(dx, dy);
-  if (level_tutorial_active && scene->tutorial) scene->tutorial->update(dy, false);
+  if (!owner) return;
+  owner->board_scrolled(dx, dy);
+  if (level_tutorial_active) owner->tutorial_scrolled(dy, false);
 }
 
 void CLevel_Field::update_scroll_target() {

@@ -13,6 +13,8 @@ class KC_QUAD;
 namespace game {
 
 struct CLevel_Header;
+class CLevel_FieldOwner;
+class CShop_Levels;
 class CWater_Animations;
 class CLevel_FieldView;
 class CLevel_Grid;
@@ -29,21 +31,25 @@ struct CLevel_OpenConnection {
 
 // The gameplay board of one level: the level's cells on screen as 50-pixel
 // squares, scrolled along one axis, with the pipe network, the placement
-// rule and the water.
+// rule and the water. It tells its owner what happens on it and reads the
+// shop levels it needs through `shop`; both may be null.
 class CLevel_Field {
  public:
-  CLevel_Field() = default;
+  explicit CLevel_Field(CLevel_FieldOwner* owner = nullptr, const CShop_Levels* shop = nullptr)
+      : owner(owner), shop(shop) {}
   CLevel_Field(const CLevel_Field&) = delete;
   CLevel_Field& operator=(const CLevel_Field&) = delete;
   ~CLevel_Field();
 
-  // Attaches a prepared level: the board laid out at its intro start, the
-  // network and the open connections built, the intro scroll pending.
-  void init(CLevel_Header* header);
-  // Rebuilds for a restart of the same level: a new view and network, the
-  // open connections and the pack pictures anew, the intro again. The grid
-  // overlay, the pump sprites, the screen width and the debug switch stay.
-  void reinit();
+  // Attaches prepared level `level` (1..45): the board laid out at its
+  // intro start, the network and the open connections built, the intro
+  // scroll pending.
+  void init(CLevel_Header* header, int level);
+  // Rebuilds for a restart of the level, or the next one read into the
+  // same header: a new view and network, the open connections and the pack
+  // pictures anew, the intro again. The grid overlay, the pump sprites, the
+  // screen width and the debug switch stay.
+  void reinit(int level);
 
   // One frame on the level clock (ms): the scroll toward a target, the
   // water, the view's and the strip's clocks, and on a fifth level the pack
@@ -120,6 +126,7 @@ class CLevel_Field {
   CLevel_Grid* grid = nullptr;
   CLevel_FieldView* view = nullptr;
   CLevel_Header* level_header = nullptr;
+  int level_number = 1;
   int board_width = 0;
   int board_height = 0;
   float origin_x = 0.0f;
@@ -163,6 +170,8 @@ class CLevel_Field {
   bool side_acceptable(int type, int part, int angle, int x, int y, int side,
                        bool& connection) const;
   void pay_coins(int x, int y);
+  // An explosion of `kind` at the centre of cell (x, y).
+  void add_explosion(unsigned kind, int x, int y);
   void clear_pipe_cell(int x, int y);
   void place_view_and_grid();
   // A new view on the level, the board laid out, a new network and the open
@@ -176,10 +185,14 @@ class CLevel_Field {
   void draw_pack_pictures();
   void release_open_connections();
   bool beyond_boundary(int x, int y) const;
+  // The last level of a pack ends on the pack picture.
+  bool closes_pack() const { return level_number % 5 == 0; }
   void water_end();
 
   std::map<int, CLevel_OpenConnection*> open_connections;
   CPipe_Network* network = nullptr;
+  CLevel_FieldOwner* owner;
+  const CShop_Levels* shop;
 };
 
 }  // namespace game

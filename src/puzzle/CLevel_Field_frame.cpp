@@ -11,12 +11,11 @@
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "level/CLevel_Tutorial.h"
-#include "level/CScene_Level.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
-#include "shell/CGame_App.h"
+#include "puzzle/CLevel_FieldOwner.h"
 
 namespace game {
 
@@ -28,8 +27,9 @@ constexpr float kPi = std::numbers::pi_v<float>;
 bool close_pack(int pack) { return pack == 3 || pack == 6 || pack == 9; }
 }  // namespace
 
-void CLevel_Field::reinit() {
+void CLevel_Field::reinit(int level) {
   KOR_GF::sound_manager_instance().stop("sound_water_flow");
+  level_number = level;
   finished = 0;
   water_started = 0;
   origin_x = origin_y = 0.0f;
@@ -43,9 +43,9 @@ void CLevel_Field::reinit() {
 
 void CLevel_Field::make_pack_pictures() {
   release_pack_pictures();
-  int pack = current_level_number / 5;
+  int pack = level_number / 5;
   pack_gap = pack == 3 || pack == 9 ? -40 : pack == 6 ? -20 : 80;
-  if (current_level_number % 5 != 0) return;
+  if (!closes_pack()) return;
   // The picture is looked for as a file below the resource folder, then
   // taken through the resource manager.
   const std::string folder =
@@ -88,8 +88,7 @@ bool CLevel_Field::scroll_toward_target() {
   }
   if ((scroll_direction == SCROLL_UP || scroll_direction == SCROLL_DOWN) && level_tutorial_active) {
     view->set_origin(origin_x, origin_y);
-    CScene_Level* scene = game_instance().current_level_scene();
-    if (scene && scene->tutorial) scene->tutorial->update(0.0f, true);
+    if (owner) owner->tutorial_scrolled(0.0f, true);
   }
   scroll_state = 0;
   place_view_and_grid();
@@ -105,9 +104,8 @@ void CLevel_Field::update(int clock_ms) {
   }
   view->update_timers(clock_ms);
   if (water_strip) water_strip->update(clock_ms);
-  if (current_level_number % 5 == 0 && scroll_ended &&
-      target_y == float(pack_gap) + intro_y + 768.0f) {
-    if (CScene_Level* scene = game_instance().current_level_scene()) scene->open_pack_closeup();
+  if (closes_pack() && scroll_ended && target_y == float(pack_gap) + intro_y + 768.0f && owner) {
+    owner->pack_closeup_due();
   }
 }
 
@@ -120,7 +118,7 @@ void CLevel_Field::draw(int clock_ms, int hovered_x, int hovered_y) {
     water_strip->draw();
   }
   if (pump_gutter && pump_gauge) draw_pump(clock_ms);
-  if (current_level_number % 5 == 0) draw_pack_pictures();
+  if (closes_pack()) draw_pack_pictures();
 }
 
 void CLevel_Field::draw_pump(int clock_ms) {
@@ -165,7 +163,7 @@ void CLevel_Field::draw_pump(int clock_ms) {
 }
 
 void CLevel_Field::draw_pack_pictures() {
-  const float offset = close_pack(current_level_number / 5) ? 100.0f : 0.0f;
+  const float offset = close_pack(level_number / 5) ? 100.0f : 0.0f;
   if (!(intro_y > 0.0f || (intro_y == 0.0f && origin_y + offset > 0.0f))) return;
   const float x = float(KOR_GF::G_SETTINGS::screen_width / 2);
   if (pack_stripe) {

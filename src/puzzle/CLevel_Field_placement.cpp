@@ -1,18 +1,15 @@
 #include <cmath>
 
-#include "fieldview/CEffect_ExplosionList.h"
+#include "fieldview/CEffect_Explosion.h"
 #include "fieldview/CLevel_FieldView.h"
-#include "framework/G_PLAYERS.h"
 #include "level/CLevel_Scoring.h"
-#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
-#include "level/CScene_Level.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
+#include "puzzle/CLevel_FieldOwner.h"
 #include "puzzle/CPipe_Network.h"
-#include "shell/CGame_App.h"
-#include "shell/gPlayer_Flumo.h"
+#include "puzzle/CShop_Item.h"
 
 namespace game {
 
@@ -29,11 +26,6 @@ bool to_cell(const KOR::KS_VECTOR2& v, int& x, int& y) {
 // A screen point truncated to whole pixels; false for one no screen has.
 bool to_pixels(float screen_x, float screen_y, int& x, int& y) {
   return to_cell(KOR::KS_VECTOR2{screen_x, screen_y}, x, y);
-}
-
-void add_explosion(unsigned int kind, const KOR::KS_VECTOR2& at) {
-  CScene_Level* scene = game_instance().current_level_scene();
-  if (scene) scene->explosions->add(kind, at.x, at.y);
 }
 
 }  // namespace
@@ -194,19 +186,13 @@ bool CLevel_Field::drop_piece(const CPipe_Sprite* piece, float screen_x, float s
 void CLevel_Field::pay_coins(int x, int y) {
   CLevel_Cell& c = *level_header->cell_at(x, y);
   if (!c.isSpecial) return;
-  gPlayer_Flumo* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
   const int percent =
-      CLevel_Scoring::shop_upgrade_value(SHOP_COIN_BONUS, current_shop_level(SHOP_COIN_BONUS));
+      CLevel_Scoring::shop_upgrade_value(SHOP_COIN_BONUS, owned_shop_level(shop, SHOP_COIN_BONUS));
   const float coins = float(c.givesMoney);
   const int paid = int(coins + float(percent) / 100.0f * coins);
-  CScene_Level* scene = game_instance().current_level_scene();
-  if (player) player->money += paid;
-  if (scene) scene->add_money(paid);
+  if (owner) owner->money_taken(x, y, paid);
   c.isSpecial = 0;
-  const bool tutorial_step_8 =
-      level_tutorial_active && scene && scene->tutorial && scene->tutorial->step == 8;
-  if (player && !tutorial_step_8) player->add_coin(x, y);
-  add_explosion(0, cell_center(x, y));
+  add_explosion(CEffect_Explosion::KIND_COIN_BURST, x, y);
 }
 
 int CLevel_Field::take_coins(const CPipe_Sprite* piece, float screen_x, float screen_y) {
@@ -273,7 +259,7 @@ int CLevel_Field::remove_content(int x, int y, bool with_effect) {
   const int content = content_type_at(x, y);
   if (content != CONTENT_OBSTACLE && content != CONTENT_PIPE) return content < 0 ? 0 : content;
   const CLevel_Cell c = *level_header->cell_at(x, y);
-  if (with_effect) add_explosion(2, cell_center(x, y));
+  if (with_effect) add_explosion(CEffect_Explosion::KIND_FRAME_EXPLOSION, x, y);
   if (content == CONTENT_OBSTACLE) {
     if (obstacle_class(c.obstacleType) == 4) {
       for (int part = 0; part < 4; ++part) {
@@ -350,8 +336,14 @@ int CLevel_Field::mark_fading(int x, int y) {
     p.fading = 1;
     p.fadeAlpha = 255.0f;
   }
-  add_explosion(2, cell_center(x, y));
+  add_explosion(CEffect_Explosion::KIND_FRAME_EXPLOSION, x, y);
   return content;
+}
+
+void CLevel_Field::add_explosion(unsigned kind, int x, int y) {
+  if (!owner) return;
+  const KOR::KS_VECTOR2 at = cell_center(x, y);
+  owner->effect_at_cell(kind, at.x, at.y);
 }
 
 void CLevel_Field::release_open_connections() {

@@ -2,13 +2,12 @@
 #include "fieldview/CLevel_FieldView.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
-#include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
+#include "puzzle/CLevel_FieldOwner.h"
 #include "puzzle/CPipe_Network.h"
-#include "shell/CGame_App.h"
 
 namespace game {
 
@@ -109,12 +108,11 @@ void CLevel_Field::advance_water() {
 }
 
 void CLevel_Field::water_end() {
-  CScene_Level* scene = game_instance().current_level_scene();
-  if (!scene || scene->state != CScene_Level::STATE_WON || finished) return;
+  if (!owner || !owner->level_won() || finished) return;
   finished = 1;
   KOR_GF::sound_manager_instance().stop("sound_water_flow");
-  if (current_level_number % 5 != 0) {
-    scene->finish_level();
+  if (!closes_pack()) {
+    owner->level_finished();
     return;
   }
   target_y = float(pack_gap) + intro_y + 768.0f;

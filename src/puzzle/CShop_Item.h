@@ -24,4 +24,20 @@ enum CShop_Item {
   SHOP_MONEY_PACK_4 = 16
 };
 
+// The owned level of each item as the rules of play read it, at the moment
+// of use, so an item bought during a level counts at once; 0 for an item not
+// owned.
+class CShop_Levels {
+ public:
+  virtual int shop_level(CShop_Item item) const = 0;
+
+ protected:
+  ~CShop_Levels() = default;
+};
+
+// The owned level through `shop`; 0 when nobody plays.
+inline int owned_shop_level(const CShop_Levels* shop, CShop_Item item) {
+  return shop ? shop->shop_level(item) : 0;
+}
+
 }  // namespace game

@@ -67,10 +67,9 @@ class LevelContent : public puzzle_test::PlayFixture {
   // Loads level n as the scene starts it and runs the intro scroll to the
   // play position; false when the reader refuses the level.
   bool start(int n) {
-    current_level_number = n;
     if (!data.load(n)) return false;
     data.prepare_special_cells();
-    field.init(data.header());
+    field.init(data.header(), n);
     field.set_intro_scroll_speed();
     for (int frame = 0; frame < 1000 && field.intro_scroll_step() != 0; ++frame) {
     }
@@ -197,9 +196,9 @@ TEST_P(EveryLevel, IsWonByItsSolution) {
   }
   EXPECT_EQ(field.open_connection_count(), 0);
   ASSERT_TRUE(field.is_pipeline_complete());
-  EXPECT_EQ(player.money, coins);  // every coin cell lies on the route
+  EXPECT_EQ(owner.money, coins);  // every coin cell lies on the route
 
-  scene->state = CScene_Level::STATE_WON;
+  owner.won = true;
   field.start_water();
   run_water(20000);
   EXPECT_TRUE(field.finished);

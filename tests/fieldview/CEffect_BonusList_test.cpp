@@ -122,12 +122,13 @@ TEST_F(BonusTest, NoTimeOrNoFontNeverDrawsAndNothingOverflows) {
 }
 
 TEST_F(BonusTest, TheBoardsScrollMovesExplosionsButNotPopUps) {
-  scene->explosions->add(0, 10.0f, 20.0f);
-  scene->bonuses->add(CEffect_Bonus::KIND_NUMBER, 10.0f, 20.0f, 3);
-  const float y = scene->explosions->effects().at(1)->particles.at(1)->y;
-  scene->spawn_effects(0.0f, 40.0f);
-  EXPECT_EQ(scene->explosions->effects().at(1)->particles.at(1)->y, y + 40.0f);
-  EXPECT_EQ(scene->bonuses->effects().at(1)->current_y, 20.0f);
+  game::CScene_Level scene;
+  scene.explosions->add(0, 10.0f, 20.0f);
+  scene.bonuses->add(CEffect_Bonus::KIND_NUMBER, 10.0f, 20.0f, 3);
+  const float y = scene.explosions->effects().at(1)->particles.at(1)->y;
+  scene.spawn_effects(0.0f, 40.0f);
+  EXPECT_EQ(scene.explosions->effects().at(1)->particles.at(1)->y, y + 40.0f);
+  EXPECT_EQ(scene.bonuses->effects().at(1)->current_y, 20.0f);
 }
 
 }  // namespace

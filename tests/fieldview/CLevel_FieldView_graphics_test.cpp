@@ -8,7 +8,6 @@
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/field_graphics_fixture.h"
 #include "render/KC_TEXTURE.h"
-#include "shell/CGame_App.h"
 
 namespace {
 
@@ -30,14 +29,13 @@ class FieldGraphics : public puzzle_test::FieldGraphicsFixture {
 TEST_F(FieldGraphics, EverySpriteComesFromTheLevelsAtlasItems) {
   config_.load_string(
       "<config><tile_level1 text=\"6\"/><obstacle3_type_level1 text=\"2.9\"/></config>");
-  current_level_number = 1;
   CLevel_Header header;
   header.fieldWidth = 15;
   header.fieldHeight = 300;
   {
     CLevel_FieldView view;
     view.set_level(&header);
-    view.load_graphics();
+    view.load_graphics(1);
     for (int t = 1; t <= 17; ++t) {
       ASSERT_NE(view.pipe_sprites[t - 1], nullptr) << t;
       EXPECT_EQ(view.pipe_frame_sprites[t - 1] != nullptr, t <= 12) << t;
@@ -87,10 +85,9 @@ TEST_F(FieldGraphics, TileSetsChooseTheirDecorAtlas) {
     SCOPED_TRACE(row.tile);
     config_.load_string(
         ("<config><tile_level3 text=\"" + std::to_string(row.tile) + "\"/></config>").c_str());
-    current_level_number = 3;
     CLevel_FieldView view;
     view.set_level(&header);
-    view.load_graphics();
+    view.load_graphics(3);
     EXPECT_EQ(view.decor_sprites.at(2)->texture(),
               texture_of(std::string("graphics/main ") + row.atlas + "_atlas.png"));
     // Set 9 has no items: its sprites exist and show nothing.

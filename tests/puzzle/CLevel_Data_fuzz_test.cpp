@@ -75,7 +75,7 @@ TEST_F(DamagedLevelTest, ReaderNeverCrashesAndAcceptedLevelsPlay) {
     level.prepare_special_cells();
     level.randomize_obstacles(draw_seeded);
     CLevel_Field board;
-    board.init(level.header());
+    board.init(level.header(), 1);
     board.set_intro_scroll_speed();
     for (int step = 0; step < 5 && board.intro_scroll_step() != 0; ++step) {
     }

@@ -41,7 +41,7 @@ TEST_F(PackedLevelTest, HorizontalLevelLoadsAndPlaysToItsEnd) {
   EXPECT_EQ(data.header()->scrollingType, 1);
   EXPECT_EQ(data.header()->additionalTasks.size(), 2u);
   data.prepare_special_cells();
-  field.init(data.header());
+  field.init(data.header(), 1);
   field.set_intro_scroll_speed();
   EXPECT_EQ(field.intro_scroll_step(), 0);  // six columns fit the screen
 
@@ -51,7 +51,7 @@ TEST_F(PackedLevelTest, HorizontalLevelLoadsAndPlaysToItsEnd) {
   EXPECT_FALSE(field.is_pipeline_complete());
   ASSERT_TRUE(place(1, 90, 3, 2));
   ASSERT_TRUE(field.is_pipeline_complete());
-  scene->state = CScene_Level::STATE_WON;
+  owner.won = true;
   field.start_water();
   EXPECT_EQ(cell(0, 1).waterInflowSide, SIDE_DOWN);
   run_water(100);

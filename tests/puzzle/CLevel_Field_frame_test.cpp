@@ -31,9 +31,9 @@ class FieldFrame : public puzzle_test::FieldGraphicsFixture {
 
   // What the scene does before a restart: the level read and prepared anew.
   void restart() {
-    ASSERT_TRUE(data.load_bytes(current_level_number, source.data(), source.size()));
+    ASSERT_TRUE(data.load_bytes(level_number, source.data(), source.size()));
     data.prepare_special_cells();
-    field.reinit();
+    field.reinit(level_number);
   }
 
   // The vertices the board itself draws, which come before the field's own.
@@ -188,7 +188,7 @@ TEST_F(FieldFrame, FifthLevelsShowTheirPackPicturesAboveTheBoard) {
                       {45, -40, false, "back9.png"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.level);
-    current_level_number = row.level;
+    level_number = row.level;
     ASSERT_TRUE(load_fixture());
     EXPECT_EQ(field.pack_gap, row.gap);
     EXPECT_EQ(field.pack_stripe != nullptr, row.stripe);
@@ -222,17 +222,17 @@ TEST_F(FieldFrame, FifthLevelsShowTheirPackPicturesAboveTheBoard) {
 }
 
 TEST_F(FieldFrame, TheEndScrollOfAFifthLevelOpensTheCloseUpInTheFrameItPassesItsTarget) {
-  current_level_number = 10;
+  level_number = 10;
   ASSERT_TRUE(load_fixture());
   field.scroll_state = 0;
-  scene->state = CScene_Level::STATE_WON;
+  owner.won = true;
   KOR::frame_dt = 0.5f;  // 87.5 pixels a frame
   // The end of the water sets this target: 848 pixels below, 10 frames.
   field.target_y = float(field.pack_gap) + field.intro_y + 768.0f;
   field.scroll_direction = 2;
   field.scroll_state = 2;
   int frames = 0;
-  while (scene->state != CScene_Level::STATE_PACK_CLOSEUP && frames < 50) {
+  while (owner.closeups == 0 && frames < 50) {
     field.update(1000 * frames);
     ++frames;
   }
@@ -241,12 +241,12 @@ TEST_F(FieldFrame, TheEndScrollOfAFifthLevelOpensTheCloseUpInTheFrameItPassesIts
   EXPECT_EQ(field.scroll_state, 0);
 
   // A scroll after a drop ends elsewhere and opens nothing.
-  scene->state = CScene_Level::STATE_PLAY;
+  owner.won = false;
   field.target_y = field.origin_y + 100.0f;
   field.scroll_state = 2;
   for (int i = 0; i < 5; ++i) field.update(0);
   EXPECT_EQ(field.scroll_state, 0);
-  EXPECT_EQ(scene->state, CScene_Level::STATE_PLAY);
+  EXPECT_EQ(owner.closeups, 1);
 }
 
 TEST_F(FieldFrame, UpdateRunsTheWaterAndTheClocksEveryFrame) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fieldview/CEffect_ExplosionList.h"
+#include "fieldview/CEffect_Explosion.h"
 #include "puzzle_fixture.h"
 
 namespace {
@@ -59,7 +59,7 @@ TEST_F(PlacementTest, RuleTable) {
     ASSERT_TRUE(level.load_bytes(1, xml.data(), xml.size())) << c.name << level.error();
     level.prepare_special_cells();
     CLevel_Field board;
-    board.init(level.header());
+    board.init(level.header(), 1);
     const CPipe_Sprite p = piece(c.type, c.angle);
     const float sx = board.origin_x + 50.0f * float(c.x) + c.ox;
     const float sy = board.origin_y + 50.0f * float(c.y) + c.oy;
@@ -79,7 +79,7 @@ TEST_F(PlacementTest, PointsOffTheBoardAndNoPiece) {
 
 TEST_F(PlacementTest, FieldOfARefusedLevelIsInert) {
   EXPECT_FALSE(load(level_xml(4, 4, 0, "")));  // no start, no final
-  field.init(data.header());
+  field.init(data.header(), level_number);
   const CPipe_Sprite p = piece(5, 90);
   EXPECT_FALSE(field.can_place_piece(&p, 10.0f, 10.0f));
   EXPECT_FALSE(field.is_pipeline_complete());
@@ -140,10 +140,9 @@ TEST_F(PlacementTest, RefusedDropKeepsTheCoinCell) {
   EXPECT_EQ(c.givesMoney, 10);
   EXPECT_EQ(c.expectedPipeType, 5);
   EXPECT_EQ(c.expectedPipeAngle, 90);
-  EXPECT_EQ(player.money, 0);
-  EXPECT_EQ(scene->result.money_collected, 0);
+  EXPECT_EQ(owner.money, 0);
   ASSERT_TRUE(place(5, 90, 2, 2));
-  EXPECT_EQ(player.money, 10);
+  EXPECT_EQ(owner.money, 10);
 }
 
 TEST_F(PlacementTest, BranchesEndingInBonusEquipmentMayClose) {
@@ -158,37 +157,23 @@ TEST_F(PlacementTest, BranchesEndingInBonusEquipmentMayClose) {
 
 TEST_F(PlacementTest, CoinsArePaidOnceWithTheShopBonus) {
   ASSERT_TRUE(load(fixture_text("straight_up.xml")));
-  player.shop[4] = 1;  // "shop_5_upgrade1_value" is 15 percent
+  owner.shop[SHOP_COIN_BONUS] = 1;  // "shop_5_upgrade1_value" is 15 percent
   ASSERT_TRUE(place(5, 90, 2, 4));
   ASSERT_TRUE(place(5, 90, 2, 3));
   // A straight turned the other way round looks the same and matches.
   ASSERT_TRUE(place(5, 270, 2, 2));
-  EXPECT_EQ(player.money, 11);
-  EXPECT_EQ(scene->result.money_collected, 11);
+  EXPECT_EQ(owner.money, 11);
   EXPECT_FALSE(cell(2, 2).isSpecial);
-  const auto& coins = player.levels.at(1)->coins;
-  ASSERT_EQ(coins.size(), 1u);
-  EXPECT_EQ(coins.at(1)->x, 2);
-  EXPECT_EQ(coins.at(1)->y, 2);
-  ASSERT_EQ(scene->explosions->effects().size(), 1u);
-  const CEffect_Explosion& burst = *scene->explosions->effects().at(1);
-  EXPECT_EQ(burst.kind, 0u);
+  ASSERT_EQ(owner.coins.size(), 1u);
+  EXPECT_EQ(owner.coins[0].x, 2);
+  EXPECT_EQ(owner.coins[0].y, 2);
+  ASSERT_EQ(owner.effects.size(), 1u);
+  const puzzle_test::RecordingOwner::Effect& burst = owner.effects[0];
+  EXPECT_EQ(burst.kind, unsigned(CEffect_Explosion::KIND_COIN_BURST));
   EXPECT_EQ(burst.x, field.cell_center(2, 2).x);
   EXPECT_EQ(burst.y, field.cell_center(2, 2).y);
   const CPipe_Sprite turned = piece(5, 270);
   EXPECT_TRUE(field.piece_matches_expected(&turned, at_x(2), at_y(2)));
-}
-
-TEST_F(PlacementTest, TutorialStepEightPaysWithoutRecording) {
-  ASSERT_TRUE(load(fixture_text("straight_up.xml")));
-  level_tutorial_active = 1;
-  scene->tutorial = new CLevel_Tutorial();
-  scene->tutorial->step = 8;
-  ASSERT_TRUE(place(5, 90, 2, 4));
-  ASSERT_TRUE(place(5, 90, 2, 3));
-  ASSERT_TRUE(place(5, 90, 2, 2));
-  EXPECT_EQ(player.money, 10);
-  EXPECT_TRUE(player.levels.at(1)->coins.empty());
 }
 
 TEST_F(PlacementTest, TwoCellPiecePaysBothCellsOnce) {
@@ -206,8 +191,8 @@ TEST_F(PlacementTest, TwoCellDropPaysEachSpecialCell) {
   ASSERT_TRUE(place(11, 90, 2, 2, 25, 30));
   EXPECT_EQ(cell(2, 2).pipePartNumber, 0);
   EXPECT_EQ(cell(2, 3).pipePartNumber, 1);
-  EXPECT_EQ(player.money, 30);
-  EXPECT_EQ(player.levels.at(1)->coins.size(), 2u);
+  EXPECT_EQ(owner.money, 30);
+  EXPECT_EQ(owner.coins.size(), 2u);
   const CPipe_Sprite p = piece(11, 90);
   EXPECT_TRUE(field.piece_matches_expected(&p, at_x(2), at_y(2, 30)));
 }
@@ -220,8 +205,8 @@ TEST_F(PlacementTest, ClearCellRemovesWholePiecesAndKeepsEquipment) {
     EXPECT_EQ(cell(2, y).contentType, CONTENT_EMPTY);
     EXPECT_FALSE(cell(2, y).isSpecial);  // paid when dropped
   }
-  ASSERT_EQ(scene->explosions->effects().size(), 3u);  // two coin bursts, one explosion
-  EXPECT_EQ(scene->explosions->effects().at(3)->kind, 2u);
+  ASSERT_EQ(owner.effects.size(), 3u);  // two coin bursts, one explosion
+  EXPECT_EQ(owner.effects[2].kind, unsigned(CEffect_Explosion::KIND_FRAME_EXPLOSION));
   EXPECT_EQ(field.clear_cell(1, 4, true), CONTENT_PIPE);  // closed equipment stays
   EXPECT_EQ(cell(1, 4).contentType, CONTENT_PIPE);
   EXPECT_EQ(field.clear_cell(0, 0, true), CONTENT_EMPTY);

@@ -12,7 +12,7 @@ class PlayTest : public puzzle_test::PlayFixture {
   // Starts the water as the scene does once the pipeline is complete and
   // runs it until the level ends; the number of frames it took.
   int finish() {
-    scene->state = CScene_Level::STATE_WON;
+    owner.won = true;
     field.start_water();
     return run_water(1000);
   }
@@ -32,7 +32,7 @@ TEST_F(PlayTest, StraightUpPlayedToItsEnd) {
   ASSERT_TRUE(place(5, 90, 2, 1));
   EXPECT_EQ(field.open_connection_count(), 0);
   EXPECT_TRUE(field.is_pipeline_complete());
-  EXPECT_EQ(player.money, 10);
+  EXPECT_EQ(owner.money, 10);
 
   EXPECT_EQ(finish(), 7);  // one more cell starts in each frame a cell before it fills
   EXPECT_TRUE(field.finished);
@@ -48,7 +48,7 @@ TEST_F(PlayTest, TwoCellCoinsPlayedToItsEnd) {
   EXPECT_FALSE(field.is_pipeline_complete());  // (1, 2) is still open
   ASSERT_TRUE(place(1, 180, 1, 2));
   EXPECT_TRUE(field.is_pipeline_complete());
-  EXPECT_EQ(player.money, 30);
+  EXPECT_EQ(owner.money, 30);
   finish();
   EXPECT_TRUE(field.finished);
   EXPECT_EQ(field.water_node_count(), 6);

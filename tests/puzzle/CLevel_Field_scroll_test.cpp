@@ -3,8 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "fieldview/CEffect_ExplosionList.h"
-#include "fieldview/CEffect_Particle.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/CLevel_Grid.h"
 #include "puzzle_fixture.h"
@@ -44,7 +42,7 @@ TEST_F(ScrollTest, LayoutPerScrollingType) {
     const std::string xml = sized(c.w, c.h, c.scrolling);
     ASSERT_TRUE(level.load_bytes(1, xml.data(), xml.size())) << level.error();
     CLevel_Field board;
-    board.init(level.header());
+    board.init(level.header(), 1);
     const std::string name = std::to_string(c.w) + "x" + std::to_string(c.h) + " type " +
                              std::to_string(c.scrolling) + " at " + std::to_string(c.screen);
     EXPECT_EQ(board.play_x, c.play_x) << name;
@@ -91,21 +89,36 @@ TEST_F(ScrollTest, ScrollPassesTheTargetAndShiftsEffectsExactly) {
   ASSERT_TRUE(load(sized(15, 40, 0)));
   field.origin_y = -500.0f;
   field.target_y = -400.0f;
-  scene->explosions->add(0, 10.0f, 20.0f);
-  const CEffect_Explosion& burst = *scene->explosions->effects().at(1);
-  const float particle_x = burst.particles.at(1)->x;
-  const float particle_y = burst.particles.at(1)->y;
   int steps = 0;
   while (field.origin_y <= field.target_y && steps < 100) {
-    field.scroll_step(2, 175.0f);
+    field.scroll_step(SCROLL_DOWN, 175.0f);
     ++steps;
   }
   EXPECT_EQ(steps, 6);
-  // The burst's particles go with the board; its creation point stays.
-  EXPECT_EQ(burst.particles.at(1)->y, particle_y + 100.0f);
-  EXPECT_EQ(burst.particles.at(1)->x, particle_x);
-  EXPECT_EQ(burst.y, 20.0f);
+  // What is drawn over the board moves to the target exactly, no further.
+  EXPECT_EQ(owner.scrolled_y, 100.0f);
+  EXPECT_EQ(owner.scrolled_x, 0.0f);
+  EXPECT_EQ(owner.tutorial_ends, 0);  // no tutorial runs
   EXPECT_EQ(field.view->origin_y, field.origin_y);
+}
+
+TEST_F(ScrollTest, TheTutorialFollowsEveryStepAndHearsWhereAVerticalScrollEnds) {
+  ASSERT_TRUE(load(sized(15, 40, 0)));
+  level_tutorial_active = 1;
+  field.origin_y = -500.0f;
+  field.target_y = -400.0f;
+  field.scroll_direction = SCROLL_DOWN;
+  field.scroll_state = 2;
+  for (int i = 0; i < 10 && field.scroll_state == 2; ++i) field.update(0);
+  EXPECT_EQ(owner.tutorial_moved, 100.0f);
+  EXPECT_EQ(owner.tutorial_ends, 1);
+  // A sideways scroll ends without a word to the tutorial.
+  field.target_x = field.origin_x - 30.0f;
+  field.scroll_direction = SCROLL_LEFT;
+  field.scroll_state = 2;
+  for (int i = 0; i < 10 && field.scroll_state == 2; ++i) field.update(0);
+  EXPECT_EQ(field.origin_x, field.target_x);
+  EXPECT_EQ(owner.tutorial_ends, 1);
 }
 
 TEST_F(ScrollTest, FollowTargetsPerScrollingType) {

@@ -31,7 +31,7 @@ TEST_F(WaterTest, LoneStartFillsAndEndsOnlyInTheSuccessState) {
   EXPECT_EQ(cell(2, 4).waterFill, 52.0f);  // an end piece holds 52
   field.advance_water();
   EXPECT_FALSE(field.finished);  // still in play: the level goes on
-  scene->state = CScene_Level::STATE_WON;
+  owner.won = true;
   field.advance_water();
   EXPECT_TRUE(field.finished);
   EXPECT_EQ(field.scroll_state, 1);  // no end scroll on an ordinary level
@@ -106,13 +106,13 @@ TEST_F(WaterTest, KeptDropRestartsTheWaterOverTheLargerNetwork) {
 }
 
 TEST_F(WaterTest, FifthLevelScrollsDownToThePackPicture) {
-  current_level_number = 10;
+  level_number = 10;
   ASSERT_TRUE(load(fixture_text("straight_up.xml")));
   for (const auto& [x, y] : {std::pair{2, 4}, {2, 3}, {2, 2}, {2, 1}}) {
     ASSERT_TRUE(place(5, 90, x, y));
   }
   field.scroll_direction = 0;  // the last follow scroll went up
-  scene->state = CScene_Level::STATE_WON;
+  owner.won = true;
   field.start_water();
   run_water(100);
   ASSERT_TRUE(field.finished);

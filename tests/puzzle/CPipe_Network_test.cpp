@@ -123,7 +123,7 @@ TEST_F(NetworkTest, ANewLevelStartsFromNothing) {
   const std::string xml = puzzle_test::fixture_text("two_cell_coins.xml");
   ASSERT_TRUE(smaller.load_bytes(2, xml.data(), xml.size()));
   CLevel_Field other;
-  other.init(smaller.header());
+  other.init(smaller.header(), 1);
   network->init(smaller.header(), &other);
   EXPECT_EQ(network->water_node_count(), 0);
   EXPECT_EQ(network->tree_count(), 0);
@@ -150,7 +150,7 @@ TEST_F(NetworkTest, LevelWithoutStartBuildsNoWater) {
     for (CLevel_Cell*& c : column) c = new CLevel_Cell();
   }
   CLevel_Field bare;
-  bare.init(&header);
+  bare.init(&header, 1);
   network->init(&header, &bare);
   EXPECT_EQ(network->start_cell().x, -1);
   EXPECT_FALSE(network->build_from_start());

@@ -3,24 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <memory>
+#include <map>
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "SERVICE/engine_globals.h"
-#include "framework/G_PLAYERS.h"
 #include "framework/G_SETTINGS.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
-#include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
+#include "puzzle/CLevel_FieldOwner.h"
 #include "puzzle/CPipe_Network.h"
-#include "shell/CGame_App.h"
-#include "shell/gPlayer_Flumo.h"
+#include "puzzle/CShop_Item.h"
 #include "support/paths.h"
 
 namespace puzzle_test {
@@ -61,8 +60,51 @@ inline std::string equipment(int x, int y, int type) {
          pipe(x + 1, y, type, 0, 3);
 }
 
-// A level scene, a player and a configuration made current for the test,
-// and a level attached to a field.
+// The field's owner as a test sees it: what the field tells it, recorded,
+// and shop levels set by hand.
+struct RecordingOwner : game::CLevel_FieldOwner, game::CShop_Levels {
+  struct Effect {
+    unsigned kind;
+    float x;
+    float y;
+  };
+
+  void board_scrolled(float dx, float dy) override {
+    scrolled_x += dx;
+    scrolled_y += dy;
+  }
+  void tutorial_scrolled(float dy, bool ended) override {
+    tutorial_moved += dy;
+    tutorial_ends += ended ? 1 : 0;
+  }
+  void effect_at_cell(unsigned kind, float x, float y) override { effects.push_back({kind, x, y}); }
+  void money_taken(int x, int y, int amount) override {
+    money += amount;
+    coins.push_back({x, y});
+  }
+  bool level_won() const override { return won; }
+  void level_finished() override { ++finishes; }
+  void pack_closeup_due() override { ++closeups; }
+  int shop_level(game::CShop_Item item) const override {
+    const auto found = shop.find(item);
+    return found == shop.end() ? 0 : found->second;
+  }
+
+  bool won = false;
+  float scrolled_x = 0.0f;
+  float scrolled_y = 0.0f;
+  float tutorial_moved = 0.0f;
+  int tutorial_ends = 0;
+  std::vector<Effect> effects;
+  int money = 0;
+  std::vector<KOR::KS_IVECTOR2> coins;
+  int finishes = 0;
+  int closeups = 0;
+  std::map<game::CShop_Item, int> shop;
+};
+
+// A configuration made current for the test, and a level attached to a
+// field whose owner records what it is told.
 class PlayFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,30 +113,23 @@ class PlayFixture : public ::testing::Test {
         "<shop_5_upgrade1_value text=\"15\"/><flowingWaterOneCycleTime text=\"3\"/>"
         "<flowingWaterPauseTime text=\"1\"/></config>");
     game::CGame_Config::instance().set_document(&config_);
-    auto owned = std::make_unique<game::CScene_Level>();
-    scene = owned.get();
-    scene->state = game::CScene_Level::STATE_PLAY;
-    game::game_instance().current_scene = std::move(owned);
-    KOR_GF::players_instance().current = &player;
     KOR_GF::G_SETTINGS::screen_width = 1024;
     KOR_GF::G_SETTINGS::screen_height = 768;
-    game::current_level_number = 1;
     game::level_tutorial_active = 0;
     KOR::frame_dt = 0.1f;
   }
 
   void TearDown() override {
-    game::game_instance().current_scene.reset();
-    KOR_GF::players_instance().current = nullptr;
+    game::level_tutorial_active = 0;
     game::CGame_Config::instance().set_document(nullptr);
     KOR::frame_dt = 0.0f;
   }
 
   // Loads, prepares and attaches a level; false when the reader refuses it.
   bool load(const std::string& xml) {
-    if (!data.load_bytes(game::current_level_number, xml.data(), xml.size())) return false;
+    if (!data.load_bytes(level_number, xml.data(), xml.size())) return false;
     data.prepare_special_cells();
-    field.init(data.header());
+    field.init(data.header(), level_number);
     return true;
   }
 
@@ -132,10 +167,11 @@ class PlayFixture : public ::testing::Test {
   }
 
   pugi::xml_document config_;
-  game::CScene_Level* scene = nullptr;
-  game::gPlayer_Flumo player;
+  // The level number the next load attaches.
+  int level_number = 1;
+  RecordingOwner owner;
   game::CLevel_Data data;
-  game::CLevel_Field field;
+  game::CLevel_Field field{&owner, &owner};
 };
 
 }  // namespace puzzle_test
