@@ -5,7 +5,7 @@
 #include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CGame_Config.h"
-#include "shell/gPlayer_Flumo.h"
+#include "puzzle/CShop_Item.h"
 
 namespace game {
 
@@ -37,7 +37,7 @@ void CLevel_Press::compute_cooldown() {
   const CGame_Config& config = CGame_Config::instance();
   int seconds = config.get_int("baseSpeedOfCoolDownOfPressInSeconds");
   seconds -= CLevel_Scoring::shop_upgrade_value(SHOP_PRESS_COOLDOWN,
-                                                current_shop_level(SHOP_PRESS_COOLDOWN));
+                                                owned_shop_level(shop_, SHOP_PRESS_COOLDOWN));
   cooldown_ = float(seconds);
 }
 

@@ -5,6 +5,7 @@
 namespace game {
 
 class CPipe_Sprite;
+class CShop_Levels;
 
 // The crusher beside the tape: a held piece dropped on it flies in, is
 // crushed, and the press cools down before it takes the next one.
@@ -12,7 +13,9 @@ class CLevel_Press {
  public:
   enum State { READY = 0, FLYING_IN = 1, COOLING = 2, RETURNING = 3, CRUSHING = 4 };
 
-  CLevel_Press() = default;
+  // The press cool-down item is read through `shop` (not owned while it is
+  // null).
+  explicit CLevel_Press(const CShop_Levels* shop = nullptr) : shop_(shop) {}
   CLevel_Press(const CLevel_Press&) = delete;
   CLevel_Press& operator=(const CLevel_Press&) = delete;
   ~CLevel_Press();
@@ -41,6 +44,7 @@ class CLevel_Press {
  private:
   void measure_area();
 
+  const CShop_Levels* shop_;
   CPipe_Sprite* piece_ = nullptr;
   float target_x_ = 0.0f;
   float target_y_ = 0.0f;

@@ -11,7 +11,7 @@
 #include "platform/KC_INPUT.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
-#include "shell/gPlayer_Flumo.h"
+#include "puzzle/CShop_Item.h"
 
 namespace game {
 
@@ -25,7 +25,7 @@ bool is_two_cell(int type) { return type >= 6 && type <= 12; }
 
 }  // namespace
 
-CLevel_Tape::CLevel_Tape(int (*draw)()) : draw_(draw) {}
+CLevel_Tape::CLevel_Tape(int (*draw)(), const CShop_Levels* shop) : draw_(draw), shop_(shop) {}
 
 CLevel_Tape::~CLevel_Tape() {
   clear();
@@ -144,7 +144,7 @@ int CLevel_Tape::draw_type() {
 
 int CLevel_Tape::bonus_threshold() const {
   int threshold = header_ ? header_->percentOfBonusPipesOnTape : 0;
-  if (current_shop_level(SHOP_BONUS_PIECES) == 1) {
+  if (owned_shop_level(shop_, SHOP_BONUS_PIECES) == 1) {
     threshold += CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_PIECES, 1);
   }
   return threshold;
@@ -192,7 +192,7 @@ void CLevel_Tape::schedule_delay(int now_ms) {
   const int hi = int(config.get_float("maximumTimeDelayBeforeAddingNewPipeOnTape"));
   const int delay = lo < hi ? lo + draw_() % (hi - lo) : hi;
   next_piece_time_ = now_ms + delay;
-  const int level = current_shop_level(SHOP_TAPE_DELAY);
+  const int level = owned_shop_level(shop_, SHOP_TAPE_DELAY);
   if (level >= 1) {
     const int percent = CLevel_Scoring::shop_upgrade_value(SHOP_TAPE_DELAY, level);
     next_piece_time_ =

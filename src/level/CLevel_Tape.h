@@ -9,6 +9,7 @@
 namespace game {
 
 class CPipe_Sprite;
+class CShop_Levels;
 struct CLevel_Header;
 
 // The conveyor along the bottom of the level screen: new pieces enter at
@@ -18,8 +19,9 @@ struct CLevel_Header;
 class CLevel_Tape {
  public:
   // `draw` is the runtime's rand: the order and number of draws is part of
-  // how the tape deals.
-  explicit CLevel_Tape(int (*draw)());
+  // how the tape deals. The shop's bonus-piece and tape-delay items are read
+  // through `shop` (none owned while it is null).
+  explicit CLevel_Tape(int (*draw)(), const CShop_Levels* shop = nullptr);
   CLevel_Tape(const CLevel_Tape&) = delete;
   CLevel_Tape& operator=(const CLevel_Tape&) = delete;
   ~CLevel_Tape();
@@ -78,6 +80,7 @@ class CLevel_Tape {
   bool find_gap(const std::vector<float>& xs, float x, float& at, int& slot) const;
 
   int (*draw_)();
+  const CShop_Levels* shop_;
   std::map<int, CPipe_Sprite*> slots_;
   float park_x_ = 0.0f;
   float entry_x_ = 0.0f;

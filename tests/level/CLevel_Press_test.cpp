@@ -42,7 +42,7 @@ class PressTest : public level_test::TapeFixture {
     return states;
   }
 
-  CLevel_Press press;
+  CLevel_Press press{&owner};
 };
 
 TEST_F(PressTest, CooldownFollowsShopItem9) {
@@ -51,14 +51,14 @@ TEST_F(PressTest, CooldownFollowsShopItem9) {
     float seconds;
   };
   for (const Case& c : std::vector<Case>{{0, 5}, {2, 3}, {3, 5}}) {
-    player.shop[8] = c.level;
+    owner.shop[game::SHOP_PRESS_COOLDOWN] = c.level;
     press.compute_cooldown();
     EXPECT_EQ(press.cooldown(), c.seconds) << c.level;
   }
 }
 
 TEST_F(PressTest, APieceFliesInIsCrushedAndThePressComesBack) {
-  player.shop[8] = 2;  // a 3-s cool-down
+  owner.shop[game::SHOP_PRESS_COOLDOWN] = 2;  // a 3-s cool-down
   press.area_position = KOR::KS_VECTOR2{800, 650};
   press.area_size = KOR::KS_VECTOR2{100, 80};
   press.bind();
@@ -100,7 +100,7 @@ TEST_F(PressTest, ResetDropsTheFlyingPiece) {
   press.bind();
   press.take_piece(held_piece());
   press.update();
-  player.shop[8] = 2;
+  owner.shop[game::SHOP_PRESS_COOLDOWN] = 2;
   press.reset();
   EXPECT_EQ(press.state(), CLevel_Press::READY);
   EXPECT_EQ(press.piece(), nullptr);

@@ -45,7 +45,7 @@ class TapeTest : public level_test::TapeFixture {
     return out;
   }
 
-  CLevel_Tape tape{&ScriptedRand::draw};
+  CLevel_Tape tape{&ScriptedRand::draw, &owner};
 };
 
 struct DrawCase {
@@ -114,7 +114,7 @@ TEST_F(TapeTest, BonusPiecesByLevelShareAndShopItem10) {
   };
   for (const Case& c : std::vector<Case>{
            {0, 29, true}, {0, 30, false}, {1, 34, true}, {1, 35, false}, {2, 34, false}}) {
-    player.shop[9] = c.shop10;
+    owner.shop[game::SHOP_BONUS_PIECES] = c.shop10;
     tape.setup(&header);
     ScriptedRand::values = {0, 0, 0, c.roll};
     tape.new_piece();
@@ -211,7 +211,7 @@ TEST_F(TapeTest, DelayTable) {
                std::to_string(c.lo) + "\"/><maximumTimeDelayBeforeAddingNewPipeOnTape text=\"" +
                std::to_string(c.hi) + "\"/><shop_7_upgrade2_value text=\"" +
                std::to_string(c.percent) + "\"/>");
-    player.shop[6] = c.shop7;
+    owner.shop[game::SHOP_TAPE_DELAY] = c.shop7;
     tape.setup(&header);
     tape.start();
     lay({700, 640});  // three deals: the next one waits for a delay

@@ -4,11 +4,9 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "framework/G_PLAYERS.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/field_graphics_fixture.h"
-#include "shell/gPlayer_Flumo.h"
 
 namespace level_test {
 
@@ -38,10 +36,8 @@ class TapeFixture : public puzzle_test::FieldGraphicsFixture {
     FieldGraphicsFixture::SetUp();
     ScriptedRand::reset();
     use_config("");
-    KOR_GF::players_instance().current = &player;
   }
   void TearDown() override {
-    KOR_GF::players_instance().current = nullptr;
     game::CGame_Config::instance().set_document(nullptr);
     FieldGraphicsFixture::TearDown();
   }
@@ -54,7 +50,6 @@ class TapeFixture : public puzzle_test::FieldGraphicsFixture {
 
   pugi::xml_document tape_config;
   game::CLevel_Header header;
-  game::gPlayer_Flumo player;
 };
 
 }  // namespace level_test
