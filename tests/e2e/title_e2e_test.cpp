@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "framework/G_PLAYERS.h"
+#include "framework/G_SOUND_MANAGER.h"
+#include "shell/G_LOADER_SCREEN.h"
+#include "support/scripted_player.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::SCRIPTED_PLAYER;
+
+std::string file_text(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool splashes_over() { return game::loading_screen_active == 0; }
+
+// After the splash cards the title windows stand at once with the title
+// music; closing the window ends the game normally with the players saved.
+TEST(title_e2e, SplashesLeadStraightToTheTitleWithItsMusic) {
+  SCRIPTED_PLAYER player;
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.wait_until(&splashes_over, "the splashes over"));
+    EXPECT_TRUE(KOR_GF::sound_manager_instance().is_playing("music_title"));
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(fs::exists(player.user_folder() / "players.xml")) << "saved at shutdown";
+}
+
+// A players file that does not parse is kept aside under a name of its own,
+// the player is told, and the game starts without players.
+TEST(title_e2e, ADamagedPlayersFileIsKeptAsideAndThePlayerTold) {
+  SCRIPTED_PLAYER player;
+  fs::create_directories(player.user_folder());
+  const std::string damaged = "<Players current=\"Ada\"><player name=\"Ada\" money=\"12";
+  std::ofstream(player.user_folder() / "players.xml") << damaged;
+  testing::internal::CaptureStderr();
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    EXPECT_EQ(KOR_GF::players_instance().current, nullptr);
+    p.skip_splashes();
+  });
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(file_text(player.user_folder() / "players.xml.damaged"), damaged);
+  EXPECT_NE(said.find("the players file could not be read; it is kept as \"" +
+                      (player.user_folder() / "players.xml.damaged").string()),
+            std::string::npos)
+      << said;
+}
+
+}  // namespace

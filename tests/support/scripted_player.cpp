@@ -1,0 +1,275 @@
+#include "support/scripted_player.h"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <thread>
+
+#include "SERVICE/KC_GAME_SERVICE.h"
+#include "SERVICE/engine_globals.h"
+#include "SERVICE/engine_hooks.h"
+#include "foundation/KC_CALLBACK.h"
+#include "foundation/KS_TRANSFORM3.h"
+#include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "gui/KC_GUI_OBJECT.h"
+#include "gui/KC_GUI_ROOT.h"
+#include "platform/KC_WINDOW.h"
+#include "shell/G_LOADER_SCREEN.h"
+#include "shell/window_factory.h"
+#include "support/paths.h"
+
+namespace test_support {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::thread::id main_thread = std::this_thread::get_id();
+
+// The key as SDL reports it, for the virtual-key codes a script uses.
+struct SDL_KEY {
+  SDL_Keycode sym;
+  SDL_Scancode scancode;
+};
+
+SDL_KEY sdl_key(int code) {
+  if (code >= 'A' && code <= 'Z') {
+    return {SDL_Keycode('a' + (code - 'A')), SDL_Scancode(SDL_SCANCODE_A + (code - 'A'))};
+  }
+  if (code >= '1' && code <= '9') {
+    return {SDL_Keycode(code), SDL_Scancode(SDL_SCANCODE_1 + (code - '1'))};
+  }
+  switch (code) {
+    case '0':
+      return {SDLK_0, SDL_SCANCODE_0};
+    case 8:
+      return {SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE};
+    case 13:
+      return {SDLK_RETURN, SDL_SCANCODE_RETURN};
+    case 27:
+      return {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE};
+    case 32:
+      return {SDLK_SPACE, SDL_SCANCODE_SPACE};
+    default:
+      ADD_FAILURE() << "the scripted player has no key for code " << code;
+      return {SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN};
+  }
+}
+
+// Window pixels of a logical point: the stretched full-screen picture is
+// scaled and letterboxed on the desktop.
+void window_point(int x, int y, int* wx, int* wy) {
+  const KOR::KC_WINDOW* window = KOR::engine_window;
+  if (window != nullptr && window->full_screen && window->stretch) {
+    *wx = int(float(x) * window->picture_scale + window->letterbox_offset_x + 0.5f);
+    *wy = int(float(y) * window->picture_scale + window->letterbox_offset_y + 0.5f);
+    return;
+  }
+  *wx = x;
+  *wy = y;
+}
+
+}  // namespace
+
+SCRIPTED_CLOCK::SCRIPTED_CLOCK() { KOR::host_set_clock(this); }
+
+SCRIPTED_CLOCK::~SCRIPTED_CLOCK() { KOR::host_set_clock(nullptr); }
+
+void SCRIPTED_CLOCK::sleep_ms(uint32_t ms) {
+  if (std::this_thread::get_id() == main_thread) {
+    // A real sleep of 0 ms still lets time pass; the frame limiter relies
+    // on it.
+    now_ += ms > 0 ? ms : 1;
+  } else {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  }
+}
+
+SCRIPTED_PLAYER::SCRIPTED_PLAYER(bool own_resources)
+    : start_dir_(runtime_dir()), previous_dir_(fs::current_path()) {
+  if (own_resources) {
+    own_start_ = std::make_unique<TempFolder>("aquavex-game");
+    fs::copy(runtime_dir(), own_start_->path(), fs::copy_options::recursive);
+    start_dir_ = own_start_->path();
+  }
+  setenv("XDG_DATA_HOME", user_root_.path().c_str(), 1);
+}
+
+SCRIPTED_PLAYER::~SCRIPTED_PLAYER() { fs::current_path(previous_dir_); }
+
+fs::path SCRIPTED_PLAYER::user_folder() const { return user_root_.path() / "Korvane" / "Aquavex"; }
+
+fs::path SCRIPTED_PLAYER::resources() const { return start_dir_ / "Resources"; }
+
+int SCRIPTED_PLAYER::play(const SCRIPT& script) {
+  fs::current_path(start_dir_);
+  script_ = &script;
+  KOR::KC_CALLBACK hook{&SCRIPTED_PLAYER::before_loop, "", this};
+  KOR::hook_before_loop = &hook;
+  const int status = KOR::service_main();
+  KOR::hook_before_loop = nullptr;
+  script_ = nullptr;
+  return status;
+}
+
+// The script runs inside the loop's start, stepping the frames itself; the
+// game's update hook is watched meanwhile to count frames, and is put back
+// before the game main frees it.
+int SCRIPTED_PLAYER::before_loop(void* data) {
+  static_cast<SCRIPTED_PLAYER*>(data)->run_script();
+  return 1;
+}
+
+int SCRIPTED_PLAYER::counting_update(void* data) {
+  auto* player = static_cast<SCRIPTED_PLAYER*>(data);
+  ++player->updates_;
+  return KOR::callback_invoke(player->game_update_, nullptr);
+}
+
+void SCRIPTED_PLAYER::run_script() {
+  game_update_ = KOR::hook_update;
+  KOR::KC_CALLBACK counting{&SCRIPTED_PLAYER::counting_update, "", this};
+  KOR::hook_update = &counting;
+  (*script_)(*this);
+  if (running()) {
+    click_close_box();
+    wait_until([this] { return !running(); }, "the game ends after its close box");
+  }
+  KOR::hook_update = game_update_;
+}
+
+bool SCRIPTED_PLAYER::running() const {
+  return KOR::engine_game != nullptr && KOR::engine_game->running != 0;
+}
+
+void SCRIPTED_PLAYER::frames(int count) {
+  auto* service = static_cast<KOR::KC_GAME_SERVICE*>(KOR::engine_game);
+  const int64_t goal = updates_ + count;
+  while (updates_ < goal && service->frame() == 1) {
+  }
+}
+
+bool SCRIPTED_PLAYER::wait_until(const std::function<bool()>& condition, const std::string& what,
+                                 int max_frames) {
+  for (int i = 0; i <= max_frames; ++i) {
+    if (condition()) return true;
+    if (!running()) break;
+    frames(1);
+  }
+  if (condition()) return true;
+  ADD_FAILURE() << "waited in vain for: " << what;
+  return false;
+}
+
+bool SCRIPTED_PLAYER::wait_open(const std::string& name, int max_frames) {
+  return wait_until(
+      [&] {
+        const KOR_GF::G_WINDOW* w = window(name);
+        return w != nullptr && is_open(name) && w->state() == KOR_GF::WINDOW_OPENED;
+      },
+      "window \"" + name + "\" open", max_frames);
+}
+
+bool SCRIPTED_PLAYER::wait_closed(const std::string& name, int max_frames) {
+  return wait_until([&] { return !is_open(name); }, "window \"" + name + "\" closed", max_frames);
+}
+
+KOR_GF::G_WINDOW* SCRIPTED_PLAYER::window(const std::string& name) const {
+  return game::window_manager_instance().find(name);
+}
+
+bool SCRIPTED_PLAYER::is_open(const std::string& name) const {
+  return game::window_manager_instance().is_open(name);
+}
+
+KOR::KC_GUI_OBJECT* SCRIPTED_PLAYER::widget(const std::string& name, unsigned id) const {
+  const KOR_GF::G_WINDOW* w = window(name);
+  return w != nullptr && w->gui() != nullptr ? w->gui()->find(id) : nullptr;
+}
+
+bool SCRIPTED_PLAYER::click(const std::string& name, unsigned id) {
+  if (!wait_open(name)) return false;
+  KOR::KC_GUI_OBJECT* target = widget(name, id);
+  if (target == nullptr) {
+    ADD_FAILURE() << "window \"" << name << "\" has no widget " << id;
+    return false;
+  }
+  // The middle of the widget's rectangle as its transform draws it.
+  const KOR::KS_TRANSFORM3 world = target->transform->world();
+  const float x = world.position.x + (target->width() / 2.0f - world.pivot.x) * world.scale.x;
+  const float y = world.position.y + (target->height() / 2.0f - world.pivot.y) * world.scale.y;
+  press_button(int(x), int(y));
+  return true;
+}
+
+void SCRIPTED_PLAYER::move_pointer(int x, int y) {
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  window_point(x, y, &e.motion.x, &e.motion.y);
+  SDL_PushEvent(&e);
+  frames(1);
+}
+
+void SCRIPTED_PLAYER::press_button(int x, int y) {
+  move_pointer(x, y);
+  for (const Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    window_point(x, y, &e.button.x, &e.button.y);
+    SDL_PushEvent(&e);
+    frames(1);
+  }
+}
+
+void SCRIPTED_PLAYER::push_key(int code, bool down, const char* text) {
+  const SDL_KEY key = sdl_key(code);
+  SDL_Event e{};
+  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.sym = key.sym;
+  e.key.keysym.scancode = key.scancode;
+  SDL_PushEvent(&e);
+  if (text != nullptr) {
+    SDL_Event typed{};
+    typed.type = SDL_TEXTINPUT;
+    SDL_strlcpy(typed.text.text, text, sizeof typed.text.text);
+    SDL_PushEvent(&typed);
+  }
+  frames(1);
+}
+
+void SCRIPTED_PLAYER::press_key(int code) {
+  push_key(code, true, nullptr);
+  push_key(code, false, nullptr);
+}
+
+void SCRIPTED_PLAYER::type(const std::string& text) {
+  for (const char c : text) {
+    const char typed[2] = {c, '\0'};
+    const int code = (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
+    push_key(code, true, typed);
+    push_key(code, false, nullptr);
+  }
+}
+
+bool SCRIPTED_PLAYER::skip_splashes() {
+  return wait_until(
+      [this] {
+        if (game::loading_screen_active == 0) return true;
+        press_key(' ');
+        return false;
+      },
+      "the splashes over");
+}
+
+void SCRIPTED_PLAYER::click_close_box() {
+  KOR::host_request_close();
+  frames(1);
+}
+
+}  // namespace test_support
