@@ -68,7 +68,8 @@ class KC_BASESLIDER : public KC_GUI_OBJECT {
   KS_TRANSFORM3* end_transform() const { return end_transform_.get(); }
   KS_TRANSFORM3* knob_transform() const { return knob_transform_.get(); }
 
-  // Named by the builder; fired by set_value with the slider as argument.
+  // Named by the builder, owned; fired by set_value with the slider as
+  // argument.
   KC_CALLBACK* hook_value_changed = nullptr;
 
  protected:

@@ -24,27 +24,23 @@ KC_CONTROLLER_BASE::KC_CONTROLLER_BASE(KC_TEXTURE* texture, KS_TRANSFORM3* trans
       pointer_x(gui_pointer_coordinate(0)),
       pointer_y(gui_pointer_coordinate(1)) {
   if (!transform) {
-    transform = new KS_TRANSFORM3;
-    owns_transform_ = 1;
+    owned_transform_ = std::make_unique<KS_TRANSFORM3>();
+    transform = owned_transform_.get();
   }
-  quad = new KC_QUAD(texture, transform);
+  quad = std::make_unique<KC_QUAD>(texture, transform);
   // Without a texture the quad is still placed, only empty.
   if (!texture) quad->use_transform(transform);
   if (hit_type == KC_HIT_SHAPE::kCircle && height == 0.0f) height = width;
   if (texture && width == 0.0f) width = 0.2f * static_cast<float>(texture->image_size.x);
   if (texture && height == 0.0f) height = static_cast<float>(texture->image_size.y);
-  hit_area = new KC_HIT_SHAPE(hit_type, transform, width, height);
+  hit_area = std::make_unique<KC_HIT_SHAPE>(hit_type, transform, width, height);
   if (hit_type == KC_HIT_SHAPE::kCircle) hit_area->set_radius(width / 2.0f);
   quad->set_size(static_cast<int>(width), static_cast<int>(height));
   quad->set_hot_spot(HS_MID);
   set_frame(0);
 }
 
-KC_CONTROLLER_BASE::~KC_CONTROLLER_BASE() {
-  delete quad;
-  delete hit_area;
-  if (owns_transform_) delete transform;
-}
+KC_CONTROLLER_BASE::~KC_CONTROLLER_BASE() = default;
 
 KC_TEXTURE* KC_CONTROLLER_BASE::texture() const { return quad->texture(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace KOR {
 
@@ -28,9 +29,9 @@ class KC_CONTROLLER_BASE {
   uint8_t left_held = 0;
   uint8_t right_held = 0;
   int state = 0;
-  KC_QUAD* quad = nullptr;
-  KC_HIT_SHAPE* hit_area = nullptr;
-  KS_TRANSFORM3* transform = nullptr;
+  std::unique_ptr<KC_QUAD> quad;
+  std::unique_ptr<KC_HIT_SHAPE> hit_area;
+  KS_TRANSFORM3* transform = nullptr;  // the given one or owned_transform_
   const int* pointer_x;
   const int* pointer_y;
   KC_CALLBACK* hook_enter = nullptr;
@@ -58,7 +59,7 @@ class KC_CONTROLLER_BASE {
   int release_step(int next);
 
  private:
-  uint8_t owns_transform_ = 0;
+  std::unique_ptr<KS_TRANSFORM3> owned_transform_;  // when none was given
 };
 
 // A push button: state 0 normal, 1 hovered, 2 pressed, 3 selected,

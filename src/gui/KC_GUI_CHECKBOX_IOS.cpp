@@ -27,9 +27,6 @@ KC_GUI_CHECKBOX_IOS::KC_GUI_CHECKBOX_IOS(unsigned int id, const std::string& pan
 KC_GUI_CHECKBOX_IOS::~KC_GUI_CHECKBOX_IOS() {
   // A running slide moves the knob's transform: it goes first.
   behaviours.delete_all();
-  delete panel;
-  delete knob;
-  delete hit_area;
 }
 
 int KC_GUI_CHECKBOX_IOS::on_move_done(void* widget) {
@@ -45,7 +42,7 @@ KS_GUI_EVENT* KC_GUI_CHECKBOX_IOS::update() {
 
 KS_GUI_EVENT* KC_GUI_CHECKBOX_IOS::on_press() {
   event.code = GUI_EVENT_NONE;
-  if (!gui_pointer_in(*this, hit_area)) return nullptr;
+  if (!gui_pointer_in(*this, hit_area.get())) return nullptr;
   set_checked(!checked, false);
   event.code = GUI_EVENT_UP;
   return &event;
@@ -73,15 +70,16 @@ void KC_GUI_CHECKBOX_IOS::load_resources() {
 }
 
 void KC_GUI_CHECKBOX_IOS::release_resources() {
-  gui_release_mesh_texture(panel);
-  gui_release_mesh_texture(knob);
+  gui_release_mesh_texture(panel.get());
+  gui_release_mesh_texture(knob.get());
 }
 
 void KC_GUI_CHECKBOX_IOS::build(KC_TEXTURE* panel_texture, KC_TEXTURE* knob_texture) {
-  panel = new KC_QUAD(panel_texture, transform);
-  knob = new KC_QUAD(knob_texture, nullptr);
+  panel = std::make_unique<KC_QUAD>(panel_texture, transform);
+  knob = std::make_unique<KC_QUAD>(knob_texture, nullptr);
   knob->transform()->parent = transform;
-  hit_area = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, transform, panel->width(), panel->height());
+  hit_area = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, transform, panel->width(),
+                                            panel->height());
   const int g = static_cast<int>(panel->width() * 0.5f + knob->width() * -0.5f);
   unchecked_x = g;
   checked_x = -g;

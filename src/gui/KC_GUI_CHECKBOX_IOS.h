@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "bots/KC_BOT_LIST.h"
@@ -36,13 +37,13 @@ class KC_GUI_CHECKBOX_IOS : public KC_GUI_CHECKBOX_INTERFACE {
   // The slide's completion: the knob is at rest again. 0 for a null switch.
   static int on_move_done(void* widget);
 
-  KC_HIT_SHAPE* hit_area = nullptr;
+  std::unique_ptr<KC_HIT_SHAPE> hit_area;
   uint8_t knob_at_rest = 1;
   uint8_t checked = 1;
   int checked_x = 0;
   int unchecked_x = 0;
-  KC_QUAD* panel = nullptr;
-  KC_QUAD* knob = nullptr;
+  std::unique_ptr<KC_QUAD> panel;
+  std::unique_ptr<KC_QUAD> knob;
   std::string panel_texture_name;
   std::string knob_texture_name;
   KC_BOT_LIST behaviours;

@@ -17,16 +17,13 @@ KC_GUI_IMAGE::KC_GUI_IMAGE(unsigned int id, KC_TEXTURE* texture) : KC_GUI_OBJECT
   build(texture);
 }
 
-KC_GUI_IMAGE::~KC_GUI_IMAGE() {
-  delete hit_area;
-  delete quad;
-}
+KC_GUI_IMAGE::~KC_GUI_IMAGE() {}
 
 KS_GUI_EVENT* KC_GUI_IMAGE::update() { return gui_answer(event); }
 
 KS_GUI_EVENT* KC_GUI_IMAGE::hit_test(int code_inside) {
   if (!hit_area) return nullptr;
-  if (gui_pointer_in(*this, hit_area)) {
+  if (gui_pointer_in(*this, hit_area.get())) {
     event.code = code_inside;
     return &event;
   }
@@ -59,15 +56,14 @@ void KC_GUI_IMAGE::load_resources() {
   }
 }
 
-void KC_GUI_IMAGE::release_resources() { gui_release_mesh_texture(quad); }
+void KC_GUI_IMAGE::release_resources() { gui_release_mesh_texture(quad.get()); }
 
 void KC_GUI_IMAGE::build(KC_TEXTURE* texture) {
   if (built || !texture) return;
   built = 1;
-  delete quad;
-  quad = new KC_QUAD(texture, transform);
-  delete hit_area;
-  hit_area = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, transform, quad->width(), quad->height());
+  quad = std::make_unique<KC_QUAD>(texture, transform);
+  hit_area = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, transform, quad->width(),
+                                            quad->height());
   quad->set_hot_spot(static_cast<unsigned>(hot_spot), 0.0f, 0.0f);
 }
 

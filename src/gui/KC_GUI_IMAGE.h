@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/KC_GUI_OBJECT.h"
@@ -40,8 +41,8 @@ class KC_GUI_IMAGE : public KC_GUI_OBJECT {
 
   std::string texture_name;
   int hot_spot = 0;
-  KC_QUAD* quad = nullptr;
-  KC_HIT_SHAPE* hit_area = nullptr;
+  std::unique_ptr<KC_QUAD> quad;
+  std::unique_ptr<KC_HIT_SHAPE> hit_area;
   uint8_t built = 0;
 
  private:

@@ -10,16 +10,13 @@
 namespace KOR {
 
 KC_GUI_OBJECT::KC_GUI_OBJECT(unsigned int id)
-    : transform(new KS_TRANSFORM3),
-      pointer_x(gui_pointer_coordinate(0)),
-      pointer_y(gui_pointer_coordinate(1)) {
+    : pointer_x(gui_pointer_coordinate(0)), pointer_y(gui_pointer_coordinate(1)) {
   event.id = id;
 }
 
 KC_GUI_OBJECT::~KC_GUI_OBJECT() {
   // Children first: their transforms point at ours.
   delete_children();
-  delete transform;
   delete hook_enter;
   delete hook_leave;
   delete hook_down;

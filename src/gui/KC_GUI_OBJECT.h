@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VECTOR2.h"
 #include "gui/KS_GUI_EVENT.h"
 
 namespace KOR {
 
 struct KC_CALLBACK;
-struct KS_TRANSFORM3;
 
 // Class codes held in KC_GUI_OBJECT::kind.
 enum : int {
@@ -91,21 +91,26 @@ class KC_GUI_OBJECT {
   uint8_t visible = 1;
   uint8_t enabled = 1;
   uint8_t focused = 0;
-  KS_TRANSFORM3* transform;
+  // The widget's own placement; children hang theirs from it.
+  KS_TRANSFORM3* const transform = &placement_;
   const int* pointer_x;
   const int* pointer_y;
   uint8_t pass_through = 0;
   KS_GUI_EVENT event;
   KC_GUI_OBJECT* parent = nullptr;
+  // Owned: deleted with this node or by the removals below. Plain pointers,
+  // as builders and windows hand widgets in and walk the tree.
   std::vector<KC_GUI_OBJECT*> children;
   std::vector<std::string> transform_list;
   std::vector<std::string> transform_1366_list;
+  // Set by whoever builds the widget; the widget owns and deletes them.
   KC_CALLBACK* hook_enter = nullptr;
   KC_CALLBACK* hook_leave = nullptr;
   KC_CALLBACK* hook_down = nullptr;
   KC_CALLBACK* hook_up = nullptr;
 
  private:
+  KS_TRANSFORM3 placement_;
   enum class DISPATCH { MOVE, PRESS, RELEASE, UPDATE };
   KS_GUI_EVENT* dispatch(DISPATCH kind);
   template <typename MATCH>

@@ -40,14 +40,11 @@ KC_GUI_PANEL9::KC_GUI_PANEL9(unsigned int id, const std::array<std::string, kSli
   hit_place_.parent = transform;
 }
 
-KC_GUI_PANEL9::~KC_GUI_PANEL9() {
-  for (KC_QUAD* slice : slices) delete slice;
-  delete hit_area;
-}
+KC_GUI_PANEL9::~KC_GUI_PANEL9() = default;
 
 void KC_GUI_PANEL9::draw() {
   if (!built_) return;
-  for (KC_QUAD* slice : slices) slice->draw_in_world();
+  for (const auto& slice : slices) slice->draw_in_world();
 }
 
 void KC_GUI_PANEL9::set_size(int w, int h) {
@@ -69,15 +66,15 @@ void KC_GUI_PANEL9::load_resources() {
 }
 
 void KC_GUI_PANEL9::release_resources() {
-  for (KC_QUAD* slice : slices) gui_release_mesh_texture(slice);
+  for (const auto& slice : slices) gui_release_mesh_texture(slice.get());
 }
 
-bool KC_GUI_PANEL9::pointer_inside() const { return gui_pointer_in(*this, hit_area); }
+bool KC_GUI_PANEL9::pointer_inside() const { return gui_pointer_in(*this, hit_area.get()); }
 
 void KC_GUI_PANEL9::build(const std::array<KC_TEXTURE*, kSlices>& textures) {
   built_ = 1;
   for (int i = 0; i < kSlices; ++i) {
-    slices[i] = new KC_QUAD(textures[i], nullptr);
+    slices[i] = std::make_unique<KC_QUAD>(textures[i], nullptr);
     slices[i]->render_state.set_addressing(kAddressing[i]);
     slices[i]->transform()->parent = transform;
   }
@@ -87,7 +84,7 @@ void KC_GUI_PANEL9::build(const std::array<KC_TEXTURE*, kSlices>& textures) {
   // a smaller one would turn the centre inside out.
   panel_width = std::max(panel_width, min_width);
   panel_height = std::max(panel_height, min_height);
-  hit_area = new KC_HIT_SHAPE(KC_HIT_SHAPE::kRectangle, &hit_place_, 0.0f, 0.0f);
+  hit_area = std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kRectangle, &hit_place_, 0.0f, 0.0f);
   layout_slices();
   fit_hit_area();
 }

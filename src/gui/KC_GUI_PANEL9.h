@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/KS_TRANSFORM3.h"
@@ -36,9 +37,9 @@ class KC_GUI_PANEL9 : public KC_GUI_PANEL_BASE {
   int panel_height = 0;
   int min_width = 0;
   int min_height = 0;
-  std::array<KC_QUAD*, kSlices> slices{};
+  std::array<std::unique_ptr<KC_QUAD>, kSlices> slices;
   std::array<std::string, kSlices> texture_names;
-  KC_HIT_SHAPE* hit_area = nullptr;
+  std::unique_ptr<KC_HIT_SHAPE> hit_area;
 
  protected:
   bool pointer_inside() const override;

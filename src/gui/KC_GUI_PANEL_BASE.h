@@ -23,7 +23,7 @@ class KC_GUI_PANEL_BASE : public KC_GUI_OBJECT {
   KS_GUI_EVENT* on_pointer_move() override;
 
   uint8_t movable;
-  KC_CALLBACK* hook_grab = nullptr;  // owned
+  KC_CALLBACK* hook_grab = nullptr;  // set by the builder, owned
   uint8_t hovered = 0;
   uint8_t dragging = 0;
   int grab_x = 0;

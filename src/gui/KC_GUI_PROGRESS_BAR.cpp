@@ -13,11 +13,7 @@ KC_GUI_PROGRESS_BAR::KC_GUI_PROGRESS_BAR(unsigned int id, const std::string& tex
   kind = GUI_KIND_PROGRESS_BAR;
 }
 
-KC_GUI_PROGRESS_BAR::~KC_GUI_PROGRESS_BAR() {
-  delete background;
-  delete fill;
-  delete hook_filled;
-}
+KC_GUI_PROGRESS_BAR::~KC_GUI_PROGRESS_BAR() { delete hook_filled; }
 
 void KC_GUI_PROGRESS_BAR::draw() {
   if (background == nullptr) return;
@@ -47,18 +43,18 @@ void KC_GUI_PROGRESS_BAR::load_resources() {
 void KC_GUI_PROGRESS_BAR::release_resources() {
   if (background == nullptr) return;
   // One reference serves both quads.
-  gui_release_mesh_texture(background);
+  gui_release_mesh_texture(background.get());
   fill->KC_MESH::set_texture(gui_default_texture());
 }
 
 void KC_GUI_PROGRESS_BAR::build(KC_TEXTURE* texture) {
   frame_width = static_cast<int>(0.5f * static_cast<float>(texture->image_size.x));
   frame_height = texture->image_size.y;
-  background = new KC_QUAD(texture, transform);
+  background = std::make_unique<KC_QUAD>(texture, transform);
   background->set_size(frame_width, static_cast<int>(background->height()));
   background->set_hot_spot(HS_MID);
   background->set_grid_frame(2, 1, 0, false);
-  fill = new KC_QUAD(texture, nullptr);
+  fill = std::make_unique<KC_QUAD>(texture, nullptr);
   fill->transform()->parent = transform;
   fill->set_size(0, frame_height);
   fill->set_uv_rect(0.5f, 0.0f, 1.0f, 1.0f);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/KC_BASEPROGRESS.h"
@@ -29,13 +30,13 @@ class KC_GUI_PROGRESS_BAR : public KC_BASEPROGRESS {
   // Lays out the fill; nothing before the build.
   void on_value_changed() override;
 
-  KC_CALLBACK* hook_filled = nullptr;  // owned
+  KC_CALLBACK* hook_filled = nullptr;  // set by the builder, owned
   uint8_t filled_armed = 1;
   int frame_width = 0;
   int frame_height = 0;
   std::string texture_name;
-  KC_QUAD* background = nullptr;
-  KC_QUAD* fill = nullptr;
+  std::unique_ptr<KC_QUAD> background;
+  std::unique_ptr<KC_QUAD> fill;
 
  private:
   void build(KC_TEXTURE* texture);

@@ -43,6 +43,8 @@ class KC_GUI_ROOT {
   int last_event_code() const;
 
   KS_GUI_EVENT* last_event = nullptr;
+  // The tree's top, owned and freed by delete_root; a plain pointer, as the
+  // windows built on the root read it.
   KC_GUI_OBJECT* root;
 };
 

@@ -38,9 +38,10 @@ void mark(float x, float y, uint32_t argb) {
 KC_GUI_SCROLL_BAR12::KC_GUI_SCROLL_BAR12(unsigned int id, KC_TEXTURE* texture)
     : KC_GUI_OBJECT(id), texture_(texture) {
   for (int i = 0; i < 3; ++i) {
-    parts_[i] = new KS_TRANSFORM3;
+    parts_[i] = std::make_unique<KS_TRANSFORM3>();
     parts_[i]->parent = transform;
-    shapes_[i] = new KC_HIT_SHAPE(KC_HIT_SHAPE::kCircle, parts_[i], kRadius, 0.0f);
+    shapes_[i] =
+        std::make_unique<KC_HIT_SHAPE>(KC_HIT_SHAPE::kCircle, parts_[i].get(), kRadius, 0.0f);
   }
   const float d = 2.0f * kRadius;
   const KS_VECTOR2 start = parts_[0]->position_xy();
@@ -48,7 +49,7 @@ KC_GUI_SCROLL_BAR12::KC_GUI_SCROLL_BAR12(unsigned int id, KC_TEXTURE* texture)
   // Nothing moves the buttons apart, so the middle may have no length.
   const float middle = std::max(0.0f, (end - start).length() - 3.0f * d);
   for (int i = 0; i < kPieces; ++i) {
-    KC_QUAD* q = new KC_QUAD(texture, i < 3 ? parts_[i] : nullptr);
+    auto q = std::make_unique<KC_QUAD>(texture, i < 3 ? parts_[i].get() : nullptr);
     if (i >= 3) q->transform()->parent = transform;
     q->set_size(static_cast<int>(d), static_cast<int>(i == kMiddle ? middle : d));
     q->set_hot_spot(HS_MID);
@@ -58,25 +59,18 @@ KC_GUI_SCROLL_BAR12::KC_GUI_SCROLL_BAR12(unsigned int id, KC_TEXTURE* texture)
     } else {
       q->set_grid_frame(kFrames, 1, kFirstFrame[i], false);
     }
-    pieces_[i] = q;
+    pieces_[i] = std::move(q);
   }
   pieces_[kStartCap]->transform()->set_position(start + start_cap_offset_);
   pieces_[kEndCap]->transform()->set_position(end - direction_ * d);
   pieces_[kMiddle]->transform()->set_position((start + end) / 2.0f);
   const float angle =
       end.y > start.y ? kTurn + std::acos(direction_.x) : kTurn + std::acos(-direction_.x);
-  for (KC_QUAD* q : pieces_) q->transform()->rotation.z = angle;
+  for (const auto& q : pieces_) q->transform()->rotation.z = angle;
   pieces_[kMiddle]->transform()->rotation.z = angle - kQuarterTurn;
 }
 
-KC_GUI_SCROLL_BAR12::~KC_GUI_SCROLL_BAR12() {
-  callback_invoke(hook_release_resource, texture_);
-  for (KC_QUAD* q : pieces_) delete q;
-  for (int i = 0; i < 3; ++i) {
-    delete shapes_[i];
-    delete parts_[i];
-  }
-}
+KC_GUI_SCROLL_BAR12::~KC_GUI_SCROLL_BAR12() { callback_invoke(hook_release_resource, texture_); }
 
 void KC_GUI_SCROLL_BAR12::draw() {
   for (int i : {kStartCap, kEndCap, kMiddle, 0, 1, 2}) pieces_[i]->draw_in_world();

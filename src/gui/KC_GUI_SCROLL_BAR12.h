@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "foundation/KS_VECTOR2.h"
 #include "gui/KC_GUI_OBJECT.h"
 
@@ -21,16 +23,16 @@ class KC_GUI_SCROLL_BAR12 : public KC_GUI_OBJECT {
 
   void draw() override;
 
-  KC_QUAD* piece(int index) const { return pieces_[index]; }
+  KC_QUAD* piece(int index) const { return pieces_[index].get(); }
 
   static constexpr int kPieces = 6;
 
  private:
   KC_TEXTURE* texture_;
-  KS_TRANSFORM3* parts_[3] = {};
-  KC_HIT_SHAPE* shapes_[3] = {};
+  std::unique_ptr<KS_TRANSFORM3> parts_[3];
+  std::unique_ptr<KC_HIT_SHAPE> shapes_[3];
   // Start button, end button, knob, start cap, end cap, middle.
-  KC_QUAD* pieces_[kPieces] = {};
+  std::unique_ptr<KC_QUAD> pieces_[kPieces];
   KS_VECTOR2 start_cap_offset_;
   KS_VECTOR2 direction_;
 };

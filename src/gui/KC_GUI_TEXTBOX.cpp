@@ -27,8 +27,10 @@ bool went_down(int key) { return KC_INPUT::instance && KC_INPUT::instance->key_p
 
 KC_GUI_TEXTBOX::KC_GUI_TEXTBOX(unsigned int id, const pugi::xml_node& description,
                                KC_TEXTURE* font_texture, KC_TEXTURE* box_texture)
-    : KC_GUI_TEXTBOX(id, new KC_FONT(description, font_texture, 600), box_texture) {
-  owns_font_ = true;
+    : KC_GUI_OBJECT(id),
+      owned_font_(std::make_unique<KC_FONT>(description, font_texture, 600)),
+      font_(owned_font_.get()) {
+  set_up_box(box_texture);
   kind = GUI_KIND_TEXTBOX;
 }
 
@@ -37,9 +39,7 @@ KC_GUI_TEXTBOX::KC_GUI_TEXTBOX(unsigned int id, KC_FONT* font, KC_TEXTURE* box_t
   if (font_) set_up_box(box_texture);
 }
 
-KC_GUI_TEXTBOX::~KC_GUI_TEXTBOX() {
-  if (owns_font_) delete font_;
-}
+KC_GUI_TEXTBOX::~KC_GUI_TEXTBOX() = default;
 
 void KC_GUI_TEXTBOX::set_up_box(KC_TEXTURE* box_texture) {
   box_ = std::make_unique<KC_QUAD>(box_texture, transform);
@@ -67,8 +67,7 @@ void KC_GUI_TEXTBOX::set_letter_spacing(int value) {
 }
 
 void KC_GUI_TEXTBOX::set_font(KC_FONT* value) {
-  if (owns_font_ && value != font_) delete font_;
-  owns_font_ = false;
+  if (value != owned_font_.get()) owned_font_.reset();
   font_ = value;
   unit_width = font_ ? font_->line_height() : 0;
   compute_limit();

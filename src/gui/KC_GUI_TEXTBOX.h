@@ -82,8 +82,10 @@ class KC_GUI_TEXTBOX : public KC_GUI_OBJECT {
   unsigned int caret_at(int x) const;
   void edit_keys();
 
+  // The font made from a description; a font given by the caller stays the
+  // caller's.
+  std::unique_ptr<KC_FONT> owned_font_;
   KC_FONT* font_ = nullptr;
-  bool owns_font_ = false;
   std::unique_ptr<KC_QUAD> box_;
   std::unique_ptr<KC_HIT_SHAPE> hit_area_;
 };

@@ -21,10 +21,10 @@ KC_GUI_WLABEL::KC_GUI_WLABEL(unsigned int id, const std::string& font_name_,
 KC_GUI_WLABEL::KC_GUI_WLABEL(unsigned int id, KC_FONT* font_, const std::wstring& text_)
     : KC_GUI_WLABEL(id) {
   text = text_;
-  font = font_;
+  font.reset(font_);
 }
 
-KC_GUI_WLABEL::~KC_GUI_WLABEL() { delete font; }
+KC_GUI_WLABEL::~KC_GUI_WLABEL() = default;
 
 void KC_GUI_WLABEL::draw() {
   if (font) font->print_w_in(transform, static_cast<unsigned>(hot_spot_code), text.c_str());
@@ -62,8 +62,7 @@ void KC_GUI_WLABEL::release_resources() {
 
 void KC_GUI_WLABEL::build_font(const pugi::xml_node& description, KC_TEXTURE* texture) {
   built = 1;
-  delete font;
-  font = new KC_FONT(description, texture, static_cast<int>(text.size()) + 1);
+  font = std::make_unique<KC_FONT>(description, texture, static_cast<int>(text.size()) + 1);
   font->set_color(color.argb());
   if (spacing_given) {
     font->tracking = letter_space;

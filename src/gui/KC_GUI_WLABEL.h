@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/KS_COLOR.h"
@@ -48,7 +49,7 @@ class KC_GUI_WLABEL : public KC_GUI_OBJECT {
   std::string font_texture_name;
   KS_COLOR color;
   int hot_spot_code = 0;
-  KC_FONT* font = nullptr;
+  std::unique_ptr<KC_FONT> font;
   uint8_t built = 0;
   int letter_space = 0;
   int mid_div = 4;

@@ -35,7 +35,7 @@ TEST_F(GuiImage, FirstLoadBuildsACentredQuadOfTheTextureSize) {
 TEST_F(GuiImage, EnableAndDisableTwiceKeepsOneQuadAndBalancedReferences) {
   KC_GUI_IMAGE image(3, "image.png");
   image.load_resources();
-  KOR::KC_QUAD* quad = image.quad;
+  KOR::KC_QUAD* quad = image.quad.get();
   EXPECT_EQ(harness.refs("image.png"), 1);
   for (int round = 0; round < 2; ++round) {
     image.release_resources();
@@ -45,7 +45,7 @@ TEST_F(GuiImage, EnableAndDisableTwiceKeepsOneQuadAndBalancedReferences) {
     EXPECT_EQ(harness.refs("image.png"), 1);
     EXPECT_NE(image.quad->texture(), harness.default_texture());
   }
-  EXPECT_EQ(image.quad, quad);
+  EXPECT_EQ(image.quad.get(), quad);
 }
 
 TEST_F(GuiImage, MissingTextureDrawsTheDefaultOne) {

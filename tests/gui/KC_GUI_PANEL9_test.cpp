@@ -44,7 +44,7 @@ class Panel9 : public ::testing::Test {
     scene.device->draws.clear();
     return box;
   }
-  KOR::KC_QUAD* slice(int i) const { return panel->slices[i]; }
+  KOR::KC_QUAD* slice(int i) const { return panel->slices[i].get(); }
 
   GUI_SCENE scene;
   KOR::KC_GUI_PANEL9* panel;

@@ -25,7 +25,7 @@ TEST_F(GuiLabels, WideLabelBuildsItsFontOnceAndOnlyMovesTheTextureAfterwards) {
   EXPECT_EQ(label.width(), 0.0f);
   label.load_resources();
   ASSERT_NE(label.font, nullptr);
-  KOR::KC_FONT* font = label.font;
+  KOR::KC_FONT* font = label.font.get();
   EXPECT_EQ(harness.refs("font.png"), 1);
   EXPECT_EQ(harness.refs("font.xml"), 0);
   for (int round = 0; round < 2; ++round) {
@@ -35,7 +35,7 @@ TEST_F(GuiLabels, WideLabelBuildsItsFontOnceAndOnlyMovesTheTextureAfterwards) {
     label.load_resources();
     EXPECT_EQ(harness.refs("font.png"), 1);
   }
-  EXPECT_EQ(label.font, font);
+  EXPECT_EQ(label.font.get(), font);
   label.release_resources();
 }
 
