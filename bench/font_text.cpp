@@ -8,7 +8,7 @@
 #include <string>
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
-#include "PRIMITIVES/null_render.h"
+#include "support/null_render.h"
 
 namespace {
 

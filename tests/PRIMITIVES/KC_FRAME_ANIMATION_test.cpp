@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "PRIMITIVES/null_render.h"
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_VERTEX.h"
+#include "support/null_render.h"
 
 namespace KOR {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "PRIMITIVES/null_render.h"
 #include "SERVICE/engine_globals.h"
 #include "foundation/KC_RANDOM.h"
+#include "support/null_render.h"
 
 namespace KOR {
 namespace {

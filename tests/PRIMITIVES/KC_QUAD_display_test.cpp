@@ -1,6 +1,6 @@
 // Quads placed by each hot spot on a real window.
 #include "PRIMITIVES/KC_QUAD.h"
-#include "PRIMITIVES/display_window.h"
+#include "support/display_window.h"
 #include "support/images.h"
 
 namespace KOR {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "PRIMITIVES/null_render.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
+#include "support/null_render.h"
 
 namespace KOR {
 namespace {

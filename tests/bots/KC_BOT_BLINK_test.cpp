@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "bot_harness.h"
 #include "foundation/KC_RANDOM.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

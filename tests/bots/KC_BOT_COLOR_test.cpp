@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "bot_harness.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "bot_harness.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

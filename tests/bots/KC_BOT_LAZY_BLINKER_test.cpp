@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "bot_harness.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::FrameTime;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bot_harness.h"
 #include "bots/KC_BOT_SLEEP.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

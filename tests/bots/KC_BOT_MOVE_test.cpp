@@ -5,12 +5,12 @@
 #include <functional>
 #include <vector>
 
-#include "bot_harness.h"
 #include "bots/KC_BOT_MOVE_BEZIER.h"
 #include "bots/KC_BOT_MOVE_LOOP.h"
 #include "bots/KC_BOT_MOVE_ON.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/curves.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

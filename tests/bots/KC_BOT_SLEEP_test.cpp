@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "bot_harness.h"
 #include "bots/KT_BOT_SLEEP.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bot_harness.h"
 #include "bots/KC_BOT_BLOB.h"
 #include "bots/KC_BOT_CHART_BOOST.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

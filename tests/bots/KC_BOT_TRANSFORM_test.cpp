@@ -6,10 +6,10 @@
 #include <functional>
 #include <vector>
 
-#include "bot_harness.h"
 #include "bots/KC_BOT_CHANGE_FLOAT.h"
 #include "bots/KC_BOT_ROTATE.h"
 #include "bots/KC_BOT_SCALE.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

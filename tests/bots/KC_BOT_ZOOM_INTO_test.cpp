@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
-#include "bot_harness.h"
 #include "bots/bot_creators.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::CallCounter;

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "bot_harness.h"
 #include "bots/KC_BOT_BLINK.h"
 #include "bots/KC_BOT_BLOB.h"
 #include "bots/KC_BOT_CHANGE_FLOAT.h"
@@ -28,6 +27,7 @@
 #include "bots/KC_BOT_ZOOM_INTO.h"
 #include "foundation/KC_RANDOM.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "support/bot_harness.h"
 
 using namespace KOR;
 using bots_test::FrameTime;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "config_keys.h"
-#include "game_resources.h"
+#include "support/game_resources.h"
 
 using content_test::config_float;
 using content_test::config_int;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "game_resources.h"
+#include "support/game_resources.h"
 
 namespace {
 

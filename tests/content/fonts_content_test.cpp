@@ -7,7 +7,7 @@
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "foundation/text_utilities.h"
 #include "framework/G_FONT_LIST.h"
-#include "game_resources.h"
+#include "support/game_resources.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game_resources.h"
+#include "support/game_resources.h"
 
 namespace {
 

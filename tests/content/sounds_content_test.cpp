@@ -6,9 +6,9 @@
 #include <string>
 
 #include "framework/G_SOUND_MANAGER.h"
-#include "game_resources.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
+#include "support/game_resources.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "config_keys.h"
-#include "game_resources.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "support/game_resources.h"
 
 using content_test::config_int;
 

@@ -16,10 +16,9 @@
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_AUTO_POSITION.h"
+#include "framework/G_PLAYERS.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "framework/G_PLAYERS.h"
-#include "game_resources.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
@@ -31,6 +30,7 @@
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/window_factory.h"
+#include "support/game_resources.h"
 #include "support/images.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game_resources.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "support/game_resources.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
-#include "bots/bot_harness.h"
 #include "fieldview/CEffect_ExplosionList.h"
 #include "fieldview/CEffect_Particle.h"
 #include "level/CScene_Level.h"
 #include "puzzle/field_graphics_fixture.h"
+#include "support/bot_harness.h"
 #include "support/paths.h"
 
 namespace {

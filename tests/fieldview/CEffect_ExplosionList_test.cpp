@@ -6,11 +6,11 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
-#include "bots/bot_harness.h"
 #include "fieldview/CEffect_Particle.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "platform/runtime_random.h"
 #include "puzzle/field_graphics_fixture.h"
+#include "support/bot_harness.h"
 #include "support/fake_clock.h"
 
 namespace {

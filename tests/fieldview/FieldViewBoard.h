@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "PRIMITIVES/null_render.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "framework/G_SETTINGS.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
+#include "support/null_render.h"
 
 namespace field_view_test {
 

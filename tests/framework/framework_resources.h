@@ -8,8 +8,8 @@
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
 #include "support/paths.h"
+#include "support/resource_sandbox.h"
 
 namespace framework_test {
 

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
-#include "content/game_resources.h"
 #include "framework/G_FONT_LIST.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "render/KC_TEXTURE.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
+#include "support/game_resources.h"
 
 namespace {
 

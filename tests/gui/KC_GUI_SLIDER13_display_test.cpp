@@ -5,12 +5,12 @@
 
 #include <vector>
 
-#include "PRIMITIVES/display_window.h"
 #include "SERVICE/engine_globals.h"
 #include "gui/KC_GUI_SLIDER13.h"
 #include "platform/KC_INPUT.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "support/display_window.h"
 
 namespace KOR {
 namespace {

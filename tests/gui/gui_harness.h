@@ -10,8 +10,8 @@
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
 #include "support/paths.h"
+#include "support/resource_sandbox.h"
 
 // What widgets need around them: the input object (pointer and keys), a
 // renderer on the recording device, and a resource manager over the

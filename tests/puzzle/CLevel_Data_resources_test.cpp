@@ -5,8 +5,8 @@
 #include "SERVICE/engine_globals.h"
 #include "puzzle_fixture.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
 #include "shell/game_repositories.h"
+#include "support/resource_sandbox.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "PRIMITIVES/null_render.h"
 #include "SERVICE/engine_globals.h"
 #include "puzzle/puzzle_fixture.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
+#include "support/null_render.h"
+#include "support/resource_sandbox.h"
 
 namespace puzzle_test {
 

@@ -12,7 +12,7 @@
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
 #include "resources/KC_RESOURCE.h"
-#include "resources/resource_sandbox.h"
+#include "support/resource_sandbox.h"
 
 using namespace KOR;
 namespace fs = std::filesystem;

@@ -5,9 +5,9 @@
 
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
+#include "support/resource_sandbox.h"
 
 using namespace KOR;
 

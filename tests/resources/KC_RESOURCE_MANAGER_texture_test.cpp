@@ -10,7 +10,7 @@
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
-#include "resources/resource_sandbox.h"
+#include "support/resource_sandbox.h"
 
 using namespace KOR;
 

@@ -13,8 +13,8 @@
 #include "render/KC_TEXTURE.h"
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
-#include "resources/resource_sandbox.h"
 #include "support/paths.h"
+#include "support/resource_sandbox.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "PRIMITIVES/KC_QUAD.h"
-#include "PRIMITIVES/display_window.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "support/display_window.h"
 #include "support/paths.h"
 
 namespace KOR {

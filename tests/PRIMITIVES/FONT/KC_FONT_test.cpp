@@ -6,9 +6,9 @@
 #include <string>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "PRIMITIVES/null_render.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/text_utilities.h"
+#include "support/null_render.h"
 #include "support/paths.h"
 
 namespace KOR {
