@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <pugixml.hpp>
+#include <utility>
+#include <vector>
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "PRIMITIVES/KC_QUAD.h"
@@ -148,6 +150,19 @@ TEST_F(GuiLabels, NarrowLabelTextWithPercentSequencesIsDrawnSafely) {
                           "%s %n %d %%");
   KOR::gui_release_xml(description);
   label.draw();
+  // Every character as it stands, "%%" as one: the font has no glyph for
+  // '%', 's', 'n' or 'd' and shows its '?' (16 wide, advancing 20) for each,
+  // and a blank is empty and advances 16. A conversion that read or wrote an
+  // argument would have drawn other glyphs or none.
+  const auto p = harness.drawn();
+  std::vector<std::pair<float, float>> left_and_width;
+  for (size_t i = 0; i + 3 < p.size(); i += 4) {
+    left_and_width.emplace_back(p[i][0] - p[0][0], p[i + 2][0] - p[i][0]);
+  }
+  const std::vector<std::pair<float, float>> expected = {{0, 16},  {20, 16}, {40, 0},   {56, 16},
+                                                         {76, 16}, {96, 0},  {112, 16}, {132, 16},
+                                                         {152, 0}, {168, 16}};
+  EXPECT_EQ(left_and_width, expected);
 }
 
 }  // namespace
