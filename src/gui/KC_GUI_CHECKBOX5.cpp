@@ -61,6 +61,9 @@ KS_GUI_EVENT* KC_GUI_CHECKBOX5::on_release() {
   if (!pressed || (state != CHECKED && state != PRESSED)) return nullptr;
   pressed = 0;
   state = state == CHECKED ? HOVER : CHECKED;
+  // An unchecked box under the pointer is focused, so a click at the same
+  // place checks it again.
+  if (state == HOVER) focused = 1;
   strip.show(state);
   fire_hook(hook_up);
   event.code = GUI_EVENT_UP;

@@ -58,6 +58,16 @@ TEST_F(Checkbox5, TheBoxUnderTheMarkFollowsPointerAndPress) {
   EXPECT_EQ(frames(), std::vector<int>{1});
 }
 
+TEST_F(Checkbox5, ClicksAtOnePlaceCheckAndUncheckByTurns) {
+  box.set_checked(true, false);
+  move_to(100, 100);
+  for (bool checked : {false, true, false}) {
+    EXPECT_EQ(press(), 7);
+    EXPECT_EQ(release(), 8);
+    EXPECT_EQ(box.is_checked(), checked);
+  }
+}
+
 TEST_F(Checkbox5, LeavingCancelsAnUncheckButNotACheck) {
   move_to(100, 100);
   press();
