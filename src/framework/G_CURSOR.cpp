@@ -15,7 +15,9 @@ constexpr int kHotSpotUpperLeft = 1;
 
 }  // namespace
 
-G_CURSOR::~G_CURSOR() { delete sprite_; }
+G_CURSOR::G_CURSOR() = default;
+
+G_CURSOR::~G_CURSOR() = default;
 
 bool G_CURSOR::load_xml(const std::string& resource_name) {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
@@ -23,7 +25,7 @@ bool G_CURSOR::load_xml(const std::string& resource_name) {
   if (document == nullptr) return false;
   const std::string file = document->first_child().attribute("file").as_string();
   if (sprite_ == nullptr) {
-    sprite_ = new G_SPRITE(file);
+    sprite_ = std::make_unique<G_SPRITE>(file);
   } else {
     sprite_->set_texture_name(file);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace KOR_GF {
@@ -10,7 +11,7 @@ class G_SPRITE;
 // everything else, its upper-left corner on the pointer.
 class G_CURSOR {
  public:
-  G_CURSOR() = default;
+  G_CURSOR();
   G_CURSOR(const G_CURSOR&) = delete;
   G_CURSOR& operator=(const G_CURSOR&) = delete;
   ~G_CURSOR();
@@ -25,11 +26,11 @@ class G_CURSOR {
   bool visible() const { return visible_ != 0; }
   void draw();
 
-  const G_SPRITE* sprite() const { return sprite_; }
+  const G_SPRITE* sprite() const { return sprite_.get(); }
 
  private:
   int visible_ = 1;
-  G_SPRITE* sprite_ = nullptr;
+  std::unique_ptr<G_SPRITE> sprite_;
 };
 
 }  // namespace KOR_GF
