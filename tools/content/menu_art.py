@@ -71,6 +71,8 @@ PANELS = {
     "panel_buy": (640, 330),
 }
 PANEL_HEADER = 74
+# The inside of a slider's groove.
+GROOVE = H("3E5080")
 
 
 def texture(stem):
@@ -297,7 +299,8 @@ def slider_strip():
     s = SLIDER_FRAME
     surface, ctx = canvas(s * SLIDER_FRAMES, s)
     c = s / 2
-    groove = 9.0   # half thickness of the groove
+    groove = 10.0  # half thickness of the groove
+    rim = 2.5      # its ink edge
 
     def frame(i):
         ctx.restore()
@@ -334,33 +337,37 @@ def slider_strip():
             ctx.set_source_rgba(1, 1, 1, 0.85)
             ctx.fill()
         elif i in (9, 11):
-            # Caps: the groove's round end, open toward the middle.
+            # Caps: the groove's round end, open toward the middle, as an
+            # ink band around a flat inside, the same across as the columns.
             left = i == 9
-            ctx.new_path()
-            if left:
-                ctx.arc(c, c, groove, math.pi / 2, 3 * math.pi / 2)
-                ctx.line_to(s + 2, c - groove)
-                ctx.line_to(s + 2, c + groove)
-            else:
-                ctx.arc(c, c, groove, -math.pi / 2, math.pi / 2)
-                ctx.line_to(-2, c + groove)
-                ctx.line_to(-2, c - groove)
-            ctx.close_path()
-            ctx.set_source(_vgrad(c - groove, c + groove, (P.INK_SOFT, H("52648F"))))
-            ctx.fill_preserve()
-            _ink(ctx, P.LINE_THIN + 0.5)
+            for r, colour in ((groove, P.INK), (groove - rim, GROOVE)):
+                ctx.new_path()
+                if left:
+                    ctx.arc(c, c, r, math.pi / 2, 3 * math.pi / 2)
+                    ctx.line_to(s + 2, c - r)
+                    ctx.line_to(s + 2, c + r)
+                else:
+                    ctx.arc(c, c, r, -math.pi / 2, math.pi / 2)
+                    ctx.line_to(-2, c + r)
+                    ctx.line_to(-2, c - r)
+                ctx.close_path()
+                ctx.set_source_rgb(*colour)
+                ctx.fill()
         else:
-            # Columns: the same profile across x, even along y so it repeats.
+            # Columns: the same band across x, even along y so it repeats;
+            # the fill is water inside the groove's ink rim.
             ctx.rectangle(c - groove, -2, 2 * groove, s + 4)
-            grad = cairo.LinearGradient(c - groove, 0, c + groove, 0)
+            ctx.set_source_rgb(*P.INK)
+            ctx.fill()
+            inner = groove - rim
+            ctx.rectangle(c - inner, -2, 2 * inner, s + 4)
             if i == 10:
-                stops = (P.INK, P.INK_SOFT, H("52648F"), P.INK_SOFT, P.INK)
+                ctx.set_source_rgb(*GROOVE)
             else:
-                stops = (P.INK, P.WATER_DEEP, P.WATER_LIGHT, P.WATER, P.INK)
-            for k, col in enumerate(stops):
-                pos = (0.0, 0.14, 0.5, 0.86, 1.0)[k]
-                grad.add_color_stop_rgb(pos, *col)
-            ctx.set_source(grad)
+                grad = cairo.LinearGradient(c - inner, 0, c + inner, 0)
+                for pos, col in ((0.0, P.WATER_DEEP), (0.5, P.WATER_LIGHT), (1.0, P.WATER_DEEP)):
+                    grad.add_color_stop_rgb(pos, *col)
+                ctx.set_source(grad)
             ctx.fill()
     ctx.restore()
     return surface_to_image(surface)
