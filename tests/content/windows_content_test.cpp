@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr const char* kList = "xml/Windows all_windows.xml";
+constexpr const char* kApplication = "xml/Windows all_windows.xml";
+constexpr const char* kHud = "xml/Game HUDwindows.xml";
+constexpr const char* kBottom = "xml/Game HUDwindows_press_tape.xml";
 
 struct Widget {
   unsigned id;
@@ -20,55 +22,88 @@ struct Widget {
 };
 
 struct Window {
+  const char* list;
   const char* name;
   const char* type;
   std::vector<Widget> widgets;  // those the game's code looks up by id
 };
 
-std::vector<Widget> buttons(std::initializer_list<unsigned> ids) {
+std::vector<Widget> widgets(const char* element, std::initializer_list<unsigned> ids) {
   std::vector<Widget> out;
-  for (unsigned id : ids) out.push_back({id, "BUTTON5"});
+  for (unsigned id : ids) out.push_back({id, element});
   return out;
 }
+
+std::vector<Widget> buttons(std::initializer_list<unsigned> ids) { return widgets("BUTTON5", ids); }
 
 std::vector<Widget> operator+(std::vector<Widget> a, const std::vector<Widget>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
 
-// The application windows and what their classes find in them.
+// The windows of each list and what their classes find in them.
 const std::vector<Window>& windows() {
   static const std::vector<Window> table = {
-      {"Back", "G_WINDOW_SIMPLE", {}},
-      {"Logo", "G_WINDOW_SIMPLE", {}},
-      {"Title", "SG_WINDOW_TITLE", buttons({1, 2, 3, 4, 5}) + std::vector<Widget>{{6, "IMAGE"},
-                                                                                 {10, "WLABEL"}}},
-      {"Options", "SG_WINDOW_OPTIONS",
-       buttons({3, 4, 6}) + std::vector<Widget>{{7, "CHECKBOX"},
-                                                {8, "CHECKBOX"},
-                                                {9, "SLIDER13"},
-                                                {10, "SLIDER13"},
-                                                {101, "WLABEL"},
-                                                {102, "WLABEL"}}},
-      {"Credits", "SG_WINDOW_CREDITS", buttons({1})},
-      {"Players", "SG_WINDOW_PLAYERS",
+      {kApplication, "Back", "G_WINDOW_SIMPLE", {}},
+      {kApplication, "Logo", "G_WINDOW_SIMPLE", {}},
+      {kApplication, "Title", "SG_WINDOW_TITLE",
+       buttons({1, 2, 3, 4, 5}) + std::vector<Widget>{{6, "IMAGE"}, {10, "WLABEL"}}},
+      {kApplication, "Options", "SG_WINDOW_OPTIONS",
+       buttons({3, 4, 6}) + widgets("CHECKBOX", {7, 8}) + widgets("SLIDER13", {9, 10}) +
+           widgets("WLABEL", {101, 102})},
+      {kApplication, "Credits", "SG_WINDOW_CREDITS", buttons({1})},
+      {kApplication, "Players", "SG_WINDOW_PLAYERS",
        buttons({5, 8, 11, 12, 13, 14, 15, 16, 17, 18}) + std::vector<Widget>{{4, "LISTBOX"}}},
-      {"Players_EditBox", "G_WINDOW_EDITBOX",
+      {kApplication, "Players_EditBox", "G_WINDOW_EDITBOX",
        buttons({3, 4}) + std::vector<Widget>{{2, "LINEBOX"}, {10, "WLABEL"}}},
-      {"Players_Confirm_Del", "SG_WINDOW_CONFIRM_EX",
+      {kApplication, "Players_Confirm_Del", "SG_WINDOW_CONFIRM_EX",
        buttons({3, 4}) + std::vector<Widget>{{2, "WLABEL"}}},
-      {"Confirm_Exit", "G_WINDOW_CONFIRM", buttons({3, 4})},
-      {"Buy", "SG_WINDOW_BUY", buttons({4, 5, 6})},
+      {kApplication, "Confirm_Exit", "G_WINDOW_CONFIRM", buttons({3, 4})},
+      {kApplication, "Buy", "SG_WINDOW_BUY", buttons({4, 5, 6})},
+      {kApplication, "WINDOW_FINISH", "SG_FINISH_PANEL",
+       buttons({1, 2}) + widgets("WLABEL", {5, 6, 7}) + widgets("IMAGE", {112, 114, 116})},
+      {kApplication, "WINDOW_PAUSE", "SG_WINDOW_PAUSE", buttons({1, 2, 3, 4, 5})},
+      {kHud, "HUD_PAUSE", "HUD_BUTTON_PAUSE", buttons({1})},
+      {kHud, "HUD_COMPLETION", "HUD_BUTTON_COMPLETION", buttons({1}) + widgets("WLABEL", {11})},
+      {kHud, "HUD_DESTRUCTION", "HUD_BUTTON_DESTRUCTION",
+       buttons({1, 2, 3}) + widgets("WLABEL", {12, 32})},
+      {kHud, "HUD_MONEY", "HUD_PANEL_MONEY", widgets("WLABEL", {2})},
+      {kHud, "HUD_WATER_INDICATOR", "HUD_PANEL_WATER_INDICATOR", widgets("IMAGE", {1, 3, 4, 6})},
+      {kHud, "HUD_WATER_INSCRIPTION", "HUD_PANEL_WATER_INSCRIPTION", widgets("WLABEL", {1})},
+      {kHud, "HUD_TROPHY", "HUD_PANEL_TROPHY",
+       widgets("WLABEL", {1, 2, 3, 4}) +
+           widgets("IMAGE", {11, 12, 13, 111, 112, 113, 114, 115, 116})},
+      {kHud, "HUD_TUTORIAL", "HUD_PANEL_TUTORIAL",
+       buttons({1}) + std::vector<Widget>{{3, "WLABEL"}, {2000, "PANEL"}}},
+      {kBottom, "HUD_BOTTOM_PANEL", "HUD_INTERFACE_BOTTOM_PANEL", {}},
+      {kBottom, "HUD_TAPE", "HUD_PANEL_TAPE", widgets("IMAGE", {1, 2})},
+      {kBottom, "HUD_PRESS", "HUD_PANEL_PRESS",
+       widgets("IMAGE", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 25}) + widgets("WLABEL", {10})},
   };
   return table;
 }
 
+// Labels whose text is a template the window fills: the value marker it
+// takes and how many of them.
+struct Template {
+  const char* window;
+  int id;
+  const char* marker;
+  int count;
+};
+const Template kTemplates[] = {
+    {"Players_Confirm_Del", 2, "%s", 1}, {"WINDOW_FINISH", 5, "%i", 2},
+    {"WINDOW_FINISH", 6, "%i", 1},       {"WINDOW_FINISH", 7, "%i", 1},
+    {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
+};
+
 // Attributes that name a picture, and how many frames side by side it holds.
-const std::map<std::string, int> kPictureAttributes = {
-    {"TEXTURE", 1}, {"LIST_TEXTURE", 1}, {"PANEL_TEXTURE", 1}, {"SLIDER12_TEXTURE", 13},
-    {"FONT_TEXTURE", 1}};
-const std::map<std::string, int> kStripFrames = {
-    {"BUTTON5", 5}, {"CHECKBOX", 5}, {"SLIDER13", 13}};
+const std::map<std::string, int> kPictureAttributes = {{"TEXTURE", 1},
+                                                       {"LIST_TEXTURE", 1},
+                                                       {"PANEL_TEXTURE", 1},
+                                                       {"SLIDER12_TEXTURE", 13},
+                                                       {"FONT_TEXTURE", 1}};
+const std::map<std::string, int> kStripFrames = {{"BUTTON5", 5}, {"CHECKBOX", 5}, {"SLIDER13", 13}};
 
 void each_widget(const pugi::xml_node& container,
                  const std::function<void(const pugi::xml_node&)>& visit) {
@@ -86,16 +121,22 @@ class WindowsContent : public ::testing::Test {
     ASSERT_NE(strings, nullptr);
     ASSERT_GT(table.load(*strings, 0, 0), 0);
     resources.manager->release_xml(strings);
-    for (const pugi::xml_node& entry : resources.root(kList).children()) {
-      const std::string file = entry.attribute("file").value();
-      const pugi::xml_node root = resources.root(file);
-      EXPECT_TRUE(root) << file << " is listed but does not load";
-      if (root) descriptions[root.attribute("_name").value()] = root;
+    for (const char* list : {kApplication, kHud, kBottom}) {
+      ASSERT_TRUE(resources.root(list)) << list;
+      for (const pugi::xml_node& entry : resources.root(list).children()) {
+        const std::string file = entry.attribute("file").value();
+        const pugi::xml_node root = resources.root(file);
+        EXPECT_TRUE(root) << file << " is listed but does not load";
+        if (!root) continue;
+        descriptions[root.attribute("_name").value()] = root;
+        listed_in[root.attribute("_name").value()] = list;
+      }
     }
   }
 
   // Every widget element of every listed description, with its window.
-  void each_listed_widget(const std::function<void(const std::string&, const pugi::xml_node&)>& visit) {
+  void each_listed_widget(
+      const std::function<void(const std::string&, const pugi::xml_node&)>& visit) {
     for (const auto& [name, root] : descriptions) {
       each_widget(root.child("GUI"), [&](const pugi::xml_node& widget) { visit(name, widget); });
     }
@@ -105,12 +146,14 @@ class WindowsContent : public ::testing::Test {
   content_test::Pictures pictures;
   KOR::KC_STRING_TABLE table;
   std::map<std::string, pugi::xml_node> descriptions;
+  std::map<std::string, std::string> listed_in;
 };
 
 TEST_F(WindowsContent, EveryWindowIsListedWithItsClassAndTheWidgetsItsCodeFinds) {
   for (const Window& window : windows()) {
     SCOPED_TRACE(window.name);
-    ASSERT_EQ(descriptions.count(window.name), 1u) << "not in the window list";
+    ASSERT_EQ(descriptions.count(window.name), 1u) << "in no window list";
+    EXPECT_EQ(listed_in[window.name], window.list);
     const pugi::xml_node root = descriptions[window.name];
     EXPECT_STREQ(root.attribute("_type").value(), window.type);
     std::map<unsigned, std::vector<std::string>> found;
@@ -162,18 +205,53 @@ TEST_F(WindowsContent, EveryLabelShowsATextOfTheStringTable) {
     const std::string text = table.get(id);
     EXPECT_NE(text, "etwas") << "missing from the string table";
     EXPECT_FALSE(text.empty());
-    // Labels are drawn as formats: only the delete question takes a value,
-    // the player's name, once.
-    const bool question = window == "Players_Confirm_Del" && widget.attribute("ID").as_int() == 2;
-    const auto percent = text.find('%');
-    if (question) {
-      ASSERT_NE(percent, std::string::npos);
-      EXPECT_EQ(text.substr(percent, 2), "%s");
-      EXPECT_EQ(text.find('%', percent + 1), std::string::npos);
-    } else {
-      EXPECT_EQ(percent, std::string::npos);
+    // Labels are drawn as formats: only the templates a window fills hold a
+    // marker, as many as the window gives values.
+    const Template* fill = nullptr;
+    for (const Template& t : kTemplates) {
+      if (window == t.window && widget.attribute("ID").as_int() == t.id) fill = &t;
     }
+    int markers = 0;
+    for (auto at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) {
+      EXPECT_EQ(text.substr(at, 2), fill ? fill->marker : "no marker");
+      ++markers;
+    }
+    EXPECT_EQ(markers, fill ? fill->count : 0);
   });
+}
+
+TEST_F(WindowsContent, TheLevelPicturesHaveTheSizesTheLevelDrawsThemAt) {
+  auto texture_of = [&](const char* window, unsigned id) -> const KOR::KC_TEXTURE* {
+    const KOR::KC_TEXTURE* found = nullptr;
+    each_widget(descriptions[window].child("GUI"), [&](const pugi::xml_node& widget) {
+      if (widget.attribute("ID").as_uint() == id && !found) {
+        found = pictures.decode(resources.bytes(widget.attribute("TEXTURE").value()));
+      }
+    });
+    return found;
+  };
+  // The dial's fill halves are wiped as squares of 130.
+  for (unsigned fill : {3u, 4u}) {
+    const KOR::KC_TEXTURE* square = texture_of("HUD_WATER_INDICATOR", fill);
+    ASSERT_NE(square, nullptr);
+    EXPECT_EQ(square->size().x, 130);
+    EXPECT_EQ(square->size().y, 130);
+  }
+  // The belt shows 17 of its 18 periods and starts again after one.
+  const KOR::KC_TEXTURE* belt = texture_of("HUD_TAPE", 2);
+  ASSERT_NE(belt, nullptr);
+  EXPECT_EQ(belt->size().x % 18, 0);
+  EXPECT_GE(belt->size().x * 17 / 18, 748);
+}
+
+TEST_F(WindowsContent, WindowsRestWhereTheirCodeAssumes) {
+  // The destruction buttons are hit-tested without the window's place.
+  const pugi::xml_node destruction = descriptions["HUD_DESTRUCTION"];
+  EXPECT_STRNE(destruction.attribute("_typePos").value(), "POS_MIDDLE_SCREEN");
+  EXPECT_STRNE(destruction.attribute("_typePos").value(), "POS_IN_PIX");
+  EXPECT_STREQ(destruction.attribute("_position").value(), "0 0");
+  // The finish panel's star bursts add the screen's middle to the stars.
+  EXPECT_STREQ(descriptions["WINDOW_FINISH"].attribute("_typePos").value(), "POS_MIDDLE_SCREEN");
 }
 
 TEST_F(WindowsContent, LayoutListsHoldTwelveNumbersWithTheirPivotAtZero) {

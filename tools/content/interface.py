@@ -196,6 +196,12 @@ def _badge(ctx, x, y, r, inner, outer):
 def destruction_icon():
     """A round bomb with a lit fuse: the destruction bonus."""
     surface, ctx = canvas(56, 56)
+    draw_destruction_icon(ctx)
+    return surface_to_image(surface)
+
+
+def draw_destruction_icon(ctx):
+    """The bomb in a 56 x 56 square at the origin."""
     _badge(ctx, 26, 31, 19, H("7D8FB8"), P.INK)
     ctx.new_path()
     ctx.arc(20, 25, 5, 0, 2 * math.pi)
@@ -211,12 +217,17 @@ def destruction_icon():
     ctx.curve_to(42, 4, 46, 6, 48, 4)
     _outline(ctx, 2.5)
     star(ctx, 49, 5, 5.5, fill=P.WHITE, line=1.2)
-    return surface_to_image(surface)
 
 
 def completion_icon():
     """A brass elbow with a plus: the completion bonus."""
     surface, ctx = canvas(56, 56)
+    draw_completion_icon(ctx)
+    return surface_to_image(surface)
+
+
+def draw_completion_icon(ctx):
+    """The elbow and plus in a 56 x 56 square at the origin."""
     _badge(ctx, 27, 28, 23, H("B6EB7A"), H("2F7A3A"))
     ctx.new_path()
     ctx.arc(14, 14, 20, 0, math.pi / 2)
@@ -233,7 +244,6 @@ def completion_icon():
         ctx.set_line_width(w)
         ctx.set_source_rgb(*col)
         ctx.stroke_preserve()
-    return surface_to_image(surface)
 
 
 def tutorial_arrow():

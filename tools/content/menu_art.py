@@ -45,7 +45,8 @@ BUTTONS = {
     "button_close": (180, 58, "Close", "water", 25),
     "button_later": (180, 58, "Later", "water", 25),
 }
-# Small round buttons with a sign in place of a caption.
+# Small round buttons with a sign in place of a caption: stem -> (size,
+# sign, scheme).
 ROUND_BUTTONS = {
     "button_delete": (46, "cross", "coral"),
     "button_new": (46, "plus", "leaf"),
@@ -216,7 +217,14 @@ def _sign(ctx, kind, cx, cy, s):
     ctx.stroke()
 
 
-def round_button_strip(d, kind, scheme):
+def sign_icon(kind):
+    """An icon drawer for round buttons: the sign at a quarter of the face."""
+    return lambda ctx, cx, cy, size: _sign(ctx, kind, cx, cy, size * 0.26)
+
+
+def round_button_strip(d, scheme, icon):
+    """Five looks of a round button; icon(ctx, cx, cy, size) draws what its
+    face shows."""
     surface, ctx = canvas(d * 5, d)
     for frame in range(5):
         ctx.save()
@@ -226,7 +234,7 @@ def round_button_strip(d, kind, scheme):
         size = d - 8
         bx, by = _button_face(ctx, 2, 1, size, size, size / 2, scheme, frame)
         ctx.set_line_cap(cairo.LINE_CAP_ROUND)
-        _sign(ctx, kind, bx + size / 2, by + size / 2, size * 0.26)
+        icon(ctx, bx + size / 2, by + size / 2, size)
         ctx.restore()
     return surface_to_image(surface)
 
@@ -553,7 +561,7 @@ def pictures():
     for stem, (w, h, caption, scheme, size) in BUTTONS.items():
         out[stem] = button_strip(w, h, caption, scheme, size)
     for stem, (d, kind, scheme) in ROUND_BUTTONS.items():
-        out[stem] = round_button_strip(d, kind, scheme)
+        out[stem] = round_button_strip(d, scheme, sign_icon(kind))
     out["checkbox"] = checkbox_strip()
     out["slider13"] = slider_strip()
     for stem, (w, h) in PANELS.items():
@@ -567,10 +575,12 @@ def pictures():
     return out
 
 
-def build_all(resources):
+def save_pictures(resources, folder, named):
+    """Writes each picture as folder/stem.png; opaque ones in a palette of
+    256 colours. Returns the files written."""
     made = []
-    for stem, image in pictures().items():
-        rel = "%s/%s.png" % (FOLDER, stem)
+    for stem, image in named.items():
+        rel = "%s/%s.png" % (folder, stem)
         full = os.path.join(resources, rel)
         os.makedirs(os.path.dirname(full), exist_ok=True)
         if image.mode == "RGB":
@@ -579,3 +589,7 @@ def build_all(resources):
         image.save(full, optimize=True)
         made.append(rel)
     return made
+
+
+def build_all(resources):
+    return save_pictures(resources, FOLDER, pictures())

@@ -15,14 +15,15 @@ import os
 from xml.sax.saxutils import quoteattr
 
 from . import menu_art as art
-from . import xml_files as common
+from . import xml_files
 
 FOLDER = "xml/Windows"
 LIST = "all_windows.xml"
 
 # Fonts: resource names of the glyph table and its page.
 FONTS = {name: ("fonts %s.xml" % name, "fonts %s.png" % name)
-         for name in ("font_big", "font_med", "font_extra_text", "font_text", "fnt20_blue")}
+         for name in ("font_big", "font_med", "font_extra_text", "font_text", "fnt20_blue",
+                      "font_cg_25_orange", "font_cg_14_white", "default")}
 
 HS_MID, HS_ML = 0, 7
 INK = "FF1B2A4A"
@@ -38,8 +39,8 @@ LABELS = {
     "label_options_music": "Music",
     "label_options_fullscreen": "Full screen",
     "label_options_cursor": "Game pointer",
-    "label_options_version": common.VERSION,
-    "label_options_copyright": common.COPYRIGHT,
+    "label_options_version": xml_files.VERSION,
+    "label_options_copyright": xml_files.COPYRIGHT,
     "label_credits_title": "Credits",
     "label_credits_game": "Aquavex",
     "label_credits_made": "made by the Aquavex team",
@@ -97,33 +98,42 @@ class Widget:
         return out
 
 
-def image(wid, stem, x, y, enabled=True, wide=None):
-    attrs = [("TEXTURE", art.texture(stem))]
+def _resource(stem):
+    """A picture's resource name: the menu folder's unless given whole."""
+    return stem if " " in stem else art.texture(stem)
+
+
+def image(wid, stem, x, y, enabled=True, wide=None, visible=True, children=()):
+    attrs = [("TEXTURE", _resource(stem))]
     # A picture that only decorates takes no input, so it never answers a
     # release meant for the widgets drawn over it.
     if not enabled:
         attrs.append(("ENABLE", "0"))
-    return Widget("IMAGE", wid, attrs, x, y, wide)
+    if not visible:
+        attrs.append(("VISIBLE", "0"))
+    return Widget("IMAGE", wid, attrs, x, y, wide, children)
 
 
-def button(wid, stem, x, y, enabled=True, visible=True):
-    attrs = [("TEXTURE", art.texture(stem))]
+def button(wid, stem, x, y, enabled=True, visible=True, wide=None, children=()):
+    attrs = [("TEXTURE", _resource(stem))]
     if not enabled:
         attrs.append(("ENABLE", "0"))
     if not visible:
         attrs.append(("VISIBLE", "0"))
-    return Widget("BUTTON5", wid, attrs, x, y)
+    return Widget("BUTTON5", wid, attrs, x, y, wide, children)
 
 
-def label(wid, text, font, x, y, hot_spot=HS_MID, color=None, line_space=None):
+def label(wid, text, font, x, y, hot_spot=HS_MID, color=None, line_space=None, wide=None,
+          visible=True):
     xml, page = FONTS[font]
     attrs = [("FONT_TEXTURE", page), ("FONT", xml), ("TEXT", text), ("HOT_SPOT", str(hot_spot))]
     if color:
         attrs.append(("FONT_COLOR", color))
     if line_space is not None:
         attrs.append(("LINE_SPACE", str(line_space)))
-    assert text in LABELS, text
-    return Widget("WLABEL", wid, attrs, x, y)
+    if not visible:
+        attrs.append(("VISIBLE", "0"))
+    return Widget("WLABEL", wid, attrs, x, y, wide)
 
 
 def checkbox(wid, x, y):
@@ -138,9 +148,9 @@ def slider(wid, x0, x1, y):
         ("STEP", "5"), ("VALUE", "50")], 0, 0)
 
 
-def panel_picture(stem, title, font="font_big"):
+def panel_picture(stem, title, font="font_big", size=None):
     """The dialog card and its title on the header band."""
-    w, h = art.PANELS[stem]
+    w, h = size or art.PANELS[stem]
     top = -h // 2
     return [image(50, stem, 0, 0, enabled=False),
             label(51, title, font, 0, top + art.PANEL_HEADER // 2 + 2)]
@@ -148,7 +158,7 @@ def panel_picture(stem, title, font="font_big"):
 
 class Window:
     def __init__(self, name, wtype, widgets, layer, opening="SH_MOVE_DOWN", closing="SH_MOVE_UP",
-                 time="0.4", modal=False, background=None, settings=None):
+                 time="0.4", modal=False, background=None, settings=None, fractions=None):
         self.name = name
         self.wtype = wtype
         self.widgets = widgets
@@ -159,16 +169,22 @@ class Window:
         self.modal = modal
         self.background = background
         self.settings = settings
+        # Screen fractions of the shown place; None: the middle of the screen.
+        self.fractions = fractions
 
     def file(self):
         return "%s.xml" % self.name
 
     def lines(self):
         attrs = [("_type", self.wtype), ("_name", self.name), ("_typeOpen", self.opening),
-                 ("_typeClose", self.closing), ("_typePos", "POS_MIDDLE_SCREEN"),
-                 ("_timeShow", self.time), ("_modal", "true" if self.modal else "false"),
-                 ("layer", str(self.layer))]
-        out = common.header() + ["<window %s>" % " ".join(
+                 ("_typeClose", self.closing)]
+        if self.fractions is None:
+            attrs.append(("_typePos", "POS_MIDDLE_SCREEN"))
+        else:
+            attrs += [("_typePos", "POS_IN_FRACTIONS"), ("_position", "%g %g" % self.fractions)]
+        attrs += [("_timeShow", self.time), ("_modal", "true" if self.modal else "false"),
+                  ("layer", str(self.layer))]
+        out = xml_files.header() + ["<window %s>" % " ".join(
             "%s=%s" % (k, quoteattr(v)) for k, v in attrs)]
         if self.background:
             stem, start, end, size = self.background
@@ -302,15 +318,20 @@ def label_rows():
     return list(LABELS.items())
 
 
-def build_all(resources):
-    folder = os.path.join(resources, FOLDER)
+def write_list(resources, folder, list_name, group):
+    """Writes each window's description and the list naming them; returns
+    the files written."""
     made = []
     entries = []
-    for window in windows():
-        common.write(os.path.join(folder, window.file()), window.lines())
-        made.append("%s/%s" % (FOLDER, window.file()))
-        entries.append("  <window file=%s/>" % quoteattr("%s %s" % (FOLDER, window.file())))
-    common.write(os.path.join(folder, LIST), common.header() + ["<windows>"] + entries
-                 + ["</windows>"])
-    made.append("%s/%s" % (FOLDER, LIST))
-    return made
+    for window in group:
+        xml_files.write(os.path.join(resources, folder, window.file()), window.lines())
+        made.append("%s/%s" % (folder, window.file()))
+        entries.append("  <window file=%s/>" % quoteattr("%s %s" % (folder, window.file())))
+    xml_files.write(os.path.join(resources, folder, list_name),
+                    xml_files.header() + ["<windows>"] + entries + ["</windows>"])
+    return made + ["%s/%s" % (folder, list_name)]
+
+
+def build_all(resources, more=()):
+    """The application's window list: the menu windows and `more`."""
+    return write_list(resources, FOLDER, LIST, windows() + list(more))

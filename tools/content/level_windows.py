@@ -1,0 +1,196 @@
+"""The windows of a level: the eight HUD windows ("xml/Game HUDwindows.xml"),
+the bottom console, tape and press ("xml/Game HUDwindows_press_tape.xml"),
+and the finish and pause windows of the application's list.
+
+HUD windows rest at the screen's origin (fractions 0 0), so their widgets'
+positions are screen positions, as the level code reads them; the wide
+layout moves what stands beside the tape (it starts at x 138 at 1024, 303
+at 1366) or at the right edge, with a TRANSFORM_1366. Pictures whose hot
+spot the window classes set to the upper left (the belt, the press frames)
+are placed by that corner.
+"""
+
+from . import hud_art as art
+from . import windows as W
+
+FOLDER = "xml/Game"
+HUD_LIST = "HUDwindows.xml"
+BOTTOM_LIST = "HUDwindows_press_tape.xml"
+
+WIDE = 1366
+TAPE_X = {1024: 138, WIDE: WIDE // 2 - 380}
+TAPE_Y = 711        # the tape's pieces run along this line
+ORIGIN = (0, 0)
+
+LABELS = {
+    "label_hud_money": "%i",
+    "label_hud_count": "0",
+    "label_press_countdown": "%i",
+    "label_trophy_title": "Trophy!",
+    "label_trophy_text": "A new trophy",
+    "label_trophy_reward": "Reward",
+    "label_trophy_progress": "Done",
+    "label_pause_title": "Paused",
+    "label_finish_title": "Level complete!",
+    "label_finish_coins": "Coins: %i of %i",
+    "label_finish_score": "Score: %i",
+    "label_finish_best": "Best score: %i",
+}
+
+
+def pic(stem):
+    return art.texture(stem)
+
+
+def hud_windows():
+    """The eight windows of "HUDwindows.xml"."""
+    right = {1024: 1024, WIDE: WIDE}
+    pause = W.Window("HUD_PAUSE", "HUD_BUTTON_PAUSE", [
+        W.button(1, pic("hud_pause"), 42, 40),
+    ], 1, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=ORIGIN)
+
+    # Beside the tape's right end at 1024, further out at 1366.
+    cx = {1024: 980, WIDE: 1140}
+    completion = W.Window("HUD_COMPLETION", "HUD_BUTTON_COMPLETION", [
+        W.button(1, pic("hud_completion"), cx[1024], 730, wide=(cx[WIDE], 712)),
+        W.label(11, "label_hud_count", "font_extra_text", cx[1024] + 26, 750,
+                wide=(cx[WIDE] + 26, 732)),
+    ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
+
+    # The level moves these next to the cell a bonus is meant for; they wait
+    # out of sight until then.
+    parked = (-200, -200)
+    destruction = W.Window("HUD_DESTRUCTION", "HUD_BUTTON_DESTRUCTION", [
+        W.button(1, pic("hud_destroy"), *parked, visible=False, children=[
+            W.label(12, "label_hud_count", "font_extra_text", 24, 22)]),
+        W.button(2, pic("hud_buy_bonus"), *parked, visible=False),
+        W.button(3, pic("hud_place"), *parked, visible=False, children=[
+            W.label(32, "label_hud_count", "font_extra_text", 24, 22)]),
+    ], 2, "SH_MOMENTAL", "SH_MOMENTAL", "0", fractions=ORIGIN)
+
+    mx = {1024: 976, WIDE: 1262}
+    my = {1024: 676, WIDE: 712}
+    money = W.Window("HUD_MONEY", "HUD_PANEL_MONEY", [
+        W.image(1, pic("money_panel"), mx[1024], my[1024], enabled=False,
+                wide=(mx[WIDE], my[WIDE])),
+        W.label(2, "label_hud_money", "default", mx[1024] + 12, my[1024] - 1,
+                wide=(mx[WIDE] + 12, my[WIDE] - 1)),
+    ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
+
+    dial = {1024: right[1024] - 92, WIDE: right[WIDE] - 92}
+    dy = 98
+
+    def at_dial(wid, stem, enabled=False):
+        return W.image(wid, pic(stem), dial[1024], dy, enabled=enabled, wide=(dial[WIDE], dy))
+    water = W.Window("HUD_WATER_INDICATOR", "HUD_PANEL_WATER_INDICATOR", [
+        at_dial(1, "dial_face"),
+        at_dial(3, "dial_fill_stars"),
+        at_dial(4, "dial_fill_hurry"),
+        at_dial(6, "dial_hand"),
+    ], 1, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=ORIGIN)
+
+    inscription = W.Window("HUD_WATER_INSCRIPTION", "HUD_PANEL_WATER_INSCRIPTION", [
+        W.label(1, "hud_water_inscription", "font_big", -150, 300, visible=False),
+    ], 3, "SH_MOMENTAL", "SH_MOMENTAL", "0", fractions=ORIGIN)
+
+    tw, th = art.TROPHY_PANEL
+    trophy = W.Window("HUD_TROPHY", "HUD_PANEL_TROPHY", [
+        W.image(50, pic("trophy_panel"), 0, 0, enabled=False),
+        W.label(1, "label_trophy_title", "font_med", 0, -th // 2 + 39),
+        W.image(11, pic("trophy_rank1"), -150, 24, enabled=False),
+        W.image(12, pic("trophy_rank2"), -150, 24, enabled=False),
+        W.image(13, pic("trophy_rank3"), -150, 24, enabled=False),
+        W.label(2, "label_trophy_text", "font_text", 50, -20, color=W.INK),
+        W.label(4, "label_trophy_progress", "fnt20_blue", 50, 22),
+        W.label(3, "label_trophy_reward", "font_text", 50, 56, color=W.INK),
+    ] + [W.image(110 + k, pic("mark_filled" if k % 2 == 0 else "mark_empty"),
+                 -182 + 32 * ((k - 1) // 2), 80, enabled=False) for k in range(1, 7)],
+        3, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=(0.5, 0.3))
+
+    tutorial = W.Window("HUD_TUTORIAL", "HUD_PANEL_TUTORIAL", [
+        W.button(1, pic("button_skip"), 512, 30, wide=(683, 30)),
+        W.Widget("PANEL", 2000, [("TEXTURE", pic("tutorial_card"))], 512, 130,
+                 wide=(683, 130), children=[
+                     W.label(3, "tutorial_text_task_1", "font_text", 0, 0, color=W.INK,
+                             line_space=4)]),
+    ], 2, "SH_FADE", "SH_FADE", fractions=ORIGIN)
+    return [pause, completion, destruction, money, water, inscription, trophy, tutorial]
+
+
+def bottom_windows():
+    """The three windows of "HUDwindows_press_tape.xml"."""
+    cw, ch = art.CONSOLE_SIZE
+    console = W.Window("HUD_BOTTOM_PANEL", "HUD_INTERFACE_BOTTOM_PANEL", [
+        W.image(1, pic("console"), 512, 768 - ch // 2, enabled=False, wide=(683, 768 - ch // 2)),
+    ], 0, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
+
+    hw, hh = art.TAPE_HOUSING
+    # The housing's right strip is the call button; the belt starts at the
+    # tape's origin, 13 pixels into the housing, centred on the pieces' line.
+    def housing_x(width):
+        return TAPE_X[width] - 13 + hw // 2
+    belt_y = TAPE_Y - art.BELT_SIZE[1] // 2
+    tape = W.Window("HUD_TAPE", "HUD_PANEL_TAPE", [
+        W.image(1, pic("tape_housing"), housing_x(1024), TAPE_Y + 2, enabled=False,
+                wide=(housing_x(WIDE), TAPE_Y + 2)),
+        W.image(2, pic("belt"), TAPE_X[1024], belt_y, enabled=False, wide=(TAPE_X[WIDE], belt_y)),
+    ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
+
+    pw, ph = art.PRESS_SIZE
+    # Left of the tape: at the screen's edge at 1024, next to the tape at 1366.
+    px = {1024: 3, WIDE: TAPE_X[WIDE] - 20 - pw}
+    py = 768 - ph - 4
+    frames = []
+    for n in list(range(1, 6)) + list(range(11, 16)):
+        frames.append(W.image(n, pic("press_%d" % n), px[1024], py, enabled=False,
+                              wide=(px[WIDE], py), visible=n == 5))
+    centre = {w: px[w] + pw // 2 for w in px}
+    press = W.Window("HUD_PRESS", "HUD_PANEL_PRESS", frames + [
+        W.image(25, pic("press_cooldown"), centre[1024], py + 40, enabled=False,
+                wide=(centre[WIDE], py + 40), visible=False),
+        W.label(10, "label_press_countdown", "font_cg_25_orange", centre[1024], py + 84,
+                wide=(centre[WIDE], py + 84)),
+    ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
+    return [console, tape, press]
+
+
+def app_windows():
+    """The finish and pause windows, listed with the application's windows."""
+    fw, fh = art.PANELS["panel_finish"]
+    stars = [(-120, -92), (0, -110), (120, -92)]
+    finish = W.Window("WINDOW_FINISH", "SG_FINISH_PANEL", W.panel_picture(
+        pic("panel_finish"), "label_finish_title", size=(fw, fh)) + [
+        W.image(60 + k, pic("star_big_empty"), x, y, enabled=False)
+        for k, (x, y) in enumerate(stars)] + [
+        W.image(112 + 2 * k, pic("star_big"), x, y, enabled=False)
+        for k, (x, y) in enumerate(stars)] + [
+        W.label(6, "label_finish_score", "font_cg_25_orange", 0, 14),
+        W.label(5, "label_finish_coins", "fnt20_blue", 0, 56),
+        W.label(7, "label_finish_best", "font_text", 0, 92, color=W.INK),
+        W.button(1, pic("button_to_menu"), -115, fh // 2 - 58),
+        W.button(2, pic("button_next"), 115, fh // 2 - 58),
+    ], 2, modal=True, background=W.DIM)
+
+    pw, ph = art.PANELS["panel_pause"]
+    top = -ph // 2 + 130
+    pause = W.Window("WINDOW_PAUSE", "SG_WINDOW_PAUSE", W.panel_picture(
+        pic("panel_pause"), "label_pause_title", size=(pw, ph)) + [
+        W.button(5, pic("button_resume"), 0, top),
+        W.button(1, pic("button_restart"), 0, top + 72),
+        W.button(2, pic("button_options_small"), 0, top + 144),
+        W.button(3, pic("button_help"), 0, top + 216),
+        W.button(4, pic("button_menu"), 0, top + 288),
+    ], 2, modal=True, background=W.DIM)
+    return [finish, pause]
+
+
+def label_rows():
+    return list(LABELS.items())
+
+
+def build_all(resources):
+    made = []
+    for list_name, group in ((HUD_LIST, hud_windows()), (BOTTOM_LIST, bottom_windows())):
+        made += W.write_list(resources, FOLDER, list_name, group)
+    return made
+
