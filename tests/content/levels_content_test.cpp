@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
-#include "puzzle/puzzle_fixture.h"
 #include "support/game_resources.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "fieldview/CEffect_ExplosionList.h"
 #include "fieldview/CEffect_Particle.h"
 #include "level/CScene_Level.h"
-#include "puzzle/field_graphics_fixture.h"
 #include "support/bot_harness.h"
+#include "support/field_graphics_fixture.h"
 #include "support/paths.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "fieldview/CEffect_Particle.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "platform/runtime_random.h"
-#include "puzzle/field_graphics_fixture.h"
 #include "support/bot_harness.h"
 #include "support/fake_clock.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

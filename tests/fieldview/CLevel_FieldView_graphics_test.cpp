@@ -6,8 +6,8 @@
 #include "fieldview/CLevel_FieldView.h"
 #include "foundation/KS_VERTEX.h"
 #include "puzzle/CLevel_Data.h"
-#include "puzzle/field_graphics_fixture.h"
 #include "render/KC_TEXTURE.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

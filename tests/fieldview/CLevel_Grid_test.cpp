@@ -7,7 +7,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_FONT_LIST.h"
-#include "puzzle/field_graphics_fixture.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

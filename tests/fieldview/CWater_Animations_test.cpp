@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "puzzle/field_graphics_fixture.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_VERTEX.h"
-#include "framework_resources.h"
+#include "support/framework_resources.h"
 
 using KOR_GF::G_ANIMATION;
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/G_SPRITE.h"
-#include "framework_resources.h"
 #include "platform/KC_INPUT.h"
+#include "support/framework_resources.h"
 
 namespace {
 

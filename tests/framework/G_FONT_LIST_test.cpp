@@ -6,8 +6,8 @@
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "framework/G_FONT_STYLE.h"
-#include "framework_resources.h"
 #include "render/KC_TEXTURE.h"
+#include "support/framework_resources.h"
 
 using KOR_GF::G_FONT_LIST;
 using KOR_GF::G_FONT_STYLE;

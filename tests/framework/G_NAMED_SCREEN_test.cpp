@@ -10,7 +10,7 @@
 #include "gui/KC_GUI_CHECKBOX5.h"
 #include "gui/KC_GUI_LINEBOX.h"
 #include "gui/KC_GUI_ROOT.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 
 #include "foundation/KS_VERTEX.h"
-#include "framework_resources.h"
+#include "support/framework_resources.h"
 
 namespace {
 

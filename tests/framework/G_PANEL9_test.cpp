@@ -7,7 +7,7 @@
 #include <fstream>
 #include <pugixml.hpp>
 
-#include "framework_resources.h"
+#include "support/framework_resources.h"
 #include "support/images.h"
 
 namespace {

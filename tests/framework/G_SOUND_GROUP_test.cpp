@@ -8,10 +8,10 @@
 #include <thread>
 
 #include "framework/G_SOUND_GROUP_MANAGER.h"
-#include "framework_resources.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 #include "support/fake_clock.h"
+#include "support/framework_resources.h"
 
 using KOR::KC_SOUND_STREAM;
 using KOR_GF::G_SOUND_ENTRY;

@@ -3,9 +3,9 @@
 #include <AL/al.h>
 #include <gtest/gtest.h>
 
-#include "framework_resources.h"
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
+#include "support/framework_resources.h"
 
 using KOR::KC_SOUND_STREAM;
 using KOR_GF::G_SOUND_MANAGER;

@@ -8,9 +8,9 @@
 #include "foundation/KS_IVECTOR2.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
-#include "framework_resources.h"
 #include "platform/KC_INPUT.h"
 #include "render/KC_TEXTURE.h"
+#include "support/framework_resources.h"
 
 using KOR_GF::G_SPRITE;
 

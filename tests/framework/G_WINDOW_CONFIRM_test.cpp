@@ -5,7 +5,7 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "sound/KC_SOUND_SYSTEM.h"
-#include "window_probe.h"
+#include "support/window_probe.h"
 
 using KOR_GF::G_WINDOW_CONFIRM;
 

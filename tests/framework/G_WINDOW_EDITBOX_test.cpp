@@ -10,7 +10,7 @@
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_LINEBOX.h"
 #include "gui/KC_GUI_ROOT.h"
-#include "window_probe.h"
+#include "support/window_probe.h"
 
 using KOR::KC_GUI_BUTTON5;
 using KOR_GF::G_WINDOW_EDITBOX;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window_probe.h"
+#include "support/window_probe.h"
 
 using framework_test::PROBE_WINDOW;
 using framework_test::window_log;

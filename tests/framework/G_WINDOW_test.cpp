@@ -11,7 +11,7 @@
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KS_GUI_EVENT.h"
-#include "window_probe.h"
+#include "support/window_probe.h"
 
 using framework_test::PROBE_WINDOW;
 using framework_test::window_log;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
-#include "framework_resources.h"
+#include "support/framework_resources.h"
 
 namespace {
 

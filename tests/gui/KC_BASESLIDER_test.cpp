@@ -4,7 +4,7 @@
 
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

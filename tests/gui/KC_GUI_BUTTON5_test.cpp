@@ -7,7 +7,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_ROOT.h"
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

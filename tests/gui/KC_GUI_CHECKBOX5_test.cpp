@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "SERVICE/engine_globals.h"
 #include "foundation/KC_HIT_SHAPE.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

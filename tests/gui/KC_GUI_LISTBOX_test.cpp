@@ -5,7 +5,7 @@
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_PANEL.h"
 #include "gui/KC_GUI_SLIDER13.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

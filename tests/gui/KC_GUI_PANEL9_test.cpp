@@ -7,7 +7,7 @@
 #include <string>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

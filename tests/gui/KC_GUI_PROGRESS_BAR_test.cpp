@@ -7,7 +7,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "gui_scene.h"
+#include "support/gui_scene.h"
 
 namespace {
 

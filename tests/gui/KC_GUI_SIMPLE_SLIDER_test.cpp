@@ -5,7 +5,7 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_SCROLL_BAR12.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

@@ -5,8 +5,8 @@
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_SLIDER12.h"
 #include "gui/KC_GUI_SLIDER13.h"
-#include "gui/widget_resources.h"
 #include "render/KC_TEXTURE.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

@@ -10,7 +10,7 @@
 #include "gui/KC_GUI_SLIDER12.h"
 #include "gui/KC_GUI_SLIDER13.h"
 #include "gui/gui_builder.h"
-#include "gui/widget_resources.h"
+#include "support/widget_resources.h"
 
 namespace KOR {
 namespace {

@@ -8,7 +8,7 @@
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
-#include "puzzle/field_graphics_fixture.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
-#include "puzzle/field_graphics_fixture.h"
+#include "support/field_graphics_fixture.h"
 
 namespace level_test {
 

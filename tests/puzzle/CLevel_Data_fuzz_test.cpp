@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

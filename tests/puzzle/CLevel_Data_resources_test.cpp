@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "SERVICE/engine_globals.h"
-#include "puzzle_fixture.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/game_repositories.h"
+#include "support/puzzle_fixture.h"
 #include "support/resource_sandbox.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "puzzle/CLevel_Cell.h"
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

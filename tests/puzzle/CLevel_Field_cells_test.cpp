@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <numbers>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "field_graphics_fixture.h"
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/CLevel_Grid.h"
 #include "fieldview/CWater_Animations.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VERTEX.h"
+#include "support/field_graphics_fixture.h"
 
 namespace {
 

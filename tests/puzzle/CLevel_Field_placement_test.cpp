@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fieldview/CEffect_Explosion.h"
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/CLevel_Grid.h"
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fieldview/CLevel_FieldView.h"
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "puzzle_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 

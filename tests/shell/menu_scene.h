@@ -7,7 +7,6 @@
 
 #include "framework/G_PLAYERS.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "framework/window_probe.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
@@ -16,6 +15,7 @@
 #include "shell/window_factory.h"
 #include "support/paths.h"
 #include "support/temp_folder.h"
+#include "support/window_probe.h"
 
 namespace shell_test {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "SERVICE/engine_globals.h"
-#include "puzzle/puzzle_fixture.h"
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "support/null_render.h"
+#include "support/puzzle_fixture.h"
 #include "support/resource_sandbox.h"
 
 namespace puzzle_test {

@@ -12,8 +12,8 @@
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_SIMPLE.h"
-#include "framework_resources.h"
 #include "platform/KC_INPUT.h"
+#include "support/framework_resources.h"
 
 namespace framework_test {
 

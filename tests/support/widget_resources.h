@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "gui/gui_scene.h"
+#include "support/gui_scene.h"
 #include "support/paths.h"
 
 namespace gui_test {
