@@ -55,6 +55,20 @@ KOR::KC_GUI_OBJECT* widget_of(KOR_GF::G_WINDOW_MANAGER& windows, const char* win
   return shown ? shown->gui()->find(id) : nullptr;
 }
 
+void set_label(KOR_GF::G_WINDOW_MANAGER& windows, const char* window, unsigned id,
+               const std::wstring& text) {
+  if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget_of(windows, window, id))) {
+    label->set_text(text);
+  }
+}
+
+void set_visible(KOR_GF::G_WINDOW_MANAGER& windows, const char* window,
+                 std::initializer_list<unsigned> ids, bool visible) {
+  for (unsigned id : ids) {
+    if (KOR::KC_GUI_OBJECT* widget = widget_of(windows, window, id)) widget->set_visible(visible);
+  }
+}
+
 // What the level does to its windows once they stand: belt and press frames
 // by their upper left corner, the bonus buttons beside a chosen cell, the
 // ready press, the flying inscription in the middle.
@@ -78,16 +92,11 @@ void as_in_a_level(KOR_GF::G_WINDOW_MANAGER& windows) {
     if (belt->quad) belt->quad->set_size(748, static_cast<int>(belt->quad->height()));
   }
   // Counts and money as the level writes them into their templates.
-  const std::pair<const char*, unsigned> numbers[] = {
-      {"HUD_MONEY", 2}, {"HUD_COMPLETION", 11}, {"HUD_DESTRUCTION", 12}, {"HUD_DESTRUCTION", 32}};
-  for (const auto& [window, id] : numbers) {
-    if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget_of(windows, window, id))) {
-      label->set_text(id == 2 ? L"12480" : L"3");
-    }
-  }
-  if (auto* countdown = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget_of(windows, "HUD_PRESS", 10))) {
-    countdown->set_text(L"");
-  }
+  set_label(windows, "HUD_MONEY", 2, L"12480");
+  set_label(windows, "HUD_COMPLETION", 11, L"3");
+  set_label(windows, "HUD_DESTRUCTION", 12, L"3");
+  set_label(windows, "HUD_DESTRUCTION", 32, L"3");
+  set_label(windows, "HUD_PRESS", 10, L"");
 }
 
 void water_coming(KOR_GF::G_WINDOW_MANAGER& windows) {
@@ -100,18 +109,35 @@ void water_coming(KOR_GF::G_WINDOW_MANAGER& windows) {
 
 void press_cooling_down(KOR_GF::G_WINDOW_MANAGER& windows) {
   as_in_a_level(windows);
-  for (unsigned id : {1u, 25u}) {
-    if (KOR::KC_GUI_OBJECT* shown = widget_of(windows, "HUD_PRESS", id)) shown->set_visible(1);
-  }
-  if (KOR::KC_GUI_OBJECT* open = widget_of(windows, "HUD_PRESS", 5)) open->set_visible(0);
-  if (auto* countdown = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget_of(windows, "HUD_PRESS", 10))) {
-    countdown->set_text(L"3");
-  }
+  set_visible(windows, "HUD_PRESS", {1, 25}, true);
+  set_visible(windows, "HUD_PRESS", {5}, false);
+  set_label(windows, "HUD_PRESS", 10, L"3");
 }
 
 void finished_with_two_stars(KOR_GF::G_WINDOW_MANAGER& windows) {
   as_in_a_level(windows);
-  if (KOR::KC_GUI_OBJECT* third = widget_of(windows, "WINDOW_FINISH", 116)) third->set_visible(0);
+  set_visible(windows, "WINDOW_FINISH", {116}, false);
+  set_label(windows, "WINDOW_FINISH", 6, L"Score: 12750");
+  set_label(windows, "WINDOW_FINISH", 5, L"Coins: 12 of 15");
+  set_label(windows, "WINDOW_FINISH", 7, L"Best score: 11980");
+}
+
+// The longest trophy texts, at rank 2 of 3.
+void trophy_shown(KOR_GF::G_WINDOW_MANAGER& windows) {
+  as_in_a_level(windows);
+  const KOR::KC_STRING_TABLE& texts = KOR::string_table_instance();
+  set_label(windows, "HUD_TROPHY", 1, texts.get_wide("trophy_item13_title"));
+  set_label(windows, "HUD_TROPHY", 2, L"Send the water through 40 pipes\nin a single level.");
+  set_label(windows, "HUD_TROPHY", 4, L"40 of 40");
+  set_label(windows, "HUD_TROPHY", 3, L"Reward: 1500 coins");
+  set_visible(windows, "HUD_TROPHY", {11, 13, 116}, false);
+}
+
+// The tutorial's longest step.
+void tutorial_shown(KOR_GF::G_WINDOW_MANAGER& windows) {
+  as_in_a_level(windows);
+  set_label(windows, "HUD_TUTORIAL", 3,
+            KOR::string_table_instance().get_wide("tutorial_text_task_4"));
 }
 
 const std::vector<const char*> kLevelWindows = {
@@ -157,9 +183,9 @@ const SCENE kScenes[] = {
     {"level_tutorial",
      level_with({"HUD_TUTORIAL"}),
      {L"Captain Drip"},
-     &as_in_a_level,
+     &tutorial_shown,
      kLevelBackdrop},
-    {"level_trophy", level_with({"HUD_TROPHY"}), {L"Captain Drip"}, &as_in_a_level, kLevelBackdrop},
+    {"level_trophy", level_with({"HUD_TROPHY"}), {L"Captain Drip"}, &trophy_shown, kLevelBackdrop},
     {"level_pause",
      level_with({"WINDOW_PAUSE"}),
      {L"Captain Drip"},

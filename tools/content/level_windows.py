@@ -111,7 +111,7 @@ def hud_windows():
         W.button(1, pic("button_skip"), 512, 30, wide=(683, 30)),
         W.Widget("PANEL", 2000, [("TEXTURE", pic("tutorial_card"))], 512, 130,
                  wide=(683, 130), children=[
-                     W.label(3, "tutorial_text_task_1", "font_text", 0, 0, color=W.INK,
+                     W.label(3, "tutorial_text_task_1", "font_text", 0, -12, color=W.INK,
                              line_space=4)]),
     ], 2, "SH_FADE", "SH_FADE", fractions=ORIGIN)
     return [pause, completion, destruction, money, water, inscription, trophy, tutorial]
