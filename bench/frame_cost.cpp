@@ -20,6 +20,7 @@
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/G_LOADER_SCREEN.h"
+#include "shell/game_repositories.h"
 
 namespace {
 
@@ -52,8 +53,7 @@ SCREEN* screen() {
     host_gl_set_swap_interval(0);
     s->render->clear_color = KS_COLOR(0xFF000000);
     s->resources = std::make_unique<KC_RESOURCE_MANAGER>();
-    s->resources->add_repository("", "");
-    s->resources->add_repository("xml", "");
+    game::mount_repositories(s->resources.get());
     engine_resource_manager = s->resources.get();
     KOR_GF::G_SETTINGS::screen_width = 1024;
     KOR_GF::G_SETTINGS::screen_height = 768;

@@ -13,6 +13,7 @@
 #include "render/KC_TEXTURE.h"
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "shell/game_repositories.h"
 #include "support/paths.h"
 #include "support/resource_sandbox.h"
 
@@ -202,8 +203,7 @@ TEST(LoaderScreenContent, TheRealScreenAndPointerLoad) {
     KOR::KC_RENDER render(new KOR::GPU_NULL);
     render.init(nullptr, 0.1f, 0.0f);
     KOR::KC_RESOURCE_MANAGER manager;
-    manager.add_repository("", "");
-    manager.add_repository("xml", "");
+    game::mount_repositories(&manager);
     manager.add_repository("graphics/gui", "");
     KOR::engine_resource_manager = &manager;
     {

@@ -18,6 +18,7 @@
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
+#include "shell/game_repositories.h"
 #include "support/paths.h"
 #include "support/temp_folder.h"
 
@@ -34,8 +35,9 @@ class game_info_test : public testing::Test {
     ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
     file_system_ = std::make_unique<KOR::KC_FILE_SYSTEM>();  // enters "Resources"
     setenv("XDG_DATA_HOME", user_root_.path().c_str(), 1);
-    ASSERT_EQ(manager_.add_repository("", ""), 1);
-    ASSERT_EQ(manager_.add_repository("xml", ""), 1);
+    game::mount_repositories(&manager_);
+    ASSERT_FALSE(manager_.main_records.empty());
+    ASSERT_NE(manager_.find_repository("xml"), nullptr);
     KOR::engine_resource_manager = &manager_;
     G_SETTINGS::fullscreen = 1;
     G_SETTINGS::wide_desktop = 0;
