@@ -252,12 +252,11 @@ void expect_on_screen(KOR::KC_GUI_OBJECT* widget, int width, const std::string& 
 
 class WindowPreview : public ::testing::TestWithParam<int> {
  protected:
-  static void SetUpTestSuite() { window = KOR::host_window_create("preview", 1024, kHeight); }
-
   void SetUp() override {
-    if (window == nullptr) GTEST_SKIP() << "no display: " << KOR::host_error();
     const int width = GetParam();
-    KOR::host_window_set_mode(window, KOR::HOST_MODE::windowed, width, kHeight);
+    // A window of each width from its start: its back buffer has that size.
+    window = KOR::host_window_create("preview", width, kHeight);
+    if (window == nullptr) GTEST_SKIP() << "no display: " << KOR::host_error();
     render = new KOR::KC_RENDER;
     ASSERT_EQ(render->init(window, 0.1f, 0.0f), 1);
     render->set_video_mode(width, kHeight, false, false);
@@ -278,6 +277,7 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     KOR::engine_game = nullptr;
     KOR::engine_render = nullptr;
     delete render;
+    if (window) KOR::host_window_destroy(window);
   }
 
   static void set_players(const SCENE& scene) {
@@ -316,18 +316,20 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     ASSERT_TRUE(render->get_device()->read_pixels(0, 0, width, kHeight, pixels.data()));
     render->end_frame();
     for (uint32_t& p : pixels) p |= 0xFF000000u;
+    // Every scene stands on a backdrop that reaches both edges of the screen.
+    for (int x : {2, width - 3}) {
+      EXPECT_NE(pixels[static_cast<size_t>(300 * width + x)], 0xFF000000u) << "column " << x;
+    }
     const std::vector<unsigned char> png = test_support::encode_png(width, kHeight, pixels);
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   }
 
-  static KOR::KS_HOST_WINDOW* window;
+  KOR::KS_HOST_WINDOW* window = nullptr;
   KOR::KC_RENDER* render = nullptr;
   KOR::KC_GAME game;
   content_test::GameResources resources;
 };
-
-KOR::KS_HOST_WINDOW* WindowPreview::window = nullptr;
 
 TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
   const int width = GetParam();

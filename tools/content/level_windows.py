@@ -57,8 +57,9 @@ def hud_windows():
                 wide=(cx[WIDE] + 26, 732)),
     ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
 
-    # The level moves these next to the cell a bonus is meant for; they wait
-    # out of sight until then.
+    # The level moves these next to the cell a bonus is meant for, in screen
+    # pixels, and hit-tests them without the window's place: the window
+    # rests at the origin. They wait out of sight until then.
     parked = (-200, -200)
     destruction = W.Window("HUD_DESTRUCTION", "HUD_BUTTON_DESTRUCTION", [
         W.button(1, pic("hud_destroy"), *parked, visible=False, children=[
@@ -66,7 +67,7 @@ def hud_windows():
         W.button(2, pic("hud_buy_bonus"), *parked, visible=False),
         W.button(3, pic("hud_place"), *parked, visible=False, children=[
             W.label(32, "label_hud_count", "font_extra_text", 24, 22)]),
-    ], 2, "SH_MOMENTAL", "SH_MOMENTAL", "0", fractions=ORIGIN)
+    ], 2, "SH_MOMENTAL", "SH_MOMENTAL", "0", pixels=ORIGIN)
 
     mx = {1024: 976, WIDE: 1262}
     my = {1024: 676, WIDE: 712}

@@ -158,7 +158,8 @@ def panel_picture(stem, title, font="font_big", size=None):
 
 class Window:
     def __init__(self, name, wtype, widgets, layer, opening="SH_MOVE_DOWN", closing="SH_MOVE_UP",
-                 time="0.4", modal=False, background=None, settings=None, fractions=None):
+                 time="0.4", modal=False, background=None, settings=None, fractions=None,
+                 pixels=None):
         self.name = name
         self.wtype = wtype
         self.widgets = widgets
@@ -169,8 +170,10 @@ class Window:
         self.modal = modal
         self.background = background
         self.settings = settings
-        # Screen fractions of the shown place; None: the middle of the screen.
+        # The shown place in screen fractions or in pixels; neither: the
+        # middle of the screen.
         self.fractions = fractions
+        self.pixels = pixels
 
     def file(self):
         return "%s.xml" % self.name
@@ -178,10 +181,12 @@ class Window:
     def lines(self):
         attrs = [("_type", self.wtype), ("_name", self.name), ("_typeOpen", self.opening),
                  ("_typeClose", self.closing)]
-        if self.fractions is None:
-            attrs.append(("_typePos", "POS_MIDDLE_SCREEN"))
-        else:
+        if self.pixels is not None:
+            attrs += [("_typePos", "POS_IN_PIX"), ("_position", "%d %d" % self.pixels)]
+        elif self.fractions is not None:
             attrs += [("_typePos", "POS_IN_FRACTIONS"), ("_position", "%g %g" % self.fractions)]
+        else:
+            attrs.append(("_typePos", "POS_MIDDLE_SCREEN"))
         attrs += [("_timeShow", self.time), ("_modal", "true" if self.modal else "false"),
                   ("layer", str(self.layer))]
         out = xml_files.header() + ["<window %s>" % " ".join(
