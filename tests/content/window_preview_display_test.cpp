@@ -26,6 +26,7 @@
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
+#include "platform/KC_INPUT.h"
 #include "platform/host.h"
 #include "render/KC_RENDER.h"
 #include "render/gpu.h"
@@ -151,6 +152,17 @@ std::vector<const char*> level_with(std::initializer_list<const char*> more) {
   return names;
 }
 
+// The pointer rests on a point given from the screen's centre.
+void point_at(KOR_GF::G_WINDOW_MANAGER& windows, int dx, int dy) {
+  KOR::KC_INPUT::instance->pointer =
+      KOR::KS_IVECTOR2(KOR::engine_game->resolution.x / 2 + dx, 384 + dy);
+  windows.mouse_move();
+}
+
+void pointer_on_play(KOR_GF::G_WINDOW_MANAGER& windows) { point_at(windows, 0, -14); }
+
+void pointer_on_cancel(KOR_GF::G_WINDOW_MANAGER& windows) { point_at(windows, 105, 218); }
+
 void ask_to_delete(KOR_GF::G_WINDOW_MANAGER& windows) {
   auto* question = dynamic_cast<game::SG_WINDOW_CONFIRM_EX*>(windows.find("Players_Confirm_Del"));
   ASSERT_NE(question, nullptr);
@@ -163,9 +175,9 @@ constexpr const wchar_t* kLongest = L"WWWWWWWWWWWW";
 constexpr const char* kLevelBackdrop = "graphics/main/backs back1.png";
 
 const SCENE kScenes[] = {
-    {"title", {"Back", "Logo", "Title"}, {L"Captain Drip"}},
+    {"title", {"Back", "Logo", "Title"}, {L"Captain Drip"}, &pointer_on_play},
     {"title_longest_name", {"Back", "Logo", "Title"}, {kLongest}},
-    {"options", {"Back", "Logo", "Title", "Options"}, {L"Captain Drip"}},
+    {"options", {"Back", "Logo", "Title", "Options"}, {L"Captain Drip"}, &pointer_on_cancel},
     {"credits", {"Back", "Options", "Credits"}, {L"Captain Drip"}},
     {"players", {"Back", "Players"}, {L"Marina", L"Captain Drip", kLongest}},
     {"players_full",
@@ -328,6 +340,8 @@ class WindowPreview : public ::testing::TestWithParam<int> {
   KOR::KS_HOST_WINDOW* window = nullptr;
   KOR::KC_RENDER* render = nullptr;
   KOR::KC_GAME game;
+  // Widgets keep the address of its pointer from their construction on.
+  KOR::KC_INPUT input;
   content_test::GameResources resources;
 };
 
