@@ -50,7 +50,7 @@ int64_t load_everything(KOR::KC_RESOURCE_MANAGER& manager) {
     if (manager.get_bytes(name) != nullptr) bytes += manager.find(name)->size;
   };
   for (const auto& [key, record] : manager.main_records) load(key);
-  for (const KOR::KC_REPOSITORY* repository : manager.repositories) {
+  for (const auto& repository : manager.repositories) {
     for (const auto& [key, record] : repository->records) load(repository->name + " " + key);
   }
   return bytes;

@@ -4,38 +4,34 @@
 
 namespace KOR {
 
-void store_record(KC_RECORD_MAP& records, KC_RESOURCE* record) {
-  auto [at, inserted] = records.try_emplace(record->name, record);
-  if (inserted) return;
-  if (at->second->loaded != 0) {
-    delete record;
-    return;
-  }
-  delete at->second;
-  at->second = record;
+void store_record(KC_RECORD_MAP& records, std::unique_ptr<KC_RESOURCE> record) {
+  auto [at, inserted] = records.try_emplace(record->name);
+  if (!inserted && at->second->loaded != 0) return;
+  at->second = std::move(record);
 }
 
 KC_REPOSITORY::KC_REPOSITORY(const std::string& name, const std::string& password)
     : name(name), password(password) {}
 
-KC_REPOSITORY::~KC_REPOSITORY() { clear(); }
+KC_REPOSITORY::~KC_REPOSITORY() = default;
+
+void KC_REPOSITORY::add(std::unique_ptr<KC_RESOURCE> record) {
+  store_record(records, std::move(record));
+}
 
 KC_RESOURCE* KC_REPOSITORY::find(const std::string& entry) const {
   auto at = records.find(entry);
-  return at == records.end() ? nullptr : at->second;
+  return at == records.end() ? nullptr : at->second.get();
 }
 
 KC_RESOURCE* KC_REPOSITORY::find_by_data(const void* data) const {
   for (const auto& [key, record] : records) {
-    if (record->data == data) return record;
+    if (record->data == data) return record.get();
   }
   return nullptr;
 }
 
-void KC_REPOSITORY::clear() {
-  for (auto& [key, record] : records) delete record;
-  records.clear();
-}
+void KC_REPOSITORY::clear() { records.clear(); }
 
 bool KC_REPOSITORY::mark_unload() {
   marked = 1;

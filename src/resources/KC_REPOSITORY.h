@@ -2,18 +2,19 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace KOR {
 
 class KC_RESOURCE;
 
-using KC_RECORD_MAP = std::map<std::string, KC_RESOURCE*>;
+using KC_RECORD_MAP = std::map<std::string, std::unique_ptr<KC_RESOURCE>>;
 
 // Stores the record under its name. When the name is taken, the loaded one of
 // the two is kept (its object stays reachable for release and unload) and the
 // other destroyed; between two unloaded records the new one wins.
-void store_record(KC_RECORD_MAP& records, KC_RESOURCE* record);
+void store_record(KC_RECORD_MAP& records, std::unique_ptr<KC_RESOURCE> record);
 
 // The records of one mounted folder or zip archive below the resource
 // directory; its name is that path.
@@ -24,7 +25,7 @@ class KC_REPOSITORY {
 
   KC_RESOURCE* find(const std::string& entry) const;
   KC_RESOURCE* find_by_data(const void* data) const;
-  void add(KC_RESOURCE* record) { store_record(records, record); }
+  void add(std::unique_ptr<KC_RESOURCE> record);
   void clear();
   // Marks the repository and its records for removal; empties it at once when
   // nothing is loaded. True when it is empty.

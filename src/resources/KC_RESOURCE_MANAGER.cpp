@@ -23,19 +23,19 @@ bool blocks_kind(const KC_RESOURCE* record, int32_t kind) {
 
 }  // namespace
 
+KC_RESOURCE_MANAGER::KC_RESOURCE_MANAGER() = default;
+
 KC_RESOURCE_MANAGER::~KC_RESOURCE_MANAGER() {
   auto free_all = [](KC_RECORD_MAP& records) {
     for (auto& [key, record] : records) {
       record->ref_count = 0;
       record->release();
-      delete record;
+      record.reset();
     }
     records.clear();
   };
-  for (KC_REPOSITORY* repository : repositories) {
-    free_all(repository->records);
-    delete repository;
-  }
+  for (const auto& repository : repositories) free_all(repository->records);
+  repositories.clear();
   free_all(main_records);
 }
 
@@ -53,16 +53,16 @@ KC_RESOURCE* KC_RESOURCE_MANAGER::find(const std::string& name) const {
 
 KC_RESOURCE* KC_RESOURCE_MANAGER::find_plain(const std::string& name) const {
   auto at = main_records.find(name);
-  if (at != main_records.end()) return at->second;
-  for (const KC_REPOSITORY* repository : repositories) {
+  if (at != main_records.end()) return at->second.get();
+  for (const auto& repository : repositories) {
     if (KC_RESOURCE* record = repository->find(name)) return record;
   }
   return nullptr;
 }
 
 KC_REPOSITORY* KC_RESOURCE_MANAGER::find_repository(const std::string& name) const {
-  for (KC_REPOSITORY* repository : repositories) {
-    if (repository->name == name) return repository;
+  for (const auto& repository : repositories) {
+    if (repository->name == name) return repository.get();
   }
   return nullptr;
 }
@@ -70,9 +70,9 @@ KC_REPOSITORY* KC_RESOURCE_MANAGER::find_repository(const std::string& name) con
 KC_RESOURCE* KC_RESOURCE_MANAGER::find_by_data(const void* data) const {
   if (data == nullptr) return nullptr;
   for (const auto& [key, record] : main_records) {
-    if (record->data == data) return record;
+    if (record->data == data) return record.get();
   }
-  for (const KC_REPOSITORY* repository : repositories) {
+  for (const auto& repository : repositories) {
     if (KC_RESOURCE* record = repository->find_by_data(data)) return record;
   }
   return nullptr;
@@ -117,15 +117,13 @@ pugi::xml_document* KC_RESOURCE_MANAGER::get_xml(const std::string& name) {
 
 bool KC_RESOURCE_MANAGER::load_xml(KC_RESOURCE* record) {
   if (KC_FILE_SYSTEM::instance->load_resource(record) != 1) return false;
-  auto* document = new pugi::xml_document;
+  auto document = std::make_unique<pugi::xml_document>();
   const pugi::xml_parse_result parsed = document->load_buffer(
       record->data, static_cast<size_t>(record->size), pugi::parse_default, pugi::encoding_auto);
   KC_FILE_SYSTEM::free_bytes(record);
-  if (!parsed) {
-    delete document;
-    return false;
-  }
-  record->data = document;
+  if (!parsed) return false;
+  // The record's data now; KC_RESOURCE::release frees it by its kind.
+  record->data = document.release();
   record->kind = RESOURCE_XML;
   record->loaded = 1;
   record->ref_count = 0;
@@ -228,7 +226,7 @@ int32_t KC_RESOURCE_MANAGER::build_main_repository(const std::string& /*folder*/
     return -1;
   }
   for (auto name = names.rbegin(); name != names.rend(); ++name) {
-    store_record(main_records, new KC_RESOURCE(*name));
+    store_record(main_records, std::make_unique<KC_RESOURCE>(*name));
   }
   callback_invoke(hook_error, nullptr);
   return 1;
@@ -254,8 +252,7 @@ int32_t KC_RESOURCE_MANAGER::add_repository_folder(const std::string& folder,
 
   KC_REPOSITORY* repository = find_repository(folder);
   if (repository == nullptr) {
-    repository = new KC_REPOSITORY(folder, password);
-    repositories.push_back(repository);
+    repository = repositories.emplace_back(std::make_unique<KC_REPOSITORY>(folder, password)).get();
   } else if (repository->count() == static_cast<int32_t>(names.size()) &&
              std::all_of(names.begin(), names.end(),
                          [&](const std::string& name) { return repository->find(name); })) {
@@ -263,12 +260,12 @@ int32_t KC_RESOURCE_MANAGER::add_repository_folder(const std::string& folder,
   }
   // Last to first, so that of two equal names the earlier listed one stays.
   for (auto name = names.rbegin(); name != names.rend(); ++name) {
-    auto* record = new KC_RESOURCE(*name);
+    auto record = std::make_unique<KC_RESOURCE>(*name);
     // Archive entries keep their full name, which is what reading matches.
     record->name = *name;
     record->folder = folder;
     record->password = password;
-    repository->add(record);
+    repository->add(std::move(record));
   }
   return 1;
 }
@@ -282,7 +279,6 @@ int32_t KC_RESOURCE_MANAGER::remove_repository(const char* name) {
 bool KC_RESOURCE_MANAGER::unmount_main() {
   for (auto at = main_records.begin(); at != main_records.end();) {
     if (at->second->mark_unload()) {
-      delete at->second;
       at = main_records.erase(at);
     } else {
       ++at;
@@ -294,8 +290,7 @@ bool KC_RESOURCE_MANAGER::unmount_main() {
 int32_t KC_RESOURCE_MANAGER::remove_named_repository(const std::string& name) {
   KC_REPOSITORY* repository = find_repository(name);
   if (repository != nullptr && repository->mark_unload()) {
-    repositories.erase(std::find(repositories.begin(), repositories.end(), repository));
-    delete repository;
+    std::erase_if(repositories, [&](const auto& r) { return r.get() == repository; });
   }
   return 1;
 }
@@ -303,21 +298,19 @@ int32_t KC_RESOURCE_MANAGER::remove_named_repository(const std::string& name) {
 int32_t KC_RESOURCE_MANAGER::unload_unused() {
   int32_t total = 0;
   for (auto at = repositories.begin(); at != repositories.end();) {
-    KC_REPOSITORY* repository = *at;
+    KC_REPOSITORY* repository = at->get();
     total += repository->unload_unused();
     if (repository->marked != 0 && repository->records.empty()) {
-      delete repository;
       at = repositories.erase(at);
     } else {
       ++at;
     }
   }
   for (auto at = main_records.begin(); at != main_records.end();) {
-    KC_RESOURCE* record = at->second;
+    KC_RESOURCE* record = at->second.get();
     if (record->release()) {
       ++total;
       if (record->unload_mark != 0) {
-        delete record;
         at = main_records.erase(at);
         continue;
       }

@@ -23,7 +23,7 @@ struct KC_TEXTURE;
 // handed out; only `unload_unused` frees data.
 class KC_RESOURCE_MANAGER {
  public:
-  KC_RESOURCE_MANAGER() = default;
+  KC_RESOURCE_MANAGER();
   // The game keeps its manager for the whole run; a manager that is destroyed
   // frees whatever is still loaded.
   ~KC_RESOURCE_MANAGER();
@@ -61,7 +61,7 @@ class KC_RESOURCE_MANAGER {
   int32_t unload_unused();
 
   KC_RECORD_MAP main_records;
-  std::vector<KC_REPOSITORY*> repositories;
+  std::vector<std::unique_ptr<KC_REPOSITORY>> repositories;
 
  private:
   bool load_texture(KC_RESOURCE* record);

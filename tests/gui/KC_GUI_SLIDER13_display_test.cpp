@@ -38,7 +38,7 @@ class Slider13Display : public primitives_test::DisplayWindow {
     ASSERT_TRUE(render->upload_pixels(static_cast<KC_TEXTURE*>(record->data), pixels.data()));
     record->kind = RESOURCE_TEXTURE;
     record->loaded = 1;
-    manager.main_records["strip13.png"] = record;
+    manager.main_records["strip13.png"].reset(record);
     engine_resource_manager = &manager;
   }
   void TearDown() override {

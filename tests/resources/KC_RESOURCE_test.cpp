@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "resources/KC_REPOSITORY.h"
 
 using namespace KOR;
@@ -73,14 +75,14 @@ TEST(KC_RESOURCE, DroppedReferencesStopAtZero) {
 
 TEST(KC_REPOSITORY, MarkUnloadEmptiesOnlyWhenNothingIsLoaded) {
   KC_REPOSITORY idle("xml", "");
-  idle.add(new KC_RESOURCE("a.xml"));
-  idle.add(new KC_RESOURCE("b.xml"));
+  idle.add(std::make_unique<KC_RESOURCE>("a.xml"));
+  idle.add(std::make_unique<KC_RESOURCE>("b.xml"));
   EXPECT_TRUE(idle.mark_unload());
   EXPECT_EQ(idle.count(), 0);
 
   KC_REPOSITORY busy("xml", "");
-  busy.add(new KC_RESOURCE("a.xml"));
-  busy.add(loaded_record("b.xml", 1));
+  busy.add(std::make_unique<KC_RESOURCE>("a.xml"));
+  busy.add(std::unique_ptr<KC_RESOURCE>(loaded_record("b.xml", 1)));
   EXPECT_FALSE(busy.mark_unload());
   EXPECT_EQ(busy.count(), 2);
   for (const auto& [key, record] : busy.records) EXPECT_EQ(record->unload_mark, 1) << key;
@@ -94,8 +96,8 @@ TEST(KC_REPOSITORY, MarkUnloadEmptiesOnlyWhenNothingIsLoaded) {
 
 TEST(KC_REPOSITORY, MarkedRepositoryEmptiesWhenAllRecordsAreReleasedTogether) {
   KC_REPOSITORY repository("xml", "");
-  repository.add(loaded_record("a.xml", 1));
-  repository.add(loaded_record("b.xml", 0));
+  repository.add(std::unique_ptr<KC_RESOURCE>(loaded_record("a.xml", 1)));
+  repository.add(std::unique_ptr<KC_RESOURCE>(loaded_record("b.xml", 0)));
   EXPECT_FALSE(repository.mark_unload());
   EXPECT_EQ(repository.unload_unused(), 1);
   EXPECT_EQ(repository.count(), 2);
@@ -104,8 +106,8 @@ TEST(KC_REPOSITORY, MarkedRepositoryEmptiesWhenAllRecordsAreReleasedTogether) {
   EXPECT_EQ(repository.count(), 2) << "b.xml was released in an earlier pass";
 
   KC_REPOSITORY together("xml", "");
-  together.add(loaded_record("a.xml", 0));
-  together.add(loaded_record("b.xml", 0));
+  together.add(std::unique_ptr<KC_RESOURCE>(loaded_record("a.xml", 0)));
+  together.add(std::unique_ptr<KC_RESOURCE>(loaded_record("b.xml", 0)));
   together.mark_unload();
   EXPECT_EQ(together.unload_unused(), 2);
   EXPECT_EQ(together.count(), 0);
@@ -114,8 +116,8 @@ TEST(KC_REPOSITORY, MarkedRepositoryEmptiesWhenAllRecordsAreReleasedTogether) {
 TEST(KC_REPOSITORY, FindsByKeyAndByData) {
   KC_REPOSITORY repository("xml", "pw");
   KC_RESOURCE* loaded = loaded_record("b.xml", 1);
-  repository.add(new KC_RESOURCE("a.xml"));
-  repository.add(loaded);
+  repository.add(std::make_unique<KC_RESOURCE>("a.xml"));
+  repository.add(std::unique_ptr<KC_RESOURCE>(loaded));
   EXPECT_EQ(repository.find("b.xml"), loaded);
   EXPECT_EQ(repository.find("B.xml"), nullptr);
   EXPECT_EQ(repository.find_by_data(loaded->data), loaded);
@@ -126,8 +128,8 @@ TEST(KC_REPOSITORY, FindsByKeyAndByData) {
 TEST(KC_REPOSITORY, ASecondRecordUnderALoadedNameDoesNotOrphanIt) {
   KC_REPOSITORY repository("xml", "");
   KC_RESOURCE* loaded = loaded_record("a.xml", 1);
-  repository.add(loaded);
-  repository.add(new KC_RESOURCE("a.xml"));
+  repository.add(std::unique_ptr<KC_RESOURCE>(loaded));
+  repository.add(std::make_unique<KC_RESOURCE>("a.xml"));
   EXPECT_EQ(repository.find("a.xml"), loaded);
   EXPECT_EQ(repository.find_by_data(loaded->data), loaded);
 
@@ -135,8 +137,8 @@ TEST(KC_REPOSITORY, ASecondRecordUnderALoadedNameDoesNotOrphanIt) {
   auto* first = new KC_RESOURCE("b.xml");
   auto* second = new KC_RESOURCE("b.xml");
   second->password = "second";
-  repository.add(first);
-  repository.add(second);
+  repository.add(std::unique_ptr<KC_RESOURCE>(first));
+  repository.add(std::unique_ptr<KC_RESOURCE>(second));
   EXPECT_EQ(repository.find("b.xml"), second);
   loaded->ref_count = 0;
   loaded->release();

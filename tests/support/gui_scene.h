@@ -51,7 +51,7 @@ class GUI_SCENE {
     record->data = render.create_texture(width, height);
     record->kind = KOR::RESOURCE_TEXTURE;
     record->loaded = 1;
-    manager.main_records[name] = record;
+    manager.main_records[name].reset(record);
     return static_cast<KOR::KC_TEXTURE*>(record->data);
   }
   int references(const std::string& name) const { return manager.find(name)->ref_count; }

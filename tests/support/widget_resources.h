@@ -31,7 +31,7 @@ class WidgetResources : public ::testing::Test, protected GUI_SCENE {
     font->data = document;
     font->kind = KOR::RESOURCE_XML;
     font->loaded = 1;
-    manager.main_records["font.xml"] = font;
+    manager.main_records["font.xml"].reset(font);
   }
 
   // A fresh press of the left button, whatever its state was.
