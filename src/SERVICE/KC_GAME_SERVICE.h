@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/KC_CALLBACK.h"
@@ -64,7 +65,7 @@ class KC_GAME_SERVICE : public KC_GAME {
   KC_TIMER render_timer;     // the render limiter's clock
   int32_t render_frames = 0;
   int32_t update_frames = 0;
-  KC_THREAD* sound_thread_record = nullptr;
+  std::unique_ptr<KC_THREAD> sound_thread_record;
   std::atomic<bool> sound_thread_stop{false};
 };
 

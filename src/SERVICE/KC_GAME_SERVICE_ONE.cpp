@@ -85,7 +85,7 @@ int KC_GAME_SERVICE::run() {
   }
   // Streaming stops before the shutdown hook releases what it streams.
   sound_thread_stop = true;
-  thread_wait(sound_thread_record);
+  thread_wait(sound_thread_record.get());
   return callback_invoke(hook_shutdown, nullptr);
 }
 

@@ -16,6 +16,9 @@ class KC_GAME;
 
 // One pointer per engine service: null until the service start (the file
 // system: the service constructor; the game record: the game main) sets it.
+// Plain pointers, as tests put services of their own here. What the start
+// makes lives as long as the process: nothing tears it down before the
+// process ends, so nothing outlives a service it needs at exit.
 extern KC_INPUT* engine_input;
 extern KC_WINDOW* engine_window;
 extern KC_RENDER* engine_render;

@@ -14,15 +14,16 @@ std::vector<KC_THREAD*> listed;
 
 }  // namespace
 
-KC_THREAD* start_thread(int (*function)(void*), void* argument) {
-  KC_THREAD* record = new KC_THREAD;
+std::unique_ptr<KC_THREAD> start_thread(int (*function)(void*), void* argument) {
+  auto record = std::make_unique<KC_THREAD>();
   record->function = function;
   record->argument = argument;
+  KC_THREAD* const running = record.get();
   {
     std::lock_guard<std::mutex> lock(list_lock);
-    listed.push_back(record);
+    listed.push_back(running);
   }
-  record->handle = std::thread([record] { thread_entry(record); });
+  record->handle = std::thread([running] { thread_entry(running); });
   return record;
 }
 

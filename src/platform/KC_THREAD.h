@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -13,8 +14,9 @@ struct KC_THREAD {
 };
 
 // Starts function(argument) on a new thread and lists its record until the
-// function returns. The caller keeps the record.
-KC_THREAD* start_thread(int (*function)(void*), void* argument);
+// function returns. The caller keeps the record and waits for the thread
+// before letting it go.
+std::unique_ptr<KC_THREAD> start_thread(int (*function)(void*), void* argument);
 
 // The routine every such thread runs: the function, then the record leaves
 // the list. Returns the function's result.

@@ -28,11 +28,7 @@ KC_LOADER::KC_LOADER(JOB job) : job(job) { lock.init(); }
 KC_LOADER::KC_LOADER(const pugi::xml_node& node) : KC_LOADER(default_worker) { read_items(node); }
 
 KC_LOADER::~KC_LOADER() {
-  if (thread != nullptr) {
-    thread_wait(thread);
-    delete thread;
-  }
-  for (KS_LOAD_ITEM* item : items) delete item;
+  if (thread != nullptr) thread_wait(thread.get());
 }
 
 void KC_LOADER::start() {
@@ -46,10 +42,10 @@ void KC_LOADER::start() {
 
 void KC_LOADER::read_items(const pugi::xml_node& node) {
   for (pugi::xml_node child : node.children()) {
-    auto* item = new KS_LOAD_ITEM;
+    auto item = std::make_unique<KS_LOAD_ITEM>();
     item->path = child.attribute("PATH").value();
     item->type = load_item_type(child.attribute("TYPE").value());
-    items.push_back(item);
+    items.push_back(std::move(item));
     ++total;
   }
 }
@@ -70,7 +66,6 @@ int32_t KC_LOADER::default_worker(KC_LOADER* loader) {
     loader->progress_percent = static_cast<int32_t>(static_cast<double>(done) /
                                                     static_cast<uint32_t>(loader->total) * 100.0);
     loader->lock.leave();
-    delete loader->items.front();
     loader->items.erase(loader->items.begin());
   }
   return 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,8 +61,8 @@ class KC_LOADER {
 
   JOB job;
   int32_t total = 0;
-  std::vector<KS_LOAD_ITEM*> items;
-  KC_THREAD* thread = nullptr;
+  std::vector<std::unique_ptr<KS_LOAD_ITEM>> items;
+  std::unique_ptr<KC_THREAD> thread;
 
  private:
   KC_CRITICAL_SECTION lock;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <vector>
 
 namespace pugi {
 class xml_node;
@@ -21,7 +21,6 @@ struct KS_STRING_ENTRY {
 class KC_STRING_TABLE {
  public:
   KC_STRING_TABLE() = default;
-  ~KC_STRING_TABLE();
   KC_STRING_TABLE(const KC_STRING_TABLE&) = delete;
   KC_STRING_TABLE& operator=(const KC_STRING_TABLE&) = delete;
 
@@ -34,7 +33,8 @@ class KC_STRING_TABLE {
   void clear();
 
  private:
-  std::vector<KS_STRING_ENTRY*> entries;
+  // A deque, so a text handed out by get stays where it is as rows are added.
+  std::deque<KS_STRING_ENTRY> entries;
   int32_t count = 0;
   int32_t key_column = 0;
   int32_t value_column = 0;

@@ -20,22 +20,20 @@ int return_at_once(void* argument) { return *static_cast<int*>(argument); }
 TEST(KC_THREAD, FinishedThreadLeavesOnlyItsOwnEntry) {
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
-  KC_THREAD* blocked = KOR::start_thread(&wait_for_release, &released);
+  std::unique_ptr<KC_THREAD> blocked = KOR::start_thread(&wait_for_release, &released);
   int value = 3;
-  KC_THREAD* quick = KOR::start_thread(&return_at_once, &value);
+  std::unique_ptr<KC_THREAD> quick = KOR::start_thread(&return_at_once, &value);
   EXPECT_EQ(quick->function, &return_at_once);
   EXPECT_EQ(quick->argument, &value);
 
-  KOR::thread_wait(quick);
-  EXPECT_EQ(KOR::thread_list(), std::vector<KC_THREAD*>{blocked})
+  KOR::thread_wait(quick.get());
+  EXPECT_EQ(KOR::thread_list(), std::vector<KC_THREAD*>{blocked.get()})
       << "the earlier, still running record stays";
 
   release.set_value();
-  KOR::thread_wait(blocked);
-  KOR::thread_wait(blocked);  // a second wait does nothing
+  KOR::thread_wait(blocked.get());
+  KOR::thread_wait(blocked.get());  // a second wait does nothing
   EXPECT_TRUE(KOR::thread_list().empty());
-  delete quick;
-  delete blocked;
 }
 
 TEST(KC_THREAD, EntryRunsTheFunctionAndReturnsItsResult) {

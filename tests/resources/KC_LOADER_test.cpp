@@ -60,10 +60,7 @@ TEST(KC_LOADER, ProgressIsTruncatedAndQueuedItemsGoWithTheLoader) {
   for (const auto& [queued, percent] :
        std::vector<std::pair<size_t, int32_t>>{{1, 33}, {2, 66}, {3, 100}}) {
     ScreenLoader loader(document.child("l"));
-    while (loader.items.size() > queued) {
-      delete loader.items.back();
-      loader.items.pop_back();
-    }
+    while (loader.items.size() > queued) loader.items.pop_back();
     KC_LOADER::default_worker(&loader);
     EXPECT_EQ(loader.progress(), percent) << queued;
   }
@@ -78,7 +75,7 @@ TEST(KC_LOADER, StartRunsTheJobOnItsOwnThread) {
   EXPECT_EQ(loader.thread, nullptr);
   loader.start();
   ASSERT_NE(loader.thread, nullptr);
-  thread_wait(loader.thread);
+  thread_wait(loader.thread.get());
   EXPECT_EQ(loader.progress(), 100);
   EXPECT_TRUE(loader.items.empty());
 
