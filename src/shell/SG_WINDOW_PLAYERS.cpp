@@ -48,6 +48,16 @@ bool players_full() {
   return KOR_GF::players_instance().players.size() >= static_cast<size_t>(kPlayerRows);
 }
 
+bool player_name_free(const std::wstring& name) {
+  return name.find_first_not_of(L" \t") != std::wstring::npos &&
+         KOR_GF::players_instance().find(name) == nullptr;
+}
+
+KOR_GF::gPlayer* create_player(const std::wstring& name) {
+  if (players_full() || !player_name_free(name)) return nullptr;
+  return KOR_GF::players_create(name);
+}
+
 SG_WINDOW_PLAYERS::SG_WINDOW_PLAYERS(const pugi::xml_node& element) : G_WINDOW(element) {
   bind_controls();
 }
@@ -165,7 +175,7 @@ void SG_WINDOW_PLAYERS::ask_new_player() {
 }
 
 bool SG_WINDOW_PLAYERS::add_player(const std::wstring& name) {
-  if (players_full() || KOR_GF::players_create(name) == nullptr) return false;
+  if (create_player(name) == nullptr) return false;
   rebuild_list();
   select_name(name);
   game_instance().save_players();
@@ -201,7 +211,7 @@ bool SG_WINDOW_PLAYERS::delete_player(const std::wstring& name) {
 }
 
 bool players_validate_player_name(void*, const std::wstring& name) {
-  return KOR_GF::players_instance().find(name) == nullptr;
+  return player_name_free(name);
 }
 
 void players_on_new_player_name(void* data, int ok, const std::wstring& name) {

@@ -10,6 +10,10 @@ class KC_GUI_BUTTON5;
 class KC_GUI_LISTBOX;
 }  // namespace KOR
 
+namespace KOR_GF {
+class gPlayer;
+}
+
 namespace game {
 
 // The players window shows one row per player, each with a delete button;
@@ -17,6 +21,12 @@ namespace game {
 constexpr int kPlayerRows = 8;
 // Every player row is taken.
 bool players_full();
+// A name a new player may take: it shows a character other than a blank,
+// and no player has exactly this name yet.
+bool player_name_free(const std::wstring& name);
+// The new player, added to the registry; null when the name is not free or
+// every row is taken.
+KOR_GF::gPlayer* create_player(const std::wstring& name);
 
 // The players window ("Players"): the list of player names with a delete
 // button per row, a new-player button in the first free row, and OK, which

@@ -139,8 +139,8 @@ void title_on_exit_answer(void*, int yes) {
 
 void title_on_new_player_name(void* data, int ok, const std::wstring& name) {
   auto* title = static_cast<SG_WINDOW_TITLE*>(data);
-  if (!ok || title == nullptr || players_full()) return;
-  KOR_GF::gPlayer* player = KOR_GF::players_create(name);
+  if (!ok || title == nullptr) return;
+  KOR_GF::gPlayer* player = create_player(name);
   if (player == nullptr) return;
   game_instance().save_players();
   apply_player_settings(player);
@@ -150,8 +150,6 @@ void title_on_new_player_name(void* data, int ok, const std::wstring& name) {
   title->update_player_label();
 }
 
-bool title_validate_player_name(void*, const std::wstring& name) {
-  return KOR_GF::players_instance().find(name) == nullptr;
-}
+bool title_validate_player_name(void*, const std::wstring& name) { return player_name_free(name); }
 
 }  // namespace game

@@ -124,7 +124,9 @@ TEST_F(Players, ANewPlayerIsAddedSelectedAndSavedButNotMadeCurrent) {
 
   EXPECT_FALSE(game::players_validate_player_name(window, L"Bo"));
   EXPECT_TRUE(game::players_validate_player_name(window, L"bo"));
+  EXPECT_FALSE(game::players_validate_player_name(window, L"  "));
   EXPECT_FALSE(window->add_player(L"Ann"));
+  EXPECT_FALSE(window->add_player(L" "));
   EXPECT_EQ(scene.players().players.size(), 2u);
 }
 

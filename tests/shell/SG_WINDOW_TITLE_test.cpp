@@ -171,10 +171,15 @@ TEST_F(Title, TakenNamesAreRefused) {
   EXPECT_FALSE(game::title_validate_player_name(nullptr, L"Ann"));
   EXPECT_TRUE(game::title_validate_player_name(nullptr, L"ann"));
   EXPECT_TRUE(game::title_validate_player_name(nullptr, L"Ann "));
+  // A name of blanks alone would show as no name at all.
+  EXPECT_FALSE(game::title_validate_player_name(nullptr, L"   "));
+  EXPECT_FALSE(game::title_validate_player_name(nullptr, L" \t"));
+  EXPECT_TRUE(game::title_validate_player_name(nullptr, L" a "));
 
-  // Should a taken name get through all the same, nothing is made.
+  // Should a refused name get through all the same, nothing is made.
   SG_WINDOW_TITLE* title = show_title();
   game::title_on_new_player_name(title, 1, L"Ann");
+  game::title_on_new_player_name(title, 1, L"  ");
   EXPECT_EQ(scene.players().players.size(), 1u);
   EXPECT_EQ(scene.players().current, nullptr);
   EXPECT_TRUE(title->is_open());
