@@ -14,7 +14,10 @@
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
+#include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/HUD_PANEL_WATER_INDICATOR.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
@@ -33,9 +36,14 @@ KOR_GF::G_WINDOW* make(const pugi::xml_node& element) {
   return new WINDOW(element);
 }
 
+// Which window manager builds a class: the application's, or one of the
+// level scene's three (the tutorial panel only while the tutorial runs).
+enum WINDOW_FAMILY { APPLICATION, LEVEL_HUD, LEVEL_TUTORIAL, LEVEL_BOTTOM, LEVEL_CLOSEUP };
+
 struct WINDOW_CLASS {
   const char* type;
   MAKER make;  // null: the class is not part of this build yet
+  WINDOW_FAMILY family = APPLICATION;
 };
 
 // The one binding of description types to window classes, tested in order.
@@ -58,6 +66,18 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_TROPHIES", nullptr},
     {"COMICS_WINDOW", nullptr},
     {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},
+    {"HUD_BUTTON_PAUSE", nullptr, LEVEL_HUD},
+    {"HUD_BUTTON_COMPLETION", nullptr, LEVEL_HUD},
+    {"HUD_BUTTON_DESTRUCTION", nullptr, LEVEL_HUD},
+    {"HUD_PANEL_MONEY", nullptr, LEVEL_HUD},
+    {"HUD_PANEL_WATER_INDICATOR", &make<HUD_PANEL_WATER_INDICATOR>, LEVEL_HUD},
+    {"HUD_PANEL_WATER_INSCRIPTION", &make<HUD_PANEL_WATER_INSCRIPTION>, LEVEL_HUD},
+    {"HUD_PANEL_TROPHY", nullptr, LEVEL_HUD},
+    {"HUD_PANEL_TUTORIAL", nullptr, LEVEL_TUTORIAL},
+    {"HUD_INTERFACE_BOTTOM_PANEL", nullptr, LEVEL_BOTTOM},
+    {"HUD_PANEL_PRESS", nullptr, LEVEL_BOTTOM},
+    {"HUD_PANEL_TAPE", nullptr, LEVEL_BOTTOM},
+    {"CLOSE_UP_WINDOW", nullptr, LEVEL_CLOSEUP},
 };
 
 // A window that cannot be built is skipped, and the game goes on without
@@ -69,9 +89,10 @@ KOR_GF::G_WINDOW* skip(const char* name, const std::string& why) {
   return nullptr;
 }
 
-}  // namespace
-
-KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
+// The window of the first class of the family whose type the description
+// names.
+KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
+                              bool (*in_family)(WINDOW_FAMILY)) {
   const pugi::xml_node element = description.first_child();
   const pugi::xml_attribute type = element.attribute("_type");
   const pugi::xml_attribute name = element.attribute("_name");
@@ -81,7 +102,7 @@ KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
                                   element.name() + ">)");
   }
   for (const WINDOW_CLASS& entry : kWindowClasses) {
-    if (std::strcmp(entry.type, type.value()) != 0) continue;
+    if (!in_family(entry.family) || std::strcmp(entry.type, type.value()) != 0) continue;
     if (entry.make == nullptr) {
       return skip(name.value(),
                   std::string("type \"") + type.value() + "\" has no window class in this build");
@@ -91,6 +112,26 @@ KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
     return window;
   }
   return skip(name.value(), std::string("unknown type \"") + type.value() + "\"");
+}
+
+}  // namespace
+
+KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
+  return make_window(description, [](WINDOW_FAMILY family) { return family == APPLICATION; });
+}
+
+KOR_GF::G_WINDOW* level_hud_window_factory(const pugi::xml_document& description) {
+  return make_window(description, [](WINDOW_FAMILY family) {
+    return family == LEVEL_HUD || (family == LEVEL_TUTORIAL && level_tutorial_active != 0);
+  });
+}
+
+KOR_GF::G_WINDOW* level_bottom_window_factory(const pugi::xml_document& description) {
+  return make_window(description, [](WINDOW_FAMILY family) { return family == LEVEL_BOTTOM; });
+}
+
+KOR_GF::G_WINDOW* level_closeup_window_factory(const pugi::xml_document& description) {
+  return make_window(description, [](WINDOW_FAMILY family) { return family == LEVEL_CLOSEUP; });
 }
 
 void localise_labels(KOR::KC_GUI_OBJECT* widget) {

@@ -9,10 +9,12 @@
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "framework/G_WINDOW_SIMPLE.h"
 #include "gui/KC_GUI_LABEL.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_WLABEL.h"
+#include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
 
 namespace {
@@ -25,12 +27,12 @@ struct MADE {
   std::string said;
 };
 
-MADE make(const std::string& xml) {
+MADE make(const std::string& xml, KOR_GF::G_WINDOW_FACTORY factory = &window_factory) {
   pugi::xml_document description;
   description.load_string(xml.c_str());
   testing::internal::CaptureStderr();
   MADE made;
-  made.window.reset(window_factory(description));
+  made.window.reset(factory(description));
   made.said = testing::internal::GetCapturedStderr();
   return made;
 }
@@ -68,6 +70,37 @@ TEST(window_factory, DescriptionsItCannotBuildAreSkippedWithAClearMessage) {
     MADE made = make(c.xml);
     EXPECT_EQ(made.window, nullptr) << c.xml;
     EXPECT_NE(made.said.find(c.says), std::string::npos) << c.xml << " said: " << made.said;
+  }
+}
+
+// The application and the level scene's three managers each build only
+// their own classes; the tutorial panel only while the tutorial runs.
+TEST(window_factory, EachManagersFactoryBuildsOnlyItsOwnClasses) {
+  struct CASE {
+    KOR_GF::G_WINDOW_FACTORY factory;
+    const char* type;
+    bool tutorial;
+    const char* says;  // empty: built
+  };
+  const char* unknown = "unknown type";
+  const char* no_class = "has no window class";
+  const CASE cases[] = {
+      {&window_factory, "HUD_PANEL_WATER_INDICATOR", false, unknown},
+      {&game::level_hud_window_factory, "HUD_PANEL_WATER_INDICATOR", false, ""},
+      {&game::level_hud_window_factory, "HUD_PANEL_WATER_INSCRIPTION", false, ""},
+      {&game::level_hud_window_factory, "SG_WINDOW_CREDITS", false, unknown},
+      {&game::level_bottom_window_factory, "HUD_PANEL_WATER_INDICATOR", false, unknown},
+      {&game::level_closeup_window_factory, "HUD_PANEL_WATER_INSCRIPTION", false, unknown},
+      {&game::level_hud_window_factory, "HUD_PANEL_TUTORIAL", false, unknown},
+      {&game::level_hud_window_factory, "HUD_PANEL_TUTORIAL", true, no_class},
+      {&game::level_bottom_window_factory, "HUD_PANEL_TUTORIAL", true, unknown},
+  };
+  for (const CASE& c : cases) {
+    game::level_tutorial_active = c.tutorial ? 1 : 0;
+    MADE made = make(std::string("<WINDOW _type=\"") + c.type + "\" _name=\"W\"/>", c.factory);
+    game::level_tutorial_active = 0;
+    EXPECT_EQ(made.window != nullptr, *c.says == '\0') << c.type;
+    EXPECT_NE(made.said.find(c.says), std::string::npos) << c.type << " said: " << made.said;
   }
 }
 
