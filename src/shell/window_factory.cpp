@@ -16,6 +16,7 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_WINDOW_BUY.h"
@@ -75,7 +76,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"HUD_PANEL_TROPHY", nullptr, LEVEL_HUD},
     {"HUD_PANEL_TUTORIAL", nullptr, LEVEL_TUTORIAL},
     {"HUD_INTERFACE_BOTTOM_PANEL", nullptr, LEVEL_BOTTOM},
-    {"HUD_PANEL_PRESS", nullptr, LEVEL_BOTTOM},
+    {"HUD_PANEL_PRESS", &make<HUD_PANEL_PRESS>, LEVEL_BOTTOM},
     {"HUD_PANEL_TAPE", nullptr, LEVEL_BOTTOM},
     {"CLOSE_UP_WINDOW", nullptr, LEVEL_CLOSEUP},
 };

@@ -1,0 +1,128 @@
+#include "shell/HUD_PANEL_PRESS.h"
+
+#include "PRIMITIVES/KC_QUAD.h"
+#include "gui/KC_GUI_IMAGE.h"
+
+namespace game {
+
+namespace {
+
+constexpr int kClosed = 1;
+constexpr int kOpen = 5;
+constexpr int kUpgraded = 10;  // frame n + 10 is the upgraded press's frame n
+constexpr unsigned int kSeconds = 10;
+constexpr unsigned int kCooldownSign = 25;
+constexpr float kHiddenGap = 30.0f;
+
+}  // namespace
+
+void HUD_PANEL_PRESS::on_enable() { templates_.take(*this, {kSeconds}); }
+
+void HUD_PANEL_PRESS::measure_layout() {
+  if (auto* open = widget_of<KOR::KC_GUI_IMAGE>(*this, kOpen)) {
+    open_rest_position = widget_position(open);
+    open_size = widget_size(open);
+  }
+  if (auto* closed = widget_of<KOR::KC_GUI_IMAGE>(*this, kClosed)) {
+    hidden_x = 0.0f - widget_size(closed).x - kHiddenGap;
+  }
+  closed_rest_position = open_rest_position;
+}
+
+KOR::KS_VECTOR2 HUD_PANEL_PRESS::press_centre() const {
+  return {open_rest_position.x + open_size.x / 2.0f, open_rest_position.y + open_size.y / 2.0f};
+}
+
+void HUD_PANEL_PRESS::set_upgraded_images(bool upgraded_) {
+  upgraded = upgraded_ ? 1 : 0;
+  if (!upgraded) return;
+  auto* open = widget_of<KOR::KC_GUI_IMAGE>(*this, kOpen);
+  auto* upgraded_open = widget_of<KOR::KC_GUI_IMAGE>(*this, kOpen + kUpgraded);
+  if (open == nullptr || upgraded_open == nullptr) return;
+  upgraded_open->set_visible(open->visible);
+  const KOR::KS_VECTOR2 at = widget_position(open);
+  upgraded_open->set_position(at.x, at.y, 0.0f);
+}
+
+void HUD_PANEL_PRESS::show_frame_pair(int n, bool visible) {
+  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), visible);
+  if (upgraded) show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), visible);
+}
+
+void HUD_PANEL_PRESS::move_frame_pair(int n, float x, float y) {
+  move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), x, y);
+  if (upgraded) move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), x, y);
+}
+
+// The upgraded closed frame hides and slides with the plain one, so it never
+// stays behind at the rest over the open press.
+void HUD_PANEL_PRESS::reset_display() {
+  show_frame_pair(kClosed, false);
+  move_frame_pair(kClosed, closed_rest_position.x, closed_rest_position.y);
+  show_frame_pair(kOpen, true);
+  set_label_text(*this, kSeconds, L"");
+  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), false);
+}
+
+void HUD_PANEL_PRESS::show_frame(int n) {
+  show_frame_pair(n, true);
+  if (n == kOpen) {
+    for (int k = kClosed; k < kOpen; ++k) show_frame_pair(k, false);
+  } else {
+    for (int k = n + 1; k <= kOpen; ++k) show_frame_pair(k, false);
+  }
+}
+
+void HUD_PANEL_PRESS::start_crush() {
+  crush_fraction = 0.0f;
+  show_frame(kOpen);
+}
+
+void HUD_PANEL_PRESS::step_crush(float fraction) {
+  struct STEP {
+    double threshold;
+    int frame;
+  };
+  static const STEP kSteps[] = {{0.2, 4}, {0.4, 3}, {0.6, 2}, {0.8, 1}};
+  for (const STEP& step : kSteps) {
+    if (crush_fraction <= step.threshold && fraction >= step.threshold) {
+      crush_fraction = fraction;
+      show_frame(step.frame);
+      return;
+    }
+  }
+}
+
+void HUD_PANEL_PRESS::show_cooldown() {
+  show_frame(kClosed);
+  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), true);
+}
+
+void HUD_PANEL_PRESS::set_cooldown_seconds(int seconds) {
+  templates_.fill(*this, kSeconds, {seconds});
+}
+
+void HUD_PANEL_PRESS::slide_out_closed_press(float fraction) {
+  const float x = closed_rest_position.x - (closed_rest_position.x - hidden_x) * fraction;
+  move_frame_pair(kClosed, x, closed_rest_position.y);
+}
+
+void HUD_PANEL_PRESS::slide_in_open_press(float fraction) {
+  const float x = hidden_x + (open_rest_position.x - hidden_x) * fraction;
+  move_frame_pair(kOpen, x, open_rest_position.y);
+}
+
+// Every frame, the upgraded closed one too, is placed by its upper-left
+// corner, so the upgraded frames lie exactly over the plain ones.
+void HUD_PANEL_PRESS::on_open_begin() {
+  show_frame_pair(kOpen, true);
+  for (int n = kClosed; n <= kOpen; ++n) {
+    for (int id : {n, n + kUpgraded}) {
+      auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, id);
+      if (image != nullptr && image->quad != nullptr) image->quad->set_hot_spot(KOR::HS_UL);
+    }
+  }
+  reset_display();
+}
+
+}  // namespace game
