@@ -1,6 +1,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <pugixml.hpp>
 
 #include "SERVICE/engine_globals.h"
@@ -25,7 +26,12 @@ bool G_WINDOW_MANAGER::load_list(const std::string& list_name) {
     const pugi::xml_attribute file = entry.attribute("file");
     if (!file) continue;
     pugi::xml_document* description = resources->get_xml(file.value());
-    if (!description) continue;
+    if (!description) {
+      // The game goes on without the window; the line says which file to mend.
+      std::fprintf(stderr, "Aquavex: window description \"%s\" is missing or broken; skipped\n",
+                   file.value());
+      continue;
+    }
     if (G_WINDOW* window = factory_ ? factory_(*description) : nullptr) {
       windows_.push_back(window);
     }

@@ -1,6 +1,7 @@
 #include "resources/KC_RESOURCE_MANAGER.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <pugixml.hpp>
 
 #include "SERVICE/engine_hooks.h"
@@ -84,14 +85,24 @@ KC_TEXTURE* default_texture() {
   return KC_RENDER::instance != nullptr ? KC_RENDER::instance->default_texture : nullptr;
 }
 
+// The default texture stands in; the line names the picture to mend. An
+// empty name asks for no picture at all.
+KC_TEXTURE* missing_texture(const std::string& name) {
+  if (!name.empty()) {
+    std::fprintf(stderr, "Aquavex: texture \"%s\" is missing or cannot be read\n", name.c_str());
+  }
+  return default_texture();
+}
+
 }  // namespace
 
 KC_TEXTURE* KC_RESOURCE_MANAGER::get_texture(const std::string& name) {
   KC_RESOURCE* record = find(name);
-  if (record == nullptr || blocks_kind(record, RESOURCE_TEXTURE)) return default_texture();
+  if (record == nullptr || blocks_kind(record, RESOURCE_TEXTURE)) return missing_texture(name);
   const bool ready = record->loaded != 0 || load_texture(record);
   ++record->ref_count;
-  return ready ? static_cast<KC_TEXTURE*>(record->data) : default_texture();
+  KC_TEXTURE* texture = ready ? static_cast<KC_TEXTURE*>(record->data) : nullptr;
+  return texture != nullptr && texture != default_texture() ? texture : missing_texture(name);
 }
 
 bool KC_RESOURCE_MANAGER::load_texture(KC_RESOURCE* record) {

@@ -153,7 +153,7 @@ int game_on_init(void*) {
   apply_player_settings(players.current);
   loader_screen = new G_LOADER_SCREEN(&game_load_step);
   loader_screen->init();
-  game_load_step(loader_screen);
+  if (game_load_step(loader_screen) != 1) return cannot_start(game_instance().startup_failure);
   game_ready = 1;
   return 1;
 }

@@ -5,12 +5,14 @@
 #include <stdlib.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
@@ -28,6 +30,36 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::thread::id main_thread = std::this_thread::get_id();
+
+// Marks the events the script puts into the queue. Tests share one X
+// server, so the real pointer, keyboard and focus of other tests' windows
+// would reach the game too: only marked input passes.
+constexpr Uint32 kScripted = 0x5C41;
+
+int only_scripted_input(void*, SDL_Event* e) {
+  switch (e->type) {
+    case SDL_MOUSEMOTION:
+      return e->motion.which == kScripted;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      return e->button.which == kScripted;
+    case SDL_MOUSEWHEEL:
+      return 0;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      return e->key.windowID == kScripted;
+    case SDL_TEXTINPUT:
+      return e->text.windowID == kScripted;
+    case SDL_TEXTEDITING:
+      return 0;
+    case SDL_WINDOWEVENT:
+      return e->window.event != SDL_WINDOWEVENT_FOCUS_GAINED &&
+             e->window.event != SDL_WINDOWEVENT_FOCUS_LOST &&
+             e->window.event != SDL_WINDOWEVENT_CLOSE;
+    default:
+      return 1;
+  }
+}
 
 // The key as SDL reports it, for the virtual-key codes a script uses.
 struct SDL_KEY {
@@ -130,6 +162,7 @@ int SCRIPTED_PLAYER::counting_update(void* data) {
 }
 
 void SCRIPTED_PLAYER::run_script() {
+  SDL_SetEventFilter(&only_scripted_input, nullptr);
   game_update_ = KOR::hook_update;
   KOR::KC_CALLBACK counting{&SCRIPTED_PLAYER::counting_update, "", this};
   KOR::hook_update = &counting;
@@ -139,6 +172,7 @@ void SCRIPTED_PLAYER::run_script() {
     wait_until([this] { return !running(); }, "the game ends after its close box");
   }
   KOR::hook_update = game_update_;
+  SDL_SetEventFilter(nullptr, nullptr);
 }
 
 bool SCRIPTED_PLAYER::running() const {
@@ -164,11 +198,16 @@ bool SCRIPTED_PLAYER::wait_until(const std::function<bool()>& condition, const s
   return false;
 }
 
+// Fully open: opened, and standing where it is shown (a window opened again
+// soon after a closing may report itself open while it still moves in).
 bool SCRIPTED_PLAYER::wait_open(const std::string& name, int max_frames) {
   return wait_until(
       [&] {
         const KOR_GF::G_WINDOW* w = window(name);
-        return w != nullptr && is_open(name) && w->state() == KOR_GF::WINDOW_OPENED;
+        if (w == nullptr || !is_open(name) || w->state() != KOR_GF::WINDOW_OPENED) return false;
+        const KOR::KS_VECTOR3& at = w->placement().position;
+        const KOR::KS_VECTOR3& shown = w->shown().position;
+        return std::abs(at.x - shown.x) < 0.5f && std::abs(at.y - shown.y) < 0.5f;
       },
       "window \"" + name + "\" open", max_frames);
 }
@@ -201,6 +240,9 @@ bool SCRIPTED_PLAYER::click(const std::string& name, unsigned id) {
   const KOR::KS_TRANSFORM3 world = target->transform->world();
   const float x = world.position.x + (target->width() / 2.0f - world.pivot.x) * world.scale.x;
   const float y = world.position.y + (target->height() / 2.0f - world.pivot.y) * world.scale.y;
+  // The pointer comes from the screen's corner, so the widget sees it
+  // arrive, as it does when a hand moves it there.
+  move_pointer(0, 0);
   press_button(int(x), int(y));
   return true;
 }
@@ -208,6 +250,7 @@ bool SCRIPTED_PLAYER::click(const std::string& name, unsigned id) {
 void SCRIPTED_PLAYER::move_pointer(int x, int y) {
   SDL_Event e{};
   e.type = SDL_MOUSEMOTION;
+  e.motion.which = kScripted;
   window_point(x, y, &e.motion.x, &e.motion.y);
   SDL_PushEvent(&e);
   frames(1);
@@ -215,21 +258,29 @@ void SCRIPTED_PLAYER::move_pointer(int x, int y) {
 
 void SCRIPTED_PLAYER::press_button(int x, int y) {
   move_pointer(x, y);
-  for (const Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    window_point(x, y, &e.button.x, &e.button.y);
-    SDL_PushEvent(&e);
-    frames(1);
-  }
+  press_left();
+}
+
+void SCRIPTED_PLAYER::push_left(bool down) {
+  SDL_Event e{};
+  e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  e.button.which = kScripted;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  SDL_PushEvent(&e);
+  frames(1);
+}
+
+void SCRIPTED_PLAYER::press_left() {
+  push_left(true);
+  push_left(false);
 }
 
 void SCRIPTED_PLAYER::push_key(int code, bool down, const char* text) {
   const SDL_KEY key = sdl_key(code);
   SDL_Event e{};
   e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.windowID = kScripted;
   e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   e.key.keysym.sym = key.sym;
   e.key.keysym.scancode = key.scancode;
@@ -237,6 +288,7 @@ void SCRIPTED_PLAYER::push_key(int code, bool down, const char* text) {
   if (text != nullptr) {
     SDL_Event typed{};
     typed.type = SDL_TEXTINPUT;
+    typed.text.windowID = kScripted;
     SDL_strlcpy(typed.text.text, text, sizeof typed.text.text);
     SDL_PushEvent(&typed);
   }

@@ -73,12 +73,16 @@ class SCRIPTED_PLAYER {
   // Until the window is fully open, so it acts on its controls.
   bool wait_open(const std::string& window, int max_frames = kPatience);
   bool wait_closed(const std::string& window, int max_frames = kPatience);
-  // Waits until the window is fully open, then moves the pointer onto the
-  // widget's middle, presses and releases the left button.
+  // Waits until the window is fully open, then moves the pointer from the
+  // screen's corner onto the widget's middle, presses and releases the left
+  // button.
   bool click(const std::string& window, unsigned widget_id);
   // Pointer in logical screen pixels.
   void move_pointer(int x, int y);
+  // Moves the pointer there and clicks.
   void press_button(int x, int y);
+  // The left button pressed and released where the pointer is.
+  void press_left();
   // A virtual-key code: 'A'..'Z', '0'..'9', 8 back space, 13 return, 27
   // escape, 32 space.
   void press_key(int code);
@@ -100,6 +104,7 @@ class SCRIPTED_PLAYER {
   static int counting_update(void* player);
   void run_script();
   void push_key(int code, bool down, const char* text);
+  void push_left(bool down);
 
   SCRIPTED_CLOCK clock_;
   TempFolder user_root_{"aquavex-player"};
