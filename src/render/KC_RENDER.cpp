@@ -26,10 +26,8 @@ KC_RENDER::~KC_RENDER() {
       device->release_target(target->target_surface);
       device->release_texture(target->target_texture);
     }
-    delete target->target_view;
-    delete target->target_projection;
-    delete target;
   }
+  render_targets.clear();
   for (auto& [handle, texture] : textures) {
     if (device != nullptr) device->release_texture(handle);
     delete texture;

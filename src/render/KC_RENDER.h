@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ struct KS_RENDER_TARGET {
   int width = 0;
   int height = 0;
   GPU_TEXTURE* target_texture = nullptr;
-  KS_MATRIX4* target_view = nullptr;
-  KS_MATRIX4* target_projection = nullptr;
+  KS_MATRIX4 target_view;
+  KS_MATRIX4 target_projection;
   GPU_TARGET* target_surface = nullptr;
 };
 
@@ -123,7 +124,8 @@ class KC_RENDER {
   KS_HOST_WINDOW* window_handle = nullptr;
   std::map<GPU_TEXTURE*, KC_TEXTURE*> textures;
   uint16_t next_target_id = 0;
-  std::map<uint16_t, KS_RENDER_TARGET*> render_targets;
+  // Owned; a target handed out stays the renderer's until released.
+  std::map<uint16_t, std::unique_ptr<KS_RENDER_TARGET>> render_targets;
   float near_plane = 0.0f;
   float far_plane = 0.0f;
   KS_MATRIX4 world_base;

@@ -39,7 +39,9 @@ void KC_RENDER::create_targets_on_device() {
 
 KS_RENDER_TARGET* KC_RENDER::create_render_target(int width, int height) {
   if (!device_ready || width <= 0 || height <= 0) return nullptr;
-  auto* target = new KS_RENDER_TARGET;
+  KS_RENDER_TARGET* target =
+      render_targets.emplace(next_target_id, std::make_unique<KS_RENDER_TARGET>())
+          .first->second.get();
   target->target_id = next_target_id++;
   target->width = width;
   target->height = height;
@@ -48,20 +50,18 @@ KS_RENDER_TARGET* KC_RENDER::create_render_target(int width, int height) {
     target->target_surface = device->create_target(target->target_texture);
   }
   const float w = static_cast<float>(width), h = static_cast<float>(height);
-  target->target_projection =
-      new KS_MATRIX4(matrix_perspective_fov_lh(kPiF / 4.0f, w / h, near_plane, far_plane));
-  target->target_view = new KS_MATRIX4(
+  target->target_projection = matrix_perspective_fov_lh(kPiF / 4.0f, w / h, near_plane, far_plane);
+  target->target_view =
       matrix_look_at_lh(KS_VECTOR3(w / 2.0f, -h / 2.0f, -(h / 2.0f) / std::tan(kPiF / 8.0f)),
-                        KS_VECTOR3(w / 2.0f, -h / 2.0f, 0.0f), KS_VECTOR3(0.0f, 1.0f, 0.0f)));
-  render_targets[target->target_id] = target;
+                        KS_VECTOR3(w / 2.0f, -h / 2.0f, 0.0f), KS_VECTOR3(0.0f, 1.0f, 0.0f));
   return target;
 }
 
 int KC_RENDER::begin_target(KS_RENDER_TARGET* target) {
   if (frame_state != 1 || target == nullptr || target->target_surface == nullptr) return -1;
   device->set_target(target->target_surface);
-  device->set_matrix(GPU_MATRIX::PROJECTION, target->target_projection->data());
-  device->set_matrix(GPU_MATRIX::VIEW, target->target_view->data());
+  device->set_matrix(GPU_MATRIX::PROJECTION, target->target_projection.data());
+  device->set_matrix(GPU_MATRIX::VIEW, target->target_view.data());
   world.set_identity();
   if (!device->begin_scene()) return 0;
   if (!device->clear(kFrameClear, 0, 1.0f, 0)) return -1;
@@ -83,14 +83,11 @@ int KC_RENDER::end_target() {
 
 void KC_RENDER::release_render_target(KS_RENDER_TARGET* target) {
   if (target == nullptr) return;
-  render_targets.erase(target->target_id);
   if (device != nullptr) {
     device->release_target(target->target_surface);
     device->release_texture(target->target_texture);
   }
-  delete target->target_view;
-  delete target->target_projection;
-  delete target;
+  render_targets.erase(target->target_id);
 }
 
 // Each mask call first draws what is batched, so that geometry submitted
