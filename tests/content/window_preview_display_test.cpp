@@ -32,6 +32,8 @@
 #include "render/gpu.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_PANEL_PRESS.h"
+#include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/window_factory.h"
@@ -92,6 +94,12 @@ void as_in_a_level(KOR_GF::G_WINDOW_MANAGER& windows) {
   if (auto* belt = dynamic_cast<KOR::KC_GUI_IMAGE*>(widget_of(windows, "HUD_TAPE", 2))) {
     if (belt->quad) belt->quad->set_size(748, static_cast<int>(belt->quad->height()));
   }
+  // The water clock a little past its three-star time.
+  if (auto* dial =
+          dynamic_cast<game::HUD_PANEL_WATER_INDICATOR*>(windows.find("HUD_WATER_INDICATOR"))) {
+    dial->set_star_times(100, 160);
+    dial->update_clock(120000, nullptr);
+  }
   // Counts and money as the level writes them into their templates.
   set_label(windows, "HUD_MONEY", 2, L"12480");
   set_label(windows, "HUD_COMPLETION", 11, L"3");
@@ -110,9 +118,13 @@ void water_coming(KOR_GF::G_WINDOW_MANAGER& windows) {
 
 void press_cooling_down(KOR_GF::G_WINDOW_MANAGER& windows) {
   as_in_a_level(windows);
-  set_visible(windows, "HUD_PRESS", {1, 25}, true);
-  set_visible(windows, "HUD_PRESS", {5}, false);
-  set_label(windows, "HUD_PRESS", 10, L"3");
+  auto* press = dynamic_cast<game::HUD_PANEL_PRESS*>(windows.find("HUD_PRESS"));
+  ASSERT_NE(press, nullptr);
+  // As the level's press does when it takes the window.
+  press->measure_layout();
+  press->reset_display();
+  press->show_cooldown();
+  press->set_cooldown_seconds(3);
 }
 
 void finished_with_two_stars(KOR_GF::G_WINDOW_MANAGER& windows) {
@@ -212,10 +224,15 @@ const SCENE kScenes[] = {
 
 KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlayer_Flumo(name); }
 
-// The game's window, or a plain one for a type whose class the factory does
-// not build, so a window can be looked at before its class exists.
+// The game's window from whichever of its factories builds the type, or a
+// plain one for a type no class builds yet, so a window can be looked at
+// before its class exists. The tutorial panel is built while the tutorial
+// runs.
 KOR_GF::G_WINDOW* any_window(const pugi::xml_document& description) {
-  if (KOR_GF::G_WINDOW* window = game::window_factory(description)) return window;
+  for (auto* factory : {&game::window_factory, &game::level_hud_window_factory,
+                        &game::level_bottom_window_factory}) {
+    if (KOR_GF::G_WINDOW* window = factory(description)) return window;
+  }
   const pugi::xml_node element = description.first_child();
   if (!element.attribute("_name")) return nullptr;
   auto* window = new KOR_GF::G_WINDOW_SIMPLE(element);

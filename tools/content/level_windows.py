@@ -84,9 +84,11 @@ def hud_windows():
     def at_dial(wid, stem, enabled=False):
         return W.image(wid, pic(stem), dial[1024], dy, enabled=enabled, wide=(dial[WIDE], dy))
     water = W.Window("HUD_WATER_INDICATOR", "HUD_PANEL_WATER_INDICATOR", [
+        # The star fill is drawn over the hurry fill, so the three-star span
+        # keeps its colour while the water clock runs beyond it.
         at_dial(1, "dial_face"),
-        at_dial(3, "dial_fill_stars"),
         at_dial(4, "dial_fill_hurry"),
+        at_dial(3, "dial_fill_stars"),
         at_dial(6, "dial_hand"),
     ], 1, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=ORIGIN)
 
