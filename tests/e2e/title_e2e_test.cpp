@@ -5,8 +5,11 @@
 #include <sstream>
 #include <string>
 
+#include "PRIMITIVES/KC_QUAD.h"
+#include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "shell/CGame_App.h"
 #include "shell/G_LOADER_SCREEN.h"
 #include "support/scripted_player.h"
 
@@ -29,8 +32,26 @@ bool splashes_over() { return game::loading_screen_active == 0; }
 TEST(title_e2e, SplashesLeadStraightToTheTitleWithItsMusic) {
   SCRIPTED_PLAYER player;
   const int status = player.play([](SCRIPTED_PLAYER& p) {
+    p.frames(30);
+    EXPECT_EQ(game::game_clock_ms, 0) << "the game's clock rests while the splashes show";
     ASSERT_TRUE(p.wait_until(&splashes_over, "the splashes over"));
     EXPECT_TRUE(KOR_GF::sound_manager_instance().is_playing("music_title"));
+    EXPECT_TRUE(p.is_open("Back"));
+    EXPECT_TRUE(p.is_open("Title"));
+    EXPECT_TRUE(p.is_open("Logo"));
+    p.frames(10);
+    EXPECT_GT(game::game_clock_ms, 0);
+    // The black bars lie just outside the picture, above and below it.
+    const auto& bars = game::game_instance().letterbox_bars;
+    ASSERT_EQ(bars.size(), 2u);
+    for (const auto& [key, y] : {std::pair{1, -100.0f}, std::pair{2, 769.0f}}) {
+      const KOR::KC_QUAD& bar = *bars.at(key);
+      EXPECT_EQ(bar.transform()->position.y, y) << key;
+      EXPECT_EQ(bar.transform()->position.x, -2.0f) << key;
+      EXPECT_EQ(bar.width(), 1370.0f) << key;
+      EXPECT_EQ(bar.height(), 100.0f) << key;
+      EXPECT_EQ(bar.vertex_color(0), 0xFF000000u) << key;
+    }
   });
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::exists(player.user_folder() / "players.xml")) << "saved at shutdown";
