@@ -2,10 +2,15 @@
 
 #include "foundation/KS_VECTOR2.h"
 
+namespace KOR_GF {
+class G_WINDOW_MANAGER;
+}
+
 namespace game {
 
 class CPipe_Sprite;
 class CShop_Levels;
+class HUD_PANEL_PRESS;
 
 // The crusher beside the tape: a held piece dropped on it flies in, is
 // crushed, and the press cools down before it takes the next one.
@@ -14,8 +19,10 @@ class CLevel_Press {
   enum State { READY = 0, FLYING_IN = 1, COOLING = 2, RETURNING = 3, CRUSHING = 4 };
 
   // The press cool-down item is read through `shop` (not owned while it is
-  // null).
-  explicit CLevel_Press(const CShop_Levels* shop = nullptr) : shop_(shop) {}
+  // null). Its pictures are the window "HUD_PRESS" of `windows`.
+  explicit CLevel_Press(const CShop_Levels* shop = nullptr,
+                        const KOR_GF::G_WINDOW_MANAGER* windows = nullptr)
+      : shop_(shop), windows_(windows) {}
   CLevel_Press(const CLevel_Press&) = delete;
   CLevel_Press& operator=(const CLevel_Press&) = delete;
   ~CLevel_Press();
@@ -42,9 +49,14 @@ class CLevel_Press {
   KOR::KS_VECTOR2 area_size;
 
  private:
+  // The area measured from the window; it keeps its size without one.
   void measure_area();
+  // "HUD_PRESS" when it is the press window; null otherwise.
+  HUD_PANEL_PRESS* display() const;
+  static float fraction(float elapsed, float length);
 
   const CShop_Levels* shop_;
+  const KOR_GF::G_WINDOW_MANAGER* windows_;
   CPipe_Sprite* piece_ = nullptr;
   float target_x_ = 0.0f;
   float target_y_ = 0.0f;

@@ -6,12 +6,17 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
 #include "framework/G_SETTINGS.h"
+#include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "gui/KC_GUI_IMAGE.h"
 #include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "platform/KC_INPUT.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CShop_Item.h"
+#include "shell/menu_sound.h"
+#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -20,12 +25,20 @@ namespace {
 constexpr float kSpacing = 60.0f;
 constexpr float kEntryZone = 90.0f;
 constexpr int kTypes = 17;
+// Widgets of "HUD_TAPE": the area holding the call button, and the belt.
+constexpr unsigned kCallArea = 1;
+constexpr unsigned kBelt = 2;
+constexpr int kBeltWidth = 748;
+constexpr double kBeltUvStep = 0.05555555555555558;
+constexpr double kBeltUvWidth = 0.9444444444444444;
 
 bool is_two_cell(int type) { return type >= 6 && type <= 12; }
 
 }  // namespace
 
-CLevel_Tape::CLevel_Tape(int (*draw)(), const CShop_Levels* shop) : draw_(draw), shop_(shop) {}
+CLevel_Tape::CLevel_Tape(int (*draw)(), const CShop_Levels* shop,
+                         const KOR_GF::G_WINDOW_MANAGER* windows)
+    : draw_(draw), shop_(shop), windows_(windows) {}
 
 CLevel_Tape::~CLevel_Tape() {
   clear();
@@ -348,7 +361,37 @@ void CLevel_Tape::relayout(int old_screen_width) {
   renumber(0);
 }
 
+KOR::KC_GUI_IMAGE* CLevel_Tape::tape_image(unsigned id) const {
+  const KOR_GF::G_WINDOW* window = windows_ ? windows_->find("HUD_TAPE") : nullptr;
+  return window ? widget_of<KOR::KC_GUI_IMAGE>(*window, id) : nullptr;
+}
+
+// The button is a strip 45 pixels wide near the right edge of widget 1.
+bool CLevel_Tape::call_next_piece(int now_ms) {
+  KOR::KC_GUI_IMAGE* area = tape_image(kCallArea);
+  if (area == nullptr || KOR::input_mouse_position == nullptr) return false;
+  const KOR::KS_VECTOR3 at = area->transform->world().position;
+  const float half_width = area->width() / 2.0f;
+  const float half_height = area->height() / 2.0f;
+  const float px = float(KOR::input_mouse_position->x);
+  const float py = float(KOR::input_mouse_position->y);
+  if (px < at.x + half_width - 47.0f || px > at.x + half_width - 2.0f) return false;
+  if (py < at.y - half_height || py > at.y + half_height) return false;
+  next_piece_time_ = now_ms;
+  play_once("sound_button_click");
+  return true;
+}
+
+// The belt shows 17/18 of its picture across 748 pixels: one phase unit is
+// 44 pixels of belt, as far as the pieces move. The bottom panel's windows
+// draw the belt.
 void CLevel_Tape::draw() const {
+  if (KOR::KC_GUI_IMAGE* belt = tape_image(kBelt); belt && belt->quad) {
+    const float left = float(belt_phase_ * kBeltUvStep);
+    belt->quad->set_uv_rect(left, 0.0f, left + float(kBeltUvWidth), 1.0f);
+    belt->quad->set_size(kBeltWidth, int(belt->height()));
+    belt->quad->set_hot_spot(KOR::HS_UL);
+  }
   for (const auto& [slot, piece] : slots_) piece->draw();
   if (flying_) flying_->draw();
 }

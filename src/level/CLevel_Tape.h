@@ -6,6 +6,14 @@
 
 #include "foundation/KS_VECTOR2.h"
 
+namespace KOR {
+class KC_GUI_IMAGE;
+}
+
+namespace KOR_GF {
+class G_WINDOW_MANAGER;
+}
+
 namespace game {
 
 class CPipe_Sprite;
@@ -20,8 +28,10 @@ class CLevel_Tape {
  public:
   // `draw` is the runtime's rand: the order and number of draws is part of
   // how the tape deals. The shop's bonus-piece and tape-delay items are read
-  // through `shop` (none owned while it is null).
-  explicit CLevel_Tape(int (*draw)(), const CShop_Levels* shop = nullptr);
+  // through `shop` (none owned while it is null). The belt picture and the
+  // call button are widgets of the window "HUD_TAPE" in `windows`.
+  explicit CLevel_Tape(int (*draw)(), const CShop_Levels* shop = nullptr,
+                       const KOR_GF::G_WINDOW_MANAGER* windows = nullptr);
   CLevel_Tape(const CLevel_Tape&) = delete;
   CLevel_Tape& operator=(const CLevel_Tape&) = delete;
   ~CLevel_Tape();
@@ -32,6 +42,8 @@ class CLevel_Tape {
   void draw() const;
   // The slot of the piece under the pointer, -1 when none.
   int piece_at_pointer() const;
+  // The call button under the pointer brings the next piece at once.
+  bool call_next_piece(int now_ms);
   // The piece in `slot`, taken off the tape; null for an empty slot, and
   // also when `discard` deletes it.
   CPipe_Sprite* take_piece(int slot, bool discard);
@@ -75,12 +87,15 @@ class CLevel_Tape {
   void advance_flight();
   void end_flight();
   bool on_tape(const CPipe_Sprite* piece) const;
+  // Widget `id` of "HUD_TAPE" when it is a picture; null otherwise.
+  KOR::KC_GUI_IMAGE* tape_image(unsigned id) const;
   // Where a piece dropped at x goes: its x and slot; false when no gap is
   // wide enough. `xs` are the pieces' x in slot order.
   bool find_gap(const std::vector<float>& xs, float x, float& at, int& slot) const;
 
   int (*draw_)();
   const CShop_Levels* shop_;
+  const KOR_GF::G_WINDOW_MANAGER* windows_;
   std::map<int, CPipe_Sprite*> slots_;
   float park_x_ = 0.0f;
   float entry_x_ = 0.0f;

@@ -1,5 +1,6 @@
 #include "level/CPipe_Sprite.h"
 
+#include <filesystem>
 #include <pugixml.hpp>
 #include <string>
 #include <utility>
@@ -15,6 +16,37 @@ namespace {
 constexpr const char* kAtlasFile = "xml/atlas/game_elements_atlas.xml";
 constexpr const char* kAtlasImage = "graphics/main game_elements_atlas.png";
 
+// The atlas as last read, kept while its file stays the same: the
+// completion previews remake their pictures every frame.
+struct PIPE_ATLAS {
+  std::string key;
+  pugi::xml_document document;
+  pugi::xml_node images;
+};
+
+// Where the file is, when it was written and how long it is; empty when
+// it cannot be had.
+std::string atlas_key() {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::absolute(kAtlasFile, error);
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return std::string();
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return std::string();
+  return path.string() + '|' + std::to_string(written.time_since_epoch().count()) + '|' +
+         std::to_string(size);
+}
+
+const pugi::xml_node& pipe_atlas() {
+  static PIPE_ATLAS atlas;
+  const std::string key = atlas_key();
+  if (key.empty() || key != atlas.key) {
+    atlas.images = load_atlas(atlas.document, kAtlasFile);
+    atlas.key = key;
+  }
+  return atlas.images;
+}
+
 }  // namespace
 
 CPipe_Sprite::CPipe_Sprite(CPipe_Sprite&& other) noexcept
@@ -29,12 +61,10 @@ CPipe_Sprite::CPipe_Sprite(CPipe_Sprite&& other) noexcept
 
 CPipe_Sprite::~CPipe_Sprite() { destroy(); }
 
-// The atlas is read afresh for every picture; a missing file or item gives
-// an empty 0 x 0 picture. Without a resource manager the picture is a bare
-// quad, so the piece can still be placed and turned.
+// A missing atlas file or item gives an empty 0 x 0 picture. Without a resource manager the picture
+// is a bare quad, so the piece can still be placed and turned.
 void CPipe_Sprite::make_quad() {
-  pugi::xml_document document;
-  const pugi::xml_node images = load_atlas(document, kAtlasFile);
+  const pugi::xml_node& images = pipe_atlas();
   std::string id = "main_elements_pipes_pipe" + std::to_string(pipe_type_);
   if (bonus_) id += "_bonus";
   quad_ = atlas_sprite(images, id, kAtlasImage, KOR::HS_MID, kAtlasInset, kAtlasInset);

@@ -12,6 +12,7 @@
 #include "framework/gPlayer.h"
 #include "level/CScene_Level.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "platform/host.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/SG_WINDOW_TITLE.h"
@@ -71,6 +72,14 @@ CScene_Level* CGame_App::current_level_scene() const {
   return static_cast<CScene_Level*>(current_scene.get());
 }
 
+void CGame_App::pause_level() {
+  if (CScene_Level* level = current_level_scene()) level->pause();
+}
+
+void CGame_App::resume_level() {
+  if (CScene_Level* level = current_level_scene()) level->resume();
+}
+
 void CGame_App::apply_cursor_setting(const KOR_GF::gPlayer* player) {
   cursor.set_visible(player == nullptr || player->game_cursor());
 }
@@ -111,12 +120,23 @@ int CGame_App::on_key_up(int code) {
 
 bool CGame_App::start_level() {
   if (!current_scene) {
-    current_scene = std::make_unique<CScene_Level>();
-    current_scene->start();
-  } else if (current_level_scene() != nullptr) {
+    auto level = std::make_unique<CScene_Level>();
+    level->start();
+    if (!level->start_failed().empty()) {
+      report_unreadable_level(level->start_failed());
+      return false;
+    }
+    current_scene = std::move(level);
+  } else if (CScene_Level* level = current_level_scene()) {
     windows->close_all();
     current_scene->release_resources();
     current_scene->restart();
+    if (!level->start_failed().empty()) {
+      const std::string why = level->start_failed();
+      leave_level_to_main_panel();
+      report_unreadable_level(why);
+      return false;
+    }
   }
   windows->close_all();
   current_scene->load_resources();
@@ -134,8 +154,14 @@ void CGame_App::restart_level() {
 
 bool CGame_App::drop_level() {
   if (!current_scene) return false;
+  if (CScene_Level* level = current_level_scene()) level->close_hud_windows();
   current_scene.reset();
   return true;
+}
+
+void CGame_App::report_unreadable_level(const std::string& why) const {
+  KOR::host_message_box("Aquavex", "Level " + std::to_string(current_level_number) +
+                                       " cannot be played: " + why + ".");
 }
 
 void CGame_App::leave_level_to_main_panel() {

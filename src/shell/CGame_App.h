@@ -46,6 +46,8 @@ class CGame_App {
 
   // The current scene as a level scene; null when there is none.
   CScene_Level* current_level_scene() const;
+  void pause_level();
+  void resume_level();
   // The custom pointer follows the player's "game_cursor"; on without a
   // player.
   void apply_cursor_setting(const KOR_GF::gPlayer* player);
@@ -57,7 +59,9 @@ class CGame_App {
   int on_key_up(int code);
 
   // Starts level current_level_number, or restarts the running level in
-  // its own scene.
+  // its own scene. A level file that cannot be read starts nothing: the
+  // player stays in (or goes back to) the menus, and a message says which
+  // level could not be read; false then.
   bool start_level();
   bool next_level();
   void restart_level();
@@ -102,6 +106,8 @@ class CGame_App {
   // The HUD closes with the scene; the windows shown after it are the
   // caller's.
   bool drop_level();
+  // The message for a level that could not be read.
+  void report_unreadable_level(const std::string& why) const;
 
   KOR::KC_TEXTURE* bar_texture_ = nullptr;
 };

@@ -33,10 +33,6 @@ enum : int {
 
 KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
 
-gPlayer_Flumo* current_player() {
-  return dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
-}
-
 }  // namespace
 
 void SG_WINDOW_TITLE::on_open_begin() {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "framework/G_PLAYERS.h"
-#include "framework/file_replace.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "framework/file_replace.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/CGame_App.h"
 #include "shell/game_info.h"
@@ -328,8 +328,12 @@ void gPlayer_Flumo::save_full(pugi::xml_node& element) const {
 
 KOR_GF::gPlayer* new_player_profile(const std::wstring& name) { return new gPlayer_Flumo(name); }
 
+gPlayer_Flumo* current_player() {
+  return dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+}
+
 int current_shop_level(int item) {
-  const gPlayer_Flumo* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+  const gPlayer_Flumo* player = current_player();
   return player ? player->shop_level(item) : 0;
 }
 

@@ -124,6 +124,9 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
 // The players registry's factory: a new profile with that name.
 KOR_GF::gPlayer* new_player_profile(const std::wstring& name);
 
+// The current player's profile; null when nobody plays.
+gPlayer_Flumo* current_player();
+
 // The current player's level of shop item `item` (1..16); 0 when it is not
 // owned or nobody plays.
 int current_shop_level(int item);

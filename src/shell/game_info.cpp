@@ -11,6 +11,7 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
+#include "level/CScene_Level.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/KC_WINDOW.h"
 #include "puzzle/CGame_Config.h"
@@ -121,7 +122,10 @@ void apply_player_settings(KOR_GF::gPlayer* player) {
   game_instance().apply_cursor_setting(player);
   KOR::auto_position_set_screen(G_SETTINGS::screen_width, G_SETTINGS::screen_height);
   KOR_GF::G_WINDOW_MANAGER& windows = *game_instance().windows;
-  if (G_SETTINGS::screen_width != old_width) windows.relayout(old_width);
+  if (G_SETTINGS::screen_width != old_width) {
+    windows.relayout(old_width);
+    if (CScene_Level* level = game_instance().current_level_scene()) level->relayout(old_width);
+  }
   windows.refresh_all();
 }
 

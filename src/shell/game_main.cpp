@@ -10,6 +10,7 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/resource_list.h"
+#include "level/CScene_Level.h"
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
@@ -174,8 +175,12 @@ int game_on_mouse_move(void*) {
   return 1;
 }
 
+// A level left behind by another window waits under its pause window.
 int game_on_focus_lost(void*) {
   KOR_GF::sound_manager_instance().set_mute(true);
+  if (!game_ready) return 0;
+  CScene_Level* level = game_instance().current_level_scene();
+  if (level != nullptr && !level->paused) level->open_pause();
   return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "PRIMITIVES/KC_QUAD.h"
@@ -137,6 +138,28 @@ TEST_F(PipeSpriteTest, MissingAtlasGivesAnEmptyPictureThatStillMoves) {
   piece.set_position(5, 6);
   EXPECT_EQ(piece.position().y, 6.0f);
   piece.draw();
+}
+
+// The completion previews remake their pictures every frame: the atlas is
+// read again only when its file changes.
+TEST_F(PipeSpriteTest, TheAtlasIsReadAgainOnlyWhenItsFileChanges) {
+  const std::filesystem::path atlas = sandbox.resources() / "xml/atlas/game_elements_atlas.xml";
+  CPipe_Sprite piece;
+  piece.load_sprite(1);
+  ASSERT_EQ(piece.sprite()->width(), 50.0f);
+  const auto written = std::filesystem::last_write_time(atlas);
+  const auto size = std::filesystem::file_size(atlas);
+  // Unreadable text of the same length, with the old time: the file the
+  // cache knows.
+  std::filesystem::resize_file(atlas, 0);
+  std::filesystem::resize_file(atlas, size);
+  std::filesystem::last_write_time(atlas, written);
+  piece.load_sprite(1);
+  EXPECT_EQ(piece.sprite()->width(), 50.0f);
+  // A file written anew is read anew.
+  std::filesystem::last_write_time(atlas, written + std::chrono::seconds(5));
+  piece.load_sprite(1);
+  EXPECT_EQ(piece.sprite()->width(), 0.0f);
 }
 
 TEST(PipeSprite, WithoutResourcesThePieceStillTurnsAndMoves) {

@@ -44,7 +44,7 @@ TEST_F(SceneAsFieldOwner, MoneyTakenPaysThePlayerAndTheLevelAndRecordsTheCoin) {
 
 TEST_F(SceneAsFieldOwner, TutorialStepEightPaysWithoutRecording) {
   level_tutorial_active = 1;
-  scene.tutorial = new CLevel_Tutorial();
+  scene.tutorial = std::make_unique<CLevel_Tutorial>();
   scene.tutorial->step = 8;
   scene.money_taken(2, 2, 10);
   EXPECT_EQ(player.money, 10);
@@ -74,7 +74,7 @@ TEST_F(SceneAsFieldOwner, EffectsStartAtTheCellAndMoveWithTheBoard) {
   EXPECT_EQ(burst.y, 20.0f);
 }
 
-TEST_F(SceneAsFieldOwner, OnlyTheWonStateEndsTheLevelAndTheCloseUpIsAState) {
+TEST_F(SceneAsFieldOwner, OnlyTheWonStateEndsTheLevel) {
   for (const int state :
        {CScene_Level::STATE_PLAY, CScene_Level::STATE_INTRO, CScene_Level::STATE_PACK_CLOSEUP}) {
     scene.state = state;
@@ -82,8 +82,6 @@ TEST_F(SceneAsFieldOwner, OnlyTheWonStateEndsTheLevelAndTheCloseUpIsAState) {
   }
   scene.state = CScene_Level::STATE_WON;
   EXPECT_TRUE(scene.level_won());
-  scene.pack_closeup_due();
-  EXPECT_EQ(scene.state, CScene_Level::STATE_PACK_CLOSEUP);
 }
 
 TEST_F(SceneAsFieldOwner, ShopLevelsAreTheCurrentPlayersAtTheMomentOfUse) {

@@ -78,24 +78,6 @@ TEST_F(GameAppTest, EveryEventReachesTheSceneAndKeysGoOnToTheWindows) {
   EXPECT_EQ(log, (std::vector<std::string>{"update", "down 65", "up 65", "move"}));
 }
 
-TEST_F(GameAppTest, StartingALevelMakesTheSceneOnceAndRestartsItInPlace) {
-  ASSERT_TRUE(app.start_level());
-  CScene_Level* first = app.current_level_scene();
-  ASSERT_NE(first, nullptr);
-  ASSERT_TRUE(app.next_level());
-  EXPECT_EQ(app.current_level_scene(), first) << "the same scene object plays the next level";
-  app.restart_level();
-  EXPECT_EQ(app.current_level_scene(), first);
-  current_level_number = 1;
-
-  app.leave_level_to_main_panel();
-  EXPECT_EQ(app.current_scene, nullptr);
-  app.leave_level_to_title(false);  // no level: nothing at all happens
-  EXPECT_EQ(app.current_scene, nullptr);
-  app.restart_level();
-  EXPECT_EQ(app.current_scene, nullptr) << "a restart without a level starts none";
-}
-
 TEST_F(GameAppTest, DeveloperKeysActOnlyInDeveloperModeAndWhereTheyBelong) {
   gPlayer_Flumo player(L"Ada");
   KOR_GF::players_instance().current = &player;

@@ -1,0 +1,105 @@
+#include "SERVICE/engine_globals.h"
+#include "fieldview/CEffect_BonusList.h"
+#include "fieldview/CEffect_ExplosionList.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "level/CLevel_Press.h"
+#include "level/CLevel_Scoring.h"
+#include "level/CLevel_Tape.h"
+#include "level/CPipe_Sprite.h"
+#include "level/CScene_Level.h"
+#include "puzzle/CLevel_Data.h"
+#include "puzzle/CLevel_Field.h"
+#include "shell/CGame_App.h"
+#include "shell/CTrophy.h"
+#include "shell/HUD_PANEL_WATER_INDICATOR.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
+
+namespace game {
+
+// The sum is truncated, so the fraction of each frame's milliseconds is
+// dropped.
+void CScene_Level::advance_level_clock() {
+  level_clock = int32_t(float(level_clock) + KOR::frame_dt.load() * 1000.0f);
+}
+
+void CScene_Level::update() {
+  hud_windows_->update();
+  bottom_windows_->update();
+  if (state == STATE_WON && field->water_started) {
+    advance_level_clock();
+    field->update(level_clock);
+  }
+  if (state == STATE_PACK_CLOSEUP) {
+    advance_level_clock();
+    closeup_windows_->update();
+  }
+  explosions->update(game_clock_ms);
+  bonuses->update(game_clock_ms);
+  if (paused) return;
+  const float elapsed_ms = KOR::frame_dt.load() * 1000.0f;
+  advance_level_clock();
+  if (state == STATE_PLAY) count_down_water(elapsed_ms);
+  auto* inscription =
+      dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
+  if (inscription && inscription->state != 0) inscription->update(level_clock);
+  if (state == STATE_INTRO && field->intro_scroll_step() == 0) end_intro();
+  field->update(level_clock);
+  field->update(level_clock);
+  tape->update(level_clock);
+  if (press->update()) {
+    ++press_crushes;
+    add_trophy_progress(TROPHY_PRESS_USES, 1);
+  }
+}
+
+// The shop's water item slows the countdown by its percentage; a value of
+// 100 or more stops it rather than running it backwards.
+void CScene_Level::count_down_water(float elapsed_ms) {
+  const CLevel_Header& header = *level->header();
+  int step = int(elapsed_ms * header.stepOfWaterFlowingOut);
+  const int slowdown =
+      CLevel_Scoring::shop_upgrade_value(SHOP_WATER_COUNTDOWN, shop_level(SHOP_WATER_COUNTDOWN));
+  if (slowdown != 0) step = int(float(step) + float(step) * (float(slowdown) / -100.0f));
+  if (step < 0) step = 0;
+  water_timer += step;
+  auto* inscription =
+      dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
+  if (water_timer <= 2 * header.timeFor3Stars * 1000) {
+    if (auto* dial = dynamic_cast<HUD_PANEL_WATER_INDICATOR*>(hud_window("HUD_WATER_INDICATOR"))) {
+      dial->update_clock(water_timer, inscription);
+    }
+  }
+  if (header.timeFor3Stars != 0 && water_timer / 1000 >= header.timeFor3Stars &&
+      !field->water_started) {
+    if (inscription) inscription->show_water_started();
+    field->start_water();
+  }
+}
+
+void CScene_Level::end_intro() {
+  state = STATE_PLAY;
+  tape->start();
+}
+
+void CScene_Level::draw() {
+  field->draw(level_clock, destruction_target.x, destruction_target.y);
+  if (bonus_mode == BONUS_COMPLETION && held_piece) {
+    for (int n = 1;; ++n) {
+      const KOR::KS_IVECTOR2 cell = field->open_connection_cell(n);
+      if (cell.x == -1) break;
+      if (field->open_connection_flag(n)) continue;
+      field->fit_piece_preview(cell.x, cell.y, held_piece.get());
+      held_piece->draw();
+    }
+  }
+  explosions->draw();
+  bonuses->draw();
+  bottom_windows_->draw();
+  tape->draw();
+  press->draw();
+  if (holding && held_piece) held_piece->draw();
+  hud_windows_->draw();
+  closeup_windows_->draw();
+}
+
+}  // namespace game

@@ -1,0 +1,285 @@
+#include <algorithm>
+#include <string>
+
+#include "fieldview/CEffect_BonusList.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "level/CLevel_Press.h"
+#include "level/CLevel_Tape.h"
+#include "level/CPipe_Sprite.h"
+#include "level/CScene_Level.h"
+#include "platform/KC_INPUT.h"
+#include "platform/runtime_random.h"
+#include "puzzle/CGame_Config.h"
+#include "puzzle/CLevel_Field.h"
+#include "shell/CGame_App.h"
+#include "shell/CTrophy.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/menu_sound.h"
+
+namespace game {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+// Everything above this screen row is board; below it lie tape and press.
+constexpr float kBoardBottom = 650.0f;
+constexpr float kTapeTop = 654.0f;
+constexpr float kTapeBottom = 768.0f;
+constexpr float kTapeWidth = 760.0f;
+
+KOR::KS_VECTOR2 pointer() {
+  if (KOR::input_mouse_position == nullptr) return KOR::KS_VECTOR2{};
+  return KOR::KS_VECTOR2{float(KOR::input_mouse_position->x), float(KOR::input_mouse_position->y)};
+}
+
+int config_int(const std::wstring& key) { return CGame_Config::instance().get_int_w(key); }
+
+}  // namespace
+
+void CScene_Level::mouse_move() {
+  if (paused) return;
+  if (holding) follow_pointer();
+  if (bonus_mode == BONUS_DESTRUCTION) {
+    const KOR::KS_VECTOR2 at = pointer();
+    const KOR::KS_VECTOR2 cell = field->cell_at_point(int(at.x), int(at.y));
+    KOR::KS_VECTOR2 hovered{-1.0f, -1.0f};
+    if (field->is_destructible_at(int(cell.x), int(cell.y))) {
+      hovered = field->part0_cell(int(cell.x), int(cell.y));
+    }
+    field->set_hovered_cell(int(hovered.x), int(hovered.y));
+  }
+  hud_windows_->mouse_move();
+  bottom_windows_->mouse_move();
+}
+
+void CScene_Level::follow_pointer() {
+  if (!held_piece) return;
+  const KOR::KS_VECTOR2 at = pointer();
+  held_piece->set_position(at.x, at.y);
+  if (at.y <= kBoardBottom && !field->can_place_piece(held_piece.get(), at.x, at.y)) {
+    held_piece->tint_grey();
+  } else {
+    held_piece->tint_normal();
+  }
+}
+
+void CScene_Level::key_up(int code) {
+  if (paused) return;
+  hud_windows_->key_up(code);
+  bottom_windows_->key_up(code);
+}
+
+void CScene_Level::key_down(int code) {
+  if (paused) return;
+  hud_windows_->key_down(code);
+  bottom_windows_->mouse_move();
+  if (code == kLeftButton) {
+    const KOR::KS_VECTOR2 at = pointer();
+    click(at.x, at.y);
+  } else if (code == kRightButton) {
+    if (holding && held_piece) {
+      held_piece->rotate_90();
+      follow_pointer();
+    }
+    set_bonus_mode(BONUS_NONE);
+    if (destruction_target_chosen) reset_destruction_target();
+    if (completion_target_chosen) hide_bonus_buttons();
+  } else if (game_instance().developer_mode) {
+    developer_key(code);
+  }
+}
+
+void CScene_Level::developer_key(int code) {
+  gPlayer_Flumo* player = current_player();
+  switch (code) {
+    case 'F':
+    case 'W':
+      result.score = code == 'F' ? 111 : 500;
+      water_timer = code == 'F' ? 10000000 : 1000;
+      field->update_scroll_target();
+      level_won(true);
+      return;
+    case 'S':
+      if (player) player->score += 5000;
+      result.score += 5000;
+      break;
+    case 'N':
+      if (player) {
+        player->destructionBonuses =
+            std::min(player->destructionBonuses + 10, max_destruction_bonuses());
+      }
+      break;
+    case 'B':
+      if (player) {
+        player->completionBonuses =
+            std::min(player->completionBonuses + 10, max_completion_bonuses());
+      }
+      break;
+    default:
+      return;
+  }
+  refresh_hud_counts();
+}
+
+void CScene_Level::click(float x, float y) {
+  const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
+  if (destruction_target_chosen && int(cell.x) == destruction_target.x &&
+      int(cell.y) == destruction_target.y) {
+    bonus_command(BONUS_DESTRUCTION);
+    return;
+  }
+  if (holding) {
+    click_holding(x, y);
+  } else {
+    click_empty_handed(x, y);
+  }
+}
+
+// Taking a piece always leaves completion mode first: the preview and the
+// piece in the hand share the hand.
+void CScene_Level::click_empty_handed(float x, float y) {
+  tape->call_next_piece(level_clock);
+  const int slot = tape->piece_at_pointer();
+  if (slot != -1) {
+    set_bonus_mode(BONUS_NONE);
+    if (!tape_lock) {
+      held_piece.reset(tape->take_piece(slot, false));
+      holding = 1;
+      play_once("sound_button_click");
+      reset_destruction_target();
+      hide_bonus_buttons();
+    }
+  }
+  const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
+  const int cx = int(cell.x);
+  const int cy = int(cell.y);
+  if (!holding && bonus_mode != BONUS_DESTRUCTION && y <= kBoardBottom &&
+      field->is_inside(cx, cy)) {
+    choose_target(cx, cy);
+  }
+  if (!holding && bonus_mode == BONUS_COMPLETION && field->scroll_state == 0 && y <= kBoardBottom &&
+      held_piece) {
+    const int key = field->find_open_connection(cx, cy);
+    if (key != 0 && !field->open_connection_flag(key)) {
+      field->fit_piece_preview(cx, cy, held_piece.get());
+      const KOR::KS_VECTOR2 centre = field->cell_center(cx, cy);
+      if (held_piece->is_visible() && field->drop_piece(held_piece.get(), x, y)) {
+        fill_completion(centre.x, centre.y);
+      }
+    }
+  }
+  refresh_hud_counts();
+}
+
+bool CScene_Level::in_tape_area(float x, float y) const {
+  const float left = float(tape->origin_x());
+  return x >= left && x <= left + kTapeWidth && y >= kTapeTop && y <= kTapeBottom;
+}
+
+// A press the HUD never measured has no area, and takes nothing.
+bool CScene_Level::in_press_area(float x, float y) const {
+  const KOR::KS_VECTOR2 at = press->area_position;
+  const KOR::KS_VECTOR2 size = press->area_size;
+  if (size.x <= 0.0f || size.y <= 0.0f) return false;
+  return x >= at.x && x <= at.x + size.x && y >= at.y && y <= at.y + size.y;
+}
+
+void CScene_Level::click_holding(float x, float y) {
+  if (in_tape_area(x, y) && !tape_lock) {
+    if (held_piece && tape->put_back(held_piece.get())) {
+      static_cast<void>(held_piece.release());
+      holding = 0;
+      play_once("sound_tube_place");
+    } else {
+      play_once("sound_tube_wrong");
+    }
+  }
+  if (holding && held_piece && in_press_area(x, y) && !press_lock &&
+      press->state() == CLevel_Press::READY) {
+    press->take_piece(held_piece.release());
+    holding = 0;
+    add_trophy_progress(TROPHY_PRESS_USES, 1);
+    ++result.press_uses;
+  }
+  if (y > kBoardBottom) {
+    refresh_hud_counts();
+    return;
+  }
+  place_held_piece(x, y);
+  refresh_hud_counts();
+}
+
+// A piece that does not fit as it stands is turned a quarter at a time
+// until it does; four turns bring it back where it was.
+void CScene_Level::place_held_piece(float x, float y) {
+  CPipe_Sprite* piece = holding ? held_piece.get() : nullptr;
+  if (piece && !field->can_place_piece(piece, x, y)) {
+    for (int turn = 0; turn < 4; ++turn) {
+      piece->set_angle_degrees(float((piece->angle_degrees() + 90) % 360));
+      if (field->can_place_piece(piece, x, y)) break;
+    }
+  }
+  const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
+  const KOR::KS_VECTOR2 centre = field->cell_center(int(cell.x), int(cell.y));
+  if (piece == nullptr || !field->can_place_piece(piece, x, y) || !field->drop_piece(piece, x, y)) {
+    play_once("sound_tube_wrong");
+    return;
+  }
+  ++placed_piece_count;
+  connect_equipment();
+  reward_piece(*piece, centre.x, centre.y);
+  play_once("sound_tube_place");
+  held_piece.reset();
+  holding = 0;
+  add_trophy_progress(TROPHY_PIECES_PLACED, 1);
+  if (field->is_pipeline_complete()) level_won(true);
+}
+
+// Equipment newly joined to the start's pipes sets the water countdown
+// back by its seconds.
+void CScene_Level::connect_equipment() {
+  const int equipment = field->check_equipment_connection();
+  if (equipment == 0) return;
+  play_once("sound_equip_connect");
+  const int seconds = config_int(L"equipment_type" + std::to_wstring(equipment));
+  auto* inscription =
+      dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
+  if (inscription) inscription->show_equipment_bonus(seconds * 1000);
+  if (field->equipment_newly_connected()) water_timer = std::max(0, water_timer - seconds * 1000);
+}
+
+void CScene_Level::pay_points(int points, float x, float y) {
+  if (gPlayer_Flumo* player = current_player()) player->score += points;
+  result.score += points;
+  bonuses->add(0, x, y, points);
+}
+
+void CScene_Level::reward_piece(const CPipe_Sprite& piece, float x, float y) {
+  if (!piece.is_bonus()) {
+    pay_points(config_int(L"pipe_" + std::to_wstring(piece.type())), x, y);
+    return;
+  }
+  const int roll = KOR::runtime_rand() % 100;
+  const int for_points = config_int(L"specialPipe_getScoreProbability");
+  const int for_completion = config_int(L"specialPipe_getCompletionBonusProbability");
+  gPlayer_Flumo* player = current_player();
+  if (roll < for_points) {
+    pay_points(config_int(L"specialPipe_getScoreProbability_scoreValue"), x, y);
+  } else if (roll < for_points + for_completion) {
+    if (player && player->completionBonuses < max_completion_bonuses()) {
+      ++player->completionBonuses;
+    }
+    bonuses->add(2, x, y, 0);
+  } else {
+    if (player && player->destructionBonuses < max_destruction_bonuses()) {
+      ++player->destructionBonuses;
+    }
+    bonuses->add(1, x, y, 0);
+  }
+  add_trophy_progress(TROPHY_BONUS_PIECES, 1);
+  play_once("sound_receive_bonus_reward");
+}
+
+}  // namespace game

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fieldview/CEffect_BonusList.h"
+#include "fieldview/CEffect_ExplosionList.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "level/CLevel_Tape.h"
+#include "puzzle/CLevel_Cell.h"
+#include "puzzle/CLevel_Data.h"
+#include "scene_fixture.h"
+
+namespace {
+
+using game::CScene_Level;
+using level_test::SceneFixture;
+using level_test::straight_level;
+
+using SceneStart = SceneFixture;
+
+TEST_F(SceneStart, TutorialLevelsGrantOneBonusOfEachKindAtStartAndRestart) {
+  struct CASE {
+    int first_level;
+    int next_level;
+    int bonuses;  // both kinds, before the start
+    int expected_after_start;
+    int expected_after_next;
+  };
+  const CASE cases[] = {
+      {1, 2, 0, 1, 1},  // level 2 reached by "next" gets its bonus too
+      {1, 2, 2, 2, 2},  // a player who has some keeps them
+      {3, 4, 0, 0, 0},  // no grant outside the tutorial
+      {3, 1, 0, 0, 1},  // a restart into level 1 from a later level
+  };
+  for (const CASE& c : cases) {
+    player.completionBonuses = player.destructionBonuses = c.bonuses;
+    write_level(c.next_level, straight_level());
+    start(c.first_level);
+    EXPECT_EQ(player.completionBonuses, c.expected_after_start) << c.first_level;
+    EXPECT_EQ(player.destructionBonuses, c.expected_after_start) << c.first_level;
+    EXPECT_EQ(game::level_tutorial_active, c.first_level <= 2 ? 1 : 0);
+    EXPECT_EQ(scene->tutorial != nullptr, c.first_level <= 2);
+    player.completionBonuses = player.destructionBonuses = 0;
+    if (c.bonuses == 2) player.completionBonuses = player.destructionBonuses = 2;
+    game::current_level_number = c.next_level;
+    scene->restart();
+    EXPECT_EQ(player.completionBonuses, c.expected_after_next) << c.next_level;
+    EXPECT_EQ(game::level_tutorial_active, c.next_level <= 2 ? 1 : 0);
+    EXPECT_EQ(scene->tutorial != nullptr, c.next_level <= 2) << c.next_level;
+  }
+}
+
+TEST_F(SceneStart, RestartBeginsTheLevelAfreshWithTheStoredRecord) {
+  start(3);
+  hold(5);
+  scene->water_timer = 5000;
+  scene->result.score = 40;
+  scene->bonus_mode = CScene_Level::BONUS_DESTRUCTION;
+  scene->explosions->add(0, 10.0f, 10.0f);
+  scene->tape->set_frozen(1);
+  scene->pause();
+  player.levels.at(3)->score = 321;
+  scene->restart();
+  EXPECT_EQ(scene->held_piece, nullptr);
+  EXPECT_EQ(scene->holding, 0);
+  EXPECT_EQ(scene->water_timer, 0);
+  EXPECT_EQ(scene->result.score, 0);
+  EXPECT_EQ(scene->result.record, 321);
+  EXPECT_EQ(scene->bonus_mode, CScene_Level::BONUS_NONE);
+  EXPECT_EQ(scene->paused, 0);
+  EXPECT_EQ(scene->state, CScene_Level::STATE_INTRO);
+  EXPECT_TRUE(scene->explosions->effects().empty());
+  // A tutorial switch left on does not stop the next level's tape.
+  play_through_intro();
+  EXPECT_EQ(scene->tape->slots().size(), 1u);
+}
+
+TEST_F(SceneStart, TheApplicationMakesTheSceneOnceAndRestartsItInPlace) {
+  for (int n : {3, 4}) write_level(n, straight_level());
+  mount();
+  register_app_windows({"Back", "WINDOW_MAIN_PANEL"});
+  game::current_level_number = 3;
+  game::CGame_App& app = game::game_instance();
+  ASSERT_TRUE(app.start_level());
+  CScene_Level* first = app.current_level_scene();
+  ASSERT_NE(first, nullptr);
+  ASSERT_TRUE(app.next_level());
+  EXPECT_EQ(app.current_level_scene(), first) << "the same scene object plays the next level";
+  EXPECT_EQ(first->state, CScene_Level::STATE_INTRO);
+  app.restart_level();
+  EXPECT_EQ(app.current_level_scene(), first);
+
+  app.leave_level_to_main_panel();
+  EXPECT_EQ(app.current_scene, nullptr);
+  EXPECT_TRUE(app.windows->is_open("WINDOW_MAIN_PANEL"));
+  app.leave_level_to_title(false);  // no level: nothing at all happens
+  EXPECT_EQ(app.current_scene, nullptr);
+  app.restart_level();
+  EXPECT_EQ(app.current_scene, nullptr) << "a restart without a level starts none";
+}
+
+TEST_F(SceneStart, AnUnreadableLevelStartsNoSceneAndLeavesTheProfileAlone) {
+  write_level(7, "<level fieldWidth=\"5\"");
+  write_level(6, straight_level());
+  mount();
+  game::current_level_number = 7;
+  player.money = 55;
+  game::CGame_App& app = game::game_instance();
+  EXPECT_FALSE(app.start_level());
+  EXPECT_EQ(app.current_scene, nullptr);
+  EXPECT_EQ(player.money, 55);
+  EXPECT_EQ(player.levels.at(7)->score, 0);
+
+  // The next level from a running one goes back to the menus.
+  game::current_level_number = 6;
+  ASSERT_TRUE(app.start_level());
+  ASSERT_NE(app.current_level_scene(), nullptr);
+  EXPECT_FALSE(app.next_level());
+  EXPECT_EQ(app.current_scene, nullptr);
+}
+
+// The game's own HUD descriptions over a Resources folder that holds none
+// of their pictures: every picture is the default texture, and the level
+// plays, draws and takes clicks all the same.
+TEST_F(SceneStart, ALevelWithoutItsHudPicturesStillPlays) {
+  std::filesystem::copy(
+      test_support::source_path("Resources/xml/Game"), sandbox.resources() / "xml" / "Game",
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  player.destructionBonuses = 1;
+  start(3);
+  scene->load_resources();
+  EXPECT_NE(scene->hud_windows().find("HUD_WATER_INDICATOR"), nullptr);
+  EXPECT_NE(scene->bottom_windows().find("HUD_PRESS"), nullptr);
+  for (int frame = 0; frame < 60; ++frame) {
+    scene->update();
+    scene->draw();
+  }
+  click_cell(3, 3);
+  click_cell(3, 3);
+  EXPECT_EQ(player.destructionBonuses, 0);
+  scene->key_down(2);
+  scene->release_resources();
+}
+
+using SceneFrame = SceneFixture;
+
+TEST_F(SceneFrame, TheWaterTimerFollowsTheFrameAndTheShopItem) {
+  struct CASE {
+    float frame_dt;
+    int shop_level;
+    const char* slowdown;  // percent, shop item 12 at level 1
+    int expected_step;
+  };
+  const CASE cases[] = {
+      {0.0004f, 0, "0", 0},   // 0.4 ms truncates to nothing
+      {0.016f, 0, "0", 16},   // steady 16 ms frames
+      {0.016f, 1, "25", 12},  // a quarter slower: 16 - 4
+      {0.016f, 1, "100", 0},  // stopped
+      {0.016f, 1, "150", 0},  // never backwards
+  };
+  for (const CASE& c : cases) {
+    set_config(std::string("<shop_12_upgrade1_value text=\"") + c.slowdown + "\"/>");
+    player.shop[game::SHOP_WATER_COUNTDOWN - 1] = c.shop_level;
+    // The item next to it must not be read in its place.
+    player.shop[game::SHOP_WATER_COUNTDOWN] = 1;
+    start(3);
+    KOR::frame_dt = c.frame_dt;
+    const int clock = scene->level_clock;
+    scene->update();
+    EXPECT_EQ(scene->water_timer, c.expected_step) << c.slowdown;
+    EXPECT_EQ(scene->level_clock - clock, int(c.frame_dt * 1000.0f));
+  }
+}
+
+TEST_F(SceneFrame, TheWaterStartsByItselfAtTheThreeStarTimeButNotWithoutOne) {
+  start(3, straight_level(1, 2));
+  KOR::frame_dt = 0.1f;
+  for (int frame = 0; frame < 9; ++frame) scene->update();
+  EXPECT_EQ(scene->water_timer, 900);
+  EXPECT_EQ(scene->field->water_started, 0);
+  scene->update();
+  EXPECT_EQ(scene->field->water_started, 1);
+
+  start(3, straight_level(0, 2));
+  for (int frame = 0; frame < 50; ++frame) scene->update();
+  EXPECT_EQ(scene->field->water_started, 0);
+}
+
+TEST_F(SceneFrame, PauseFreezesTheClocksTapeAndPress) {
+  start(3);
+  scene->update();
+  const int clock = scene->level_clock;
+  const int timer = scene->water_timer;
+  const float first_x = scene->tape->slots().begin()->second->position().x;
+  scene->pause();
+  for (int frame = 0; frame < 20; ++frame) scene->update();
+  EXPECT_EQ(scene->level_clock, clock);
+  EXPECT_EQ(scene->water_timer, timer);
+  EXPECT_EQ(scene->tape->slots().begin()->second->position().x, first_x);
+  scene->resume();
+  scene->update();
+  EXPECT_GT(scene->level_clock, clock);
+  EXPECT_LT(scene->tape->slots().begin()->second->position().x, first_x);
+}
+
+TEST_F(SceneFrame, AWonLevelWhoseWaterCannotStartEndsAtOnce) {
+  register_app_windows({"WINDOW_FINISH"});
+  start(3);
+  // A board whose network has no starting pipe: its water cannot start.
+  scene->level->header()->cell_at(2, 5)->isStarting = 0;
+  scene->field->reinit(3);
+  scene->level_won(true);
+  EXPECT_EQ(scene->state, CScene_Level::STATE_WON);
+  EXPECT_EQ(scene->paused, 1);
+  EXPECT_EQ(scene->field->water_started, 0);
+  EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
+  EXPECT_EQ(player.levels.at(4)->lock, 0);
+}
+
+TEST_F(SceneFrame, AFifthLevelWithoutItsCloseUpGoesStraightToTheFinish) {
+  register_app_windows({"WINDOW_FINISH"});
+  start(5);
+  scene->state = CScene_Level::STATE_WON;
+  scene->open_pack_closeup();
+  EXPECT_EQ(scene->state, CScene_Level::STATE_WON);
+  EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
+}
+
+}  // namespace
