@@ -396,6 +396,12 @@ TEST_F(Window, HudPanelsRestWhereTheirFractionsPutThem) {
   closed->relayout(1024);
   expect_at(hud->placement(), 683.0f, 384.0f, "hud");
   expect_at(closed->placement(), 683.0f, 691.2f, "a closed hud parks where it rests");
+
+  // Placed in pixels, a HUD panel has no fractions to rest by: it stays at
+  // its pixels instead of jumping to the screen origin.
+  auto pixels = make(R"(<w _name="HUD_PRESS" _typePos="POS_IN_PIX" _position="900 600"/>)");
+  pixels->relayout(1024);
+  expect_at(pixels->placement(), 900.0f, 600.0f, "pixel hud");
 }
 
 TEST_F(Window, DrawingShowsTheBackgroundBehindTheWidgets) {
