@@ -1,5 +1,6 @@
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 #include "platform/host.h"
@@ -11,10 +12,9 @@ namespace {
 // Read by the sound thread's sleeps as well as the main thread.
 std::atomic<KC_HOST_CLOCK*> installed_clock{nullptr};
 
-int64_t system_calendar_seconds() {
-  const auto since = std::chrono::system_clock::now().time_since_epoch();
-  return std::chrono::duration_cast<std::chrono::seconds>(since).count();
-}
+// The C runtime's calendar, as time(0) gives it: the system clock read
+// another way runs up to a tick ahead of it across a second's turn.
+int64_t system_calendar_seconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
 }  // namespace
 
