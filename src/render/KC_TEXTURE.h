@@ -15,6 +15,8 @@ struct KC_TEXTURE {
   KS_IVECTOR2 size() const { return image_size; }
   // Packed 32-bit pixels, width × height of them, through the renderer.
   bool upload_pixels(const void* pixels);
+  // Every pixel fully opaque; known only for pictures decoded from files.
+  bool opaque() const;
   float u_of(int x) const { return static_cast<float>(x) / static_cast<float>(image_size.x); }
   float v_of(int y) const { return static_cast<float>(y) / static_cast<float>(image_size.y); }
   GPU_TEXTURE** handle_address() { return &texture; }

@@ -10,6 +10,19 @@
 
 namespace KOR {
 
+namespace {
+
+// A picture without an alpha channel, or whose alpha is full everywhere.
+bool all_opaque(const stbi_uc* rgba, int pixels, int channels) {
+  if (channels == 1 || channels == 3) return true;
+  for (int i = 0; i < pixels; ++i) {
+    if (rgba[4 * i + 3] != 0xFF) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 GPU_TEXTURE* GPU::load_texture(const void* bytes, size_t count, int* width, int* height) {
   if (bytes == nullptr || count == 0 || count > INT_MAX) return nullptr;
   int w = 0, h = 0, channels = 0;
@@ -21,6 +34,7 @@ GPU_TEXTURE* GPU::load_texture(const void* bytes, size_t count, int* width, int*
     release_texture(texture);
     texture = nullptr;
   }
+  if (texture != nullptr) texture->opaque = all_opaque(pixels, w * h, channels);
   stbi_image_free(pixels);
   if (texture != nullptr) {
     *width = w;

@@ -49,6 +49,8 @@ struct GPU_TEXTURE {
   virtual ~GPU_TEXTURE() = default;
   int width = 0, height = 0;
   GPU_PIXELS order = GPU_PIXELS::BGRA;
+  // Every pixel fully opaque; known only for decoded pictures.
+  bool opaque = false;
   std::vector<uint8_t> locked;  // level 0 while locked
 };
 

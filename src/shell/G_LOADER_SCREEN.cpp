@@ -8,11 +8,13 @@
 #include "bots/KC_BOT_COLOR.h"
 #include "bots/bot_creators.h"
 #include "foundation/KS_COLOR.h"
+#include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "render/KC_RENDER.h"
+#include "render/KC_TEXTURE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
 #include "shell/window_factory.h"
@@ -26,6 +28,18 @@ namespace {
 constexpr const char* kScreenFile = "xml screen_loading.xml";
 constexpr uint32_t kFadedWhite = 0x00FFFFFF;
 constexpr int kHotSpotCentre = 0;
+
+// An opaque picture over the whole logical screen hides what lies below.
+bool covers_screen(const KOR::KC_QUAD& splash) {
+  const KOR::KC_TEXTURE* texture = splash.texture();
+  if (texture == nullptr || !texture->opaque()) return false;
+  const KOR::KS_TRANSFORM3& placed = *splash.transform();
+  const float left = placed.position.x - placed.pivot.x;
+  const float top = placed.position.y - placed.pivot.y;
+  return left <= 0.0f && top <= 0.0f &&
+         left + splash.width() >= float(KOR_GF::G_SETTINGS::screen_width) &&
+         top + splash.height() >= float(KOR_GF::G_SETTINGS::screen_height);
+}
 
 }  // namespace
 
@@ -108,20 +122,22 @@ int32_t G_LOADER_SCREEN::update() {
 }
 
 // Last splash first, each opaque one over the background. What an opaque
-// splash hides behind an opaque background is never seen, so drawing starts
-// at the topmost opaque splash; splashes faded out are skipped.
+// splash hides is never seen: drawing starts at the topmost one that hides
+// all below it, no background goes under a splash whose own picture covers
+// the screen, and splashes faded out are skipped.
 int32_t G_LOADER_SCREEN::draw() {
   const auto alpha = [this](int i) { return splashes[i]->vertex_color(0) >> 24; };
+  const auto covers = [this](int i) { return covers_screen(*splashes[i]); };
   const int count = int(splashes.size());
   int first = count - 1;
-  for (int i = 0; background_opaque_ && i < count; ++i) {
-    if (alpha(i) == 0xFF) {
+  for (int i = 0; i < count; ++i) {
+    if (alpha(i) == 0xFF && (background_opaque_ || covers(i))) {
       first = i;
       break;
     }
   }
   for (int i = first; i >= 0; --i) {
-    if (alpha(i) == 0xFF) background.draw();
+    if (alpha(i) == 0xFF && !covers(i)) background.draw();
     if (alpha(i) != 0) splashes[i]->draw();
   }
   return 0;

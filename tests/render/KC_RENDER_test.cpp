@@ -419,6 +419,19 @@ TEST_F(RenderTest, ImagesLoadAtTheirOwnSizeAndEachLoadMakesItsOwnTexture) {
   EXPECT_EQ(render.textures.size(), records - 1);
 }
 
+TEST_F(RenderTest, DecodedPicturesKnowWhetherEveryPixelIsOpaque) {
+  std::vector<uint32_t> pixels(8 * 4, 0xFF336699);
+  const std::vector<unsigned char> solid = test_support::encode_png(8, 4, pixels);
+  const std::vector<unsigned char> photo = test_support::encode_jpeg(8, 4, pixels);
+  pixels[13] = 0xFE336699;
+  const std::vector<unsigned char> see_through = test_support::encode_png(8, 4, pixels);
+  EXPECT_TRUE(render.load_texture_memory(solid.data(), solid.size())->opaque());
+  EXPECT_TRUE(render.load_texture_memory(photo.data(), photo.size())->opaque());
+  EXPECT_FALSE(render.load_texture_memory(see_through.data(), see_through.size())->opaque());
+  EXPECT_FALSE(render.create_texture(2, 2)->opaque()) << "made pixels are not looked at";
+  EXPECT_FALSE(render.default_texture->opaque());
+}
+
 TEST_F(RenderTest, AMadeTextureTakesPackedPixels) {
   KC_TEXTURE* texture = render.create_texture(2, 2);
   ASSERT_NE(texture, nullptr);

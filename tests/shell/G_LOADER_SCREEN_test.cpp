@@ -9,6 +9,7 @@
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_CURSOR.h"
+#include "framework/G_SETTINGS.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
 #include "render/gpu_null.h"
@@ -148,14 +149,17 @@ TEST_F(LoaderScreen, KeyPressesSkipAndEachSkippedSplashFades) {
 
 // Last splash first; every opaque splash hides what lies below it behind the
 // background colour, so what it hides is not drawn at all; a fading one lets
-// the next show through, and one faded out is not drawn.
+// the next show through, and one faded out is not drawn. The picture is
+// opaque and the size of the screen; the second splash, placed by its corner,
+// leaves most of the screen to the background.
 TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
   write_three_splashes();
   G_LOADER_SCREEN screen(&no_step);
   KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
   KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
   KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
-  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, first}));
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{first}))
+      << "an opaque picture over the whole screen needs no background";
   screen.next_splash();
   KOR::frame_dt = 0.05f;
   const auto alpha = [&] { return screen.splashes[0]->vertex_color(0) >> 24; };
@@ -166,6 +170,16 @@ TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
       << "fading";
   for (int i = 0; i < 10 && alpha() != 0; ++i) screen.update();
   EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, second}));
+}
+
+TEST_F(LoaderScreen, TheBackgroundShowsBesideASplashNarrowerThanTheScreen) {
+  KOR_GF::G_SETTINGS::screen_width = 1366;
+  write_three_splashes();
+  G_LOADER_SCREEN screen(&no_step);
+  KOR_GF::G_SETTINGS::screen_width = 1024;
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{
+                                        screen.background.texture()->texture,
+                                        screen.splashes[0]->texture()->texture}));
 }
 
 TEST_F(LoaderScreen, ASeeThroughBackgroundHidesNothing) {
