@@ -36,6 +36,7 @@
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/gPlayer_Flumo.h"
+#include "shell/game_info.h"
 #include "shell/window_factory.h"
 #include "support/game_resources.h"
 #include "support/images.h"
@@ -299,6 +300,8 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     KOR::string_table_instance().clear();
     ASSERT_GT(KOR::string_table_instance().load(table.parent(), 0, 0), 0);
     KOR_GF::players_instance().factory = &new_profile;
+    // The version and copyright the options window shows.
+    ASSERT_TRUE(game::game_info_load("xml game.xml"));
   }
 
   void TearDown() override {

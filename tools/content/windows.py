@@ -234,14 +234,14 @@ def windows():
     ow, oh = art.PANELS["panel_options"]
     options = Window("Options", "SG_WINDOW_OPTIONS", panel_picture("panel_options",
                                                                    "label_options_title") + [
-        label(52, "label_options_sound", "fnt20_blue", -240, -150, HS_ML),
+        label(52, "label_options_sound", "fnt20_blue", -240, -154, HS_ML),
         slider(9, -60, 240, -150),
-        label(53, "label_options_music", "fnt20_blue", -240, -88, HS_ML),
+        label(53, "label_options_music", "fnt20_blue", -240, -92, HS_ML),
         slider(10, -60, 240, -88),
         checkbox(7, -220, -20),
-        label(54, "label_options_fullscreen", "fnt20_blue", -188, -20, HS_ML),
+        label(54, "label_options_fullscreen", "fnt20_blue", -188, -24, HS_ML),
         checkbox(8, -220, 40),
-        label(55, "label_options_cursor", "fnt20_blue", -188, 40, HS_ML),
+        label(55, "label_options_cursor", "fnt20_blue", -188, 36, HS_ML),
         button(6, "button_credits", 150, 10),
         label(101, "label_options_version", "font_text", 0, 118, color=INK),
         label(102, "label_options_copyright", "font_text", 0, 146, color=INK),
