@@ -1,6 +1,5 @@
 #include "shell/HUD_PANEL_PRESS.h"
 
-#include "PRIMITIVES/KC_QUAD.h"
 #include "gui/KC_GUI_IMAGE.h"
 
 namespace game {
@@ -117,10 +116,7 @@ void HUD_PANEL_PRESS::slide_in_open_press(float fraction) {
 void HUD_PANEL_PRESS::on_open_begin() {
   show_frame_pair(kOpen, true);
   for (int n = kClosed; n <= kOpen; ++n) {
-    for (int id : {n, n + kUpgraded}) {
-      auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, id);
-      if (image != nullptr && image->quad != nullptr) image->quad->set_hot_spot(KOR::HS_UL);
-    }
+    for (int id : {n, n + kUpgraded}) place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, id));
   }
   reset_display();
 }

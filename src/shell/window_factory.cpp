@@ -16,7 +16,13 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/HUD_BUTTON_COMPLETION.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
+#include "shell/HUD_INTERFACE_BOTTOM_PANEL.h"
+#include "shell/HUD_PANEL_MONEY.h"
 #include "shell/HUD_PANEL_PRESS.h"
+#include "shell/HUD_PANEL_TAPE.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_WINDOW_BUY.h"
@@ -67,17 +73,17 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_TROPHIES", nullptr},
     {"COMICS_WINDOW", nullptr},
     {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},
-    {"HUD_BUTTON_PAUSE", nullptr, LEVEL_HUD},
-    {"HUD_BUTTON_COMPLETION", nullptr, LEVEL_HUD},
-    {"HUD_BUTTON_DESTRUCTION", nullptr, LEVEL_HUD},
-    {"HUD_PANEL_MONEY", nullptr, LEVEL_HUD},
+    {"HUD_BUTTON_PAUSE", &make<HUD_BUTTON_PAUSE>, LEVEL_HUD},
+    {"HUD_BUTTON_COMPLETION", &make<HUD_BUTTON_COMPLETION>, LEVEL_HUD},
+    {"HUD_BUTTON_DESTRUCTION", &make<HUD_BUTTON_DESTRUCTION>, LEVEL_HUD},
+    {"HUD_PANEL_MONEY", &make<HUD_PANEL_MONEY>, LEVEL_HUD},
     {"HUD_PANEL_WATER_INDICATOR", &make<HUD_PANEL_WATER_INDICATOR>, LEVEL_HUD},
     {"HUD_PANEL_WATER_INSCRIPTION", &make<HUD_PANEL_WATER_INSCRIPTION>, LEVEL_HUD},
     {"HUD_PANEL_TROPHY", nullptr, LEVEL_HUD},
     {"HUD_PANEL_TUTORIAL", nullptr, LEVEL_TUTORIAL},
-    {"HUD_INTERFACE_BOTTOM_PANEL", nullptr, LEVEL_BOTTOM},
+    {"HUD_INTERFACE_BOTTOM_PANEL", &make<HUD_INTERFACE_BOTTOM_PANEL>, LEVEL_BOTTOM},
     {"HUD_PANEL_PRESS", &make<HUD_PANEL_PRESS>, LEVEL_BOTTOM},
-    {"HUD_PANEL_TAPE", nullptr, LEVEL_BOTTOM},
+    {"HUD_PANEL_TAPE", &make<HUD_PANEL_TAPE>, LEVEL_BOTTOM},
     {"CLOSE_UP_WINDOW", nullptr, LEVEL_CLOSEUP},
 };
 

@@ -1,8 +1,10 @@
 #include "shell/window_widgets.h"
 
+#include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/text_utilities.h"
 #include "framework/G_WINDOW.h"
+#include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 
@@ -28,6 +30,17 @@ void move_widget(KOR::KC_GUI_OBJECT* widget, float x, float y) {
 
 void show_widget(KOR::KC_GUI_OBJECT* widget, bool visible) {
   if (widget != nullptr) widget->set_visible(visible ? 1 : 0);
+}
+
+bool hud_point_in_centred_rect(float x, float y, float cx, float cy, float w, float h) {
+  return cx - w / 2 <= x && x <= cx + w / 2 && cy - h / 2 <= y && y <= cy + h / 2;
+}
+
+// The widget keeps the choice too, so a picture built later follows it.
+void place_by_upper_left(KOR::KC_GUI_IMAGE* image) {
+  if (image == nullptr) return;
+  image->set_hot_spot(KOR::HS_UL);
+  if (image->quad != nullptr) image->quad->set_hot_spot(KOR::HS_UL);
 }
 
 void show_number(const KOR_GF::G_WINDOW& window, unsigned int id, int number) {

@@ -7,8 +7,9 @@
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR {
+class KC_GUI_IMAGE;
 class KC_GUI_OBJECT;
-}
+}  // namespace KOR
 
 namespace KOR_GF {
 class G_WINDOW;
@@ -31,6 +32,14 @@ KOR::KS_VECTOR2 widget_size(KOR::KC_GUI_OBJECT* widget);
 // Nothing happens to a missing widget.
 void move_widget(KOR::KC_GUI_OBJECT* widget, float x, float y);
 void show_widget(KOR::KC_GUI_OBJECT* widget, bool visible);
+
+// The point (x, y) lies in the w × h rectangle centred on (cx, cy); the
+// edges count as inside.
+bool hud_point_in_centred_rect(float x, float y, float cx, float cy, float w, float h);
+
+// The picture is placed by its upper-left corner from now on; nothing
+// happens to a missing image.
+void place_by_upper_left(KOR::KC_GUI_IMAGE* image);
 
 // A wide label's text as the decimal text of the number; a missing label,
 // or a widget of another class, is left alone.

@@ -1,0 +1,32 @@
+#include "shell/HUD_BUTTON_COMPLETION.h"
+
+#include "gui/KC_GUI_BUTTON5.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+namespace {
+
+constexpr unsigned int kButton = 1;
+constexpr unsigned int kCount = 11;
+
+}  // namespace
+
+void HUD_BUTTON_COMPLETION::set_available(bool available) {
+  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton);
+  if (button == nullptr) return;
+  button->set_enabled(available ? 1 : 0);
+  if (available) {
+    button->enable();
+  } else {
+    button->disable();
+  }
+}
+
+void HUD_BUTTON_COMPLETION::set_count(int count) { show_number(*this, kCount, count); }
+
+KOR::KS_VECTOR2 HUD_BUTTON_COMPLETION::button_position() const {
+  return widget_position(widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton));
+}
+
+}  // namespace game

@@ -1,0 +1,74 @@
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
+
+#include "gui/KC_GUI_BUTTON5.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+namespace {
+
+constexpr unsigned int kDestroy = 1;
+constexpr unsigned int kBuy = 2;
+constexpr unsigned int kPlace = 3;
+constexpr unsigned int kDestructionCount = 12;
+constexpr unsigned int kCompletionCount = 32;
+
+}  // namespace
+
+KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::destroy_button_size() const {
+  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy));
+}
+
+KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::buy_button_size() const {
+  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy));
+}
+
+KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::place_button_size() const {
+  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace));
+}
+
+void HUD_BUTTON_DESTRUCTION::move_destroy_button(float x, float y) {
+  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), x, y);
+}
+
+void HUD_BUTTON_DESTRUCTION::move_buy_button(float x, float y) {
+  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), x, y);
+}
+
+void HUD_BUTTON_DESTRUCTION::move_place_button(float x, float y) {
+  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), x, y);
+}
+
+void HUD_BUTTON_DESTRUCTION::show_destroy_button(bool visible) {
+  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), visible);
+}
+
+void HUD_BUTTON_DESTRUCTION::show_buy_button(bool visible) {
+  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), visible);
+}
+
+void HUD_BUTTON_DESTRUCTION::show_place_button(bool visible) {
+  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), visible);
+}
+
+bool HUD_BUTTON_DESTRUCTION::hit_test(float x, float y) const {
+  for (unsigned int id : {kDestroy, kBuy, kPlace}) {
+    auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, id);
+    if (button == nullptr) continue;
+    const KOR::KS_VECTOR2 at = widget_position(button);
+    if (hud_point_in_centred_rect(x, y, at.x, at.y, button->width(), button->height())) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void HUD_BUTTON_DESTRUCTION::set_destruction_count(int count) {
+  show_number(*this, kDestructionCount, count);
+}
+
+void HUD_BUTTON_DESTRUCTION::set_completion_count(int count) {
+  show_number(*this, kCompletionCount, count);
+}
+
+}  // namespace game

@@ -1,0 +1,18 @@
+#include "shell/HUD_PANEL_TAPE.h"
+
+#include "gui/KC_GUI_IMAGE.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+namespace {
+
+constexpr unsigned int kBelt = 2;
+
+}  // namespace
+
+void HUD_PANEL_TAPE::on_open_begin() {
+  place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, kBelt));
+}
+
+}  // namespace game

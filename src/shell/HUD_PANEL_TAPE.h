@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/G_WINDOW.h"
+
+namespace game {
+
+// The frame of the conveyor tape: widget 1 is the area of its call button,
+// image 2 the belt, whose width the tape reads and which it lays out from
+// the picture's upper-left corner. The tape draws itself.
+class HUD_PANEL_TAPE : public KOR_GF::G_WINDOW {
+ public:
+  explicit HUD_PANEL_TAPE(const pugi::xml_node& element) : G_WINDOW(element) {}
+
+  void on_open_begin() override;
+  void on_control(int) override {}
+};
+
+}  // namespace game
