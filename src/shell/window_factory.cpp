@@ -25,6 +25,7 @@
 #include "shell/HUD_PANEL_TAPE.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
+#include "shell/SG_FINISH_PANEL.h"
 #include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
@@ -65,7 +66,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_CONFIRM_EX", &make<SG_WINDOW_CONFIRM_EX>},
     {"SG_WINDOW_PAUSE", nullptr},
     {"SG_WINDOW_CREDITS", &make<SG_WINDOW_CREDITS>},
-    {"SG_FINISH_PANEL", nullptr},
+    {"SG_FINISH_PANEL", &make<SG_FINISH_PANEL>},
     {"SG_MAIN_PANEL", nullptr},
     {"SG_WINDOW_WORLDS", nullptr},
     {"SG_WINDOW_LEVELS", nullptr},

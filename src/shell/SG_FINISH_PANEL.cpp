@@ -1,0 +1,113 @@
+#include "shell/SG_FINISH_PANEL.h"
+
+#include "fieldview/CEffect_ExplosionList.h"
+#include "framework/G_PLAYERS.h"
+#include "framework/G_SETTINGS.h"
+#include "gui/KC_GUI_IMAGE.h"
+#include "shell/CGame_App.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/game_main.h"
+#include "shell/menu_sound.h"
+
+namespace game {
+
+namespace {
+
+constexpr int kMenu = 1;
+constexpr int kNext = 2;
+constexpr unsigned int kMoney = 5;
+constexpr unsigned int kScore = 6;
+constexpr unsigned int kBest = 7;
+constexpr unsigned int kStarBurst = 1;
+constexpr int kLastLevel = 45;
+
+// The star images of stars 1, 2 and 3.
+unsigned int star_image(int star) { return static_cast<unsigned int>(110 + 2 * star); }
+
+}  // namespace
+
+SG_FINISH_PANEL::SG_FINISH_PANEL(const pugi::xml_node& element)
+    : G_WINDOW(element), effects(std::make_unique<CEffect_ExplosionList>()) {}
+
+SG_FINISH_PANEL::~SG_FINISH_PANEL() = default;
+
+void SG_FINISH_PANEL::draw() {
+  G_WINDOW::draw();
+  effects->draw();
+}
+
+int SG_FINISH_PANEL::update() {
+  effects->update(game_clock_ms);
+  return G_WINDOW::update();
+}
+
+void SG_FINISH_PANEL::on_enable() { templates_.take(*this, {kMoney, kScore, kBest}); }
+
+// A choice of an earlier level end is forgotten, so a panel closed some
+// other way never leads on by it.
+void SG_FINISH_PANEL::on_open_begin() {
+  last_id = 0;
+  templates_.fill(*this, kMoney, {result.money_collected, result.money_total});
+  templates_.fill(*this, kScore, {result.score});
+  templates_.fill(*this, kBest, {result.record});
+  for (int star = 1; star <= 3; ++star) {
+    show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star)), false);
+  }
+  play_once("sound_gui_window");
+}
+
+void SG_FINISH_PANEL::on_opened() {
+  const float half_width = static_cast<float>(KOR_GF::G_SETTINGS::screen_width / 2);
+  const float half_height = static_cast<float>(KOR_GF::G_SETTINGS::screen_height / 2);
+  for (int star = 1; star <= 3; ++star) {
+    auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star));
+    if (image == nullptr) continue;
+    const bool earned = star <= result.stars;
+    image->set_visible(earned ? 1 : 0);
+    if (!earned) continue;
+    const KOR::KS_VECTOR2 at = widget_position(image);
+    effects->add(kStarBurst, at.x + half_width, at.y + half_height);
+  }
+}
+
+// Only a shown panel answers, so a second click while it closes cannot
+// change the way on.
+void SG_FINISH_PANEL::on_control(int widget_id) {
+  if (state() != KOR_GF::WINDOW_OPENED) return;
+  last_id = widget_id;
+  if (widget_id != kMenu && widget_id != kNext) return;
+  play_once("sound_button_click");
+  close();
+  play_once("sound_gui_window");
+}
+
+void SG_FINISH_PANEL::on_closed() {
+  const int chosen = last_id;
+  last_id = 0;
+  if (chosen != kMenu && chosen != kNext) return;
+  CGame_App& app = game_instance();
+  auto* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+  const int32_t comics = player != nullptr ? player->lastComicsShowed : 0;
+  // The comic before world 2 or 3 comes when the world's last level is won
+  // for the first time, whichever button was taken.
+  const auto to_next_world = [&](int32_t comic, int32_t world) {
+    if (player != nullptr) player->lastComicsShowed = comic;
+    current_world_number = world;
+    app.leave_level_to_main_panel();
+  };
+  if (current_level_number == 15 && comics < 2) {
+    to_next_world(2, 2);
+  } else if (current_level_number == 30 && comics < 3) {
+    to_next_world(3, 3);
+  } else if (current_level_number == kLastLevel) {
+    const bool final_comic = comics <= 3;
+    if (final_comic && player != nullptr) player->lastComicsShowed = 4;
+    app.leave_level_to_title(final_comic);
+  } else if (chosen == kMenu) {
+    app.leave_level_to_main_panel();
+  } else {
+    app.next_level();
+  }
+}
+
+}  // namespace game

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/G_WINDOW.h"
+#include "level/CScene_Level.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+class CEffect_ExplosionList;
+
+// The result of a finished level: money taken of the money there was, the
+// score, the best score before, and one to three stars, each arriving with
+// a burst. "Menu" and "next" lead on; at the end of a world the way leads
+// to the menu with the world's comic due, after the last level to the final
+// comic or the title.
+class SG_FINISH_PANEL : public KOR_GF::G_WINDOW {
+ public:
+  explicit SG_FINISH_PANEL(const pugi::xml_node& element);
+  ~SG_FINISH_PANEL() override;
+
+  // A copy: the scene that made the result may be gone when the panel is
+  // still showing it.
+  void set_result(const CLevel_Result& value) { result = value; }
+
+  void draw() override;
+  int update() override;
+  void on_enable() override;
+  void on_open_begin() override;
+  void on_opened() override;
+  void on_closed() override;
+  void on_control(int widget_id) override;
+
+  int32_t last_id = 0;
+  CLevel_Result result;
+  std::unique_ptr<CEffect_ExplosionList> effects;
+
+ private:
+  LABEL_TEMPLATES templates_;
+};
+
+}  // namespace game
