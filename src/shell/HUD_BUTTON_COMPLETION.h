@@ -15,7 +15,7 @@ class HUD_BUTTON_COMPLETION : public KOR_GF::G_WINDOW {
   void set_count(int count);
   // Where the button stands; (0, 0) without one.
   KOR::KS_VECTOR2 button_position() const;
-  void on_control(int) override {}
+  void on_control(int widget_id) override;
 };
 
 }  // namespace game

@@ -1,6 +1,9 @@
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 
 #include "gui/KC_GUI_BUTTON5.h"
+#include "level/CScene_Level.h"
+#include "shell/CGame_App.h"
+#include "shell/menu_sound.h"
 #include "shell/window_widgets.h"
 
 namespace game {
@@ -69,6 +72,20 @@ void HUD_BUTTON_DESTRUCTION::set_destruction_count(int count) {
 
 void HUD_BUTTON_DESTRUCTION::set_completion_count(int count) {
   show_number(*this, kCompletionCount, count);
+}
+
+void HUD_BUTTON_DESTRUCTION::on_control(int widget_id) {
+  if (widget_id != kDestroy && widget_id != kBuy && widget_id != kPlace) return;
+  play_once("sound_button_click");
+  CScene_Level* scene = game_instance().current_level_scene();
+  if (scene == nullptr) return;
+  if (widget_id == kDestroy) {
+    scene->bonus_command(CScene_Level::BONUS_DESTRUCTION);
+  } else if (widget_id == kBuy) {
+    scene->open_shop();
+  } else {
+    scene->apply_completion_bonus();
+  }
 }
 
 }  // namespace game

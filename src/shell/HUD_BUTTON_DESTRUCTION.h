@@ -28,7 +28,7 @@ class HUD_BUTTON_DESTRUCTION : public KOR_GF::G_WINDOW {
   bool hit_test(float x, float y) const;
   void set_destruction_count(int count);
   void set_completion_count(int count);
-  void on_control(int) override {}
+  void on_control(int widget_id) override;
 };
 
 }  // namespace game

@@ -1,6 +1,8 @@
 #include "shell/HUD_BUTTON_PAUSE.h"
 
+#include "framework/G_WINDOW_MANAGER.h"
 #include "gui/KC_GUI_BUTTON5.h"
+#include "shell/CGame_App.h"
 #include "shell/menu_sound.h"
 #include "shell/window_widgets.h"
 
@@ -21,5 +23,13 @@ bool HUD_BUTTON_PAUSE::hit_test(float x, float y) const {
 }
 
 void HUD_BUTTON_PAUSE::on_open_begin() { play_once("sound_gui_window"); }
+
+void HUD_BUTTON_PAUSE::on_control(int widget_id) {
+  if (widget_id != kPause) return;
+  play_once("sound_button_click");
+  CGame_App& app = game_instance();
+  app.pause_level();
+  if (app.windows != nullptr) app.windows->show("WINDOW_PAUSE");
+}
 
 }  // namespace game

@@ -14,7 +14,7 @@ class HUD_BUTTON_PAUSE : public KOR_GF::G_WINDOW {
   // without a button.
   bool hit_test(float x, float y) const;
   void on_open_begin() override;
-  void on_control(int) override {}
+  void on_control(int widget_id) override;
 };
 
 }  // namespace game

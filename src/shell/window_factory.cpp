@@ -30,6 +30,7 @@
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_TITLE.h"
 
@@ -64,7 +65,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"G_WINDOW_EDITBOX", &make<KOR_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &make<KOR_GF::G_WINDOW_SIMPLE>},
     {"SG_WINDOW_CONFIRM_EX", &make<SG_WINDOW_CONFIRM_EX>},
-    {"SG_WINDOW_PAUSE", nullptr},
+    {"SG_WINDOW_PAUSE", &make<SG_WINDOW_PAUSE>},
     {"SG_WINDOW_CREDITS", &make<SG_WINDOW_CREDITS>},
     {"SG_FINISH_PANEL", &make<SG_FINISH_PANEL>},
     {"SG_MAIN_PANEL", nullptr},

@@ -9,6 +9,8 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "hud_scene.h"
+#include "level/CScene_Level.h"
+#include "shell/CGame_App.h"
 #include "shell/HUD_BUTTON_COMPLETION.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
@@ -140,6 +142,22 @@ TEST_F(HudButtons, TapeLaysItsBeltOutFromTheUpperLeftCorner) {
   EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, 2)->quad->hot_spot(), KOR::HS_UL);
   EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, 1)->quad->hot_spot(), KOR::HS_MID);
   EXPECT_NE(open<game::HUD_INTERFACE_BOTTOM_PANEL>("HUD_BOTTOM_PANEL"), nullptr);
+}
+
+TEST_F(HudButtons, BuyButtonOpensTheShopOverThePausedLevel) {
+  auto* popup = open<game::HUD_BUTTON_DESTRUCTION>("HUD_DESTRUCTION");
+  game::CGame_App& app = game::game_instance();
+  // Without a level the buttons do nothing.
+  popup->on_control(2);
+  EXPECT_FALSE(scene.is_open("Back"));
+  app.current_scene = std::make_unique<game::CScene_Level>();
+  auto* level = app.current_level_scene();
+  popup->on_control(3);  // nothing held: nothing placed
+  EXPECT_EQ(level->paused, 0);
+  popup->on_control(2);
+  EXPECT_EQ(level->paused, 1);
+  EXPECT_TRUE(scene.is_open("Back"));
+  app.current_scene.reset();
 }
 
 }  // namespace

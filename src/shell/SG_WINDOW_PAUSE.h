@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/G_WINDOW.h"
+
+namespace game {
+
+// The pause menu of a level: restart, options, help, back to the menu,
+// resume. The level stays paused while it is open, under options and help
+// too; restart and resume take the pause away once it has closed.
+class SG_WINDOW_PAUSE : public KOR_GF::G_WINDOW {
+ public:
+  explicit SG_WINDOW_PAUSE(const pugi::xml_node& element) : G_WINDOW(element) {}
+
+  void on_open_begin() override;
+  void on_closed() override;
+  void on_control(int widget_id) override;
+
+  int32_t last_id = 0;
+};
+
+}  // namespace game
