@@ -35,7 +35,9 @@ struct CLevel_Header {
   float stepOfWaterFlowingOut = 0.0f;
   std::map<int32_t, bool> availablePipes;
   // cells[x][y]; the vectors' sizes are the allocated grid, which a failed
-  // load leaves empty.
+  // load leaves empty. Cells and decor are plain pointers: a header the
+  // level reader filled owns them through its CLevel_Data (freed by
+  // release_grid and release_decor), one a caller builds holds its own.
   std::vector<std::vector<CLevel_Cell*>> cells;
   std::map<int32_t, int32_t> additionalTasks;
   std::map<int32_t, CLevel_Decor*> decor;

@@ -20,15 +20,18 @@ namespace game {
 
 using KOR_GF::G_SETTINGS;
 
+CLevel_Field::CLevel_Field(CLevel_FieldOwner* owner, const CShop_Levels* shop)
+    : owner(owner), shop(shop) {}
+
 CLevel_Field::~CLevel_Field() {
-  delete view;
-  delete grid;
+  view.reset();
+  grid.reset();
   release_open_connections();
-  delete network;
+  network.reset();
   release_sprite(pump_gutter);
   release_sprite(pump_gauge);
   release_pack_pictures();
-  delete water_strip;
+  water_strip.reset();
 }
 
 void CLevel_Field::init(CLevel_Header* header, int level) {
@@ -41,11 +44,9 @@ void CLevel_Field::init(CLevel_Header* header, int level) {
   centre_x = 0.0f;
   last_drop_part0 = last_drop_part1 = KOR::KS_VECTOR2{-1.0f, -1.0f};
   grid_debug = 0;
-  delete grid;
-  grid = new CLevel_Grid();
+  grid = std::make_unique<CLevel_Grid>();
   attach_board();
-  delete water_strip;
-  water_strip = new CWater_Animations();
+  water_strip = std::make_unique<CWater_Animations>();
   water_strip->load();
   release_sprite(pump_gutter);
   release_sprite(pump_gauge);
@@ -57,8 +58,7 @@ void CLevel_Field::init(CLevel_Header* header, int level) {
 }
 
 void CLevel_Field::attach_board() {
-  delete view;
-  view = new CLevel_FieldView();
+  view = std::make_unique<CLevel_FieldView>();
   view->set_level(level_header);
   view->load_graphics(level_number);
   layout_board();
@@ -67,8 +67,7 @@ void CLevel_Field::attach_board() {
   target_x = play_x;
   target_y = play_y;
   scroll_direction = level_header->scrollingType;
-  delete network;
-  network = new CPipe_Network();
+  network = std::make_unique<CPipe_Network>();
   network->init(level_header, this);
   rebuild_open_connections();
 }
@@ -242,7 +241,7 @@ void CLevel_Field::update_scroll_target() {
                         (type == SCROLL_RIGHT && c->x < chosen->x) ||
                         (type == SCROLL_DOWN && c->y < chosen->y) ||
                         (type == SCROLL_LEFT && c->x > chosen->x);
-    if (better) chosen = c;
+    if (better) chosen = c.get();
   }
   const KOR::KS_VECTOR2 c = cell_center(chosen->x, chosen->y);
   const float s = float(screen_width);

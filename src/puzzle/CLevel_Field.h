@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "foundation/KS_IVECTOR2.h"
 #include "foundation/KS_VECTOR2.h"
@@ -35,8 +36,7 @@ struct CLevel_OpenConnection {
 // shop levels it needs through `shop`; both may be null.
 class CLevel_Field {
  public:
-  explicit CLevel_Field(CLevel_FieldOwner* owner = nullptr, const CShop_Levels* shop = nullptr)
-      : owner(owner), shop(shop) {}
+  explicit CLevel_Field(CLevel_FieldOwner* owner = nullptr, const CShop_Levels* shop = nullptr);
   CLevel_Field(const CLevel_Field&) = delete;
   CLevel_Field& operator=(const CLevel_Field&) = delete;
   ~CLevel_Field();
@@ -120,11 +120,11 @@ class CLevel_Field {
   void advance_water();
   KOR::KS_IVECTOR2 water_boundary_cell() const;
 
-  const CPipe_Network* pipe_network() const { return network; }
+  const CPipe_Network* pipe_network() const { return network.get(); }
 
   uint8_t grid_debug = 0;
-  CLevel_Grid* grid = nullptr;
-  CLevel_FieldView* view = nullptr;
+  std::unique_ptr<CLevel_Grid> grid;
+  std::unique_ptr<CLevel_FieldView> view;
   CLevel_Header* level_header = nullptr;
   int level_number = 1;
   int board_width = 0;
@@ -149,7 +149,7 @@ class CLevel_Field {
   uint8_t water_started = 0;
   int screen_width = 1024;
   int pack_gap = 80;
-  CWater_Animations* water_strip = nullptr;
+  std::unique_ptr<CWater_Animations> water_strip;
   KOR::KC_QUAD* pack_back = nullptr;
   KOR::KC_QUAD* pack_stripe = nullptr;
   KOR::KC_QUAD* pump_gutter = nullptr;
@@ -189,8 +189,8 @@ class CLevel_Field {
   bool closes_pack() const { return level_number % 5 == 0; }
   void water_end();
 
-  std::map<int, CLevel_OpenConnection*> open_connections;
-  CPipe_Network* network = nullptr;
+  std::map<int, std::unique_ptr<CLevel_OpenConnection>> open_connections;
+  std::unique_ptr<CPipe_Network> network;
   CLevel_FieldOwner* owner;
   const CShop_Levels* shop;
 };

@@ -346,10 +346,7 @@ void CLevel_Field::add_explosion(unsigned kind, int x, int y) {
   owner->effect_at_cell(kind, at.x, at.y);
 }
 
-void CLevel_Field::release_open_connections() {
-  for (auto& [key, c] : open_connections) delete c;
-  open_connections.clear();
-}
+void CLevel_Field::release_open_connections() { open_connections.clear(); }
 
 void CLevel_Field::rebuild_open_connections() {
   release_open_connections();
@@ -357,24 +354,26 @@ void CLevel_Field::rebuild_open_connections() {
   for (int x = 0; x < level_header->fieldWidth; ++x) {
     for (int y = 0; y < level_header->fieldHeight; ++y) {
       if (content_type_at(x, y) != CONTENT_EMPTY) continue;
-      CLevel_OpenConnection* record = nullptr;
+      std::unique_ptr<CLevel_OpenConnection> record;
       for (int side = 0; side < 4; ++side) {
         int nx = 0;
         int ny = 0;
         side_neighbour(x, y, side, nx, ny);
         if (!neighbour_opens_back(x, y, side) || is_bonus_equipment_at(nx, ny)) continue;
         if (!record) {
-          record = new CLevel_OpenConnection();
+          record = std::make_unique<CLevel_OpenConnection>();
           record->x = x;
           record->y = y;
-          open_connections[key] = record;
         }
         record->opens_from[side] = 1;
       }
-      if (record) ++key;
+      if (record) open_connections[key++] = std::move(record);
     }
   }
-  view->set_open_connections(open_connections);
+  // The view draws the records; they stay the field's.
+  std::map<int, CLevel_OpenConnection*> shown;
+  for (const auto& [k, record] : open_connections) shown[k] = record.get();
+  view->set_open_connections(shown);
 }
 
 int CLevel_Field::find_open_connection(int x, int y) const {

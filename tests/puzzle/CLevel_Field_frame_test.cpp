@@ -78,14 +78,14 @@ TEST_F(FieldFrame, InitBuildsThePicturesAndARestartKeepsWhatItShould) {
   field.water_strip->update(0);
   field.water_strip->update(1000);
   KOR_GF::G_SETTINGS::screen_width = 1366;
-  CLevel_Grid* grid = field.grid;
+  CLevel_Grid* grid = field.grid.get();
   KOR::KC_QUAD* gutter = field.pump_gutter;
   KOR::KC_QUAD* gauge = field.pump_gauge;
   const int pixel_refs = references("graphics/gui white_pixel.png");
   const int gutter_refs = references("graphics/main/interface pump_gutter.png");
 
   for (int i = 0; i < 10; ++i) restart();
-  EXPECT_EQ(field.grid, grid);
+  EXPECT_EQ(field.grid.get(), grid);
   EXPECT_EQ(field.grid->line_quads.size(), 13u);
   EXPECT_EQ(field.pump_gutter, gutter);
   EXPECT_EQ(field.pump_gauge, gauge);
