@@ -64,6 +64,17 @@ TEST_F(WaterHud, TwoStarAngleFollowsTheStarTimes) {
   }
 }
 
+TEST_F(WaterHud, ADialWithoutAThreeStarTimeStillWorks) {
+  // The level reader never gives one; the dial reads it as one second.
+  dial->set_star_times(0, 300);
+  for (int e : {0, 500, 1000, 1500, 2000}) {
+    dial->update_clock(e, inscription);
+    EXPECT_TRUE(std::isfinite(dial->angle)) << e;
+    EXPECT_TRUE(std::isfinite(quad(3)->vertices[1].position.y)) << e;
+  }
+  EXPECT_NEAR(dial->angle, 0.0f, 1e-5f);
+}
+
 TEST_F(WaterHud, WipeCutsTheSquareAtTheAngle) {
   struct CASE {
     float angle;

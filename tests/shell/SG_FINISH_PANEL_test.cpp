@@ -96,6 +96,19 @@ TEST_F(FinishPanel, ShowsTheResultAndOneBurstPerStar) {
   }
 }
 
+TEST_F(FinishPanel, WithoutItsStarsOrLabelsThePanelStillOpens) {
+  std::unique_ptr<SG_FINISH_PANEL> bare(scene.make<SG_FINISH_PANEL>(
+      R"(<window _name="WINDOW_FINISH" _typeOpen="SH_MOMENTAL"><GUI><LABEL ID="112"/></GUI></window>)"));
+  game::CLevel_Result result;
+  result.stars = 3;
+  bare->set_result(result);
+  bare->enable();
+  bare->open();
+  for (int i = 0; i < 4; ++i) bare->update();
+  EXPECT_EQ(bare->state(), KOR_GF::WINDOW_OPENED);
+  EXPECT_EQ(bare->effects->count(), 0);
+}
+
 TEST_F(FinishPanel, ButtonsLeadOnByLevelAndComicsShown) {
   struct CASE {
     int level;
