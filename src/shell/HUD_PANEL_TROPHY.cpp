@@ -1,0 +1,82 @@
+#include "shell/HUD_PANEL_TROPHY.h"
+
+#include <algorithm>
+#include <string>
+
+#include "foundation/text_utilities.h"
+#include "gui/KC_GUI_IMAGE.h"
+#include "puzzle/CGame_Config.h"
+#include "resources/KC_STRING_TABLE.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+namespace {
+
+constexpr unsigned int kTitle = 1;
+constexpr unsigned int kDescription = 2;
+constexpr unsigned int kReward = 3;
+constexpr unsigned int kProgress = 4;
+constexpr unsigned int kRankPicture = 10;  // + rank: 11, 12, 13
+constexpr unsigned int kFirstMark = 111;   // odd: empty marks, even: filled
+constexpr unsigned int kLastMark = 116;
+constexpr int kMaxRanks = 3;
+
+int config_of(int n, const std::wstring& rest) {
+  return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + rest);
+}
+
+std::wstring text_of(int n, const char* part) {
+  return KOR::string_table_instance().get_wide("trophy_item" + std::to_string(n) + part);
+}
+
+void show_image(const KOR_GF::G_WINDOW& window, unsigned int id, bool visible) {
+  show_widget(widget_of<KOR::KC_GUI_IMAGE>(window, id), visible);
+}
+
+}  // namespace
+
+void HUD_PANEL_TROPHY::show_trophy(int n, int r) {
+  show_time = static_cast<float>(CGame_Config::instance().get_int("timeOfShowingTrophyWindow"));
+  if (n < 1 || n > gPlayer_Flumo::kTrophyCount) return;
+  // The table holds at most three ranks; more would not fit the marks.
+  const int ranks = std::clamp(config_of(n, L"_numberOfRanks"), 0, kMaxRanks);
+  r = std::clamp(ranks > 0 ? std::min(r, ranks) : r, 1, kMaxRanks);
+  const int condition =
+      r <= ranks ? config_of(n, L"_rank" + std::to_wstring(r) + L"_condition") : 0;
+  const int reward = config_of(n, L"_rank" + std::to_wstring(r) + L"_reward");
+  set_label_text(*this, kTitle, text_of(n, "_title"));
+  set_label_text(*this, kDescription, KOR::wtext_format(text_of(n, "_description"), {condition}));
+  // The goal stands for the progress too: it has just been reached.
+  set_label_text(*this, kProgress,
+                 KOR::wtext_format(text_of(n, "_progress"), {condition, condition}));
+  set_label_text(*this, kReward, KOR::wtext_format(text_of(n, "_reward"), {reward}));
+  show_rank_pictures(ranks, r);
+}
+
+// Only a three-rank trophy has marks; the others leave them as they were.
+void HUD_PANEL_TROPHY::show_rank_pictures(int ranks, int r) {
+  for (int k = 1; k <= kMaxRanks; ++k) show_image(*this, kRankPicture + k, false);
+  if (ranks == 1) show_image(*this, kRankPicture + kMaxRanks, true);
+  if (ranks != kMaxRanks) return;
+  show_image(*this, kRankPicture + r, true);
+  for (unsigned int k = kFirstMark; k <= kLastMark; ++k) show_image(*this, k, false);
+  int j = 1;
+  for (unsigned int k = kFirstMark; k <= kLastMark; ++k) {
+    if (k % 2 == 1) {
+      show_image(*this, k, true);
+    } else if (widget_of<KOR::KC_GUI_IMAGE>(*this, k) != nullptr) {
+      show_image(*this, k, r >= j);
+      ++j;
+    }
+  }
+}
+
+void HUD_PANEL_TROPHY::update_timeout(int32_t clock) {
+  if (clock < 0) return;
+  if (start_time == 0) start_time = clock;
+  if (static_cast<float>(clock) > static_cast<float>(start_time) + show_time * 1000.0f) close();
+}
+
+}  // namespace game

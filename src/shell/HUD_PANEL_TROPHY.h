@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/G_WINDOW.h"
+
+namespace game {
+
+// The pop-up that tells the player a trophy has reached a new rank during
+// a level: the trophy's name, the rank's condition, the progress, the
+// reward and the rank's picture and marks. It closes itself after the
+// configured time, counted from its first update once fully open.
+class HUD_PANEL_TROPHY : public KOR_GF::G_WINDOW {
+ public:
+  explicit HUD_PANEL_TROPHY(const pugi::xml_node& element) : G_WINDOW(element) {}
+
+  // Fills the window for trophy n (1..18) at rank r. A rank above the
+  // trophy's own number of ranks shows its last rank, so the real condition
+  // and reward appear; trophies outside 1..18 leave the window as it was.
+  void show_trophy(int n, int r);
+  // The level clock in milliseconds; a clock below 0 is no time.
+  void update_timeout(int32_t clock);
+  void on_opened() override { start_time = 0; }
+  void on_control(int) override {}
+
+  int32_t start_time = 0;
+  float show_time = 0.0f;
+
+ private:
+  void show_rank_pictures(int ranks, int r);
+};
+
+}  // namespace game
