@@ -1,6 +1,5 @@
 #include "shell/HUD_PANEL_MONEY.h"
 
-#include "framework/G_PLAYERS.h"
 #include "shell/gPlayer_Flumo.h"
 
 namespace game {
@@ -14,7 +13,7 @@ constexpr unsigned int kMoney = 2;
 void HUD_PANEL_MONEY::on_enable() { templates_.take(*this, {kMoney}); }
 
 void HUD_PANEL_MONEY::set_money(int amount) {
-  const auto* player = dynamic_cast<const gPlayer_Flumo*>(KOR_GF::players_instance().current);
+  const gPlayer_Flumo* player = current_player();
   templates_.fill(*this, kMoney, {player != nullptr ? player->money : amount});
 }
 

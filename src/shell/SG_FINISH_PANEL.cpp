@@ -1,7 +1,6 @@
 #include "shell/SG_FINISH_PANEL.h"
 
 #include "fieldview/CEffect_ExplosionList.h"
-#include "framework/G_PLAYERS.h"
 #include "framework/G_SETTINGS.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "shell/CGame_App.h"
@@ -86,7 +85,7 @@ void SG_FINISH_PANEL::on_closed() {
   last_id = 0;
   if (chosen != kMenu && chosen != kNext) return;
   CGame_App& app = game_instance();
-  auto* player = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
+  gPlayer_Flumo* player = current_player();
   const int32_t comics = player != nullptr ? player->lastComicsShowed : 0;
   // The comic before world 2 or 3 comes when the world's last level is won
   // for the first time, whichever button was taken.
