@@ -11,6 +11,9 @@
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CTrophy.h"
+#include "shell/HUD_BUTTON_COMPLETION.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
+#include "shell/HUD_PANEL_MONEY.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
 
@@ -18,6 +21,10 @@ namespace game {
 
 namespace {
 
+// A hidden bonus button waits off the screen.
+constexpr float kParked = -200.0f;
+// Above this screen row a button goes below its cell instead of above it.
+constexpr float kNearTop = 100.0f;
 constexpr int kObstacle = 1;
 // The pieces of a broken block start as this one-cell obstacle.
 constexpr int kBrokenBlockPart = 2;
@@ -155,8 +162,23 @@ void CScene_Level::choose_destruction_target(int x, int y) {
   hide_bonus_buttons();
   play_once("sound_button_click");
   destruction_target_chosen = 1;
+  const KOR::KS_VECTOR2 centre = field->cell_center(x, y);
+  auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"));
   const gPlayer_Flumo* player = current_player();
-  if (player == nullptr || player->destructionBonuses <= 0) return;
+  if (player == nullptr || player->destructionBonuses <= 0) {
+    if (buttons) {
+      const KOR::KS_VECTOR2 size = buttons->buy_button_size();
+      buttons->move_buy_button(centre.x + size.x * 0.5f + 15.0f, centre.y + size.y * 0.5f - 30.0f);
+      buttons->show_buy_button(true);
+    }
+    return;
+  }
+  if (buttons) {
+    const KOR::KS_VECTOR2 size = buttons->destroy_button_size();
+    const float offset = centre.y <= kNearTop ? size.y * 0.5f + 60.0f : -size.y * 0.5f;
+    buttons->move_destroy_button(centre.x + 15.0f, centre.y + offset - 30.0f);
+    buttons->show_destroy_button(true);
+  }
   destruction_target = KOR::KS_IVECTOR2{x, y};
 }
 
@@ -165,8 +187,23 @@ void CScene_Level::choose_completion_target(int x, int y) {
   play_once("sound_button_click");
   completion_target_chosen = 1;
   bonus_command(BONUS_COMPLETION);
+  const KOR::KS_VECTOR2 centre = field->cell_center(x, y);
+  auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"));
   const gPlayer_Flumo* player = current_player();
-  if (player == nullptr || player->completionBonuses <= 0) return;
+  if (player == nullptr || player->completionBonuses <= 0) {
+    if (buttons) {
+      const KOR::KS_VECTOR2 size = buttons->buy_button_size();
+      buttons->move_buy_button(centre.x + size.x * 0.5f, centre.y + size.y * 0.5f - 30.0f);
+      buttons->show_buy_button(true);
+    }
+    return;
+  }
+  if (buttons) {
+    const KOR::KS_VECTOR2 size = buttons->place_button_size();
+    const float offset = centre.y > kNearTop ? -size.y * 0.5f : size.y * 0.5f + 60.0f;
+    buttons->move_place_button(centre.x, centre.y + offset - 30.0f);
+    buttons->show_place_button(true);
+  }
   completion_target = KOR::KS_IVECTOR2{x, y};
 }
 
@@ -195,12 +232,46 @@ void CScene_Level::change_bonus_count(bool spend) {
 void CScene_Level::reset_destruction_target() {
   destruction_target_chosen = 0;
   destruction_target = KOR::KS_IVECTOR2{-1, -1};
+  if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {
+    buttons->move_destroy_button(kParked, kParked);
+    buttons->move_buy_button(kParked, kParked);
+    buttons->show_destroy_button(false);
+    buttons->show_buy_button(false);
+  }
 }
 
-void CScene_Level::hide_bonus_buttons() { completion_target_chosen = 0; }
+void CScene_Level::hide_bonus_buttons() {
+  completion_target_chosen = 0;
+  if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {
+    buttons->move_destroy_button(kParked, kParked);
+    buttons->move_buy_button(kParked, kParked);
+    buttons->move_place_button(kParked, kParked);
+    buttons->show_destroy_button(false);
+    buttons->show_buy_button(false);
+    buttons->show_place_button(false);
+  }
+}
 
-void CScene_Level::refresh_hud_counts() {}
+void CScene_Level::refresh_hud_counts() {
+  const gPlayer_Flumo* player = current_player();
+  if (player == nullptr) return;
+  if (auto* money = dynamic_cast<HUD_PANEL_MONEY*>(hud_window("HUD_MONEY"))) {
+    money->set_money(player->money);
+  }
+  if (auto* completion = dynamic_cast<HUD_BUTTON_COMPLETION*>(hud_window("HUD_COMPLETION"))) {
+    completion->set_count(player->completionBonuses);
+  }
+  if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {
+    buttons->set_destruction_count(player->destructionBonuses);
+    buttons->set_completion_count(player->completionBonuses);
+  }
+}
 
-void CScene_Level::set_completion_lock(bool on) { completion_lock = on; }
+void CScene_Level::set_completion_lock(bool on) {
+  completion_lock = on;
+  if (auto* completion = dynamic_cast<HUD_BUTTON_COMPLETION*>(hud_window("HUD_COMPLETION"))) {
+    completion->set_available(!on);
+  }
+}
 
 }  // namespace game

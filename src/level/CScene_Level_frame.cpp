@@ -11,6 +11,7 @@
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
 #include "shell/CTrophy.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 
@@ -45,6 +46,14 @@ void CScene_Level::update() {
   if (state == STATE_INTRO && field->intro_scroll_step() == 0) end_intro();
   field->update(level_clock);
   field->update(level_clock);
+  if (field->scroll_state == 2 && completion_target_chosen) {
+    if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {
+      const KOR::KS_VECTOR2 centre = field->cell_center(completion_target.x, completion_target.y);
+      const KOR::KS_VECTOR2 size = buttons->place_button_size();
+      buttons->move_place_button(centre.x + size.x * 0.5f + 15.0f,
+                                 centre.y + size.y * 0.5f + 15.0f);
+    }
+  }
   tape->update(level_clock);
   if (press->update()) {
     ++press_crushes;

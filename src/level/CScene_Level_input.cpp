@@ -13,6 +13,8 @@
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
 #include "shell/CTrophy.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
@@ -124,6 +126,12 @@ void CScene_Level::developer_key(int code) {
 }
 
 void CScene_Level::click(float x, float y) {
+  auto* pause_button = dynamic_cast<HUD_BUTTON_PAUSE*>(hud_window("HUD_PAUSE"));
+  if (pause_button && pause_button->hit_test(x, y)) return;
+  if (destruction_target_chosen || completion_target_chosen) {
+    auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"));
+    if (buttons && buttons->hit_test(x, y)) return;
+  }
   const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
   if (destruction_target_chosen && int(cell.x) == destruction_target.x &&
       int(cell.y) == destruction_target.y) {

@@ -13,6 +13,7 @@
 #include "shell/CGame_App.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
+#include "shell/SG_FINISH_PANEL.h"
 #include "shell/menu_sound.h"
 #include "shell/window_factory.h"
 
@@ -94,10 +95,15 @@ void CScene_Level::close_shop() {
   game_instance().resume_level();
 }
 
+// The finish window keeps its own copy of the result: leaving for the
+// menus deletes the scene while the window may still be closing.
 void CScene_Level::finish_level() {
   reset_inscription();
   reset_destruction_target();
   hide_bonus_buttons();
+  if (auto* finish = dynamic_cast<SG_FINISH_PANEL*>(app_windows().find("WINDOW_FINISH"))) {
+    finish->set_result(result);
+  }
   app_windows().show("WINDOW_FINISH");
   KOR_GF::sound_manager_instance().stop("sound_water_flow");
   play_once("sound_level_finished");
