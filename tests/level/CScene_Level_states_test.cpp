@@ -5,6 +5,7 @@
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -140,6 +141,41 @@ TEST_F(SceneStart, ALevelWithoutItsHudPicturesStillPlays) {
   EXPECT_EQ(player.destructionBonuses, 0);
   scene->key_down(2);
   scene->release_resources();
+}
+
+// The press measures its drop area on "HUD_PRESS" and shows the crushing
+// there; the piece it swallows counts twice for its trophy.
+TEST_F(SceneStart, ThePressTakesItsAreaFromTheGamesHud) {
+  use_game_hud(true);
+  start(3);
+  scene->load_resources();
+  const KOR::KS_VECTOR2 at = scene->press->area_position;
+  const KOR::KS_VECTOR2 size = scene->press->area_size;
+  ASSERT_GT(size.x, 0.0f);
+  ASSERT_GT(size.y, 0.0f);
+  EXPECT_GT(at.y, 650.0f) << "the press lies below the board";
+  hold(5);
+  point_at(at.x + size.x / 2.0f, at.y + size.y / 2.0f);
+  scene->key_down(1);
+  EXPECT_EQ(scene->holding, 0);
+  EXPECT_EQ(scene->result.press_uses, 1);
+  for (int frame = 0; frame < 60 && scene->press_crushes == 0; ++frame) scene->update();
+  EXPECT_EQ(scene->press_crushes, 1);
+  EXPECT_EQ(player.trophy(game::TROPHY_PRESS_USES), 2);
+}
+
+TEST_F(SceneStart, AWidthSwitchMovesTheTapeAndItsPiecesAlong) {
+  use_game_hud(true);
+  start(3);
+  scene->load_resources();
+  EXPECT_EQ(scene->tape->origin_x(), 138);
+  const float piece_x = scene->tape->slots().begin()->second->position().x;
+  KOR_GF::G_SETTINGS::screen_width = 1366;
+  scene->relayout(1024);
+  EXPECT_EQ(scene->tape->origin_x(), 303);
+  EXPECT_EQ(scene->tape->slots().begin()->second->position().x, piece_x + 171.0f);
+  EXPECT_GT(scene->press->area_size.x, 0.0f);
+  KOR_GF::G_SETTINGS::screen_width = 1024;
 }
 
 using SceneFrame = SceneFixture;

@@ -118,6 +118,19 @@ class SceneFixture : public ::testing::Test {
     zipClose(zip, nullptr);
   }
 
+  // The game's own HUD descriptions, with their pictures when asked.
+  void use_game_hud(bool with_pictures) {
+    const auto options = std::filesystem::copy_options::recursive |
+                         std::filesystem::copy_options::overwrite_existing;
+    std::filesystem::copy(test_support::source_path("Resources/xml/Game"),
+                          sandbox.resources() / "xml" / "Game", options);
+    if (with_pictures) {
+      std::filesystem::create_directories(sandbox.resources() / "graphics" / "main");
+      std::filesystem::copy(test_support::source_path("Resources/graphics/main/interface"),
+                            sandbox.resources() / "graphics" / "main" / "interface", options);
+    }
+  }
+
   // Plain windows of these names in the application's window manager,
   // standing in for the menus that open over a level.
   void register_app_windows(std::initializer_list<const char*> names) {
@@ -141,7 +154,8 @@ class SceneFixture : public ::testing::Test {
   void mount() {
     KOR::engine_resource_manager = nullptr;
     manager = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
-    for (const char* folder : {"", "xml", "xml/Levels", "xml/Game", "graphics"}) {
+    for (const char* folder :
+         {"", "xml", "xml/Levels", "xml/Game", "graphics", "graphics/main/interface"}) {
       manager->add_repository(folder, "");
     }
     KOR::engine_resource_manager = manager.get();
