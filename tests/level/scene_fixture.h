@@ -154,8 +154,8 @@ class SceneFixture : public ::testing::Test {
   void mount() {
     KOR::engine_resource_manager = nullptr;
     manager = std::make_unique<KOR::KC_RESOURCE_MANAGER>();
-    for (const char* folder :
-         {"", "xml", "xml/Levels", "xml/Game", "graphics", "graphics/main/interface"}) {
+    for (const char* folder : {"", "xml", "xml/Levels", "xml/Game", "xml/Windows", "graphics",
+                               "graphics/main/interface"}) {
       manager->add_repository(folder, "");
     }
     KOR::engine_resource_manager = manager.get();
