@@ -16,6 +16,7 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/CLOSE_UP_WINDOW.h"
 #include "shell/HUD_BUTTON_COMPLETION.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
@@ -87,7 +88,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"HUD_INTERFACE_BOTTOM_PANEL", &make<HUD_INTERFACE_BOTTOM_PANEL>, LEVEL_BOTTOM},
     {"HUD_PANEL_PRESS", &make<HUD_PANEL_PRESS>, LEVEL_BOTTOM},
     {"HUD_PANEL_TAPE", &make<HUD_PANEL_TAPE>, LEVEL_BOTTOM},
-    {"CLOSE_UP_WINDOW", nullptr, LEVEL_CLOSEUP},
+    {"CLOSE_UP_WINDOW", &make<CLOSE_UP_WINDOW>, LEVEL_CLOSEUP},
 };
 
 // A window that cannot be built is skipped, and the game goes on without

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "framework/G_WINDOW_MANAGER.h"
+#include "scene_fixture.h"
+#include "shell/CLOSE_UP_WINDOW.h"
+
+namespace {
+
+using game::CLOSE_UP_WINDOW;
+using game::CScene_Level;
+using level_test::SceneFixture;
+
+// The close-up of pack 1 without frames: it closes 0.5 s after its first
+// frame step, and closing ends the level with its result.
+class CloseUpScene : public SceneFixture {
+ protected:
+  void SetUp() override {
+    SceneFixture::SetUp();
+    const std::filesystem::path game = sandbox.resources() / "xml" / "Game";
+    std::ofstream(game / "CloseUpWindows.xml")
+        << "<windows><window file=\"xml/Game CLOSE_UP_PACK_1.xml\"/></windows>";
+    std::ofstream(game / "CLOSE_UP_PACK_1.xml")
+        << "<window _type=\"CLOSE_UP_WINDOW\" _name=\"CLOSE_UP_PACK_1\" _typeOpen=\"SH_MOMENTAL\" "
+           "_typeClose=\"SH_MOMENTAL\" _timeShow=\"0\"><GUI></GUI></window>";
+    set_config("<closeUpAnimationTotalTimeAfterFirstPlay text=\"0.5\"/>");
+    register_app_windows({"WINDOW_FINISH"});
+  }
+};
+
+TEST_F(CloseUpScene, ClosingTheCloseUpEndsTheLevelWithTheFinishWindow) {
+  start(5);
+  scene->state = CScene_Level::STATE_WON;
+  CScene_Level* level = scene.get();
+  game::game_instance().current_scene = std::move(scene);
+  level->open_pack_closeup();
+  ASSERT_EQ(level->state, CScene_Level::STATE_PACK_CLOSEUP);
+  auto* window = dynamic_cast<CLOSE_UP_WINDOW*>(level->closeup_windows().find("CLOSE_UP_PACK_1"));
+  ASSERT_NE(window, nullptr);
+  for (int i = 0; i < 4; ++i) level->closeup_windows().update();
+  EXPECT_EQ(window->scale_end, 0);  // opened: the growth starts at the next step
+  EXPECT_FALSE(game::window_manager_instance().is_open("WINDOW_FINISH"));
+  for (int clock : {1000, 1000, 1000, 1499}) window->update_animation(clock);
+  EXPECT_EQ(level->state, CScene_Level::STATE_PACK_CLOSEUP);
+  window->update_animation(1500);
+  for (int i = 0; i < 4; ++i) level->closeup_windows().update();
+  EXPECT_EQ(level->state, CScene_Level::STATE_WON);
+  EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
+}
+
+}  // namespace
