@@ -34,6 +34,7 @@
 #include "shell/CGame_App.h"
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
+#include "shell/SG_FINISH_PANEL.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
@@ -51,7 +52,9 @@ struct SCENE {
   std::vector<const char*> windows;
   std::vector<const wchar_t*> players = {};
   void (*after_opening)(KOR_GF::G_WINDOW_MANAGER& windows) = nullptr;
-  const char* backdrop = nullptr;  // a picture drawn first, where a level's board would be
+  const char* backdrop = nullptr;
+  void (*before_opening)(KOR_GF::G_WINDOW_MANAGER& windows) =
+      nullptr;  // a picture drawn first, where a level's board would be
 };
 
 KOR::KC_GUI_OBJECT* widget_of(KOR_GF::G_WINDOW_MANAGER& windows, const char* window, unsigned id) {
@@ -128,12 +131,17 @@ void press_cooling_down(KOR_GF::G_WINDOW_MANAGER& windows) {
   press->set_cooldown_seconds(3);
 }
 
-void finished_with_two_stars(KOR_GF::G_WINDOW_MANAGER& windows) {
-  as_in_a_level(windows);
-  set_visible(windows, "WINDOW_FINISH", {116}, false);
-  set_label(windows, "WINDOW_FINISH", 6, L"Score: 12750");
-  set_label(windows, "WINDOW_FINISH", 5, L"Coins: 12 of 15");
-  set_label(windows, "WINDOW_FINISH", 7, L"Best score: 11980");
+// The finish window shows its stars and numbers from the level's result.
+void two_stars_won(KOR_GF::G_WINDOW_MANAGER& windows) {
+  auto* finish = dynamic_cast<game::SG_FINISH_PANEL*>(windows.find("WINDOW_FINISH"));
+  ASSERT_NE(finish, nullptr);
+  game::CLevel_Result result;
+  result.stars = 2;
+  result.score = 12750;
+  result.money_collected = 12;
+  result.money_total = 15;
+  result.record = 11980;
+  finish->set_result(result);
 }
 
 // The longest trophy texts, at rank 2 of 3.
@@ -219,8 +227,9 @@ const SCENE kScenes[] = {
     {"level_finish",
      level_with({"WINDOW_FINISH"}),
      {L"Captain Drip"},
-     &finished_with_two_stars,
-     kLevelBackdrop},
+     &as_in_a_level,
+     kLevelBackdrop,
+     &two_stars_won},
 };
 
 KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlayer_Flumo(name); }
@@ -322,6 +331,7 @@ class WindowPreview : public ::testing::TestWithParam<int> {
   // Opens the scene's windows and lets their show animations finish.
   void open(KOR_GF::G_WINDOW_MANAGER& windows, const SCENE& scene) {
     set_players(scene);
+    if (scene.before_opening) scene.before_opening(windows);
     for (const char* name : scene.windows) {
       ASSERT_NE(windows.show(name), nullptr) << name;
     }
