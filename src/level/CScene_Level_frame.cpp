@@ -12,6 +12,7 @@
 #include "shell/CGame_App.h"
 #include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
+#include "shell/HUD_PANEL_TROPHY.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 
@@ -45,6 +46,8 @@ void CScene_Level::update() {
   if (inscription && inscription->state != 0) inscription->update(level_clock);
   if (state == STATE_INTRO && field->intro_scroll_step() == 0) end_intro();
   field->update(level_clock);
+  auto* popup = dynamic_cast<HUD_PANEL_TROPHY*>(hud_window("HUD_TROPHY"));
+  if (popup && popup->state() == KOR_GF::WINDOW_OPENED) popup->update_timeout(level_clock);
   field->update(level_clock);
   if (field->scroll_state == 2 && completion_target_chosen) {
     if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {

@@ -1,3 +1,4 @@
+#include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Scoring.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
@@ -5,6 +6,7 @@
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
 #include "shell/CTrophy.h"
+#include "shell/HUD_PANEL_TROPHY.h"
 #include "shell/gPlayer_Flumo.h"
 
 namespace game {
@@ -60,11 +62,13 @@ void CScene_Level::set_trophy_progress(int n, int value) {
   }
 }
 
-// The pop-up that shows the rank comes with the trophy window; the reward
-// is paid now.
 void CScene_Level::show_trophy_reward(int n, int rank) {
   if (gPlayer_Flumo* player = current_player()) {
     player->money += CLevel_Scoring::trophy_reward(n, rank);
+  }
+  if (auto* popup = dynamic_cast<HUD_PANEL_TROPHY*>(hud_window("HUD_TROPHY"))) {
+    popup->show_trophy(n, rank);
+    hud_windows_->show("HUD_TROPHY");
   }
 }
 

@@ -94,6 +94,21 @@ TEST_F(SceneHud, TheFinishWindowKeepsItsOwnCopyOfTheResult) {
   EXPECT_EQ(finish->result.stars, 2);
 }
 
+TEST_F(SceneHud, ARankReachedInPlayPopsUpAndClosesItselfAgain) {
+  set_config(
+      "<trophy_6_rank1_condition text=\"1\"/><trophy_6_rank1_reward text=\"30\"/>"
+      "<trophy_6_rank2_condition text=\"100\"/><trophy_6_rank3_condition text=\"200\"/>"
+      "<timeOfShowingTrophyWindow text=\"1\"/>");
+  start_with_hud();
+  scene->add_trophy_progress(game::TROPHY_PRESS_USES, 1);
+  EXPECT_EQ(player.money, 30);
+  EXPECT_TRUE(scene->hud_windows().is_open("HUD_TROPHY"));
+  for (int frame = 0; frame < 600 && scene->hud_windows().is_open("HUD_TROPHY"); ++frame) {
+    scene->update();
+  }
+  EXPECT_FALSE(scene->hud_windows().is_open("HUD_TROPHY"));
+}
+
 // The pack close-up slides the panels out of its way, the top ones up and
 // the bottom ones down; a restart brings them back.
 TEST_F(SceneHud, ThePanelsMakeWayForTheCloseUpAndComeBackOnRestart) {
