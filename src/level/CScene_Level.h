@@ -197,6 +197,8 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   KOR_GF::G_WINDOW* hud_window(const char* name) const;
   KOR_GF::G_WINDOW* bottom_window(const char* name) const;
   void reset_inscription() const;
+  // The close-up window of the pack that ends with this level.
+  static std::string closeup_name();
   void set_star_times() const;
 
   std::string load_error_;

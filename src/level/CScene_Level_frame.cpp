@@ -10,6 +10,7 @@
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
+#include "shell/CLOSE_UP_WINDOW.h"
 #include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_TROPHY.h"
@@ -34,6 +35,8 @@ void CScene_Level::update() {
   if (state == STATE_PACK_CLOSEUP) {
     advance_level_clock();
     closeup_windows_->update();
+    auto* closeup = dynamic_cast<CLOSE_UP_WINDOW*>(closeup_windows_->find(closeup_name()));
+    if (closeup) closeup->update_animation(level_clock);
   }
   explosions->update(game_clock_ms);
   bonuses->update(game_clock_ms);

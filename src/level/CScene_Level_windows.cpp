@@ -11,6 +11,7 @@
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
+#include "shell/CLOSE_UP_WINDOW.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_FINISH_PANEL.h"
@@ -109,18 +110,24 @@ void CScene_Level::finish_level() {
   play_once("sound_level_finished");
 }
 
+std::string CScene_Level::closeup_name() {
+  return "CLOSE_UP_PACK_" + std::to_string(current_level_number / 5);
+}
+
 // A pack whose close-up window is missing goes straight to the finish
 // window, so the level still ends.
 void CScene_Level::open_pack_closeup() {
-  const std::string name = "CLOSE_UP_PACK_" + std::to_string(current_level_number / 5);
+  const std::string name = closeup_name();
   closeup_windows_ = std::make_unique<KOR_GF::G_WINDOW_MANAGER>(&level_closeup_window_factory);
   closeup_windows_->load_list(kCloseUpList);
-  if (closeup_windows_->find(name) == nullptr) {
+  auto* closeup = dynamic_cast<CLOSE_UP_WINDOW*>(closeup_windows_->find(name));
+  if (closeup == nullptr) {
     finish_level();
     return;
   }
   closeup_windows_->show(name);
   closeup_windows_->enable(name);
+  closeup->pack = current_level_number / 5;
   state = STATE_PACK_CLOSEUP;
 }
 

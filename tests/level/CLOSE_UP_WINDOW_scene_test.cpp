@@ -19,14 +19,7 @@ class CloseUpScene : public SceneFixture {
  protected:
   void SetUp() override {
     SceneFixture::SetUp();
-    const std::filesystem::path game = sandbox.resources() / "xml" / "Game";
-    std::ofstream(game / "CloseUpWindows.xml")
-        << "<windows><window file=\"xml/Game CLOSE_UP_PACK_1.xml\"/></windows>";
-    std::ofstream(game / "CLOSE_UP_PACK_1.xml")
-        << "<window _type=\"CLOSE_UP_WINDOW\" _name=\"CLOSE_UP_PACK_1\" _typeOpen=\"SH_MOMENTAL\" "
-           "_typeClose=\"SH_MOMENTAL\" _timeShow=\"0\"><GUI></GUI></window>";
-    set_config("<closeUpAnimationTotalTimeAfterFirstPlay text=\"0.5\"/>");
-    register_app_windows({"WINDOW_FINISH"});
+    write_pack_1_closeup();
   }
 };
 

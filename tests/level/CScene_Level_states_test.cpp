@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_ExplosionList.h"
@@ -10,6 +11,7 @@
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "scene_fixture.h"
+#include "shell/CLOSE_UP_WINDOW.h"
 
 namespace {
 
@@ -251,6 +253,28 @@ TEST_F(SceneFrame, AWonLevelWhoseWaterCannotStartEndsAtOnce) {
   EXPECT_EQ(scene->field->water_started, 0);
   EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
   EXPECT_EQ(player.levels.at(4)->lock, 0);
+}
+
+// The close-up of the pack runs on the scene's update with the level clock
+// and, when it has closed itself, the finish window opens.
+TEST_F(SceneFrame, AFifthLevelShowsItsPacksCloseUpThenTheFinish) {
+  write_pack_1_closeup();
+  start(5);
+  CScene_Level* level = scene.get();
+  game::game_instance().current_scene = std::move(scene);
+  level->state = CScene_Level::STATE_WON;
+  level->pause();
+  level->open_pack_closeup();
+  ASSERT_EQ(level->state, CScene_Level::STATE_PACK_CLOSEUP);
+  auto* closeup =
+      dynamic_cast<game::CLOSE_UP_WINDOW*>(level->closeup_windows().find("CLOSE_UP_PACK_1"));
+  ASSERT_NE(closeup, nullptr);
+  EXPECT_EQ(closeup->pack, 1);
+  for (int frame = 0; frame < 1000 && level->state == CScene_Level::STATE_PACK_CLOSEUP; ++frame) {
+    level->update();
+  }
+  EXPECT_EQ(level->state, CScene_Level::STATE_WON);
+  EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
 }
 
 TEST_F(SceneFrame, AFifthLevelWithoutItsCloseUpGoesStraightToTheFinish) {

@@ -131,6 +131,19 @@ class SceneFixture : public ::testing::Test {
     }
   }
 
+  // The close-up list with pack 1's window, without frames, which closes
+  // 0.5 s after its first frame step; and a finish window to end in.
+  void write_pack_1_closeup() {
+    const std::filesystem::path game = sandbox.resources() / "xml" / "Game";
+    std::ofstream(game / "CloseUpWindows.xml")
+        << "<windows><window file=\"xml/Game CLOSE_UP_PACK_1.xml\"/></windows>";
+    std::ofstream(game / "CLOSE_UP_PACK_1.xml")
+        << "<window _type=\"CLOSE_UP_WINDOW\" _name=\"CLOSE_UP_PACK_1\" _typeOpen=\"SH_MOMENTAL\" "
+           "_typeClose=\"SH_MOMENTAL\" _timeShow=\"0\"><GUI></GUI></window>";
+    set_config("<closeUpAnimationTotalTimeAfterFirstPlay text=\"0.5\"/>");
+    register_app_windows({"WINDOW_FINISH"});
+  }
+
   // Plain windows of these names in the application's window manager,
   // standing in for the menus that open over a level.
   void register_app_windows(std::initializer_list<const char*> names) {
