@@ -34,6 +34,7 @@
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
 
 namespace game {
@@ -73,7 +74,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_MAIN_PANEL", nullptr},
     {"SG_WINDOW_WORLDS", nullptr},
     {"SG_WINDOW_LEVELS", nullptr},
-    {"SG_WINDOW_SHOP", nullptr},
+    {"SG_WINDOW_SHOP", &make<SG_WINDOW_SHOP>},
     {"SG_WINDOW_TROPHIES", nullptr},
     {"COMICS_WINDOW", nullptr},
     {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},

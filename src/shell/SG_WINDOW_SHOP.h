@@ -1,0 +1,69 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "foundation/KS_VECTOR2.h"
+#include "framework/G_WINDOW.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+class CEffect_ExplosionList;
+
+// "shop_item" followed by `s`: the string-table keys of prices and
+// descriptions.
+std::string shop_item_key(const std::string& s);
+
+// The upgrade shop ("WINDOW_SHOP"): the sixteen items for the current
+// player's money, on two pages. In the main panel the bonus refills are not
+// sold and items 5 to 16 take their places; in a level all twelve first
+// items are sold and a part of its own shows the money and a close button.
+// Money packs are never within reach of the pointer.
+class SG_WINDOW_SHOP : public KOR_GF::G_WINDOW {
+ public:
+  explicit SG_WINDOW_SHOP(const pugi::xml_node& element);
+  ~SG_WINDOW_SHOP() override;
+
+  void draw() override;
+  int update() override;
+  void on_open_begin() override;
+  // The purchases reach the players file once the window has closed.
+  void on_closed() override;
+  void on_control(int widget_id) override;
+
+  // Every widget from the current player.
+  void fill();
+  // One purchase of item n (1..16). A purchase the window would not offer
+  // (too dear, at its cap, a full bonus stock) is refused.
+  void buy(int n);
+  void record_panel_positions();
+  void place_panels();
+  void refresh_money();
+  void refresh_bonus_counts();
+
+  int page() const { return page_; }
+  int page_count() const { return page_count_; }
+  bool in_level() const { return in_level_ != 0; }
+  int last_control() const { return last_control_; }
+
+ private:
+  // The price of item n at the player's current level, the discount
+  // taken off; and whether the window offers it for sale now.
+  int shown_price(int n) const;
+  bool can_buy(int n) const;
+  void fill_item(int n);
+  void add_coin_burst(int n);
+
+  int last_control_ = 0;
+  int page_ = 1;
+  int page_count_ = 3;
+  std::unique_ptr<CEffect_ExplosionList> effects_;
+  uint8_t in_level_ = 0;
+  std::map<int, KOR::KS_VECTOR2> positions_1024_;
+  std::map<int, KOR::KS_VECTOR2> positions_1366_;
+  LABEL_TEMPLATES templates_;
+};
+
+}  // namespace game
