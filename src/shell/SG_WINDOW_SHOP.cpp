@@ -20,6 +20,7 @@
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
+#include "shell/window_paging.h"
 
 namespace game {
 
@@ -27,8 +28,6 @@ namespace {
 
 enum : unsigned int {
   kPageLabel = 10000,
-  kPreviousPage = 20000,
-  kNextPage = 30000,
   kLevelPart = 100000,
   kCloseInLevel = 100001,
   kMoneyInLevel = 100002,
@@ -130,9 +129,9 @@ void SG_WINDOW_SHOP::on_control(int widget_id) {
     buy(n);
     return;
   }
-  if (widget_id == kPreviousPage || widget_id == kNextPage) {
+  if (widget_id == kPreviousPageButton || widget_id == kNextPageButton) {
     play_once("sound_button_click");
-    page_ = std::clamp(page_ + (widget_id == kNextPage ? 1 : -1), 1, page_count_);
+    page_ = turned_page(page_, widget_id, page_count_);
     fill();
   } else if (widget_id == kCloseInLevel) {
     play_once("sound_button_click");
@@ -219,10 +218,7 @@ void SG_WINDOW_SHOP::fill() {
   templates_.fill(*this, kPageLabel, {page_, page_count_});
   set_active(widget_of<KOR::KC_GUI_PANEL>(*this, kLevelPart), in_level());
   for (int n = 1; n <= kItemCount; ++n) fill_item(n);
-  auto* previous = widget_of<KOR::KC_GUI_BUTTON5>(*this, kPreviousPage);
-  auto* next = widget_of<KOR::KC_GUI_BUTTON5>(*this, kNextPage);
-  if (previous != nullptr) page_ > 1 ? previous->enable() : previous->disable();
-  if (next != nullptr) page_ < page_count_ ? next->enable() : next->disable();
+  refresh_page_buttons(*this, page_, page_count_);
   refresh_bonus_counts();
 }
 

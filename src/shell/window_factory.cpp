@@ -31,11 +31,13 @@
 #include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
+#include "shell/SG_WINDOW_HELP.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_TROPHIES.h"
 
 namespace game {
 
@@ -62,7 +64,7 @@ struct WINDOW_CLASS {
 const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_TITLE", &make<SG_WINDOW_TITLE>},
     {"SG_WINDOW_OPTIONS", &make<SG_WINDOW_OPTIONS>},
-    {"SG_WINDOW_HELP", nullptr},
+    {"SG_WINDOW_HELP", &make<SG_WINDOW_HELP>},
     {"SG_WINDOW_PLAYERS", &make<SG_WINDOW_PLAYERS>},
     {"G_WINDOW_CONFIRM", &make<KOR_GF::G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", &make<KOR_GF::G_WINDOW_EDITBOX>},
@@ -75,7 +77,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_WORLDS", nullptr},
     {"SG_WINDOW_LEVELS", nullptr},
     {"SG_WINDOW_SHOP", &make<SG_WINDOW_SHOP>},
-    {"SG_WINDOW_TROPHIES", nullptr},
+    {"SG_WINDOW_TROPHIES", &make<SG_WINDOW_TROPHIES>},
     {"COMICS_WINDOW", nullptr},
     {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},
     {"HUD_BUTTON_PAUSE", &make<HUD_BUTTON_PAUSE>, LEVEL_HUD},

@@ -49,7 +49,7 @@ class Shop : public ::testing::Test {
   Shop() {
     config.load_string(kConfig);
     game::CGame_Config::instance().set_document(&config);
-    scene.manager.load_list("xml/Windows shop_windows.xml");
+    scene.manager.load_list("xml/Windows shop_trophies_help.xml");
     player = scene.add_player(L"P", true);
     player->money = 10000;
   }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "framework/G_WINDOW.h"
+#include "shell/window_widgets.h"
+
+namespace game {
+
+// "trophy_" followed by `s`: the configuration keys of the trophies.
+std::wstring trophy_key(const std::wstring& s);
+
+// The trophy list ("WINDOW_TROPHIES"): the eighteen trophies of the current
+// player, six to a page, each with its next condition, reward, progress and
+// rank pictures. Opening it marks every trophy as seen.
+class SG_WINDOW_TROPHIES : public KOR_GF::G_WINDOW {
+ public:
+  explicit SG_WINDOW_TROPHIES(const pugi::xml_node& element) : G_WINDOW(element) {}
+
+  void on_open_begin() override;
+  void on_control(int widget_id) override;
+
+  // The list from the current player.
+  void fill();
+
+  int page() const { return page_; }
+  int page_count() const { return page_count_; }
+  int last_control() const { return last_control_; }
+
+ private:
+  void fill_trophy(int n, int value, int completed_levels);
+
+  int last_control_ = 0;
+  int page_ = 1;
+  int page_count_ = 3;
+  LABEL_TEMPLATES templates_;
+};
+
+}  // namespace game

@@ -1,0 +1,148 @@
+#include "shell/SG_WINDOW_TROPHIES.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gui/KC_GUI_BUTTON5.h"
+#include "gui/KC_GUI_IMAGE.h"
+#include "gui/KC_GUI_PANEL.h"
+#include "gui/KC_GUI_WLABEL.h"
+#include "menu_scene.h"
+#include "puzzle/CGame_Config.h"
+#include "shell/window_widgets.h"
+
+namespace {
+
+using game::SG_WINDOW_TROPHIES;
+using game::widget_of;
+
+// Trophy 7 has three ranks (10, 50, 100; rewards 5, 6, 7), trophy 13 one
+// (20), pack trophy 1 one (5 completed levels), trophy 2 two, and trophy 4
+// claims seven ranks, of which only three can be shown.
+const char* const kConfig =
+    "<config>"
+    "<trophy_7_numberOfRanks text='3'/>"
+    "<trophy_7_rank1_condition text='10'/><trophy_7_rank2_condition text='50'/>"
+    "<trophy_7_rank3_condition text='100'/>"
+    "<trophy_7_rank1_reward text='5'/><trophy_7_rank2_reward text='6'/>"
+    "<trophy_7_rank3_reward text='7'/>"
+    "<trophy_13_numberOfRanks text='1'/><trophy_13_rank1_condition text='20'/>"
+    "<trophy_13_rank1_reward text='9'/>"
+    "<trophy_1_numberOfRanks text='1'/><trophy_1_rank1_condition text='5'/>"
+    "<trophy_4_numberOfRanks text='7'/>"
+    "<trophy_4_rank1_condition text='1'/><trophy_4_rank2_condition text='2'/>"
+    "<trophy_4_rank3_condition text='3'/><trophy_4_rank4_condition text='4'/>"
+    "</config>";
+
+class Trophies : public ::testing::Test {
+ protected:
+  Trophies() {
+    config.load_string(kConfig);
+    game::CGame_Config::instance().set_document(&config);
+    scene.manager.load_list("xml/Windows shop_trophies_help.xml");
+    player = scene.add_player(L"P", true);
+  }
+  ~Trophies() override { game::CGame_Config::instance().set_document(nullptr); }
+
+  SG_WINDOW_TROPHIES* open() {
+    scene.manager.enable("WINDOW_TROPHIES");
+    return scene.open<SG_WINDOW_TROPHIES>("WINDOW_TROPHIES");
+  }
+  SG_WINDOW_TROPHIES* window() const {
+    return dynamic_cast<SG_WINDOW_TROPHIES*>(scene.manager.find("WINDOW_TROPHIES"));
+  }
+  std::wstring label(unsigned int id) const {
+    return widget_of<KOR::KC_GUI_WLABEL>(*window(), id)->text;
+  }
+  bool visible(unsigned int id) const { return game::find_widget(*window(), id)->visible != 0; }
+  // The visible ones among the ids.
+  std::vector<unsigned int> shown(std::initializer_list<unsigned int> ids) const {
+    std::vector<unsigned int> on;
+    for (unsigned int id : ids) {
+      if (visible(id)) on.push_back(id);
+    }
+    return on;
+  }
+  void set_trophy(int n, int value) { player->trophies[n - 1] = value; }
+
+  pugi::xml_document config;
+  shell_test::MENU_SCENE scene;
+  game::gPlayer_Flumo* player = nullptr;
+};
+
+TEST_F(Trophies, ATrophyOfThreeRanksShowsTheNextRankItsRewardProgressAndPictures) {
+  struct Case {
+    int value;
+    std::wstring goal, reward, progress;
+    std::vector<unsigned int> shown;
+  } const cases[] = {
+      {0, L"Goal 10", L"Reward 5", L"0 of 10", {704, 705}},
+      {10, L"Goal 50", L"Reward 6", L"10 of 50", {705, 706, 712}},
+      {50, L"Goal 100", L"Reward 7", L"50 of 100", {705, 707, 712, 714}},
+      {120, L"Goal 100", L"", L"", {708, 712, 714, 716}},
+  };
+  open();
+  window()->on_control(30000);
+  for (const Case& c : cases) {
+    set_trophy(7, c.value);
+    window()->fill();
+    EXPECT_EQ(label(701), c.goal) << c.value;
+    if (!c.reward.empty()) {
+      EXPECT_EQ(label(702), c.reward) << c.value;
+      EXPECT_EQ(label(703), c.progress) << c.value;
+    }
+    EXPECT_EQ(visible(702), !c.reward.empty()) << c.value;
+    EXPECT_EQ(visible(703), !c.reward.empty()) << c.value;
+    EXPECT_EQ(shown({704, 705, 706, 707, 708, 712, 714, 716}), c.shown) << c.value;
+  }
+}
+
+TEST_F(Trophies, SingleRankTrophiesAndPackTrophiesCountedByCompletedLevels) {
+  SG_WINDOW_TROPHIES* list = open();
+  EXPECT_EQ(shown({104, 108, 112}), std::vector<unsigned int>{104});
+  EXPECT_EQ(label(103), L"0 of 5");
+  for (int level = 1; level <= 5; ++level) player->levels[level + 1]->lock = 0;
+  list->fill();
+  EXPECT_EQ(shown({103, 104, 108, 112}), (std::vector<unsigned int>{108, 112}));
+  set_trophy(13, 25);
+  list->on_control(30000);
+  list->on_control(30000);
+  EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1308, 1312}));
+  // More ranks than can be shown count as three.
+  set_trophy(4, 4);
+  list->fill();
+  EXPECT_EQ(shown({404, 405, 408, 412, 414, 416}), (std::vector<unsigned int>{408, 412, 414, 416}));
+}
+
+TEST_F(Trophies, OpeningTheListClearsTheNewTrophyMarksAndStartsAtPageOneOfThree) {
+  player->award_trophy(4);
+  ASSERT_TRUE(player->has_new_trophy());
+  SG_WINDOW_TROPHIES* list = open();
+  EXPECT_FALSE(player->has_new_trophy());
+  struct Case {
+    int control, page;
+    bool previous, next;
+  } const cases[] = {{30000, 2, true, true}, {30000, 3, true, false}, {30000, 3, true, false},
+                     {20000, 2, true, true}, {20000, 1, false, true}, {20000, 1, false, true}};
+  EXPECT_EQ(label(10000), L"Page 1 of 3");
+  for (const Case& c : cases) {
+    list->on_control(c.control);
+    EXPECT_EQ(list->page(), c.page);
+    EXPECT_EQ(label(10000), L"Page " + std::to_wstring(c.page) + L" of 3");
+    for (int n = 1; n <= 18; ++n) EXPECT_EQ(visible(n), (n - 1) / 6 + 1 == c.page) << n;
+    const auto enabled = [&](unsigned int id) {
+      return widget_of<KOR::KC_GUI_BUTTON5>(*list, id)->state != KOR::KC_GUI_BUTTON5::DISABLED;
+    };
+    EXPECT_EQ(enabled(20000), c.previous);
+    EXPECT_EQ(enabled(30000), c.next);
+  }
+  scene.manager.close("WINDOW_TROPHIES");
+  scene.settle();
+  list->on_control(30000);
+  scene.manager.show("WINDOW_TROPHIES");
+  scene.settle();
+  EXPECT_EQ(list->page(), 1);
+}
+
+}  // namespace
