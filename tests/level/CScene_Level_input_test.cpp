@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
 #include "platform/runtime_random.h"
@@ -131,6 +133,38 @@ TEST_F(SceneInput, ABonusPieceRewardsByItsRoll) {
     EXPECT_EQ(player.trophy(game::TROPHY_BONUS_PIECES), 1);
     player.trophies.assign(size_t(game::gPlayer_Flumo::kTrophyCount), 0);
   }
+}
+
+// The field's drop pays a special cell's coins; the scene pays nothing more.
+TEST_F(SceneInput, ASpecialCellPaysItsCoinsOnce) {
+  std::string level = level_test::straight_level();
+  level.insert(level.find("</level>"),
+               "<cell x=\"2\" y=\"2\" contentType=\"2\" pipeType=\"5\" pipeAngle=\"90\" "
+               "isSpecial=\"true\" givesMoney=\"10\"/>");
+  start(3, level);
+  EXPECT_EQ(scene->result.money_total, 10);
+  for (const int y : {4, 3, 2}) {
+    hold(5);
+    click_cell(2, y);
+  }
+  EXPECT_EQ(scene->field->content_type_at(2, 2), game::CONTENT_PIPE);
+  EXPECT_EQ(player.money, 10);
+  EXPECT_EQ(scene->result.money_collected, 10);
+}
+
+// The preview of completion mode and a piece taken off the tape never
+// share the hand.
+TEST_F(SceneInput, TakingAPieceLeavesCompletionMode) {
+  player.completionBonuses = 1;
+  start(3);
+  scene->bonus_command(CScene_Level::BONUS_COMPLETION);
+  ASSERT_EQ(scene->bonus_mode, CScene_Level::BONUS_COMPLETION);
+  const game::CPipe_Sprite* on_tape = scene->tape->slots().begin()->second;
+  point_at(on_tape->position().x, on_tape->position().y);
+  scene->key_down(1);
+  EXPECT_EQ(scene->bonus_mode, CScene_Level::BONUS_NONE);
+  EXPECT_EQ(scene->holding, 1);
+  EXPECT_EQ(scene->held_piece.get(), on_tape);
 }
 
 TEST_F(SceneInput, DeveloperKeysWorkOnlyInDeveloperModeUpToTheLimits) {
