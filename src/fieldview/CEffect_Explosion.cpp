@@ -18,8 +18,9 @@ constexpr unsigned kClear = 0x00FFFFFFu;
 constexpr unsigned kOpaque = 0xFFFFFFFFu;
 }  // namespace
 
+CEffect_Explosion::CEffect_Explosion() = default;
+
 CEffect_Explosion::~CEffect_Explosion() {
-  for (auto& [id, particle] : particles) delete particle;
   for (auto& [n, frame] : frames) release_sprite(frame);
   release_sprite(particle_sprite);
 }
@@ -41,8 +42,7 @@ void CEffect_Explosion::init_burst() {
                                    KOR::HS_MID);
   if (particle_sprite != nullptr) particle_sprite->set_position(-300.0f, -300.0f, 0.0f);
   for (int id = 1; id <= particle_count; ++id) {
-    CEffect_Particle* particle = new CEffect_Particle;
-    particles[id] = particle;
+    CEffect_Particle* particle = (particles[id] = std::make_unique<CEffect_Particle>()).get();
     particle->setup(id, static_cast<int>(kind), x, y, kParticleLife);
   }
 }
@@ -75,7 +75,6 @@ bool CEffect_Explosion::update(int time) {
   if (kind == KIND_FRAME_EXPLOSION) return step_frames(time);
   for (auto it = particles.begin(); it != particles.end();) {
     if (it->second->update(time)) {
-      delete it->second;
       it = particles.erase(it);
     } else {
       ++it;

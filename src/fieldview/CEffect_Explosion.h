@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 
 namespace KOR {
 class KC_QUAD;
@@ -17,7 +18,7 @@ class CEffect_Explosion {
  public:
   enum { KIND_COIN_BURST = 0, KIND_STAR_BURST = 1, KIND_FRAME_EXPLOSION = 2 };
 
-  CEffect_Explosion() = default;
+  CEffect_Explosion();
   CEffect_Explosion(const CEffect_Explosion&) = delete;
   CEffect_Explosion& operator=(const CEffect_Explosion&) = delete;
   ~CEffect_Explosion();
@@ -34,7 +35,7 @@ class CEffect_Explosion {
   float y = 0.0f;
   int particle_count = 9;
   unsigned int kind = 0;
-  std::map<int, CEffect_Particle*> particles;
+  std::map<int, std::unique_ptr<CEffect_Particle>> particles;
   std::map<int, KOR::KC_QUAD*> frames;
   float frame_time = 0.0f;
   int current_frame = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "platform/runtime_random.h"
 
@@ -31,7 +32,6 @@ class CEffect_List {
   void update(int time) {
     for (auto it = effects_.begin(); it != effects_.end();) {
       if (it->second->update(time)) {
-        delete it->second;
         it = effects_.erase(it);
       } else {
         ++it;
@@ -45,12 +45,9 @@ class CEffect_List {
   void shift(float dx, float dy) {
     for (auto& [id, effect] : effects_) effect->shift(dx, dy);
   }
-  void clear() {
-    for (auto& [id, effect] : effects_) delete effect;
-    effects_.clear();
-  }
+  void clear() { effects_.clear(); }
   int count() const { return static_cast<int>(effects_.size()); }
-  const std::map<int, Effect*>& effects() const { return effects_; }
+  const std::map<int, std::unique_ptr<Effect>>& effects() const { return effects_; }
 
  protected:
   // A new effect under the smallest free id (a gap left by a removed one
@@ -58,13 +55,11 @@ class CEffect_List {
   Effect* insert() {
     int id = 1;
     while (effects_.count(id)) ++id;
-    Effect* effect = new Effect;
-    effects_[id] = effect;
-    return effect;
+    return (effects_[id] = std::make_unique<Effect>()).get();
   }
 
  private:
-  std::map<int, Effect*> effects_;
+  std::map<int, std::unique_ptr<Effect>> effects_;
 };
 
 }  // namespace game

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "foundation/KS_VECTOR2.h"
@@ -156,7 +157,7 @@ class CLevel_FieldView {
   uint8_t show_shadows = 0;
   uint8_t show_pipes = 0;
   uint8_t show_obstacles = 0;
-  std::map<std::string, CLevel_PartOffset*> part_offsets;
+  std::map<std::string, std::unique_ptr<CLevel_PartOffset>> part_offsets;
   int side_band_half_width = 2;
   // Wall decoration: slot -> row -> piece code (0 none, 10 one cell, 1..4
   // the cells of a 2 x 2 piece from its lower-left anchor, clockwise).

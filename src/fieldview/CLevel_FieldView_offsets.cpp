@@ -60,10 +60,7 @@ float leading_number(const pugi::xml_attribute& attribute) {
 
 }  // namespace
 
-void CLevel_FieldView::clear_part_offsets() {
-  for (auto& entry : part_offsets) delete entry.second;
-  part_offsets.clear();
-}
+void CLevel_FieldView::clear_part_offsets() { part_offsets.clear(); }
 
 void CLevel_FieldView::load_part_offsets() {
   clear_part_offsets();
@@ -75,8 +72,9 @@ void CLevel_FieldView::load_part_offsets() {
     const pugi::xml_node items = root.child(group.top).child(group.group);
     for (const char* name : group.names) {
       const pugi::xml_node item = items.child(name);
-      part_offsets[std::string(group.prefix) + name] = new CLevel_PartOffset{
-          leading_number(item.attribute("offsetX")), leading_number(item.attribute("offsetY"))};
+      part_offsets[std::string(group.prefix) + name] = std::make_unique<CLevel_PartOffset>(
+          CLevel_PartOffset{leading_number(item.attribute("offsetX")),
+                            leading_number(item.attribute("offsetY"))});
     }
   }
   if (document) manager->release_xml(document);
