@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
+#include "resources/KC_STRING_TABLE.h"
 #include "support/game_resources.h"
 #include "support/puzzle_fixture.h"
 
@@ -206,6 +207,34 @@ TEST_P(EveryLevel, IsWonByItsSolution) {
   int y = 0;
   ASSERT_TRUE(level().find_final(x, y));
   EXPECT_EQ(cell(x, y).waterFill, float(pipe_water_capacity(cell(x, y).pipeType)));
+}
+
+// The coins of the 45 levels (every coin cell lies on its level's solution)
+// against the upgrades of the shop: they pay most of them by the last level,
+// and not all of them, so the shop stays a choice.
+TEST_F(LevelContent, TheLevelsCoinsPayMostOfTheUpgrades) {
+  int coins = 0;
+  for (int n = 1; n <= kLevels; ++n) {
+    ASSERT_TRUE(data.load(n)) << n;
+    data.prepare_special_cells();
+    coins += data.special_cells_money();
+  }
+  pugi::xml_document* strings = resources->manager->get_xml("xml strings.xml");
+  ASSERT_NE(strings, nullptr);
+  KOR::KC_STRING_TABLE table;
+  table.load(*strings, 0, 0);
+  resources->manager->release_xml(strings);
+  int upgrades = 0;
+  for (int item = 5; item <= 12; ++item) {
+    const int levels =
+        CGame_Config::instance().get_int_w(L"shop_" + std::to_wstring(item) + L"_numberOfUpgrades");
+    for (int level = 1; level <= levels; ++level) {
+      upgrades += std::stoi(
+          table.get("shop_item" + std::to_string(item) + "_price" + std::to_string(level)));
+    }
+  }
+  EXPECT_GE(coins * 100, upgrades * 60) << coins << " coins for upgrades of " << upgrades;
+  EXPECT_LT(coins, upgrades);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, EveryLevel, ::testing::Range(1, kLevels + 1));

@@ -26,16 +26,19 @@ SHOP_VALUES = {
     13: [1000], 14: [2500], 15: [6000], 16: [15000],  # money packs
 }
 
+# Prices: the coin cells of the 45 levels (about 2700 coins) pay two
+# thirds of all upgrades by the last level; a bonus costs about half a
+# level's coins.
 SHOP_PRICES = {
-    1: [150], 2: [400], 3: [200], 4: [500],
-    5: [300, 700, 1500],
-    6: [400, 900, 1800],
-    7: [300, 650, 1200],
-    8: [500, 1000, 2000],
-    9: [350, 750, 1500],
-    10: [1200],
-    11: [2000],
-    12: [600, 1200, 2400],
+    1: [30], 2: [80], 3: [40], 4: [100],
+    5: [60, 140, 300],
+    6: [80, 180, 360],
+    7: [60, 130, 240],
+    8: [100, 200, 400],
+    9: [70, 150, 300],
+    10: [240],
+    11: [400],
+    12: [120, 240, 480],
     # The money packs are never offered; their price equals their content.
     13: [1000], 14: [2500], 15: [6000], 16: [15000],
 }
