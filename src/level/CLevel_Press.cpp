@@ -19,7 +19,10 @@ constexpr float kFlightSeconds = 0.3f;
 
 }  // namespace
 
-CLevel_Press::~CLevel_Press() { delete piece_; }
+CLevel_Press::CLevel_Press(const CShop_Levels* shop, const KOR_GF::G_WINDOW_MANAGER* windows)
+    : shop_(shop), windows_(windows) {}
+
+CLevel_Press::~CLevel_Press() = default;
 
 HUD_PANEL_PRESS* CLevel_Press::display() const {
   return windows_ ? dynamic_cast<HUD_PANEL_PRESS*>(windows_->find("HUD_PRESS")) : nullptr;
@@ -44,8 +47,7 @@ void CLevel_Press::bind() {
   moving_time_ = config.get_float("pressMovingTime");
   crush_time_ = 5.0f * config.get_float("pressAnimationFrameTime");
   if (window && owned_shop_level(shop_, SHOP_PRESS_COOLDOWN) > 0) window->set_upgraded_images(true);
-  delete piece_;
-  piece_ = nullptr;
+  piece_.reset();
   state_ = READY;
 }
 
@@ -60,8 +62,7 @@ void CLevel_Press::compute_cooldown() {
 void CLevel_Press::take_piece(CPipe_Sprite* piece) {
   if (piece == nullptr) return;
   KOR_GF::sound_manager_instance().play("sound_tube_box", false, 0.0f, 0.0f);
-  delete piece_;
-  piece_ = piece;
+  piece_.reset(piece);
   piece_->set_flight_end(target_x_, target_y_);
   piece_->set_flight_start(piece_->position().x, piece_->position().y);
   piece_->set_flight_time(0.0f);
@@ -108,8 +109,7 @@ bool CLevel_Press::update() {
   }
   if (piece_ == nullptr) return false;
   if (!piece_->fly(dt, piece_->flight_end())) return false;
-  delete piece_;
-  piece_ = nullptr;
+  piece_.reset();
   state_ = CRUSHING;
   crush_elapsed_ = 0.0f;
   if (window) window->start_crush();
@@ -123,8 +123,7 @@ void CLevel_Press::draw() const {
 void CLevel_Press::relayout() { measure_area(); }
 
 void CLevel_Press::reset() {
-  delete piece_;
-  piece_ = nullptr;
+  piece_.reset();
   compute_cooldown();
   if (HUD_PANEL_PRESS* window = display()) {
     window->reset_display();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR_GF {
@@ -21,8 +23,7 @@ class CLevel_Press {
   // The press cool-down item is read through `shop` (not owned while it is
   // null). Its pictures are the window "HUD_PRESS" of `windows`.
   explicit CLevel_Press(const CShop_Levels* shop = nullptr,
-                        const KOR_GF::G_WINDOW_MANAGER* windows = nullptr)
-      : shop_(shop), windows_(windows) {}
+                        const KOR_GF::G_WINDOW_MANAGER* windows = nullptr);
   CLevel_Press(const CLevel_Press&) = delete;
   CLevel_Press& operator=(const CLevel_Press&) = delete;
   ~CLevel_Press();
@@ -42,7 +43,7 @@ class CLevel_Press {
   int piece_to_return() const { return -1; }
 
   float cooldown() const { return cooldown_; }
-  const CPipe_Sprite* piece() const { return piece_; }
+  const CPipe_Sprite* piece() const { return piece_.get(); }
 
   // The drop area: upper-left corner and size.
   KOR::KS_VECTOR2 area_position;
@@ -57,7 +58,7 @@ class CLevel_Press {
 
   const CShop_Levels* shop_;
   const KOR_GF::G_WINDOW_MANAGER* windows_;
-  CPipe_Sprite* piece_ = nullptr;
+  std::unique_ptr<CPipe_Sprite> piece_;
   float target_x_ = 0.0f;
   float target_y_ = 0.0f;
   int state_ = READY;
