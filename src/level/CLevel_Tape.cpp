@@ -42,7 +42,7 @@ CLevel_Tape::CLevel_Tape(int (*draw)(), const CShop_Levels* shop,
 
 CLevel_Tape::~CLevel_Tape() {
   clear();
-  delete flying_;
+  flying_.reset();
 }
 
 void CLevel_Tape::place_geometry() {
@@ -281,8 +281,7 @@ void CLevel_Tape::advance_flight() {
 
 void CLevel_Tape::end_flight() {
   if (on_tape(flight_target_)) flight_target_->apply_color();
-  delete flying_;
-  flying_ = nullptr;
+  flying_.reset();
   flight_target_ = nullptr;
 }
 
@@ -292,7 +291,7 @@ void CLevel_Tape::start_return_flight(float x, float y, int slot) {
   if (it == slots_.end() || it->second == nullptr) return;
   CPipe_Sprite* target = it->second;
   target->hide();
-  flying_ = new CPipe_Sprite();
+  flying_ = std::make_unique<CPipe_Sprite>();
   flying_->load_sprite(target->type());
   flying_->set_position(x, y);
   flying_->set_flight_start(x, y);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "foundation/KS_VECTOR2.h"
@@ -75,7 +76,7 @@ class CLevel_Tape {
   double belt_phase() const { return belt_phase_; }
   int next_piece_time() const { return next_piece_time_; }
   float park_x() const { return park_x_; }
-  const CPipe_Sprite* flying_copy() const { return flying_; }
+  const CPipe_Sprite* flying_copy() const { return flying_.get(); }
 
  private:
   void place_geometry();
@@ -104,7 +105,7 @@ class CLevel_Tape {
   int running_ = 0;
   int next_piece_time_ = 0;
   float left_end_x_ = 0.0f;
-  CPipe_Sprite* flying_ = nullptr;
+  std::unique_ptr<CPipe_Sprite> flying_;
   // The piece the copy flies to, held by address so that renumbering
   // during the flight cannot hand the landing to another piece.
   CPipe_Sprite* flight_target_ = nullptr;
