@@ -15,6 +15,7 @@
 #include "platform/host.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
@@ -167,16 +168,15 @@ void CGame_App::report_unreadable_level(const std::string& why) const {
 void CGame_App::leave_level_to_main_panel() {
   if (!drop_level()) return;
   windows->show("Back");
-  windows->show("WINDOW_MAIN_PANEL");
+  if (windows->show("WINDOW_MAIN_PANEL") == nullptr) return;
+  if (SG_MAIN_PANEL* panel = main_panel()) panel->select_tab(SG_MAIN_PANEL::TAB_LEVELS);
 }
 
 void CGame_App::leave_level_to_title(bool final) {
   if (!drop_level()) return;
   windows->show("Back");
-  if (final) {
-    windows->show("WINDOW_COMICS4");
-    return;
-  }
+  // Without the final comic the title follows at once.
+  if (final && windows->show("WINDOW_COMICS4") != nullptr) return;
   windows->show("Title");
   windows->show("Logo");
   if (auto* title = dynamic_cast<SG_WINDOW_TITLE*>(windows->find("Title"))) title->require_player();

@@ -10,6 +10,8 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
@@ -90,7 +92,10 @@ void SG_WINDOW_TITLE::start_play() {
     return;
   }
   if (player->lastComicsShowed != 0) {
-    leave_for("WINDOW_MAIN_PANEL");
+    SG_MAIN_PANEL* panel = main_panel();
+    if (leave_for("WINDOW_MAIN_PANEL") && panel != nullptr) {
+      panel->select_tab(SG_MAIN_PANEL::TAB_WORLDS);
+    }
   } else {
     open_first_comic();
   }
@@ -98,7 +103,12 @@ void SG_WINDOW_TITLE::start_play() {
 
 void SG_WINDOW_TITLE::open_first_comic() {
   gPlayer_Flumo* player = current_player();
-  if (leave_for("WINDOW_COMICS1") && player != nullptr) player->lastComicsShowed = 1;
+  if (!leave_for("WINDOW_COMICS1")) return;
+  // After the showing, whose opening clears the mark.
+  if (auto* comic = dynamic_cast<COMICS_WINDOW*>(windows().find("WINDOW_COMICS1"))) {
+    comic->set_opened_from_title();
+  }
+  if (player != nullptr) player->lastComicsShowed = 1;
 }
 
 bool SG_WINDOW_TITLE::leave_for(const char* window) {

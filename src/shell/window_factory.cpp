@@ -17,6 +17,7 @@
 #include "level/CLevel_Tutorial.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CLOSE_UP_WINDOW.h"
+#include "shell/COMICS_WINDOW.h"
 #include "shell/HUD_BUTTON_COMPLETION.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
@@ -28,16 +29,19 @@
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_BUY.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_CREDITS.h"
 #include "shell/SG_WINDOW_HELP.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/SG_WINDOW_TROPHIES.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 
 namespace game {
 
@@ -73,12 +77,12 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"SG_WINDOW_PAUSE", &make<SG_WINDOW_PAUSE>},
     {"SG_WINDOW_CREDITS", &make<SG_WINDOW_CREDITS>},
     {"SG_FINISH_PANEL", &make<SG_FINISH_PANEL>},
-    {"SG_MAIN_PANEL", nullptr},
-    {"SG_WINDOW_WORLDS", nullptr},
-    {"SG_WINDOW_LEVELS", nullptr},
+    {"SG_MAIN_PANEL", &make<SG_MAIN_PANEL>},
+    {"SG_WINDOW_WORLDS", &make<SG_WINDOW_WORLDS>},
+    {"SG_WINDOW_LEVELS", &make<SG_WINDOW_LEVELS>},
     {"SG_WINDOW_SHOP", &make<SG_WINDOW_SHOP>},
     {"SG_WINDOW_TROPHIES", &make<SG_WINDOW_TROPHIES>},
-    {"COMICS_WINDOW", nullptr},
+    {"COMICS_WINDOW", &make<COMICS_WINDOW>},
     {"SG_WINDOW_BUY", &make<SG_WINDOW_BUY>},
     {"HUD_BUTTON_PAUSE", &make<HUD_BUTTON_PAUSE>, LEVEL_HUD},
     {"HUD_BUTTON_COMPLETION", &make<HUD_BUTTON_COMPLETION>, LEVEL_HUD},

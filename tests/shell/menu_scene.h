@@ -29,13 +29,13 @@ inline KOR_GF::G_WINDOW* menu_factory(const pugi::xml_document& description) {
 }
 
 // The framework's window fixtures with the menu descriptions over them; the
-// application's windows are a manager of the menus' list "xml/Windows
-// menus.xml" built by the game's factory with the texts of "xml
+// application's windows are a manager of a window list (the menus' list "xml/Windows
+// menus.xml" unless another is named) built by the game's factory with the texts of "xml
 // strings.xml", the players registry starts empty and the per-user folder is
 // a scratch folder of this scene.
 class MENU_SCENE : public framework_test::WINDOW_SCENE {
  public:
-  MENU_SCENE() {
+  explicit MENU_SCENE(const char* list = "xml/Windows menus.xml") {
     std::filesystem::copy(test_support::fixture_path("shell/Resources"), res.sandbox.resources(),
                           std::filesystem::copy_options::recursive |
                               std::filesystem::copy_options::overwrite_existing);
@@ -45,7 +45,7 @@ class MENU_SCENE : public framework_test::WINDOW_SCENE {
     pugi::xml_document* strings = res.manager.get_xml("xml strings.xml");
     KOR::string_table_instance().load(*strings, 0, 0);
     res.manager.release_xml(strings);
-    manager.load_list("xml/Windows menus.xml");
+    manager.load_list(list);
     setenv("XDG_DATA_HOME", user_root.path().c_str(), 1);
     std::filesystem::create_directories(game::user_data_dir());
     players().factory = &game::new_player_profile;

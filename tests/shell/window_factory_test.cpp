@@ -63,8 +63,9 @@ TEST(window_factory, DescriptionsItCannotBuildAreSkippedWithAClearMessage) {
       {R"(<WINDOW _type="SG_WINDOW_TITLE"/>)", "skipped: the description has no \"_name\""},
       {R"(<WINDOW _name="Logo"/>)", "window \"Logo\" skipped: the description has no \"_type\""},
       {"", "skipped: the description has no \"_type\""},
-      {R"(<WINDOW _type="SG_MAIN_PANEL" _name="WINDOW_MAIN_PANEL"/>)",
-       "window \"WINDOW_MAIN_PANEL\" skipped: type \"SG_MAIN_PANEL\" has no window class"},
+      // A level's window type is none of the application's.
+      {R"(<WINDOW _type="HUD_PANEL_MONEY" _name="HUD_MONEY"/>)",
+       "window \"HUD_MONEY\" skipped: unknown type \"HUD_PANEL_MONEY\""},
   };
   for (const CASE& c : cases) {
     MADE made = make(c.xml);
