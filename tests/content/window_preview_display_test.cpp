@@ -32,12 +32,15 @@
 #include "render/gpu.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
+#include "shell/game_main.h"
 #include "shell/window_factory.h"
 #include "support/game_resources.h"
 #include "support/images.h"
@@ -190,6 +193,52 @@ void ask_to_delete(KOR_GF::G_WINDOW_MANAGER& windows) {
   question->set_name_text(L"WWWWWWWWWWWW");
 }
 
+// The window animations run to their end.
+void settle(KOR_GF::G_WINDOW_MANAGER& windows) {
+  KOR::frame_dt = 0.05f;
+  for (int step = 0; step < 40; ++step) windows.update();
+  KOR::frame_dt = 0.0f;
+}
+
+game::gPlayer_Flumo* current_profile_won(int levels) {
+  game::gPlayer_Flumo* player = game::current_player();
+  const int level = game::current_level_number;
+  for (int n = 1; n <= levels; ++n) {
+    game::current_level_number = n;
+    player->store_level_result(1000, 1 + n % 3, false, false);
+  }
+  game::current_level_number = level;
+  return player;
+}
+
+// The main panel on a tab, for a player who has won some levels; tab 2 in
+// the given world.
+void panel_on_tab(KOR_GF::G_WINDOW_MANAGER& windows, int tab, int won, int world) {
+  current_profile_won(won)->money = 123450;
+  game::current_world_number = world;
+  if (game::SG_MAIN_PANEL* panel = game::main_panel()) {
+    panel->refresh_money();
+    panel->select_tab(tab);
+  }
+  settle(windows);
+}
+
+void worlds_tab(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 1, 22, 0); }
+void levels_of_world_1(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 2, 7, 1); }
+void levels_of_world_3(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 2, 39, 3); }
+
+void all_panels(KOR_GF::G_WINDOW_MANAGER& windows) {
+  for (KOR_GF::G_WINDOW* shown : windows.open_stack()) {
+    if (auto* comic = dynamic_cast<game::COMICS_WINDOW*>(shown)) comic->show_all_frames();
+  }
+}
+
+// The comic due after world 1, over the levels of world 2.
+void comic_over_levels(KOR_GF::G_WINDOW_MANAGER& windows) {
+  panel_on_tab(windows, 2, 15, 2);
+  all_panels(windows);
+}
+
 // The longest name the name box takes stands in every place that shows it.
 constexpr const wchar_t* kLongest = L"WWWWWWWWWWWW";
 
@@ -211,6 +260,16 @@ const SCENE kScenes[] = {
      &ask_to_delete},
     {"exit_question", {"Back", "Logo", "Title", "Confirm_Exit"}, {L"Captain Drip"}},
     {"buy", {"Back", "Logo", "Title", "Buy"}, {L"Captain Drip"}},
+    {"worlds", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &worlds_tab},
+    {"levels", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &levels_of_world_1},
+    {"levels_world3", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &levels_of_world_3},
+    {"comic1", {"Back", "WINDOW_COMICS1"}, {L"Captain Drip"}, &all_panels},
+    {"comic2",
+     {"Back", "WINDOW_MAIN_PANEL", "WINDOW_COMICS2"},
+     {L"Captain Drip"},
+     &comic_over_levels},
+    {"comic3", {"Back", "WINDOW_COMICS3"}, {L"Captain Drip"}, &all_panels},
+    {"comic4", {"Back", "WINDOW_COMICS4"}, {L"Captain Drip"}, &all_panels},
     {"level", level_with({}), {L"Captain Drip"}, &water_coming, kLevelBackdrop},
     {"level_press_cooling", level_with({}), {L"Captain Drip"}, &press_cooling_down, kLevelBackdrop},
     {"level_tutorial",

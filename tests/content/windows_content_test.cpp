@@ -41,6 +41,26 @@ std::vector<Widget> operator+(std::vector<Widget> a, const std::vector<Widget>& 
   return a;
 }
 
+// Per level i: its button, lock, number and stars; the nine packs open and
+// locked.
+std::vector<Widget> level_widgets() {
+  std::vector<Widget> out;
+  for (unsigned i = 1; i <= 15; ++i) {
+    out.push_back({i, "BUTTON5"});
+    out.push_back({10000 + i, "BUTTON5"});
+    out.push_back({100 * i + 1, "WLABEL"});
+    for (unsigned k : {12u, 14u, 16u}) out.push_back({100 * i + k, "IMAGE"});
+  }
+  for (unsigned p = 1; p <= 9; ++p) {
+    out.push_back({30 + p, "IMAGE"});
+    out.push_back({40 + p, "IMAGE"});
+  }
+  return out;
+}
+
+// A story page tells in four panels at least, ids from 1 without a gap.
+std::vector<Widget> comic_widgets() { return buttons({20}) + widgets("IMAGE", {1, 2, 3, 4}); }
+
 // The windows of each list and what their classes find in them.
 const std::vector<Window>& windows() {
   static const std::vector<Window> table = {
@@ -63,6 +83,15 @@ const std::vector<Window>& windows() {
       {kApplication, "WINDOW_FINISH", "SG_FINISH_PANEL",
        buttons({1, 2}) + widgets("WLABEL", {5, 6, 7}) + widgets("IMAGE", {112, 114, 116})},
       {kApplication, "WINDOW_PAUSE", "SG_WINDOW_PAUSE", buttons({1, 2, 3, 4, 5})},
+      {kApplication, "WINDOW_MAIN_PANEL", "SG_MAIN_PANEL",
+       buttons({5, 6, 7, 8}) + widgets("WLABEL", {1, 4}) + widgets("IMAGE", {2, 9})},
+      {kApplication, "WINDOW_WORLDS", "SG_WINDOW_WORLDS",
+       buttons({1, 2, 3}) + widgets("IMAGE", {112, 114, 116, 212, 214, 216, 312, 314, 316})},
+      {kApplication, "WINDOW_LEVELS", "SG_WINDOW_LEVELS", level_widgets()},
+      {kApplication, "WINDOW_COMICS1", "COMICS_WINDOW", comic_widgets()},
+      {kApplication, "WINDOW_COMICS2", "COMICS_WINDOW", comic_widgets()},
+      {kApplication, "WINDOW_COMICS3", "COMICS_WINDOW", comic_widgets()},
+      {kApplication, "WINDOW_COMICS4", "COMICS_WINDOW", comic_widgets()},
       {kHud, "HUD_PAUSE", "HUD_BUTTON_PAUSE", buttons({1})},
       {kHud, "HUD_COMPLETION", "HUD_BUTTON_COMPLETION", buttons({1}) + widgets("WLABEL", {11})},
       {kHud, "HUD_DESTRUCTION", "HUD_BUTTON_DESTRUCTION",
@@ -95,6 +124,7 @@ const Template kTemplates[] = {
     {"Players_Confirm_Del", 2, "%s", 1}, {"WINDOW_FINISH", 5, "%i", 2},
     {"WINDOW_FINISH", 6, "%i", 1},       {"WINDOW_FINISH", 7, "%i", 1},
     {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
+    {"WINDOW_MAIN_PANEL", 1, "%i", 1},   {"WINDOW_MAIN_PANEL", 4, "%i", 2},
 };
 
 // Attributes that name a picture, and how many frames side by side it holds.
@@ -251,6 +281,32 @@ TEST_F(WindowsContent, WindowsRestWhereTheirCodeAssumes) {
   EXPECT_STREQ(destruction.attribute("_position").value(), "0 0");
   // The finish panel's star bursts add the screen's middle to the stars.
   EXPECT_STREQ(descriptions["WINDOW_FINISH"].attribute("_typePos").value(), "POS_MIDDLE_SCREEN");
+}
+
+TEST_F(WindowsContent, TheWorldsSendOnlyWorldsAndEveryComicTellsItsStoryInOrder) {
+  // The worlds window takes any control event as a world: pictures and
+  // buttons other than the worlds' take no input.
+  each_widget(descriptions["WINDOW_WORLDS"].child("GUI"), [&](const pugi::xml_node& widget) {
+    const unsigned id = widget.attribute("ID").as_uint();
+    const std::string element = widget.name();
+    const bool world_button = element == "BUTTON5" && id >= 1 && id <= 3;
+    if (!world_button && (element == "IMAGE" || element == "BUTTON5")) {
+      EXPECT_STREQ(widget.attribute("ENABLE").value(), "0") << "widget " << id;
+    }
+  });
+  // Panels 1..N without a gap, 4 to 8 of them, and the close button.
+  for (int page = 1; page <= 4; ++page) {
+    const std::string name = "WINDOW_COMICS" + std::to_string(page);
+    SCOPED_TRACE(name);
+    std::set<unsigned> panels;
+    each_widget(descriptions[name].child("GUI"), [&](const pugi::xml_node& widget) {
+      const unsigned id = widget.attribute("ID").as_uint();
+      if (std::string(widget.name()) == "IMAGE" && id >= 1 && id <= 15) panels.insert(id);
+    });
+    EXPECT_GE(panels.size(), 4u);
+    EXPECT_LE(panels.size(), 8u);
+    EXPECT_EQ(*panels.rbegin(), panels.size());
+  }
 }
 
 TEST_F(WindowsContent, LayoutListsHoldTwelveNumbersWithTheirPivotAtZero) {

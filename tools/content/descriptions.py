@@ -3,7 +3,7 @@
 import os
 from xml.sax.saxutils import escape, quoteattr
 
-from . import fonts, images, level_windows, music, sounds, texts, tuning, windows
+from . import fonts, images, level_windows, music, panel_windows, sounds, texts, tuning, windows
 from .xml_files import COMPANY, COPYRIGHT, PRODUCT, VERSION, header as _header, write as _write
 
 # Every repository below Resources that resource names use, besides the
@@ -11,7 +11,7 @@ from .xml_files import COMPANY, COPYRIGHT, PRODUCT, VERSION, header as _header, 
 REPOSITORIES = [
     "fonts", "sounds", "music",
     "graphics/gui", "graphics/main", "graphics/main/interface", "graphics/main/backs",
-    "xml/Windows", "xml/Game",
+    "graphics/gui/road", "graphics/comics", "xml/Windows", "xml/Game",
 ]
 
 SPLASH_TIME = "2.5"
@@ -81,7 +81,8 @@ def _cell(text):
 
 
 def strings_xml():
-    rows = texts.rows() + windows.label_rows() + level_windows.label_rows()
+    rows = (texts.rows() + windows.label_rows() + level_windows.label_rows() +
+            panel_windows.label_rows())
     keys = [k for k, _ in rows]
     assert len(keys) == len(set(keys)), "duplicate string id"
     lines = _header() + ["<Workbook>", '<Worksheet Name="Texts">', "<Table>"]
