@@ -24,13 +24,20 @@ namespace {
 
 using test_support::SCRIPTED_PLAYER;
 
-// The first start: the splashes skipped, then the name asked for at once.
+// The first start: the splashes skipped, then the name asked for at once;
+// the new player's first comic, shown whole at a click and closed, leads
+// to the main panel, whose back button leads to the title.
 void first_start(SCRIPTED_PLAYER& p, const std::string& name) {
   ASSERT_TRUE(p.skip_splashes());
   ASSERT_TRUE(p.wait_open("Players_EditBox"));
   p.type(name);
   ASSERT_TRUE(p.click("Players_EditBox", 3));
   ASSERT_TRUE(p.wait_closed("Players_EditBox"));
+  ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
+  p.press_button(512, 384);
+  ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
+  ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
   ASSERT_TRUE(p.wait_open("Title"));
 }
 

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW.h"
+#include "gui/KC_GUI_BUTTON5.h"
+#include "gui/KC_GUI_WLABEL.h"
+#include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_LEVELS.h"
+#include "shell/gPlayer_Flumo.h"
+#include "shell/game_main.h"
+#include "support/scripted_player.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::SCRIPTED_PLAYER;
+
+// A players file with one current player "Ada" who has seen `comics`
+// comics and won the first `won` levels with two stars each; the level
+// after them is open.
+void write_progress(const fs::path& folder, int won, int comics) {
+  fs::create_directories(folder);
+  std::ofstream out(folder / "players.xml");
+  out << "<Players current=\"Ada\">\n\t<player name=\"Ada\" sound_volume=\"50\" "
+         "music_volume=\"50\" game_cursor=\"true\" full_screen=\"false\" lastComicsShowed=\""
+      << comics << "\">\n\t\t<levels>\n";
+  for (int n = 1; n <= 45; ++n) {
+    out << "\t\t\t<level id=\"" << n << "\" lock=\"" << (n <= won + 1 ? "false" : "true")
+        << "\" score=\"" << (n <= won ? 900 : 0) << "\" stars=\"" << (n <= won ? 2 : 0)
+        << "\"/>\n";
+  }
+  out << "\t\t</levels>\n\t</player>\n</Players>\n";
+}
+
+bool playing(const char* music) { return KOR_GF::sound_manager_instance().is_playing(music); }
+
+bool shown(SCRIPTED_PLAYER& p, const char* window, unsigned id) {
+  KOR::KC_GUI_OBJECT* widget = p.widget(window, id);
+  return widget != nullptr && widget->visible != 0;
+}
+
+std::wstring label(SCRIPTED_PLAYER& p, const char* window, unsigned id) {
+  auto* found = dynamic_cast<KOR::KC_GUI_WLABEL*>(p.widget(window, id));
+  return found != nullptr ? found->text : L"<none>";
+}
+
+game::gPlayer_Flumo& profile() { return *game::current_player(); }
+
+// Chooses a world on the worlds tab and a level of it, and waits until the
+// level runs.
+void play_level(SCRIPTED_PLAYER& p, int world, unsigned button) {
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", world));
+  ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", button));
+  ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
+                           "the level running"));
+}
+
+// A new player comes from the title through the first comic, whose panels
+// fade in one by one until a click shows them all, to the worlds; world 1
+// starts its music, locked worlds and levels send nothing, level 1 starts,
+// and after it the levels window shows its stars and level 2 open. The level
+// is won as its finish would store it: the level scene cannot be won by
+// input yet.
+TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) {
+  SCRIPTED_PLAYER player;
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    ASSERT_TRUE(p.wait_open("Players_EditBox"));
+    p.type("Ada");
+    ASSERT_TRUE(p.click("Players_EditBox", 3));
+
+    ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
+    EXPECT_TRUE(p.wait_closed("Title"));
+    EXPECT_EQ(profile().lastComicsShowed, 1);
+    ASSERT_TRUE(p.wait_until([&] { return shown(p, "WINDOW_COMICS1", 1); }, "the first panel"));
+    EXPECT_FALSE(shown(p, "WINDOW_COMICS1", 2)) << "one after the other";
+    EXPECT_FALSE(shown(p, "WINDOW_COMICS1", 20));
+    p.press_button(512, 384);
+    p.frames(2);
+    for (unsigned panel : {1u, 2u, 3u, 4u, 20u}) {
+      EXPECT_TRUE(shown(p, "WINDOW_COMICS1", panel)) << panel;
+    }
+    ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
+
+    ASSERT_TRUE(p.wait_open("WINDOW_MAIN_PANEL"));
+    ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+    EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"0 / 135");
+    EXPECT_TRUE(playing("music_title"));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", 2));
+    p.frames(30);
+    EXPECT_TRUE(p.is_open("WINDOW_WORLDS")) << "world 2 is locked";
+    EXPECT_EQ(game::current_world_number, 0);
+
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+    ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
+    EXPECT_TRUE(playing("music_track1"));
+    EXPECT_FALSE(playing("music_title"));
+    EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"0 / 45");
+    EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 2));
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", 10002));
+    p.frames(30);
+    EXPECT_TRUE(p.is_open("WINDOW_LEVELS")) << "level 2 is locked";
+
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+    ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
+                             "level 1 running"));
+    EXPECT_EQ(game::current_level_number, 1);
+    EXPECT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));
+
+    profile().store_level_result(1200, 2, false, false);
+    game::game_instance().leave_level_to_main_panel();
+    ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
+    EXPECT_EQ(game::game_instance().current_level_scene(), nullptr);
+    EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 112));
+    EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 114));
+    EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 116));
+    EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 2));
+    EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 10002));
+    EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"2 / 45");
+    EXPECT_TRUE(playing("music_track1"));
+
+    // Back to the worlds: the world's track gives way to the title music.
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 5));
+    ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+    EXPECT_FALSE(playing("music_track1"));
+    EXPECT_TRUE(playing("music_title"));
+  });
+  EXPECT_EQ(status, 0);
+}
+
+// Level 15 won for the first time: the main panel opens on world 2's levels
+// with the comic pending, as the finish window leaves it, and the levels
+// window shows the second comic; closing it leaves the player at world 2's
+// levels.
+TEST(road_e2e, AfterWorldOneTheSecondComicComesBeforeWorldTwosLevels) {
+  SCRIPTED_PLAYER player;
+  write_progress(player.user_folder(), 15, 1);
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+    EXPECT_EQ(dynamic_cast<KOR::KC_GUI_BUTTON5*>(p.widget("WINDOW_WORLDS", 2))->state,
+              KOR::KC_GUI_BUTTON5::NORMAL);
+    play_level(p, 1, 15);
+
+    game::levels_window()->set_comic_pending(true);
+    profile().lastComicsShowed = 2;
+    game::current_world_number = 2;
+    game::game_instance().leave_level_to_main_panel();
+    ASSERT_TRUE(p.wait_open("WINDOW_COMICS2"));
+    EXPECT_EQ(label(p, "WINDOW_LEVELS", 101), L"16");
+    ASSERT_TRUE(p.click("WINDOW_COMICS2", 20));
+    ASSERT_TRUE(p.wait_closed("WINDOW_COMICS2"));
+    p.frames(30);
+    EXPECT_TRUE(p.is_open("WINDOW_LEVELS"));
+    EXPECT_FALSE(game::levels_window()->comic_pending());
+    EXPECT_EQ(game::game_instance().current_level_scene(), nullptr);
+  });
+  EXPECT_EQ(status, 0);
+}
+
+// The last level won for the first time leads to the final comic and from
+// it to the title.
+TEST(road_e2e, FinishingLevelFortyFiveShowsTheLastComicAndThenTheTitle) {
+  SCRIPTED_PLAYER player;
+  write_progress(player.user_folder(), 44, 3);
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+    play_level(p, 3, 15);
+    EXPECT_EQ(game::current_level_number, 45);
+
+    profile().lastComicsShowed = 4;
+    game::game_instance().leave_level_to_title(true);
+    ASSERT_TRUE(p.wait_open("WINDOW_COMICS4"));
+    p.press_button(512, 384);
+    ASSERT_TRUE(p.click("WINDOW_COMICS4", 20));
+    ASSERT_TRUE(p.wait_open("Title"));
+    EXPECT_TRUE(p.is_open("Logo"));
+    EXPECT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));
+  });
+  EXPECT_EQ(status, 0);
+}
+
+}  // namespace
