@@ -4,6 +4,7 @@
 #include "framework/G_SETTINGS.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
 #include "shell/menu_sound.h"
@@ -90,6 +91,7 @@ void SG_FINISH_PANEL::on_closed() {
   // The comic before world 2 or 3 comes when the world's last level is won
   // for the first time, whichever button was taken.
   const auto to_next_world = [&](int32_t comic, int32_t world) {
+    if (SG_WINDOW_LEVELS* levels = levels_window()) levels->set_comic_pending(true);
     if (player != nullptr) player->lastComicsShowed = comic;
     current_world_number = world;
     app.leave_level_to_main_panel();

@@ -12,6 +12,7 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "hud_scene.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/game_main.h"
 
 namespace {
@@ -147,6 +148,10 @@ TEST_F(FinishPanel, ButtonsLeadOnByLevelAndComicsShown) {
       EXPECT_NE(app.current_scene, nullptr);
     }
     EXPECT_EQ(ann->lastComicsShowed, c.comics_after) << c.level << "/" << c.comics << "/" << c.id;
+    ASSERT_NE(game::levels_window(), nullptr);
+    EXPECT_EQ(game::levels_window()->comic_pending(), c.comics_after > c.comics && c.level < 45)
+        << c.level << "/" << c.comics << "/" << c.id;
+    game::levels_window()->set_comic_pending(false);
     EXPECT_EQ(game::current_world_number, c.world_after) << c.level << "/" << c.comics;
   }
 }
