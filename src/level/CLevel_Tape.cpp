@@ -89,7 +89,6 @@ void CLevel_Tape::reset() {
 }
 
 void CLevel_Tape::clear() {
-  for (auto& [slot, piece] : slots_) delete piece;
   slots_.clear();
   park_x_ = left_end_x_;
   fast_deals_ = 0;
@@ -171,30 +170,26 @@ void CLevel_Tape::new_piece() {
   if (restriction_[1]) type = 2;
   if (restriction_[2]) type = 7;
   if (restriction_[3]) type = 5;
-  CPipe_Sprite* piece = new CPipe_Sprite();
+  auto piece = std::make_unique<CPipe_Sprite>();
   piece->load_sprite(type);
   if (is_two_cell(type)) piece->rotate_90();
   piece->set_position(entry_x_ - 30.0f, entry_y_);
   if (draw_() % 100 < bonus_threshold()) piece->set_bonus(1);
-  if (slots_.empty()) {
-    slots_[1] = piece;
-  } else {
-    renumber(0);
-    slots_[int(slots_.size()) + 1] = piece;
-  }
+  if (!slots_.empty()) renumber(0);
+  slots_[int(slots_.size()) + 1] = std::move(piece);
   if (weights_[type] > weight_step_) weights_[type] -= weight_step_;
 }
 
 void CLevel_Tape::renumber(int reserved) {
-  std::vector<CPipe_Sprite*> pieces;
-  for (const auto& [slot, piece] : slots_) {
-    if (piece != nullptr) pieces.push_back(piece);
+  std::vector<std::unique_ptr<CPipe_Sprite>> pieces;
+  for (auto& [slot, piece] : slots_) {
+    if (piece != nullptr) pieces.push_back(std::move(piece));
   }
   slots_.clear();
   int number = 1;
-  for (CPipe_Sprite* piece : pieces) {
+  for (auto& piece : pieces) {
     if (number == reserved) ++number;
-    slots_[number++] = piece;
+    slots_[number++] = std::move(piece);
   }
   if (slots_.empty() && fast_deals_ == 3) fast_deals_ = 0;
 }
@@ -266,8 +261,9 @@ void CLevel_Tape::update(int now_ms) {
 }
 
 bool CLevel_Tape::on_tape(const CPipe_Sprite* piece) const {
-  return piece != nullptr && std::any_of(slots_.begin(), slots_.end(),
-                                         [piece](const auto& s) { return s.second == piece; });
+  return piece != nullptr && std::any_of(slots_.begin(), slots_.end(), [piece](const auto& s) {
+           return s.second.get() == piece;
+         });
 }
 
 void CLevel_Tape::advance_flight() {
@@ -289,7 +285,7 @@ void CLevel_Tape::start_return_flight(float x, float y, int slot) {
   end_flight();
   const auto it = slots_.find(slot);
   if (it == slots_.end() || it->second == nullptr) return;
-  CPipe_Sprite* target = it->second;
+  CPipe_Sprite* target = it->second.get();
   target->hide();
   flying_ = std::make_unique<CPipe_Sprite>();
   flying_->load_sprite(target->type());
@@ -306,16 +302,16 @@ void CLevel_Tape::start_return_flight(float x, float y, int slot) {
   flight_target_ = target;
 }
 
-CPipe_Sprite* CLevel_Tape::take_piece(int slot, bool discard) {
+std::unique_ptr<CPipe_Sprite> CLevel_Tape::take_piece(int slot, bool discard) {
   const auto it = slots_.find(slot);
   if (it == slots_.end() || it->second == nullptr) return nullptr;
-  CPipe_Sprite* piece = it->second;
+  std::unique_ptr<CPipe_Sprite> piece = std::move(it->second);
   slots_.erase(it);
   ++taken_count_;
   park_x_ = std::min(park_x_, piece->position().x);
   weights_[piece->type()] += weight_step_;
   if (!discard) return piece;
-  delete piece;
+  piece.reset();
   renumber(0);
   return nullptr;
 }

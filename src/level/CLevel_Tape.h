@@ -47,10 +47,11 @@ class CLevel_Tape {
   bool call_next_piece(int now_ms);
   // The piece in `slot`, taken off the tape; null for an empty slot, and
   // also when `discard` deletes it.
-  CPipe_Sprite* take_piece(int slot, bool discard);
+  std::unique_ptr<CPipe_Sprite> take_piece(int slot, bool discard);
   // Puts a held piece back where its position falls, if a gap takes it;
-  // the tape then owns it.
-  bool put_back(CPipe_Sprite* piece);
+  // the tape then owns it and `piece` is left empty. A refused piece stays
+  // with the caller.
+  bool put_back(std::unique_ptr<CPipe_Sprite>& piece);
   // (0, 0) when slot 1 holds no piece.
   KOR::KS_VECTOR2 first_piece_position() const;
   int origin_x() const { return origin_x_; }
@@ -71,7 +72,7 @@ class CLevel_Tape {
   void start_return_flight(float x, float y, int slot);
 
   // Read by tests and the level scene.
-  const std::map<int, CPipe_Sprite*>& slots() const { return slots_; }
+  const std::map<int, std::unique_ptr<CPipe_Sprite>>& slots() const { return slots_; }
   double weight(int type) const;
   double belt_phase() const { return belt_phase_; }
   int next_piece_time() const { return next_piece_time_; }
@@ -97,7 +98,7 @@ class CLevel_Tape {
   int (*draw_)();
   const CShop_Levels* shop_;
   const KOR_GF::G_WINDOW_MANAGER* windows_;
-  std::map<int, CPipe_Sprite*> slots_;
+  std::map<int, std::unique_ptr<CPipe_Sprite>> slots_;
   float park_x_ = 0.0f;
   float entry_x_ = 0.0f;
   float entry_y_ = 711.0f;

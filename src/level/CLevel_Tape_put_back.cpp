@@ -101,7 +101,7 @@ bool CLevel_Tape::find_gap(const std::vector<float>& xs, float x, float& at, int
   return false;
 }
 
-bool CLevel_Tape::put_back(CPipe_Sprite* piece) {
+bool CLevel_Tape::put_back(std::unique_ptr<CPipe_Sprite>& piece) {
   if (piece == nullptr || any_restriction()) return false;
   const int type = piece->type();
   if (weights_[type] > weight_step_) weights_[type] -= weight_step_;
@@ -117,7 +117,7 @@ bool CLevel_Tape::put_back(CPipe_Sprite* piece) {
   }
   piece->set_position(at, entry_y_);
   renumber(slot);
-  slots_[slot] = piece;
+  slots_[slot] = std::move(piece);
   start_return_flight(drop.x, drop.y, slot);
   return true;
 }

@@ -153,7 +153,7 @@ void CScene_Level::click_empty_handed(float x, float y) {
   if (slot != -1) {
     set_bonus_mode(BONUS_NONE);
     if (!tape_lock) {
-      held_piece.reset(tape->take_piece(slot, false));
+      held_piece = tape->take_piece(slot, false);
       holding = 1;
       play_once("sound_button_click");
       reset_destruction_target();
@@ -196,8 +196,7 @@ bool CScene_Level::in_press_area(float x, float y) const {
 
 void CScene_Level::click_holding(float x, float y) {
   if (in_tape_area(x, y) && !tape_lock) {
-    if (held_piece && tape->put_back(held_piece.get())) {
-      static_cast<void>(held_piece.release());
+    if (held_piece && tape->put_back(held_piece)) {
       holding = 0;
       play_once("sound_tube_place");
     } else {

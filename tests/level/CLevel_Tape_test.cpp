@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "PRIMITIVES/KC_QUAD.h"
@@ -32,7 +33,7 @@ class TapeTest : public level_test::TapeFixture {
     for (float x : xs) {
       ScriptedRand::values = {0, 0, 0, 0};
       tape.new_piece();
-      CPipe_Sprite* p = tape.slots().rbegin()->second;
+      CPipe_Sprite* p = tape.slots().rbegin()->second.get();
       if (p->type() != type) p->set_type(type);
       p->set_position(x, 711);
     }
@@ -73,7 +74,7 @@ TEST_F(TapeTest, WeightedDrawUsesItsExactCallPattern) {
     ScriptedRand::values.push_back(99);  // the bonus draw
     tape.new_piece();
     ASSERT_EQ(tape.slots().size(), 1u) << c.name;
-    const CPipe_Sprite* p = tape.slots().at(1);
+    const CPipe_Sprite* p = tape.slots().at(1).get();
     EXPECT_EQ(p->type(), c.type) << c.name;
     EXPECT_EQ(ScriptedRand::calls, int(c.script.size()) + 1) << c.name;
     EXPECT_TRUE(ScriptedRand::values.empty()) << c.name;
@@ -161,9 +162,7 @@ TEST_F(TapeTest, RestrictionStopsTheTapeWhileItHoldsAPiece) {
   for (int frame = 1; frame <= 5; ++frame) tape.update(1000 + 100 * frame);
   EXPECT_EQ(tape.slots().at(1)->position().x, 833.0f);
   EXPECT_EQ(tape.belt_phase(), 0.0);
-  CPipe_Sprite* held = tape.take_piece(1, false);
-  ASSERT_NE(held, nullptr);
-  delete held;
+  ASSERT_NE(tape.take_piece(1, false), nullptr);
   // Empty again, the tape runs, but restriction 1 refuses a second piece.
   tape.update(2000);
   EXPECT_GT(tape.belt_phase(), 0.0);
@@ -249,18 +248,18 @@ TEST_F(TapeTest, PutBackFindsTheGap) {
   for (const GapCase& c : cases) {
     tape.setup(&header);
     lay(c.pieces);
-    CPipe_Sprite* held = new CPipe_Sprite();
+    auto owned = std::make_unique<CPipe_Sprite>();
+    CPipe_Sprite* held = owned.get();
     held->load_sprite(1);
     held->set_position(c.drop, 700);
     const double weight = tape.weight(1);
-    EXPECT_EQ(tape.put_back(held), c.accepted) << c.name;
+    EXPECT_EQ(tape.put_back(owned), c.accepted) << c.name;
     if (!c.accepted) {
       EXPECT_EQ(xs(), c.pieces) << c.name;
       EXPECT_EQ(tape.weight(1), weight) << c.name;
-      delete held;
       continue;
     }
-    ASSERT_EQ(tape.slots().at(c.slot), held) << c.name;
+    ASSERT_EQ(tape.slots().at(c.slot).get(), held) << c.name;
     EXPECT_EQ(held->position().x, c.x) << c.name;
     EXPECT_EQ(held->position().y, 711.0f) << c.name;
     EXPECT_EQ(tape.slots().size(), c.pieces.size() + 1) << c.name;
@@ -274,13 +273,13 @@ TEST_F(TapeTest, RefusedPutBackRaisesAWeightAtOrBelowTheStep) {
   std::vector<float> full;
   for (int i = 0; i < 12; ++i) full.push_back(173.0f + 60.0f * float(i));
   lay(full, 2);
-  CPipe_Sprite held;
-  held.load_sprite(1);
-  held.set_position(500, 700);
-  EXPECT_FALSE(tape.put_back(&held));
+  auto held = std::make_unique<CPipe_Sprite>();
+  held->load_sprite(1);
+  held->set_position(500, 700);
+  EXPECT_FALSE(tape.put_back(held));
   EXPECT_EQ(tape.weight(1), 0.75);
   tape.set_restriction4(1);
-  EXPECT_FALSE(tape.put_back(&held));
+  EXPECT_FALSE(tape.put_back(held));
   EXPECT_EQ(tape.weight(1), 0.75);
 }
 
@@ -290,11 +289,12 @@ TEST_F(TapeTest, PutBackPieceShowsWhenItsCopyLands) {
   tape.start();  // running, nothing moves at speed 0
   tape.slots().at(1)->set_position(173, 711);
   lay({653});
-  CPipe_Sprite* held = new CPipe_Sprite();
+  auto owned = std::make_unique<CPipe_Sprite>();
+  CPipe_Sprite* held = owned.get();
   held->load_sprite(7);  // a two-cell piece lying at 0 degrees
   held->set_position(400, 650);
-  ASSERT_TRUE(tape.put_back(held));
-  ASSERT_EQ(tape.slots().at(2), held);
+  ASSERT_TRUE(tape.put_back(owned));
+  ASSERT_EQ(tape.slots().at(2).get(), held);
   EXPECT_FALSE(held->is_visible());
   EXPECT_EQ(held->angle_degrees(), 90);
   ASSERT_NE(tape.flying_copy(), nullptr);
@@ -304,7 +304,7 @@ TEST_F(TapeTest, PutBackPieceShowsWhenItsCopyLands) {
   // Taking the first piece renumbers the tape during the flight; the copy
   // still lands on the piece it flies to.
   EXPECT_EQ(tape.take_piece(1, true), nullptr);
-  ASSERT_EQ(tape.slots().at(1), held);
+  ASSERT_EQ(tape.slots().at(1).get(), held);
   KOR::frame_dt = 0.1f;
   tape.update(1000);
   ASSERT_NE(tape.flying_copy(), nullptr);
@@ -325,9 +325,7 @@ TEST_F(TapeTest, TakingAPiece) {
   const double before = tape.weight(1);
   EXPECT_EQ(tape.take_piece(9, false), nullptr);
   EXPECT_EQ(tape.weight(1), before);
-  CPipe_Sprite* p = tape.take_piece(1, false);
-  ASSERT_NE(p, nullptr);
-  delete p;
+  ASSERT_NE(tape.take_piece(1, false), nullptr);
   // Taking raises the weight even when dealing never lowered it.
   EXPECT_EQ(tape.weight(1), before + 0.5);
   EXPECT_EQ(tape.park_x(), 173.0f);

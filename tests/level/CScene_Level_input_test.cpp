@@ -159,7 +159,7 @@ TEST_F(SceneInput, TakingAPieceLeavesCompletionMode) {
   start(3);
   scene->bonus_command(CScene_Level::BONUS_COMPLETION);
   ASSERT_EQ(scene->bonus_mode, CScene_Level::BONUS_COMPLETION);
-  const game::CPipe_Sprite* on_tape = scene->tape->slots().begin()->second;
+  const game::CPipe_Sprite* on_tape = scene->tape->slots().begin()->second.get();
   point_at(on_tape->position().x, on_tape->position().y);
   scene->key_down(1);
   EXPECT_EQ(scene->bonus_mode, CScene_Level::BONUS_NONE);
