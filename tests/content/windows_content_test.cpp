@@ -72,6 +72,7 @@ const std::vector<Window>& windows() {
        buttons({3, 4, 6}) + widgets("CHECKBOX", {7, 8}) + widgets("SLIDER13", {9, 10}) +
            widgets("WLABEL", {101, 102})},
       {kApplication, "Credits", "SG_WINDOW_CREDITS", buttons({1})},
+      {kApplication, "Help", "SG_WINDOW_HELP", buttons({1})},
       {kApplication, "Players", "SG_WINDOW_PLAYERS",
        buttons({5, 8, 11, 12, 13, 14, 15, 16, 17, 18}) + std::vector<Widget>{{4, "LISTBOX"}}},
       {kApplication, "Players_EditBox", "G_WINDOW_EDITBOX",
