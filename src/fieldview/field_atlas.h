@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace pugi {
@@ -42,5 +43,11 @@ KOR::KC_QUAD* texture_sprite(const std::string& name, unsigned hot_spot);
 // Gives the quad's texture reference back to the resource manager and
 // deletes the quad; null is allowed. The pointer is cleared.
 void release_sprite(KOR::KC_QUAD*& sprite);
+
+// Holds a sprite made above and releases it as release_sprite does.
+struct SPRITE_RELEASE {
+  void operator()(KOR::KC_QUAD* sprite) const { release_sprite(sprite); }
+};
+using OWNED_SPRITE = std::unique_ptr<KOR::KC_QUAD, SPRITE_RELEASE>;
 
 }  // namespace game

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
-#include <utility>
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "fieldview/field_atlas.h"
@@ -49,27 +48,15 @@ const pugi::xml_node& pipe_atlas() {
 
 }  // namespace
 
-CPipe_Sprite::CPipe_Sprite(CPipe_Sprite&& other) noexcept
-    : quad_(std::exchange(other.quad_, nullptr)),
-      pipe_type_(other.pipe_type_),
-      stored_color_(other.stored_color_),
-      bonus_(other.bonus_),
-      flight_start_(other.flight_start_),
-      flight_end_(other.flight_end_),
-      flight_time_(other.flight_time_),
-      flight_duration_(other.flight_duration_) {}
-
-CPipe_Sprite::~CPipe_Sprite() { destroy(); }
-
 // A missing atlas file or item gives an empty 0 x 0 picture. Without a resource manager the picture
 // is a bare quad, so the piece can still be placed and turned.
 void CPipe_Sprite::make_quad() {
   const pugi::xml_node& images = pipe_atlas();
   std::string id = "main_elements_pipes_pipe" + std::to_string(pipe_type_);
   if (bonus_) id += "_bonus";
-  quad_ = atlas_sprite(images, id, kAtlasImage, KOR::HS_MID, kAtlasInset, kAtlasInset);
+  quad_.reset(atlas_sprite(images, id, kAtlasImage, KOR::HS_MID, kAtlasInset, kAtlasInset));
   if (quad_ == nullptr) {
-    quad_ = new KOR::KC_QUAD();
+    quad_.reset(new KOR::KC_QUAD());
     quad_->copy_transform(KOR::KS_TRANSFORM3());
     quad_->set_color(kWhite);
   }
@@ -100,7 +87,7 @@ void CPipe_Sprite::load_sprite_bonus(int type, uint8_t flag) {
   quad_->set_rotation(rotation);
 }
 
-void CPipe_Sprite::destroy() { release_sprite(quad_); }
+void CPipe_Sprite::destroy() { quad_.reset(); }
 
 // Single-precision constants and arithmetic, so the quarter angles read back
 // exactly.

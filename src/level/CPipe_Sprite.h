@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "fieldview/field_atlas.h"
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR {
@@ -21,11 +22,11 @@ class CPipe_Sprite {
 
   CPipe_Sprite() = default;
   // The quad goes with the piece; the source is left without one.
-  CPipe_Sprite(CPipe_Sprite&& other) noexcept;
+  CPipe_Sprite(CPipe_Sprite&& other) noexcept = default;
   CPipe_Sprite(const CPipe_Sprite&) = delete;
   CPipe_Sprite& operator=(const CPipe_Sprite&) = delete;
   // A piece its owner did not destroy still gives its texture back.
-  ~CPipe_Sprite();
+  ~CPipe_Sprite() = default;
 
   // Makes the picture for a pipe type (0 makes type 1) at (0, 0), unturned,
   // opaque white, not a bonus piece.
@@ -36,7 +37,7 @@ class CPipe_Sprite {
   void load_sprite_bonus(int type, uint8_t flag);
   void destroy();
 
-  KOR::KC_QUAD* sprite() const { return quad_; }
+  KOR::KC_QUAD* sprite() const { return quad_.get(); }
   int type() const { return pipe_type_; }
   uint8_t is_bonus() const { return bonus_; }
 
@@ -75,7 +76,7 @@ class CPipe_Sprite {
   void make_quad();
   void tint(uint32_t argb);
 
-  KOR::KC_QUAD* quad_ = nullptr;
+  OWNED_SPRITE quad_;
   int pipe_type_ = 1;
   uint32_t stored_color_ = kWhite;
   uint8_t bonus_ = 0;
