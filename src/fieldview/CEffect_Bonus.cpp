@@ -41,8 +41,6 @@ float number_offset(int value) {
 
 }  // namespace
 
-CEffect_Bonus::~CEffect_Bonus() { release_sprite(icon_sprite); }
-
 void CEffect_Bonus::init(int kind_, float x_, float y_, int value_) {
   kind = kind_;
   x = x_;
@@ -50,7 +48,7 @@ void CEffect_Bonus::init(int kind_, float x_, float y_, int value_) {
   value = value_;
   if (kind != KIND_NUMBER) {
     color = KOR::KS_COLOR();
-    icon_sprite = texture_sprite(icon_name(kind), KOR::HS_MID);
+    icon_sprite.reset(texture_sprite(icon_name(kind), KOR::HS_MID));
     if (icon_sprite != nullptr) icon_sprite->set_position(x, y, 0.0f);
   } else {
     font = KOR_GF::font_list_instance().find("font_cg_25_orange");

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "fieldview/field_atlas.h"
 #include "foundation/KS_COLOR.h"
 
 namespace KOR {
 class KC_FONT;
-class KC_QUAD;
-}  // namespace KOR
+}
 
 namespace game {
 
@@ -19,7 +19,6 @@ class CEffect_Bonus {
   CEffect_Bonus() = default;
   CEffect_Bonus(const CEffect_Bonus&) = delete;
   CEffect_Bonus& operator=(const CEffect_Bonus&) = delete;
-  ~CEffect_Bonus();
 
   void init(int kind, float x, float y, int value);
   // True once its time is up; the clock is not used.
@@ -28,7 +27,7 @@ class CEffect_Bonus {
   // Pop-ups keep their screen place while the board scrolls.
   void shift(float, float) {}
 
-  KOR::KC_QUAD* icon_sprite = nullptr;
+  OWNED_SPRITE icon_sprite;
   float x = -200.0f;
   float y = -200.0f;
   int kind = KIND_NUMBER;

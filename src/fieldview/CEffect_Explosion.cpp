@@ -20,10 +20,7 @@ constexpr unsigned kOpaque = 0xFFFFFFFFu;
 
 CEffect_Explosion::CEffect_Explosion() = default;
 
-CEffect_Explosion::~CEffect_Explosion() {
-  for (auto& [n, frame] : frames) release_sprite(frame);
-  release_sprite(particle_sprite);
-}
+CEffect_Explosion::~CEffect_Explosion() = default;
 
 void CEffect_Explosion::init(unsigned int kind_, float x_, float y_) {
   kind = kind_;
@@ -37,9 +34,9 @@ void CEffect_Explosion::init(unsigned int kind_, float x_, float y_) {
 }
 
 void CEffect_Explosion::init_burst() {
-  particle_sprite = texture_sprite(kind == KIND_COIN_BURST ? "graphics/main/interface coin.png"
-                                                           : "graphics/main/interface star.png",
-                                   KOR::HS_MID);
+  particle_sprite.reset(texture_sprite(kind == KIND_COIN_BURST ? "graphics/main/interface coin.png"
+                                                               : "graphics/main/interface star.png",
+                                       KOR::HS_MID));
   if (particle_sprite != nullptr) particle_sprite->set_position(-300.0f, -300.0f, 0.0f);
   for (int id = 1; id <= particle_count; ++id) {
     CEffect_Particle* particle = (particles[id] = std::make_unique<CEffect_Particle>()).get();
@@ -58,7 +55,7 @@ void CEffect_Explosion::init_frames() {
       frame->set_position(x, y, 0.0f);
       frame->set_color(kClear);
     }
-    frames[i] = frame;
+    frames[i].reset(frame);
   }
   frame_time = CGame_Config::instance().get_float("explosionAnimationFrameTime");
   current_frame = 1;

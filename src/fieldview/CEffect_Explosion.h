@@ -3,9 +3,7 @@
 #include <map>
 #include <memory>
 
-namespace KOR {
-class KC_QUAD;
-}
+#include "fieldview/field_atlas.h"
 
 namespace game {
 
@@ -30,13 +28,13 @@ class CEffect_Explosion {
   // Moves what is shown; the creation point stays as it was.
   void shift(float dx, float dy);
 
-  KOR::KC_QUAD* particle_sprite = nullptr;
+  OWNED_SPRITE particle_sprite;
   float x = 0.0f;
   float y = 0.0f;
   int particle_count = 9;
   unsigned int kind = 0;
   std::map<int, std::unique_ptr<CEffect_Particle>> particles;
-  std::map<int, KOR::KC_QUAD*> frames;
+  std::map<int, OWNED_SPRITE> frames;
   float frame_time = 0.0f;
   int current_frame = 1;
   // Game clock (ms) at which the next frame is due; 0 = not scheduled yet.

@@ -14,20 +14,13 @@ constexpr unsigned kLineColor = 0x64FFFFFFu;
 constexpr unsigned kMiddleColor = 0xAA7FFF00u;
 }  // namespace
 
-CLevel_Grid::~CLevel_Grid() { release_lines(); }
-
-void CLevel_Grid::release_lines() {
-  for (auto& [key, line] : line_quads) release_sprite(line);
-  line_quads.clear();
-}
-
 void CLevel_Grid::set_size(int columns, int rows) {
   column_count = columns;
   row_count = rows;
 }
 
 void CLevel_Grid::build() {
-  release_lines();
+  line_quads.clear();
   const int n = column_count;
   const int m = row_count;
   if (KOR::engine_resource_manager == nullptr || n < 0 || m < 0) return;
@@ -40,7 +33,7 @@ void CLevel_Grid::build() {
       line->set_size(kCellSize * n, 1);
     }
     line->set_color(kLineColor);
-    line_quads[i] = line;
+    line_quads[i].reset(line);
   }
   auto highlight = [&](int key, int w, int h) {
     line_quads[key]->set_color(kMiddleColor);

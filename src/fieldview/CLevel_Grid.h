@@ -2,9 +2,7 @@
 
 #include <map>
 
-namespace KOR {
-class KC_QUAD;
-}
+#include "fieldview/field_atlas.h"
 
 namespace game {
 
@@ -15,7 +13,6 @@ class CLevel_Grid {
   CLevel_Grid() = default;
   CLevel_Grid(const CLevel_Grid&) = delete;
   CLevel_Grid& operator=(const CLevel_Grid&) = delete;
-  ~CLevel_Grid();
 
   void set_size(int columns, int rows);
   // Makes the line quads for the current counts, replacing any earlier ones.
@@ -28,14 +25,13 @@ class CLevel_Grid {
 
   // Keys 0 .. columns: the vertical lines from the left; then the
   // horizontal lines from the top.
-  std::map<int, KOR::KC_QUAD*> line_quads;
+  std::map<int, OWNED_SPRITE> line_quads;
   int column_count = 0;
   int row_count = 0;
   float position_x = 0.0f;
   float position_y = 0.0f;
 
  private:
-  void release_lines();
 };
 
 }  // namespace game

@@ -15,11 +15,6 @@ constexpr unsigned kClear = 0x00FFFFFFu;
 constexpr unsigned kOpaque = 0xFFFFFFFFu;
 }  // namespace
 
-CWater_Animations::~CWater_Animations() {
-  for (auto& [n, frame] : frames) release_sprite(frame);
-  frames.clear();
-}
-
 void CWater_Animations::set_frame_color(int frame, unsigned argb) {
   auto it = frames.find(frame);
   if (it != frames.end() && it->second != nullptr) it->second->set_color(argb);
@@ -35,7 +30,7 @@ void CWater_Animations::load() {
         atlas_sprite(images, "main_animations_water_" + std::to_string(n),
                      "graphics/main game_elements_atlas.png", KOR::HS_UL, kAtlasInset, kAtlasInset);
     if (frame != nullptr) frame->set_color(kClear);
-    frames[n] = frame;
+    frames[n].reset(frame);
   }
   frame_time = CGame_Config::instance().get_float("waterAnimationFrameTime");
   current_frame = 1;

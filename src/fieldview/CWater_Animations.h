@@ -2,9 +2,7 @@
 
 #include <map>
 
-namespace KOR {
-class KC_QUAD;
-}
+#include "fieldview/field_atlas.h"
 
 namespace game {
 
@@ -15,7 +13,6 @@ class CWater_Animations {
   CWater_Animations() = default;
   CWater_Animations(const CWater_Animations&) = delete;
   CWater_Animations& operator=(const CWater_Animations&) = delete;
-  ~CWater_Animations();
 
   // Builds the frames; called once, right after construction.
   void load();
@@ -26,7 +23,7 @@ class CWater_Animations {
   void reset();
   void draw();
 
-  std::map<int, KOR::KC_QUAD*> frames;
+  std::map<int, OWNED_SPRITE> frames;
   float frame_time = 0.0f;
   int current_frame = 1;
   int next_frame_time = 0;

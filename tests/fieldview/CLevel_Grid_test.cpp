@@ -22,7 +22,7 @@ struct Line {
 };
 
 Line line(const CLevel_Grid& grid, int key) {
-  const KOR::KC_QUAD* q = grid.line_quads.at(key);
+  const KOR::KC_QUAD* q = grid.line_quads.at(key).get();
   return {q->width(), q->height(), q->vertex_color(0)};
 }
 
