@@ -10,25 +10,7 @@
 
 namespace game {
 
-CLevel_FieldView::~CLevel_FieldView() {
-  for (int t = 0; t < 17; ++t) {
-    release_sprite(pipe_sprites[t]);
-    release_sprite(pipe_frame_sprites[t]);
-  }
-  for (auto& type : obstacle_sprites) {
-    for (KOR::KC_QUAD*& sprite : type) release_sprite(sprite);
-  }
-  for (auto* sprites :
-       {&active_equipment_sprites, &tile_sprites, &glow_sprites, &coin_sprites, &decor_sprites}) {
-    for (auto& entry : *sprites) release_sprite(entry.second);
-  }
-  for (auto& kind : water_sprites) {
-    for (auto& frame : kind.second) release_sprite(frame.second);
-  }
-  release_sprite(open_connection_sprite);
-  release_sprite(destruction_cursor);
-  clear_part_offsets();
-}
+CLevel_FieldView::~CLevel_FieldView() { clear_part_offsets(); }
 
 void CLevel_FieldView::set_level(const CLevel_Header* header) {
   level_header = header;

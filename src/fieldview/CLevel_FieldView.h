@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "fieldview/field_atlas.h"
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR {
@@ -117,20 +118,20 @@ class CLevel_FieldView {
   void set_water_texture_part(float left, float top, float right, float bottom, int kind,
                               int frame);
 
-  KOR::KC_QUAD* pipe_sprites[17] = {};
-  KOR::KC_QUAD* pipe_frame_sprites[17] = {};
-  std::map<int, KOR::KC_QUAD*> active_equipment_sprites;
-  KOR::KC_QUAD* obstacle_sprites[8][23] = {};
-  std::map<int, std::map<int, KOR::KC_QUAD*>> water_sprites;
-  std::map<int, KOR::KC_QUAD*> tile_sprites;
+  OWNED_SPRITE pipe_sprites[17];
+  OWNED_SPRITE pipe_frame_sprites[17];
+  std::map<int, OWNED_SPRITE> active_equipment_sprites;
+  OWNED_SPRITE obstacle_sprites[8][23];
+  std::map<int, std::map<int, OWNED_SPRITE>> water_sprites;
+  std::map<int, OWNED_SPRITE> tile_sprites;
   std::map<int, std::map<int, int>> tile_layout;
-  KOR::KC_QUAD* open_connection_sprite = nullptr;
-  std::map<int, KOR::KC_QUAD*> glow_sprites;
-  std::map<int, KOR::KC_QUAD*> coin_sprites;
-  std::map<int, KOR::KC_QUAD*> decor_sprites;
+  OWNED_SPRITE open_connection_sprite;
+  std::map<int, OWNED_SPRITE> glow_sprites;
+  std::map<int, OWNED_SPRITE> coin_sprites;
+  std::map<int, OWNED_SPRITE> decor_sprites;
   // The destruction marker; the view's own, so each level start frees the
   // previous one with its view.
-  KOR::KC_QUAD* destruction_cursor = nullptr;
+  OWNED_SPRITE destruction_cursor;
   float origin_x = 0.0f;
   float origin_y = 0.0f;
   const CLevel_Header* level_header = nullptr;

@@ -41,11 +41,11 @@ void CLevel_FieldView::load_graphics(int level) {
   pugi::xml_document atlas;
   const pugi::xml_node images = load_atlas(atlas, "xml/atlas/game_elements_atlas.xml");
   auto sprite = [&](const std::string& id, unsigned hot_spot) {
-    return atlas_sprite(images, id, kElementsImage, hot_spot, kAtlasInset, kAtlasInset);
+    return OWNED_SPRITE(
+        atlas_sprite(images, id, kElementsImage, hot_spot, kAtlasInset, kAtlasInset));
   };
 
-  release_sprite(destruction_cursor);
-  destruction_cursor = texture_sprite("graphics/gui destruction.png", KOR::HS_MID);
+  destruction_cursor.reset(texture_sprite("graphics/gui destruction.png", KOR::HS_MID));
   if (destruction_cursor) destruction_cursor->set_scale(0.65f, 0.65f, 1.0f);
   hovered_cell = KOR::KS_VECTOR2{-1.0f, -1.0f};
 
@@ -70,15 +70,16 @@ void CLevel_FieldView::load_graphics(int level) {
                                  ? "main_elements_obstacles_obstacle" + number(k) + "_" + number(j)
                                  : "main_elements_obstacles_" + number(look) + "obstacle" +
                                        number(k) + "_" + number(j);
-      obstacle_sprites[k - 1][j - 1] = atlas_sprite_half_texel(
-          images, id, kElementsImage, (j >= 14 && j <= 17) ? KOR::HS_UL : KOR::HS_MID);
+      obstacle_sprites[k - 1][j - 1].reset(atlas_sprite_half_texel(
+          images, id, kElementsImage, (j >= 14 && j <= 17) ? KOR::HS_UL : KOR::HS_MID));
     }
   }
 
   for (int w = 1; w <= 7; ++w) {
     for (int n = 1; n <= 16; ++n) {
-      KOR::KC_QUAD* q = sprite("main_elements_water_" + number(w) + "_" + number(n), KOR::HS_UL);
-      water_sprites[w][n] = q;
+      OWNED_SPRITE& slot = water_sprites[w][n];
+      slot = sprite("main_elements_water_" + number(w) + "_" + number(n), KOR::HS_UL);
+      const KOR::KC_QUAD* q = slot.get();
       if (q != nullptr) {
         const KOR::KS_VERTEX& ul = q->vertices[0];
         const KOR::KS_VERTEX& lr = q->vertices[2];
@@ -87,7 +88,7 @@ void CLevel_FieldView::load_graphics(int level) {
         water_uv_rects[w][n] = UvRect{};
       }
     }
-    const KOR::KC_QUAD* first = water_sprites[w][1];
+    const KOR::KC_QUAD* first = water_sprites[w][1].get();
     water_sizes[w] = first ? WaterSize{int(first->width()), int(first->height())} : WaterSize{};
   }
 
@@ -118,9 +119,9 @@ void CLevel_FieldView::load_graphics(int level) {
   const pugi::xml_node decor_images =
       load_atlas(decor, "xml/atlas/" + decor_atlas(set) + "_atlas.xml");
   for (int i = 1; i <= 18; ++i) {
-    decor_sprites[i] = atlas_sprite(
+    decor_sprites[i].reset(atlas_sprite(
         decor_images, "main_elements_decor_" + number(set) + "_" + number(i),
-        "graphics/main " + decor_atlas(set) + "_atlas.png", KOR::HS_MID, kAtlasInset, kAtlasInset);
+        "graphics/main " + decor_atlas(set) + "_atlas.png", KOR::HS_MID, kAtlasInset, kAtlasInset));
   }
 
   open_connection_sprite = sprite("main_elements_open_connection", KOR::HS_MID);

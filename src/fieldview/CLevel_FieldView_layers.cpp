@@ -12,9 +12,9 @@ constexpr float kDegree = 0.0174532924f;
 constexpr uint32_t kOpaque = 0xFFFFFFFFu;
 constexpr uint32_t kTranslucent = 0x96FFFFFFu;
 
-KOR::KC_QUAD* find(const std::map<int, KOR::KC_QUAD*>& sprites, int key) {
+KOR::KC_QUAD* find(const std::map<int, OWNED_SPRITE>& sprites, int key) {
   const auto found = sprites.find(key);
-  return found == sprites.end() ? nullptr : found->second;
+  return found == sprites.end() ? nullptr : found->second.get();
 }
 
 // The running-equipment image of a type and frame; 0 for none.
@@ -116,7 +116,7 @@ void CLevel_FieldView::draw_open_connections() {
     if (entry == open_connections.end() || entry->second == nullptr) continue;
     const CLevel_OpenConnection& record = *entry->second;
     KOR::KC_QUAD* sprite = (record.x != lead_column && record.y != lead_row)
-                               ? open_connection_sprite
+                               ? open_connection_sprite.get()
                                : find(glow_sprites, glow_frame);
     const KOR::KS_VECTOR2 c = cell_center(record.x, record.y);
     for (int side = 0; side < 4; ++side) {
@@ -153,18 +153,18 @@ void CLevel_FieldView::draw_special_cell(int x, int y, CLevel_Cell& at, const KO
   const float a = float(at.pipeAngle);
   const int cells = pipe_cell_count(t);
   if (cells == 1) {
-    color_pipe(pipe_sprites[t - 1], x, y);
-    put(pipe_sprites[t - 1], c.x, c.y, a);
+    color_pipe(pipe_sprites[t - 1].get(), x, y);
+    put(pipe_sprites[t - 1].get(), c.x, c.y, a);
   } else if (cells == 2 && at.pipePartNumber == 0) {
     const KOR::KS_VECTOR2 p = two_cell_center(x, y, pipe_span_code(t), at.pipeAngle);
-    color_pipe(pipe_sprites[t - 1], x, y);
-    put(pipe_sprites[t - 1], p.x, p.y, a);
+    color_pipe(pipe_sprites[t - 1].get(), x, y);
+    put(pipe_sprites[t - 1].get(), p.x, p.y, a);
   } else if (cells == 4 && at.pipePartNumber == 0) {
     const KOR::KS_VECTOR2 p = equipment_center(x, y, at.pipeAngle);
     if (t > 13 && at.equipmentAnimating && equipment_tick) at.advance_equipment_frame();
     const int key = t > 13 ? active_key(t, at.equipment_frame()) : 0;
     // A frame without an image of its own shows the equipment at rest.
-    put(key ? find(active_equipment_sprites, key) : pipe_sprites[t - 1], p.x, p.y, a);
+    put(key ? find(active_equipment_sprites, key) : pipe_sprites[t - 1].get(), p.x, p.y, a);
   }
 }
 
@@ -177,10 +177,10 @@ void CLevel_FieldView::draw_obstacle(int x, int y, CLevel_Cell& at, const KOR::K
   if (t < 1 || t > 8 || t == 3 || at.contentType != CONTENT_OBSTACLE) return;
   const float a = float(at.obstacleAngle);
   if (obstacle_class(t) == 1) {
-    put(obstacle_sprites[t - 1][0], c.x, c.y, a);
+    put(obstacle_sprites[t - 1][0].get(), c.x, c.y, a);
   } else if (obstacle_class(t) == 4 && at.obstaclePartNumber == 0) {
     const KOR::KS_VECTOR2 p = block_center(x, y, at.obstacleAngle);
-    put(obstacle_sprites[t - 1][0], p.x, p.y, a);
+    put(obstacle_sprites[t - 1][0].get(), p.x, p.y, a);
   }
 }
 
@@ -197,7 +197,7 @@ void CLevel_FieldView::draw_rim(int x, int y, CLevel_Cell& at, const KOR::KS_VEC
   } else if (pipe_cell_count(t) != 1) {
     return;
   }
-  KOR::KC_QUAD* rim = pipe_frame_sprites[t - 1];
+  KOR::KC_QUAD* rim = pipe_frame_sprites[t - 1].get();
   color_pipe(rim, x, y);
   put(rim, p.x, p.y, float(at.pipeAngle));
 }

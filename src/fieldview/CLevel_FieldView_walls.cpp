@@ -18,7 +18,7 @@ CLevel_FieldView::WallNeighbours CLevel_FieldView::wall_neighbours(int x, int y)
 
 void CLevel_FieldView::draw_wall_piece(const char* part, int variant, const KOR::KS_VECTOR2& c,
                                        float dx, float dy) {
-  KOR::KC_QUAD* sprite = obstacle_sprites[2][variant - 1];
+  KOR::KC_QUAD* sprite = obstacle_sprites[2][variant - 1].get();
   if (sprite == nullptr) return;
   const float ox = part ? part_offset_x(part) : 0.0f;
   const float oy = part ? part_offset_y(part) : 0.0f;
@@ -175,10 +175,10 @@ void CLevel_FieldView::draw_band_decoration(int slot, int column, int y) {
   }
   if (code->second == 1) {
     const KOR::KS_VECTOR2 p = block_center(column, y, 0);
-    put(obstacle_sprites[7][0], p.x, p.y, float(angle));
+    put(obstacle_sprites[7][0].get(), p.x, p.y, float(angle));
   } else if (code->second == 10) {
     const KOR::KS_VECTOR2 p = cell_center(column, y);
-    put(obstacle_sprites[6][0], p.x, p.y, float(angle));
+    put(obstacle_sprites[6][0].get(), p.x, p.y, float(angle));
   }
 }
 

@@ -39,7 +39,7 @@ int side_count(int mask) {
 void CLevel_FieldView::set_water_texture_part(float left, float top, float right, float bottom,
                                               int kind, int frame) {
   const UvRect& r = water_uv_rects[kind][frame];
-  KOR::KC_QUAD* quad = water_sprites[kind][frame];
+  KOR::KC_QUAD* quad = water_sprites[kind][frame].get();
   if (quad == nullptr) return;
   quad->set_uv_rect(r.u + r.du * left, r.v + r.dv * top, r.u + r.du * right, r.v + r.dv * bottom);
 }
@@ -69,7 +69,7 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
 
   auto segment = [&](int kind, float l, float tp, float r, float b, float w, float h, float px,
                      float py) {
-    KOR::KC_QUAD* quad = water_sprites[kind][n];
+    KOR::KC_QUAD* quad = water_sprites[kind][n].get();
     if (quad == nullptr) return;
     set_water_texture_part(l, tp, r, b, kind, n);
     quad->set_size(int(w), int(h));
@@ -127,7 +127,7 @@ void CLevel_FieldView::draw_water_in_cell(int x, int y) {
     if (in == SIDE_UP) px = cx + 12, py = cy - kHalfCell + depth, turn = kPi;
     if (in == SIDE_RIGHT) px = cx + kHalfCell - depth + grow, py = cy + 12, turn = 3 * kPi / 2;
     if (in == SIDE_DOWN) px = cx - 12, py = cy + kHalfCell - depth + grow, turn = 0;
-    KOR::KC_QUAD* cap = water_sprites[3][n];
+    KOR::KC_QUAD* cap = water_sprites[3][n].get();
     if (cap == nullptr) return;
     set_water_texture_part(0, 1 - f, 1, 1, 3, n);
     cap->set_size(int(W3), int(f * H3));

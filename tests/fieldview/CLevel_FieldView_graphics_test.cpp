@@ -42,13 +42,13 @@ TEST_F(FieldGraphics, EverySpriteComesFromTheLevelsAtlasItems) {
     }
     EXPECT_EQ(view.active_equipment_sprites.size(), 7u);
     // The wall look of set 2, half a texel in; variant 1 from the basic set.
-    const KOR::KC_QUAD* wall = view.obstacle_sprites[2][1];
+    const KOR::KC_QUAD* wall = view.obstacle_sprites[2][1].get();
     EXPECT_EQ(wall->width(), 64.0f);
     EXPECT_FLOAT_EQ(wall->vertices[0].u, (934.0f + 0.5f) / 2048.0f);
     EXPECT_EQ(view.obstacle_sprites[2][13]->hot_spot(), unsigned(KOR::HS_UL));
     EXPECT_EQ(view.obstacle_sprites[2][17]->hot_spot(), unsigned(KOR::HS_MID));
     // Water: upper-left anchored, its rectangle recorded as cut.
-    const KOR::KC_QUAD* water = view.water_sprites[1][1];
+    const KOR::KC_QUAD* water = view.water_sprites[1][1].get();
     EXPECT_EQ(water->hot_spot(), unsigned(KOR::HS_UL));
     EXPECT_EQ(view.water_sizes[1].width, 24);
     EXPECT_EQ(view.water_sizes[1].height, 50);

@@ -113,10 +113,7 @@ TEST_F(WallTest, BoardWallsAtTheEdgeChangeTheEdgePieces) {
 }
 
 TEST_F(WallTest, DecorationDrawsAtItsAnchorsOnlyAndMissingEntriesDrawNothing) {
-  for (KOR::KC_QUAD*& sprite : view.obstacle_sprites[2]) {  // the band itself out of sight
-    delete sprite;
-    sprite = nullptr;
-  }
+  for (OWNED_SPRITE& sprite : view.obstacle_sprites[2]) sprite.reset();  // the band out of sight
   view.side_layout[0][3] = 1;
   view.side_rotation[0][3] = 400;
   view.side_layout[0][2] = 2;

@@ -63,8 +63,8 @@ class BoardTest : public ::testing::Test {
     view.side_layout.clear();
   }
 
-  KOR::KC_QUAD* quad(int width, int height) {
-    auto* q = new KOR::KC_QUAD(texture, nullptr);
+  OWNED_SPRITE quad(int width, int height) {
+    OWNED_SPRITE q(new KOR::KC_QUAD(texture, nullptr));
     q->set_size(width, height);
     q->set_hot_spot(KOR::HS_MID);
     return q;
