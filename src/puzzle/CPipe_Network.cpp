@@ -1,6 +1,7 @@
 #include "puzzle/CPipe_Network.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -17,14 +18,11 @@ void link(CPipe_Node* a, CPipe_Node* b, int side) {
 
 }  // namespace
 
-CPipe_Network::~CPipe_Network() {
-  for (auto* pool : {&scratch_pool, &water_pool, &spare_pool}) {
-    for (CPipe_Node* n : *pool) delete n;
-  }
-}
+CPipe_Network::~CPipe_Network() = default;
 
-void CPipe_Network::recycle(std::vector<CPipe_Node*>& nodes) {
-  spare_pool.insert(spare_pool.end(), nodes.begin(), nodes.end());
+void CPipe_Network::recycle(std::vector<std::unique_ptr<CPipe_Node>>& nodes) {
+  spare_pool.insert(spare_pool.end(), std::make_move_iterator(nodes.begin()),
+                    std::make_move_iterator(nodes.end()));
   nodes.clear();
 }
 
@@ -81,29 +79,31 @@ void CPipe_Network::clear_trees() {
 
 void CPipe_Network::clear_water_list() {
   // The nodes may still be in a tree: they go when the trees are cleared.
-  scratch_pool.insert(scratch_pool.end(), water_pool.begin(), water_pool.end());
+  scratch_pool.insert(scratch_pool.end(), std::make_move_iterator(water_pool.begin()),
+                      std::make_move_iterator(water_pool.end()));
   water_pool.clear();
   water_order.clear();
 }
 
 CPipe_Node* CPipe_Network::new_node(int x, int y, bool record) {
-  CPipe_Node* n = nullptr;
+  std::unique_ptr<CPipe_Node> owned;
   if (spare_pool.empty()) {
-    n = new CPipe_Node();
+    owned = std::make_unique<CPipe_Node>();
   } else {
-    n = spare_pool.back();
+    owned = std::move(spare_pool.back());
     spare_pool.pop_back();
-    *n = CPipe_Node();
+    *owned = CPipe_Node();
   }
+  CPipe_Node* n = owned.get();
   n->id = next_node_id++;
   n->x = x;
   n->y = y;
   n->is_bonus_equipment = level_field->is_bonus_equipment_at(x, y) ? 1 : 0;
   if (record) {
-    water_pool.push_back(n);
+    water_pool.push_back(std::move(owned));
     water_order.push_back(n);
   } else {
-    scratch_pool.push_back(n);
+    scratch_pool.push_back(std::move(owned));
   }
   const size_t index = cell_index(x, y);
   if (index != kNoCell) cell_nodes[index] = n;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "foundation/KS_IVECTOR2.h"
@@ -85,7 +86,7 @@ class CPipe_Network {
   int open_sides(int x, int y) const;
   void collect_equipment();
   // Hands the nodes back for reuse; none of them may be referred to again.
-  void recycle(std::vector<CPipe_Node*>& nodes);
+  void recycle(std::vector<std::unique_ptr<CPipe_Node>>& nodes);
 
   std::map<int32_t, CPipe_Node*> tree_roots;
   std::map<int32_t, int32_t> tree_node_counts;
@@ -109,9 +110,9 @@ class CPipe_Network {
   std::vector<CPipe_Node*> cell_nodes;
   // Nodes made by the last build from the start (the water order), by every
   // other build since the trees were last cleared, and nodes free for reuse.
-  std::vector<CPipe_Node*> water_pool;
-  std::vector<CPipe_Node*> scratch_pool;
-  std::vector<CPipe_Node*> spare_pool;
+  std::vector<std::unique_ptr<CPipe_Node>> water_pool;
+  std::vector<std::unique_ptr<CPipe_Node>> scratch_pool;
+  std::vector<std::unique_ptr<CPipe_Node>> spare_pool;
 };
 
 }  // namespace game
