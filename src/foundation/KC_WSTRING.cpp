@@ -42,13 +42,11 @@ KC_WSTRING& KC_WSTRING::operator=(const KC_WSTRING& other) { return assign(other
 KC_WSTRING& KC_WSTRING::operator=(const wchar_t* text) { return assign(text); }
 KC_WSTRING& KC_WSTRING::operator=(const char* utf8) { return assign(utf8); }
 
-KC_WSTRING::~KC_WSTRING() { delete[] buffer_; }
-
 int KC_WSTRING::length() const { return std::max(0, length_ - 1); }
 
 int KC_WSTRING::text_length() const { return static_cast<int>(std::wcslen(c_str())); }
 
-const wchar_t* KC_WSTRING::c_str() const { return buffer_ ? buffer_ : L""; }
+const wchar_t* KC_WSTRING::c_str() const { return buffer_ ? buffer_.get() : L""; }
 
 wchar_t KC_WSTRING::at(int index) const {
   return index >= 0 && index < length() ? buffer_[index] : L'\0';
@@ -62,10 +60,9 @@ void KC_WSTRING::clear() {
 
 void KC_WSTRING::set_capacity(int n) {
   const int size = std::max({n + 1, length_, 1});
-  wchar_t* fresh = new wchar_t[static_cast<size_t>(size)];
-  std::wmemcpy(fresh, c_str(), static_cast<size_t>(length()) + 1);
-  delete[] buffer_;
-  buffer_ = fresh;
+  auto fresh = std::make_unique<wchar_t[]>(static_cast<size_t>(size));
+  std::wmemcpy(fresh.get(), c_str(), static_cast<size_t>(length()) + 1);
+  buffer_ = std::move(fresh);
   capacity_ = size;
   length_ = length() + 1;
 }
@@ -169,7 +166,7 @@ int KC_WSTRING::compare(const char* utf8) const { return compare(widen(utf8).c_s
 void KC_WSTRING::grow(int needed) {
   needed = std::max(needed, 1);
   if (capacity_ == 0) {
-    buffer_ = new wchar_t[static_cast<size_t>(needed)];
+    buffer_ = std::make_unique<wchar_t[]>(static_cast<size_t>(needed));
     buffer_[0] = 0;
     capacity_ = needed;
     length_ = 1;
@@ -180,10 +177,9 @@ void KC_WSTRING::grow(int needed) {
   // Half as much again; at least one more, since half of a capacity of 1
   // or 2 rounds away to nothing.
   while (c < needed) c = std::max(c + 1, static_cast<int>((c - 1) * 1.5) + 1);
-  wchar_t* fresh = new wchar_t[static_cast<size_t>(c)];
-  std::wmemcpy(fresh, buffer_, static_cast<size_t>(length_));
-  delete[] buffer_;
-  buffer_ = fresh;
+  auto fresh = std::make_unique<wchar_t[]>(static_cast<size_t>(c));
+  std::wmemcpy(fresh.get(), buffer_.get(), static_cast<size_t>(length_));
+  buffer_ = std::move(fresh);
   capacity_ = c;
 }
 
@@ -191,10 +187,11 @@ KC_WSTRING& KC_WSTRING::splice(int pos, int count, std::wstring text) {
   clamp(pos, count);
   const int needed = std::max(length_, 1) + static_cast<int>(text.size()) - count;
   if (needed > capacity_) grow(needed);
-  const std::wstring tail(buffer_ + pos + count);
-  std::wmemcpy(buffer_ + pos, text.data(), text.size());
-  std::wmemcpy(buffer_ + pos + text.size(), tail.c_str(), tail.size() + 1);
-  length_ = static_cast<int>(std::wcslen(buffer_)) + 1;
+  wchar_t* const buffer = buffer_.get();
+  const std::wstring tail(buffer + pos + count);
+  std::wmemcpy(buffer + pos, text.data(), text.size());
+  std::wmemcpy(buffer + pos + text.size(), tail.c_str(), tail.size() + 1);
+  length_ = static_cast<int>(std::wcslen(buffer)) + 1;
   return *this;
 }
 

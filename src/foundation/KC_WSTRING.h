@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace KOR {
@@ -16,7 +17,7 @@ class KC_WSTRING {
   KC_WSTRING& operator=(const KC_WSTRING& other);
   KC_WSTRING& operator=(const wchar_t* text);
   KC_WSTRING& operator=(const char* utf8);
-  ~KC_WSTRING();
+  ~KC_WSTRING() = default;
 
   int length() const;
   int text_length() const;
@@ -86,7 +87,7 @@ class KC_WSTRING {
   KC_WSTRING& splice(int pos, int count, std::wstring text);
   void clamp(int& pos, int& count) const;
 
-  wchar_t* buffer_ = nullptr;
+  std::unique_ptr<wchar_t[]> buffer_;
   int length_ = 0;
   int capacity_ = 0;
 };
