@@ -227,6 +227,15 @@ void worlds_tab(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 1, 22
 void levels_of_world_1(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 2, 7, 1); }
 void levels_of_world_3(KOR_GF::G_WINDOW_MANAGER& windows) { panel_on_tab(windows, 2, 39, 3); }
 
+// The trophies tab with trophies of every stage: won, on the way to their
+// first rank, between ranks.
+void trophies_tab(KOR_GF::G_WINDOW_MANAGER& windows) {
+  std::vector<int32_t>& values = current_profile_won(5)->trophies;
+  values[4] = 7;
+  values[5] = 60;
+  panel_on_tab(windows, game::SG_MAIN_PANEL::TAB_TROPHIES, 5, 0);
+}
+
 void all_panels(KOR_GF::G_WINDOW_MANAGER& windows) {
   for (KOR_GF::G_WINDOW* shown : windows.open_stack()) {
     if (auto* comic = dynamic_cast<game::COMICS_WINDOW*>(shown)) comic->show_all_frames();
@@ -262,6 +271,7 @@ const SCENE kScenes[] = {
     {"buy", {"Back", "Logo", "Title", "Buy"}, {L"Captain Drip"}},
     {"worlds", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &worlds_tab},
     {"levels", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &levels_of_world_1},
+    {"trophies", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &trophies_tab},
     {"levels_world3", {"Back", "WINDOW_MAIN_PANEL"}, {L"Captain Drip"}, &levels_of_world_3},
     {"comic1", {"Back", "WINDOW_COMICS1"}, {L"Captain Drip"}, &all_panels},
     {"comic2",

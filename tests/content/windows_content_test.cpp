@@ -41,6 +41,18 @@ std::vector<Widget> operator+(std::vector<Widget> a, const std::vector<Widget>& 
   return a;
 }
 
+// Per trophy n: its card with the goal, reward and progress labels, the cup
+// pictures and the first rank mark; the page buttons and label.
+std::vector<Widget> trophy_widgets() {
+  std::vector<Widget> out = buttons({20000, 30000}) + widgets("WLABEL", {10000});
+  for (unsigned n = 1; n <= 18; ++n) {
+    out.push_back({n, "PANEL"});
+    for (unsigned k : {1u, 2u, 3u}) out.push_back({100 * n + k, "WLABEL"});
+    for (unsigned k : {4u, 5u, 6u, 7u, 8u, 12u}) out.push_back({100 * n + k, "IMAGE"});
+  }
+  return out;
+}
+
 // Per level i: its button, lock, number and stars; the nine packs open and
 // locked.
 std::vector<Widget> level_widgets() {
@@ -89,6 +101,7 @@ const std::vector<Window>& windows() {
       {kApplication, "WINDOW_WORLDS", "SG_WINDOW_WORLDS",
        buttons({1, 2, 3}) + widgets("IMAGE", {112, 114, 116, 212, 214, 216, 312, 314, 316})},
       {kApplication, "WINDOW_LEVELS", "SG_WINDOW_LEVELS", level_widgets()},
+      {kApplication, "WINDOW_TROPHIES", "SG_WINDOW_TROPHIES", trophy_widgets()},
       {kApplication, "WINDOW_COMICS1", "COMICS_WINDOW", comic_widgets()},
       {kApplication, "WINDOW_COMICS2", "COMICS_WINDOW", comic_widgets()},
       {kApplication, "WINDOW_COMICS3", "COMICS_WINDOW", comic_widgets()},
@@ -116,17 +129,31 @@ const std::vector<Window>& windows() {
 // Labels whose text is a template the window fills: the value marker it
 // takes and how many of them.
 struct Template {
-  const char* window;
+  std::string window;
   int id;
   const char* marker;
   int count;
+  bool optional = false;  // a text may also show no value at all
 };
-const Template kTemplates[] = {
-    {"Players_Confirm_Del", 2, "%s", 1}, {"WINDOW_FINISH", 5, "%i", 2},
-    {"WINDOW_FINISH", 6, "%i", 1},       {"WINDOW_FINISH", 7, "%i", 1},
-    {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
-    {"WINDOW_MAIN_PANEL", 1, "%i", 1},   {"WINDOW_MAIN_PANEL", 4, "%i", 2},
-};
+const std::vector<Template>& templates() {
+  static const std::vector<Template> table = [] {
+    std::vector<Template> out = {
+        {"Players_Confirm_Del", 2, "%s", 1}, {"WINDOW_FINISH", 5, "%i", 2},
+        {"WINDOW_FINISH", 6, "%i", 1},       {"WINDOW_FINISH", 7, "%i", 1},
+        {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
+        {"WINDOW_MAIN_PANEL", 1, "%i", 1},   {"WINDOW_MAIN_PANEL", 4, "%i", 2},
+        {"WINDOW_TROPHIES", 10000, "%i", 2},
+    };
+    // A trophy's goal shows its rank's condition where its text asks for it.
+    for (int n = 1; n <= 18; ++n) {
+      out.push_back({"WINDOW_TROPHIES", 100 * n + 1, "%i", 1, true});
+      out.push_back({"WINDOW_TROPHIES", 100 * n + 2, "%i", 1});
+      out.push_back({"WINDOW_TROPHIES", 100 * n + 3, "%i", 2});
+    }
+    return out;
+  }();
+  return table;
+}
 
 // Attributes that name a picture, and how many frames side by side it holds.
 const std::map<std::string, int> kPictureAttributes = {{"TEXTURE", 1},
@@ -239,7 +266,7 @@ TEST_F(WindowsContent, EveryLabelShowsATextOfTheStringTable) {
     // Labels are drawn as formats: only the templates a window fills hold a
     // marker, as many as the window gives values.
     const Template* fill = nullptr;
-    for (const Template& t : kTemplates) {
+    for (const Template& t : templates()) {
       if (window == t.window && widget.attribute("ID").as_int() == t.id) fill = &t;
     }
     int markers = 0;
@@ -247,7 +274,9 @@ TEST_F(WindowsContent, EveryLabelShowsATextOfTheStringTable) {
       EXPECT_EQ(text.substr(at, 2), fill ? fill->marker : "no marker");
       ++markers;
     }
-    EXPECT_EQ(markers, fill ? fill->count : 0);
+    if (fill == nullptr || !fill->optional || markers != 0) {
+      EXPECT_EQ(markers, fill ? fill->count : 0);
+    }
   });
 }
 
