@@ -3,67 +3,18 @@
 // bare clear and swap of the same window. The game starts from the
 // assembled run-time folder with a throw-away per-user folder; without a
 // display every benchmark is skipped.
-#include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <string>
-
-#include "SERVICE/KC_GAME_SERVICE.h"
-#include "SERVICE/engine_globals.h"
-#include "SERVICE/engine_hooks.h"
-#include "foundation/KC_CALLBACK.h"
-#include "render/KC_RENDER.h"
-#include "shell/G_LOADER_SCREEN.h"
-#include "shell/game_main.h"
+#include "game_window.h"
 
 namespace {
 
-KOR::KC_GAME_SERVICE* title_game() {
-  static KOR::KC_GAME_SERVICE* service = []() -> KOR::KC_GAME_SERVICE* {
-    const std::string user = std::filesystem::temp_directory_path() / "aquavex-bench-user";
-    setenv("XDG_DATA_HOME", user.c_str(), 1);
-    if (chdir(AQUAVEX_RUNTIME_DIR) != 0) return nullptr;
-    KOR::KC_GAME_SERVICE* game = KOR::KC_GAME::fGetGame();
-    KOR::engine_game = game;
-    KOR::hook_init = KOR::callback_create(&game::game_on_init, nullptr, nullptr);
-    KOR::hook_update = KOR::callback_create(&game::game_on_update, nullptr, nullptr);
-    KOR::hook_draw = KOR::callback_create(&game::game_on_draw, nullptr, nullptr);
-    if (game->start("Aquavex") != 1) return nullptr;
-    game->running = 1;
-    // Straight past the splashes, as after the last one.
-    game::loading_screen_active = 0;
-    game::show_title_screen();
-    game->update_cap = 0;
-    game->render_cap = 0;
-    return game;
-  }();
-  return service;
-}
-
-// Null, with the benchmark marked skipped, when the game cannot start.
-KOR::KC_GAME_SERVICE* game_or_skip(benchmark::State& state) {
-  KOR::KC_GAME_SERVICE* game = title_game();
-  if (game == nullptr)
-    state.SkipWithError("the game cannot start here (no display or no run-time folder)");
-  return game;
-}
+using bench::BM_BareClearAndSwap;
 
 void BM_TitleFrame(benchmark::State& state) {
-  KOR::KC_GAME_SERVICE* game = game_or_skip(state);
+  KOR::KC_GAME_SERVICE* game = bench::game_or_skip(state);
   if (game == nullptr) return;
   for (auto _ : state) {
     game->update_step();
     game->render_step();
-  }
-}
-
-void BM_BareClearAndSwap(benchmark::State& state) {
-  if (game_or_skip(state) == nullptr) return;
-  for (auto _ : state) {
-    KOR::engine_render->begin_frame();
-    KOR::engine_render->end_frame();
   }
 }
 

@@ -1,5 +1,6 @@
 #include <SDL2/SDL.h>
 
+#include <atomic>
 #include <bitset>
 #include <cstdio>
 
@@ -155,8 +156,18 @@ std::vector<KS_HOST_DISPLAY_MODE> host_display_modes() {
   return modes;
 }
 
+namespace {
+std::atomic<HOST_MESSAGE_SINK> message_sink{nullptr};
+}  // namespace
+
+void host_set_message_sink(HOST_MESSAGE_SINK sink) { message_sink = sink; }
+
 void host_message_box(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  if (const HOST_MESSAGE_SINK sink = message_sink) {
+    sink(caption, text);
+    return;
+  }
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 

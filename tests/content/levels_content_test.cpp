@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "support/game_resources.h"
+#include "support/level_solution.h"
 #include "support/puzzle_fixture.h"
 
 namespace {
@@ -17,38 +16,7 @@ using namespace game;
 
 constexpr int kLevels = 45;
 
-// One action of a level's solution: a piece laid with its part 0 on (x, y),
-// or a destruction bonus spent on (x, y).
-struct Action {
-  bool destroy = false;
-  int type = 0;
-  int angle = 0;
-  int x = 0;
-  int y = 0;
-};
-
-std::vector<Action> solution(int n) {
-  std::ifstream in(
-      test_support::source_path("content/Levels/solutions/level_" + std::to_string(n) + ".txt"));
-  std::vector<Action> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream words(line);
-    std::string verb;
-    words >> verb;
-    Action a;
-    if (verb == "place") {
-      words >> a.type >> a.angle >> a.x >> a.y;
-    } else if (verb == "destroy") {
-      a.destroy = true;
-      words >> a.x >> a.y;
-    } else {
-      continue;
-    }
-    out.push_back(a);
-  }
-  return out;
-}
+using Action = test_support::LEVEL_ACTION;
 
 // The levels as the game reads them: from the packed "xml/Levels" of the
 // run-time folder, through the resource manager.
@@ -173,7 +141,7 @@ TEST_P(EveryLevel, KeepsTheAuthoringRules) {
 TEST_P(EveryLevel, IsWonByItsSolution) {
   const int n = GetParam();
   ASSERT_TRUE(start(n)) << data.error();
-  const std::vector<Action> actions = solution(n);
+  const std::vector<Action> actions = test_support::stored_solution(n);
   ASSERT_FALSE(actions.empty());
   const int coins = data.special_cells_money();
   // A good player beats the 3-star limit: the water clock runs at the gauge

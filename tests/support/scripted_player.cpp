@@ -30,6 +30,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::thread::id main_thread = std::this_thread::get_id();
+// The player whose game runs; message boxes go to it.
+SCRIPTED_PLAYER* playing = nullptr;
 
 // Marks the events the script puts into the queue. Tests share one X
 // server, so the real pointer, keyboard and focus of other tests' windows
@@ -139,10 +141,14 @@ fs::path SCRIPTED_PLAYER::resources() const { return start_dir_ / "Resources"; }
 int SCRIPTED_PLAYER::play(const SCRIPT& script) {
   fs::current_path(start_dir_);
   script_ = &script;
+  playing = this;
+  KOR::host_set_message_sink(&SCRIPTED_PLAYER::take_message);
   KOR::KC_CALLBACK hook{&SCRIPTED_PLAYER::before_loop, "", this};
   KOR::hook_before_loop = &hook;
   const int status = KOR::service_main();
   KOR::hook_before_loop = nullptr;
+  KOR::host_set_message_sink(nullptr);
+  playing = nullptr;
   script_ = nullptr;
   return status;
 }
@@ -236,15 +242,19 @@ bool SCRIPTED_PLAYER::click(const std::string& name, unsigned id) {
     ADD_FAILURE() << "window \"" << name << "\" has no widget " << id;
     return false;
   }
+  click_widget(*target);
+  return true;
+}
+
+void SCRIPTED_PLAYER::click_widget(KOR::KC_GUI_OBJECT& target) {
   // The middle of the widget's rectangle as its transform draws it.
-  const KOR::KS_TRANSFORM3 world = target->transform->world();
-  const float x = world.position.x + (target->width() / 2.0f - world.pivot.x) * world.scale.x;
-  const float y = world.position.y + (target->height() / 2.0f - world.pivot.y) * world.scale.y;
+  const KOR::KS_TRANSFORM3 world = target.transform->world();
+  const float x = world.position.x + (target.width() / 2.0f - world.pivot.x) * world.scale.x;
+  const float y = world.position.y + (target.height() / 2.0f - world.pivot.y) * world.scale.y;
   // The pointer comes from the screen's corner, so the widget sees it
   // arrive, as it does when a hand moves it there.
   move_pointer(0, 0);
   press_button(int(x), int(y));
-  return true;
 }
 
 void SCRIPTED_PLAYER::move_pointer(int x, int y) {
@@ -256,24 +266,33 @@ void SCRIPTED_PLAYER::move_pointer(int x, int y) {
   frames(1);
 }
 
+void SCRIPTED_PLAYER::take_message(const std::string& caption, const std::string& text) {
+  if (playing != nullptr) playing->messages_.push_back(caption + ": " + text);
+}
+
 void SCRIPTED_PLAYER::press_button(int x, int y) {
   move_pointer(x, y);
   press_left();
 }
 
-void SCRIPTED_PLAYER::push_left(bool down) {
+void SCRIPTED_PLAYER::push_button(bool down, uint8_t button) {
   SDL_Event e{};
   e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
   e.button.which = kScripted;
-  e.button.button = SDL_BUTTON_LEFT;
+  e.button.button = button;
   e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
   SDL_PushEvent(&e);
   frames(1);
 }
 
 void SCRIPTED_PLAYER::press_left() {
-  push_left(true);
-  push_left(false);
+  push_button(true, SDL_BUTTON_LEFT);
+  push_button(false, SDL_BUTTON_LEFT);
+}
+
+void SCRIPTED_PLAYER::press_right() {
+  push_button(true, SDL_BUTTON_RIGHT);
+  push_button(false, SDL_BUTTON_RIGHT);
 }
 
 void SCRIPTED_PLAYER::push_key(int code, bool down, const char* text) {

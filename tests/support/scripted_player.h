@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
 #include "support/temp_folder.h"
@@ -22,7 +23,8 @@ namespace test_support {
 
 // The clock of a scripted game: time moves only when the main thread
 // sleeps, so every run takes the same frames; other threads (the sound
-// thread) really sleep and move nothing.
+// thread) really sleep and move nothing. The calendar stands still, so what
+// the game seeds from it (the tape's deal) is the same every run.
 class SCRIPTED_CLOCK : public KOR::KC_HOST_CLOCK {
  public:
   SCRIPTED_CLOCK();
@@ -32,6 +34,10 @@ class SCRIPTED_CLOCK : public KOR::KC_HOST_CLOCK {
 
   uint32_t now_ms() override { return now_; }
   void sleep_ms(uint32_t ms) override;
+  int64_t calendar_seconds() override { return kCalendar; }
+
+  // Noon, 1 March 2025 UTC.
+  static constexpr int64_t kCalendar = 1740830400;
 
  private:
   std::atomic<uint32_t> now_{0};
@@ -77,12 +83,18 @@ class SCRIPTED_PLAYER {
   // screen's corner onto the widget's middle, presses and releases the left
   // button.
   bool click(const std::string& window, unsigned widget_id);
+  // The pointer from the screen's corner onto the widget's middle, and a
+  // left click there.
+  void click_widget(KOR::KC_GUI_OBJECT& target);
   // Pointer in logical screen pixels.
   void move_pointer(int x, int y);
   // Moves the pointer there and clicks.
   void press_button(int x, int y);
   // The left button pressed and released where the pointer is.
   void press_left();
+  // The right button pressed and released where the pointer is: it turns
+  // the piece in the hand.
+  void press_right();
   // A virtual-key code: 'A'..'Z', '0'..'9', 8 back space, 13 return, 27
   // escape, 32 space.
   void press_key(int code);
@@ -93,6 +105,9 @@ class SCRIPTED_PLAYER {
   // does.
   bool skip_splashes();
   bool running() const;
+  // The message boxes the game showed, each "caption: text"; a shown box
+  // would wait for a person, so the script takes them.
+  const std::vector<std::string>& messages() const { return messages_; }
 
   // The registered window of that name, open or not; null when none.
   KOR_GF::G_WINDOW* window(const std::string& name) const;
@@ -104,7 +119,8 @@ class SCRIPTED_PLAYER {
   static int counting_update(void* player);
   void run_script();
   void push_key(int code, bool down, const char* text);
-  void push_left(bool down);
+  void push_button(bool down, uint8_t button);
+  static void take_message(const std::string& caption, const std::string& text);
 
   SCRIPTED_CLOCK clock_;
   TempFolder user_root_{"aquavex-player"};
@@ -114,6 +130,7 @@ class SCRIPTED_PLAYER {
   const SCRIPT* script_ = nullptr;
   int64_t updates_ = 0;
   KOR::KC_CALLBACK* game_update_ = nullptr;
+  std::vector<std::string> messages_;
 };
 
 }  // namespace test_support
