@@ -1,0 +1,107 @@
+// The cost of one frame of a level in play on the largest board (level 44,
+// 19 x 50 cells): its stored solution laid, the water running through it,
+// a piece in the hand and fresh effects every second, updated and drawn on
+// the game's real window as the frame loop runs them, next to a bare clear
+// and swap of the same window; and the network rebuild after a drop on
+// that board. Without a display every benchmark is skipped.
+#include <memory>
+
+#include "fieldview/CEffect_BonusList.h"
+#include "fieldview/CEffect_Explosion.h"
+#include "fieldview/CEffect_ExplosionList.h"
+#include "game_window.h"
+#include "level/CPipe_Sprite.h"
+#include "level/CScene_Level.h"
+#include "puzzle/CLevel_Field.h"
+#include "shell/CGame_App.h"
+#include "support/level_solution.h"
+
+namespace {
+
+using bench::BM_BareClearAndSwap;
+using game::CScene_Level;
+
+constexpr int kLargestBoard = 44;
+
+// Null when the level cannot be started and laid.
+CScene_Level* level_in_play() {
+  static CScene_Level* scene = []() -> CScene_Level* {
+    KOR::KC_GAME_SERVICE* game = bench::started_game();
+    if (game == nullptr) return nullptr;
+    game::current_level_number = kLargestBoard;
+    if (!game::game_instance().start_level()) return nullptr;
+    CScene_Level* s = game::game_instance().current_level_scene();
+    while (s->state == CScene_Level::STATE_INTRO) {
+      game->update_step();
+      game->render_step();
+    }
+    for (const test_support::LEVEL_ACTION& a : test_support::stored_solution(kLargestBoard)) {
+      if (a.destroy) {
+        s->field->clear_cell(a.x, a.y, false);
+        continue;
+      }
+      game::CPipe_Sprite piece;
+      piece.load_sprite(a.type);
+      piece.set_angle_degrees(float(a.angle));
+      const KOR::KS_VECTOR2 at = s->field->cell_center(a.x, a.y);
+      if (!s->field->can_place_piece(&piece, at.x, at.y) ||
+          !s->field->drop_piece(&piece, at.x, at.y)) {
+        return nullptr;
+      }
+    }
+    s->field->start_water();
+    s->held_piece = std::make_unique<game::CPipe_Sprite>();
+    s->held_piece->load_sprite(5);
+    s->held_piece->set_position(512.0f, 400.0f);
+    s->holding = 1;
+    return s;
+  }();
+  return scene;
+}
+
+CScene_Level* level_or_skip(benchmark::State& state) {
+  if (bench::game_or_skip(state) == nullptr) return nullptr;
+  CScene_Level* scene = level_in_play();
+  if (scene == nullptr) state.SkipWithError("level 44 cannot be started and laid");
+  return scene;
+}
+
+void BM_LevelFrameWithWater(benchmark::State& state) {
+  CScene_Level* scene = level_or_skip(state);
+  if (scene == nullptr) return;
+  KOR::KC_GAME_SERVICE* game = bench::started_game();
+  int frame = 0;
+  for (auto _ : state) {
+    // A drop's burst and points once a second of frames.
+    if (frame++ % 60 == 0) {
+      scene->explosions->add(game::CEffect_Explosion::KIND_FRAME_EXPLOSION, 400.0f, 300.0f);
+      scene->bonuses->add(0, 400.0f, 300.0f, 20);
+    }
+    game->update_step();
+    game->render_step();
+  }
+  state.counters["water"] = scene->field->water_started;
+}
+
+void BM_RebuildAfterDropOnLargestBoard(benchmark::State& state) {
+  CScene_Level* scene = level_or_skip(state);
+  if (scene == nullptr) return;
+  for (auto _ : state) {
+    scene->field->rebuild_open_connections();
+    benchmark::DoNotOptimize(scene->field->is_pipeline_complete());
+  }
+}
+
+// Software drawing runs on threads of its own: the CPU of the whole process
+// is the figure that matters.
+BENCHMARK(BM_BareClearAndSwap)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelFrameWithWater)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildAfterDropOnLargestBoard)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
