@@ -162,9 +162,12 @@ bool LEVEL_PLAYER::take(int type, const std::vector<LEVEL_ACTION>& wanted) {
     const size_t before = scene()->tape->slots().size();
     const KOR::KS_VECTOR2 call = call_button_point();
     p_.press_button(int(call.x), int(call.y));
-    const bool dealt = p_.wait_until(
-        [&] { return slot_of(type) != -1 || scene()->tape->slots().size() > before; },
-        "a piece dealt", kDealPatience);
+    // A full tape deals nothing: that is no failure, it calls for the press.
+    bool dealt = false;
+    for (int frame = 0; frame < kDealPatience && !dealt; ++frame) {
+      p_.frames(1);
+      dealt = slot_of(type) != -1 || scene()->tape->slots().size() > before;
+    }
     if (!dealt || slot_of(type) == -1) {
       if (!discard_unwanted(wanted)) return false;
     }
