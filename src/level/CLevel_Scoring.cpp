@@ -3,6 +3,7 @@
 #include <string>
 
 #include "puzzle/CGame_Config.h"
+#include "puzzle/CShop_Item.h"
 
 namespace game {
 
@@ -11,6 +12,11 @@ namespace {
 int trophy_value(int n, int rank, const wchar_t* what) {
   return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + L"_rank" +
                                             std::to_wstring(rank) + what);
+}
+
+int bonus_limit(const char* base_key, int bonus_limit_level) {
+  return CGame_Config::instance().get_int(base_key) +
+         CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_LIMIT, bonus_limit_level);
 }
 
 // The limit t seconds extended by the shop's fraction, in milliseconds.
@@ -25,6 +31,14 @@ int CLevel_Scoring::shop_upgrade_value(int item, int level) {
   if (level < 1) return 0;
   return CGame_Config::instance().get_int_w(L"shop_" + std::to_wstring(item) + L"_upgrade" +
                                             std::to_wstring(level) + L"_value");
+}
+
+int CLevel_Scoring::destruction_bonus_limit(int bonus_limit_level) {
+  return bonus_limit("maximumNumberOfDestructionBonus", bonus_limit_level);
+}
+
+int CLevel_Scoring::completion_bonus_limit(int bonus_limit_level) {
+  return bonus_limit("maximumNumberOfCompletionBonus", bonus_limit_level);
 }
 
 int CLevel_Scoring::trophy_condition(int n, int rank) {

@@ -9,6 +9,10 @@ class CLevel_Scoring {
   // The configured value of shop item `item` at the owned `level`; 0 while the
   // item is not owned (level below 1).
   static int shop_upgrade_value(int item, int level);
+  // The most bonuses a stock may hold: the configured base and what the
+  // owned `bonus_limit_level` of the bonus-limit item adds.
+  static int destruction_bonus_limit(int bonus_limit_level);
+  static int completion_bonus_limit(int bonus_limit_level);
   // The value trophy n must reach for `rank` (1..3), and the money paid then.
   static int trophy_condition(int n, int rank);
   static int trophy_reward(int n, int rank);

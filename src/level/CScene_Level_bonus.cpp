@@ -29,21 +29,16 @@ constexpr int kObstacle = 1;
 // The pieces of a broken block start as this one-cell obstacle.
 constexpr int kBrokenBlockPart = 2;
 
-int bonus_limit(const char* key, const CShop_Levels& shop) {
-  return CGame_Config::instance().get_int(key) +
-         CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_LIMIT, shop.shop_level(SHOP_BONUS_LIMIT));
-}
-
 int random_quarter() { return (KOR::runtime_rand() % 4) * 90; }
 
 }  // namespace
 
 int CScene_Level::max_completion_bonuses() const {
-  return bonus_limit("maximumNumberOfCompletionBonus", *this);
+  return CLevel_Scoring::completion_bonus_limit(shop_level(SHOP_BONUS_LIMIT));
 }
 
 int CScene_Level::max_destruction_bonuses() const {
-  return bonus_limit("maximumNumberOfDestructionBonus", *this);
+  return CLevel_Scoring::destruction_bonus_limit(shop_level(SHOP_BONUS_LIMIT));
 }
 
 void CScene_Level::set_bonus_mode(int mode) {

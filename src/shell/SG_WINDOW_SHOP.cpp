@@ -18,6 +18,7 @@
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
 #include "shell/HUD_PANEL_PRESS.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
 #include "shell/window_paging.h"
@@ -58,12 +59,12 @@ bool is_money_pack(int n) { return n >= SHOP_MONEY_PACK_1 && n <= SHOP_MONEY_PAC
 // Items bought once: level 1 from their purchase on.
 bool is_bought_once(int n) { return n == SHOP_BONUS_PIECES || n == SHOP_DISCOUNT; }
 
-int bonus_limit(const char* key) {
-  return CGame_Config::instance().get_int(key) +
-         CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_LIMIT, current_shop_level(SHOP_BONUS_LIMIT));
+int destruction_limit() {
+  return CLevel_Scoring::destruction_bonus_limit(current_shop_level(SHOP_BONUS_LIMIT));
 }
-int destruction_limit() { return bonus_limit("maximumNumberOfDestructionBonus"); }
-int completion_limit() { return bonus_limit("maximumNumberOfCompletionBonus"); }
+int completion_limit() {
+  return CLevel_Scoring::completion_bonus_limit(current_shop_level(SHOP_BONUS_LIMIT));
+}
 
 // The price text of item n at that level; a text that is not a number is 0.
 int listed_price(int n, int level) {
@@ -176,6 +177,8 @@ void SG_WINDOW_SHOP::refresh_money() {
   if (player == nullptr) return;
   if (in_level()) {
     templates_.fill(*this, kMoneyInLevel, {player->money});
+  } else if (SG_MAIN_PANEL* panel = main_panel()) {
+    panel->refresh_money();
   }
 }
 
@@ -296,7 +299,11 @@ void SG_WINDOW_SHOP::buy(int n) {
   if (int(player->trophies.size()) >= TROPHY_SHOP_PURCHASES) {
     const int purchases = player->trophies[TROPHY_SHOP_PURCHASES - 1]++;
     const int needed = CLevel_Scoring::trophy_condition(TROPHY_SHOP_PURCHASES, 1);
-    if (purchases + 1 >= needed && purchases < needed) player->award_trophy(TROPHY_SHOP_PURCHASES);
+    if (purchases + 1 >= needed && purchases < needed) {
+      player->award_trophy(TROPHY_SHOP_PURCHASES);
+      SG_MAIN_PANEL* panel = main_panel();
+      if (level == nullptr && panel != nullptr) panel->show_trophy_marker();
+    }
   }
   fill();
   add_coin_burst(n);

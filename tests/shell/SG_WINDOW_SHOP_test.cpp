@@ -14,6 +14,7 @@
 #include "level/CScene_Level.h"
 #include "menu_scene.h"
 #include "puzzle/CGame_Config.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/window_widgets.h"
 
 namespace {
@@ -85,7 +86,9 @@ class Shop : public ::testing::Test {
   }
 
   pugi::xml_document config;
-  shell_test::MENU_SCENE scene;
+  // With the main panel, whose header shows the money and the new-trophy
+  // marker while the shop is its tab.
+  shell_test::MENU_SCENE scene{"xml/Windows road.xml"};
   game::gPlayer_Flumo* player = nullptr;
 };
 
@@ -210,21 +213,29 @@ TEST_F(Shop, InALevelTheFirstTwelveItemsStandInTheirOwnPlacesWithMoneyAndClose) 
 }
 
 TEST_F(Shop, MoneyPacksPayTheirSumAndTheThirdPurchaseEarnsTheTrophyOnce) {
+  auto* panel = scene.open<game::SG_MAIN_PANEL>("WINDOW_MAIN_PANEL");
+  ASSERT_NE(panel, nullptr);
+  const auto header_money = [&] { return widget_of<KOR::KC_GUI_WLABEL>(*panel, 1)->text; };
   SG_WINDOW_SHOP* window = open();
   EXPECT_EQ(label(1302), L"Pack +1000");
   int money = player->money;
   window->buy(13);
   money += 1000 - price(13, 1);
   EXPECT_EQ(player->money, money);
+  EXPECT_EQ(header_money(), L"Money " + std::to_wstring(money)) << "the header follows at once";
   EXPECT_EQ(player->shop[12], 0) << "a money pack stays on sale";
   window->buy(13);
   EXPECT_FALSE(player->has_new_trophy());
+  EXPECT_FALSE(panel->trophy_marker());
   window->buy(13);
   EXPECT_EQ(player->trophy(15), 3);
   EXPECT_TRUE(player->has_new_trophy());
+  EXPECT_TRUE(panel->trophy_marker());
   player->clear_new_trophies();
+  panel->hide_trophy_marker();
   window->buy(13);
   EXPECT_FALSE(player->has_new_trophy());
+  EXPECT_FALSE(panel->trophy_marker());
 }
 
 TEST_F(Shop, ThePurchasesReachThePlayersFileOnceTheShopHasClosed) {
