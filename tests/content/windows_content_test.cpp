@@ -53,6 +53,25 @@ std::vector<Widget> trophy_widgets() {
   return out;
 }
 
+// Per item n: its card with description, buy button and price, the level
+// marks of the upgrades with three levels, the discount's owned mark; the
+// page buttons and label; the bar of a level with close, money and stocks.
+std::vector<Widget> shop_widgets() {
+  std::vector<Widget> out = buttons({20000, 30000, 100001}) +
+                            widgets("WLABEL", {10000, 100002, 100005, 100006}) +
+                            std::vector<Widget>{{100000, "PANEL"}, {1112, "IMAGE"}};
+  for (unsigned n = 1; n <= 16; ++n) {
+    out.push_back({n, "PANEL"});
+    out.push_back({100 * n + 2, "WLABEL"});
+    out.push_back({100 * n + 4, "BUTTON5"});
+    out.push_back({100 * n + 5, "WLABEL"});
+  }
+  for (unsigned n : {5u, 6u, 7u, 8u, 9u, 12u}) {
+    for (unsigned k : {12u, 14u, 16u}) out.push_back({100 * n + k, "IMAGE"});
+  }
+  return out;
+}
+
 // Per level i: its button, lock, number and stars; the nine packs open and
 // locked.
 std::vector<Widget> level_widgets() {
@@ -102,6 +121,7 @@ const std::vector<Window>& windows() {
        buttons({1, 2, 3}) + widgets("IMAGE", {112, 114, 116, 212, 214, 216, 312, 314, 316})},
       {kApplication, "WINDOW_LEVELS", "SG_WINDOW_LEVELS", level_widgets()},
       {kApplication, "WINDOW_TROPHIES", "SG_WINDOW_TROPHIES", trophy_widgets()},
+      {kApplication, "WINDOW_SHOP", "SG_WINDOW_SHOP", shop_widgets()},
       {kApplication, "WINDOW_COMICS1", "COMICS_WINDOW", comic_widgets()},
       {kApplication, "WINDOW_COMICS2", "COMICS_WINDOW", comic_widgets()},
       {kApplication, "WINDOW_COMICS3", "COMICS_WINDOW", comic_widgets()},
@@ -142,8 +162,11 @@ const std::vector<Template>& templates() {
         {"WINDOW_FINISH", 6, "%i", 1},       {"WINDOW_FINISH", 7, "%i", 1},
         {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
         {"WINDOW_MAIN_PANEL", 1, "%i", 1},   {"WINDOW_MAIN_PANEL", 4, "%i", 2},
-        {"WINDOW_TROPHIES", 10000, "%i", 2},
+        {"WINDOW_TROPHIES", 10000, "%i", 2}, {"WINDOW_SHOP", 10000, "%i", 2},
+        {"WINDOW_SHOP", 100002, "%i", 1},
     };
+    // The money packs show their sum.
+    for (int n = 13; n <= 16; ++n) out.push_back({"WINDOW_SHOP", 100 * n + 2, "%i", 1});
     // A trophy's goal shows its rank's condition where its text asks for it.
     for (int n = 1; n <= 18; ++n) {
       out.push_back({"WINDOW_TROPHIES", 100 * n + 1, "%i", 1, true});

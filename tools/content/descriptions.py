@@ -3,8 +3,8 @@
 import os
 from xml.sax.saxutils import escape, quoteattr
 
-from . import (fonts, help_window, images, level_windows, music, panel_windows, sounds, texts,
-               trophy_window, tuning, windows)
+from . import (card_pages, fonts, help_window, images, level_windows, music, panel_windows,
+               shop_window, sounds, texts, tuning, windows)
 from .xml_files import COMPANY, COPYRIGHT, PRODUCT, VERSION, header as _header, write as _write
 
 # Every repository below Resources that resource names use, besides the
@@ -83,8 +83,8 @@ def _cell(text):
 
 def strings_xml():
     rows = (texts.rows() + windows.label_rows() + level_windows.label_rows() +
-            panel_windows.label_rows() + help_window.label_rows() +
-            trophy_window.label_rows())
+            panel_windows.label_rows() + help_window.label_rows() + card_pages.label_rows() +
+            shop_window.label_rows())
     keys = [k for k, _ in rows]
     assert len(keys) == len(set(keys)), "duplicate string id"
     lines = _header() + ["<Workbook>", '<Worksheet Name="Texts">', "<Table>"]

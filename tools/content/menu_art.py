@@ -177,7 +177,9 @@ def _button_face(ctx, x, y, w, h, r, scheme, frame):
     return x, y
 
 
-def button_strip(w, h, caption, scheme, size):
+def face_strip(w, h, scheme, draw):
+    """The five looks of a button, side by side; `draw`(ctx, left, middle y,
+    frame) puts what stands on each face."""
     surface, ctx = canvas(w * 5, h)
     for frame in range(5):
         ctx.save()
@@ -185,13 +187,23 @@ def button_strip(w, h, caption, scheme, size):
         ctx.rectangle(0, 0, w, h)
         ctx.clip()
         bx, by = _button_face(ctx, 3, 2, w - 10, h - 9, (h - 9) * 0.42, scheme, frame)
-        cx, cy = bx + (w - 10) / 2, by + (h - 9) / 2
-        if frame == DISABLED_FRAME:
-            _caption(ctx, caption, cx, cy, size, H("F2F4F7"), H("C9CFD8"), 0.9)
-        else:
-            _caption(ctx, caption, cx, cy, size, P.WHITE, P.CREAM)
+        draw(ctx, bx, by + (h - 9) / 2, frame)
         ctx.restore()
     return surface_to_image(surface)
+
+
+def face_caption(ctx, text, cx, cy, size, frame):
+    """A button's caption, greyed on the disabled face."""
+    if frame == DISABLED_FRAME:
+        _caption(ctx, text, cx, cy, size, H("F2F4F7"), H("C9CFD8"), 0.9)
+    else:
+        _caption(ctx, text, cx, cy, size, P.WHITE, P.CREAM)
+
+
+def button_strip(w, h, caption, scheme, size):
+    def draw(ctx, left, cy, frame):
+        face_caption(ctx, caption, left + (w - 10) / 2, cy, size, frame)
+    return face_strip(w, h, scheme, draw)
 
 
 # The strokes of each sign, as angles of lines through the centre.

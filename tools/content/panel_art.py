@@ -106,9 +106,10 @@ def _coin(ctx, cx, cy, r):
     images._drop(ctx, cx, cy + r * 0.28, r * 0.55)
 
 
-def header():
-    """The main panel's plate across the top: a parchment bar with a water
-    band along its lower edge, a coin well on the left and a star well."""
+def plate(wells, icons):
+    """A parchment bar across the top of the screen with a water band along
+    its lower edge and sunken wells (left edge, width); `icons` draws what
+    stands in them."""
     w, h = HEADER_SIZE
     surface, ctx = canvas(w, h)
     x, y, pw, ph, r = 3, 2, w - 10, h - 12, 22
@@ -134,20 +135,26 @@ def header():
     ctx.stroke()
     rounded_rect(ctx, x, y, pw, ph, r)
     _ink(ctx)
-    # Wells for the money and the stars.
-    for wx, ww in (MONEY_WELL, STARS_WELL):
+    for wx, ww in wells:
         rounded_rect(ctx, wx, 17, ww, 50, 16)
         ctx.set_source_rgba(*P.INK, 0.12)
         ctx.fill_preserve()
         ctx.set_source_rgba(*P.INK, 0.45)
         ctx.set_line_width(2)
         ctx.stroke()
-    _coin(ctx, MONEY_WELL[0] + 24, 42, 16)
-    _star_path(ctx, STARS_WELL[0] + 24, 42, 17)
-    ctx.set_source(_vgrad(25, 59, (P.ORANGE_LIGHT, P.SUN, P.ORANGE)))
-    ctx.fill_preserve()
-    _ink(ctx, P.LINE_THIN)
+    icons(ctx)
     return surface_to_image(surface)
+
+
+def header():
+    """The main panel's plate: a coin well on the left and a star well."""
+    def icons(ctx):
+        _coin(ctx, MONEY_WELL[0] + 24, 42, 16)
+        _star_path(ctx, STARS_WELL[0] + 24, 42, 17)
+        ctx.set_source(_vgrad(25, 59, (P.ORANGE_LIGHT, P.SUN, P.ORANGE)))
+        ctx.fill_preserve()
+        _ink(ctx, P.LINE_THIN)
+    return plate((MONEY_WELL, STARS_WELL), icons)
 
 
 def bar_groove():

@@ -51,32 +51,42 @@ TROPHIES = {
 TROPHY_PROGRESS = "%i of %i"
 TROPHY_REWARD = "Reward: %i coins"
 
-# Description of each level of each shop item (the next level is shown).
+# Title of each shop item, on its card's band.
+SHOP_TITLES = {
+    1: "Destruction Bonus", 2: "Destruction Refill", 3: "Completion Bonus",
+    4: "Completion Refill", 5: "Lucky Coins", 6: "Star Timer", 7: "Easy Belt",
+    8: "Bigger Toolbox", 9: "Quick Press", 10: "Golden Touch", 11: "Loyal Customer",
+    12: "Slow Water", 13: "Bag of Coins", 14: "Chest of Coins", 15: "Cart of Coins",
+    16: "Vault of Coins",
+}
+
+# Description of each level of each shop item (the next level is shown;
+# the card's marks tell which one it is).
 SHOP = {
     1: ["One destruction bonus:\nclears a pipe or a rock."],
     2: ["Fill up your destruction\nbonuses to the limit."],
     3: ["One completion bonus:\nlays the next pipe for you."],
     4: ["Fill up your completion\nbonuses to the limit."],
-    5: ["Lucky Coins: coins on the field\nare worth a quarter more.",
-        "Lucky Coins II: coins on the field\nare worth half as much again.",
-        "Lucky Coins III: coins on the field\nare worth double."],
-    6: ["Star Timer: a little more time\nto earn your stars.",
-        "Star Timer II: more time\nto earn your stars.",
-        "Star Timer III: plenty of time\nto earn your stars."],
-    7: ["Easy Belt: new pieces take\na little longer to arrive.",
-        "Easy Belt II: new pieces take\nlonger to arrive.",
-        "Easy Belt III: the belt takes\nit really easy."],
-    8: ["Bigger Toolbox: hold one more\nbonus of each kind.",
-        "Bigger Toolbox II: hold two more\nbonuses of each kind.",
-        "Bigger Toolbox III: hold three more\nbonuses of each kind."],
-    9: ["Quick Press: the press is\nready again sooner.",
-        "Quick Press II: the press is\nready again much sooner.",
-        "Quick Press III: the press is\nready in a flash."],
-    10: ["Golden Touch: golden bonus pieces\ncome along the belt more often."],
-    11: ["Loyal Customer: everything\nin the shop costs less."],
-    12: ["Slow Water: the water clock\nruns a little slower.",
-         "Slow Water II: the water clock\nruns slower.",
-         "Slow Water III: the water clock\nruns much slower."],
+    5: ["Coins on the field are\nworth a quarter more.",
+        "Coins on the field are\nworth half as much again.",
+        "Coins on the field are\nworth double."],
+    6: ["A little more time\nto earn your stars.",
+        "More time to earn\nyour stars.",
+        "Plenty of time to earn\nyour stars."],
+    7: ["New pieces take a little\nlonger to arrive.",
+        "New pieces take longer\nto arrive.",
+        "The belt takes it\nreally easy."],
+    8: ["Hold one more bonus\nof each kind.",
+        "Hold two more bonuses\nof each kind.",
+        "Hold three more bonuses\nof each kind."],
+    9: ["The press is ready\nagain sooner.",
+        "The press is ready\nagain much sooner.",
+        "The press is ready\nin a flash."],
+    10: ["Golden bonus pieces come\nalong the belt more often."],
+    11: ["Everything in the shop\ncosts a tenth less."],
+    12: ["The water clock runs\na little slower.",
+         "The water clock\nruns slower.",
+         "The water clock runs\nmuch slower."],
     13: ["A bag of %i coins."],
     14: ["A chest of %i coins."],
     15: ["A cart of %i coins."],
@@ -100,4 +110,5 @@ def rows():
             out.append(("shop_item%d_price%d" % (n, k), str(price)))
         for k, text in enumerate(descriptions, 1):
             out.append(("shop_item%d_description%d" % (n, k), text))
+        out.append(("shop_item%d_title" % n, SHOP_TITLES[n]))
     return out
