@@ -34,6 +34,7 @@
 #include "render/gpu.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
+#include "shell/CLOSE_UP_WINDOW.h"
 #include "shell/COMICS_WINDOW.h"
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
@@ -165,6 +166,52 @@ void tutorial_shown(KOR_GF::G_WINDOW_MANAGER& windows) {
   as_in_a_level(windows);
   set_label(windows, "HUD_TUTORIAL", 3,
             KOR::string_table_instance().get_wide("tutorial_text_task_4"));
+}
+
+// A pack's close-up as the level plays it: the picture grown to full size,
+// the frames once and then round the loop; it stops at the second frame of
+// the loop. Every step shows exactly one frame over the whole picture.
+void closeup_in_its_loop(KOR_GF::G_WINDOW_MANAGER& windows, int pack) {
+  const std::string name = "CLOSE_UP_PACK_" + std::to_string(pack);
+  auto* closeup = dynamic_cast<game::CLOSE_UP_WINDOW*>(windows.find(name));
+  ASSERT_NE(closeup, nullptr) << name;
+  closeup->pack = pack;
+  ASSERT_EQ(closeup->scale_end, 0) << "opened";
+  ASSERT_GT(closeup->frame_time, 0.0f);
+  const int loop = closeup->loop_frame();
+  EXPECT_GE(closeup->frame_count, loop) << "the frames the loop runs through";
+  int clock = 10000;
+  closeup->update_animation(clock);
+  clock += static_cast<int>(closeup->scale_time * 1000.0f);
+  closeup->update_animation(clock);
+  auto* picture = dynamic_cast<KOR::KC_GUI_IMAGE*>(closeup->gui()->find(100));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(picture->visible);
+  EXPECT_EQ(picture->quad->width(), static_cast<float>(picture->quad->texture()->size().x));
+  std::vector<int> played = {closeup->current_frame};
+  const int step = static_cast<int>(closeup->frame_time * 1000.0f) + 1;
+  while (played.size() < static_cast<size_t>(closeup->frame_count + 2)) {
+    clock += step;
+    closeup->update_animation(clock);
+    played.push_back(closeup->current_frame);
+    int shown = 0;
+    for (int id = 1; id <= 15; ++id) {
+      const KOR::KC_GUI_OBJECT* frame = closeup->gui()->find(static_cast<unsigned>(id));
+      if (frame != nullptr && frame->visible) ++shown;
+    }
+    EXPECT_EQ(shown, 1) << "at frame " << closeup->current_frame;
+  }
+  std::vector<int> expected;
+  for (int frame = 1; frame <= closeup->frame_count; ++frame) expected.push_back(frame);
+  expected.push_back(loop);
+  expected.push_back(loop + 1);
+  EXPECT_EQ(played, expected);
+  EXPECT_TRUE(closeup->is_open()) << "still looping";
+}
+
+template <int kPack>
+void closeup_looping(KOR_GF::G_WINDOW_MANAGER& windows) {
+  closeup_in_its_loop(windows, kPack);
 }
 
 const std::vector<const char*> kLevelWindows = {
@@ -340,6 +387,15 @@ const SCENE kScenes[] = {
      &as_in_a_level,
      kLevelBackdrop,
      &two_stars_won},
+    {"closeup1", {"CLOSE_UP_PACK_1"}, {}, &closeup_looping<1>, "graphics/main/backs back1.png"},
+    {"closeup2", {"CLOSE_UP_PACK_2"}, {}, &closeup_looping<2>, "graphics/main/backs back2.png"},
+    {"closeup3", {"CLOSE_UP_PACK_3"}, {}, &closeup_looping<3>, "graphics/main/backs back3.png"},
+    {"closeup4", {"CLOSE_UP_PACK_4"}, {}, &closeup_looping<4>, "graphics/main/backs back4.png"},
+    {"closeup5", {"CLOSE_UP_PACK_5"}, {}, &closeup_looping<5>, "graphics/main/backs back5.png"},
+    {"closeup6", {"CLOSE_UP_PACK_6"}, {}, &closeup_looping<6>, "graphics/main/backs back6.png"},
+    {"closeup7", {"CLOSE_UP_PACK_7"}, {}, &closeup_looping<7>, "graphics/main/backs back7.png"},
+    {"closeup8", {"CLOSE_UP_PACK_8"}, {}, &closeup_looping<8>, "graphics/main/backs back8.png"},
+    {"closeup9", {"CLOSE_UP_PACK_9"}, {}, &closeup_looping<9>, "graphics/main/backs back9.png"},
 };
 
 KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlayer_Flumo(name); }
@@ -350,7 +406,7 @@ KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlaye
 // runs.
 KOR_GF::G_WINDOW* any_window(const pugi::xml_document& description) {
   for (auto* factory : {&game::window_factory, &game::level_hud_window_factory,
-                        &game::level_bottom_window_factory}) {
+                        &game::level_bottom_window_factory, &game::level_closeup_window_factory}) {
     if (KOR_GF::G_WINDOW* window = factory(description)) return window;
   }
   const pugi::xml_node element = description.first_child();
@@ -499,7 +555,7 @@ TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
     SCOPED_TRACE(scene.name);
     KOR_GF::G_WINDOW_MANAGER windows(&any_window);
     for (const char* list : {"xml/Windows all_windows.xml", "xml/Game HUDwindows.xml",
-                             "xml/Game HUDwindows_press_tape.xml"}) {
+                             "xml/Game HUDwindows_press_tape.xml", "xml/Game CloseUpWindows.xml"}) {
       ASSERT_TRUE(windows.load_list(list)) << list;
     }
     KOR_GF::G_WINDOW_MANAGER* const game_windows = game::game_instance().windows;

@@ -15,6 +15,12 @@ namespace {
 constexpr const char* kApplication = "xml/Windows all_windows.xml";
 constexpr const char* kHud = "xml/Game HUDwindows.xml";
 constexpr const char* kBottom = "xml/Game HUDwindows_press_tape.xml";
+constexpr const char* kCloseUp = "xml/Game CloseUpWindows.xml";
+
+// The frame each pack's close-up loops from once it has played them all:
+// the frames up to it must be there.
+constexpr unsigned kLoopFrame[] = {5, 5, 3, 5, 5, 7, 5, 5, 4};
+constexpr unsigned kCloseUpPicture = 100;
 
 struct Widget {
   unsigned id;
@@ -92,6 +98,13 @@ std::vector<Widget> level_widgets() {
 // A story page tells in four panels at least, ids from 1 without a gap.
 std::vector<Widget> comic_widgets() { return buttons({20}) + widgets("IMAGE", {1, 2, 3, 4}); }
 
+// The growing picture and the frames up to the pack's loop frame.
+std::vector<Widget> closeup_widgets(int pack) {
+  std::vector<Widget> out = {{kCloseUpPicture, "IMAGE"}};
+  for (unsigned frame = 1; frame <= kLoopFrame[pack - 1]; ++frame) out.push_back({frame, "IMAGE"});
+  return out;
+}
+
 // The windows of each list and what their classes find in them.
 const std::vector<Window>& windows() {
   static const std::vector<Window> table = {
@@ -142,6 +155,15 @@ const std::vector<Window>& windows() {
       {kBottom, "HUD_TAPE", "HUD_PANEL_TAPE", widgets("IMAGE", {1, 2})},
       {kBottom, "HUD_PRESS", "HUD_PANEL_PRESS",
        widgets("IMAGE", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 25}) + widgets("WLABEL", {10})},
+      {kCloseUp, "CLOSE_UP_PACK_1", "CLOSE_UP_WINDOW", closeup_widgets(1)},
+      {kCloseUp, "CLOSE_UP_PACK_2", "CLOSE_UP_WINDOW", closeup_widgets(2)},
+      {kCloseUp, "CLOSE_UP_PACK_3", "CLOSE_UP_WINDOW", closeup_widgets(3)},
+      {kCloseUp, "CLOSE_UP_PACK_4", "CLOSE_UP_WINDOW", closeup_widgets(4)},
+      {kCloseUp, "CLOSE_UP_PACK_5", "CLOSE_UP_WINDOW", closeup_widgets(5)},
+      {kCloseUp, "CLOSE_UP_PACK_6", "CLOSE_UP_WINDOW", closeup_widgets(6)},
+      {kCloseUp, "CLOSE_UP_PACK_7", "CLOSE_UP_WINDOW", closeup_widgets(7)},
+      {kCloseUp, "CLOSE_UP_PACK_8", "CLOSE_UP_WINDOW", closeup_widgets(8)},
+      {kCloseUp, "CLOSE_UP_PACK_9", "CLOSE_UP_WINDOW", closeup_widgets(9)},
   };
   return table;
 }
@@ -202,7 +224,7 @@ class WindowsContent : public ::testing::Test {
     ASSERT_NE(strings, nullptr);
     ASSERT_GT(table.load(*strings, 0, 0), 0);
     resources.manager->release_xml(strings);
-    for (const char* list : {kApplication, kHud, kBottom}) {
+    for (const char* list : {kApplication, kHud, kBottom, kCloseUp}) {
       ASSERT_TRUE(resources.root(list)) << list;
       for (const pugi::xml_node& entry : resources.root(list).children()) {
         const std::string file = entry.attribute("file").value();
@@ -359,6 +381,59 @@ TEST_F(WindowsContent, TheWorldsSendOnlyWorldsAndEveryComicTellsItsStoryInOrder)
     EXPECT_GE(panels.size(), 4u);
     EXPECT_LE(panels.size(), 8u);
     EXPECT_EQ(*panels.rbegin(), panels.size());
+  }
+}
+
+// Each pack's close-up: the picture at the middle of a 1024 x 768 layout,
+// with the window at the screen's middle (the class shifts its pictures by
+// half that layout, so the close-up stays centred at any width); frames
+// 1..N without a gap, all of one size and inside the picture, hidden until
+// the window shows them.
+TEST_F(WindowsContent, EveryPacksCloseUpGrowsItsPictureThenPlaysItsFramesOverIt) {
+  struct PLACED {
+    float x = 0, y = 0, w = 0, h = 0;
+    bool visible = true;
+  };
+  for (int pack = 1; pack <= 9; ++pack) {
+    const std::string name = "CLOSE_UP_PACK_" + std::to_string(pack);
+    SCOPED_TRACE(name);
+    ASSERT_EQ(descriptions.count(name), 1u);
+    const pugi::xml_node root = descriptions[name];
+    EXPECT_STREQ(root.attribute("_typePos").value(), "POS_IN_FRACTIONS");
+    EXPECT_STREQ(root.attribute("_position").value(), "0.5 0.5");
+    std::map<unsigned, PLACED> images;
+    each_widget(root.child("GUI"), [&](const pugi::xml_node& widget) {
+      if (std::string(widget.name()) != "IMAGE") return;
+      PLACED placed;
+      std::istringstream(widget.child_value("TRANSFORM")) >> placed.x >> placed.y;
+      const KOR::KC_TEXTURE* texture =
+          pictures.decode(resources.bytes(widget.attribute("TEXTURE").value()));
+      ASSERT_NE(texture, nullptr) << widget.attribute("TEXTURE").value();
+      placed.w = static_cast<float>(texture->size().x);
+      placed.h = static_cast<float>(texture->size().y);
+      placed.visible = widget.attribute("VISIBLE").as_int(1) != 0;
+      images[widget.attribute("ID").as_uint()] = placed;
+    });
+    ASSERT_EQ(images.count(kCloseUpPicture), 1u);
+    const PLACED picture = images[kCloseUpPicture];
+    images.erase(kCloseUpPicture);
+    EXPECT_FALSE(picture.visible);
+    EXPECT_EQ(picture.x + picture.w / 2, 512.0f);
+    EXPECT_EQ(picture.y + picture.h / 2, 384.0f);
+
+    ASSERT_GE(images.size(), kLoopFrame[pack - 1]);
+    EXPECT_LE(images.size(), 15u);
+    EXPECT_EQ(images.rbegin()->first, images.size()) << "frames from 1 without a gap";
+    for (const auto& [id, frame] : images) {
+      SCOPED_TRACE("frame " + std::to_string(id));
+      EXPECT_FALSE(frame.visible);
+      EXPECT_EQ(frame.w, images.begin()->second.w);
+      EXPECT_EQ(frame.h, images.begin()->second.h);
+      EXPECT_GE(frame.x, picture.x);
+      EXPECT_GE(frame.y, picture.y);
+      EXPECT_LE(frame.x + frame.w, picture.x + picture.w);
+      EXPECT_LE(frame.y + frame.h, picture.y + picture.h);
+    }
   }
 }
 

@@ -448,25 +448,7 @@ def _landmark(ctx, kind, w, h, rng):
         ctx.line_to(cx + 42, ground - 200)
         ctx.close_path()
         _fill_outline(ctx, P.CORAL)
-        for k in range(4):
-            a = k * math.pi / 2 + 0.4
-            ctx.save()
-            ctx.translate(cx, ground - 190)
-            ctx.rotate(a)
-            ctx.new_path()
-            ctx.rectangle(6, -14, 120, 28)
-            _fill_outline(ctx, P.CREAM)
-            for j in range(1, 4):
-                ctx.new_path()
-                ctx.move_to(6 + 30 * j, -14)
-                ctx.line_to(6 + 30 * j, 14)
-                ctx.set_source_rgba(*P.INK, 0.5)
-                ctx.set_line_width(1.5)
-                ctx.stroke()
-            ctx.restore()
-        ctx.new_path()
-        ctx.arc(cx, ground - 190, 10, 0, 2 * math.pi)
-        _fill_outline(ctx, P.BRASS)
+        sails(ctx, cx, ground - 190, 0.4)
         _water_body(ctx, cx + 220, ground + 60, 200, 50)
     elif kind == "fountain":
         for i, dx in enumerate((-330, -220, 220, 330)):
@@ -539,16 +521,7 @@ def _landmark(ctx, kind, w, h, rng):
         for dx in (-300, -200, 220, 320):
             _adobe(ctx, cx + dx, ground + 30, 90)
         for sx in (-50, 50):
-            ctx.new_path()
-            ctx.move_to(cx + sx * 0.5, ground - 120)
-            ctx.line_to(cx + sx, ground + 40)
-            _outline(ctx, 9)
-            ctx.new_path()
-            ctx.move_to(cx + sx * 0.5, ground - 120)
-            ctx.line_to(cx + sx, ground + 40)
-            ctx.set_source_rgb(*P.COPPER_DARK)
-            ctx.set_line_width(5)
-            ctx.stroke()
+            strut(ctx, (cx + sx * 0.5, ground - 120), (cx + sx, ground + 40), 5)
         ctx.new_path()
         ctx.rectangle(cx - 70, ground - 240, 140, 120)
         _fill_outline(ctx, _vgrad(ground - 240, ground - 120, P.BRASS_LIGHT, P.COPPER))
@@ -563,21 +536,7 @@ def _landmark(ctx, kind, w, h, rng):
         ctx.close_path()
         _fill_outline(ctx, P.CORAL)
     elif kind == "dam":
-        ctx.new_path()
-        ctx.move_to(0, ground - 120)
-        ctx.curve_to(w * 0.3, ground - 150, w * 0.7, ground - 150, w, ground - 120)
-        ctx.line_to(w, ground + 70)
-        ctx.line_to(0, ground + 70)
-        ctx.close_path()
-        _fill_outline(ctx, _vgrad(ground - 150, ground + 70, H("E4D6BE"), H("A8957A")))
-        for k in range(12):
-            x = w * (k + 0.5) / 12
-            ctx.new_path()
-            ctx.move_to(x, ground - 135)
-            ctx.line_to(x, ground + 70)
-            ctx.set_source_rgba(*P.INK, 0.3)
-            ctx.set_line_width(2)
-            ctx.stroke()
+        dam_wall(ctx, w, ground - 120, 30, ground + 70, 12, 0.3)
         for dx in (-200, 0, 200):
             ctx.new_path()
             ctx.rectangle(cx + dx - 35, ground - 60, 70, 140)
@@ -593,7 +552,7 @@ def _landmark(ctx, kind, w, h, rng):
     elif kind == "garden":
         for dx, s, col in ((-330, 90, H("FF6B9E")), (-220, 60, H("5FF2E6")), (240, 80, H("B38CFF")),
                            (340, 55, H("FFD23F")), (-120, 40, H("B38CFF")), (140, 45, H("FF6B9E"))):
-            _glow_mushroom(ctx, cx + dx, ground + 40, s, col)
+            glow_mushroom(ctx, cx + dx, ground + 40, s, col)
         ctx.new_path()
         ctx.save()
         ctx.translate(cx, ground + 40)
@@ -614,15 +573,7 @@ def _landmark(ctx, kind, w, h, rng):
         _fill_outline(ctx, P.BERRY)
     else:  # palace
         for dx, tw, th in ((-180, 70, 230), (180, 70, 230), (0, 130, 300), (-290, 50, 150), (290, 50, 150)):
-            ctx.new_path()
-            ctx.rectangle(cx + dx - tw / 2, ground + 40 - th, tw, th)
-            _fill_outline(ctx, _vgrad(ground - th, ground + 40, H("E4F8FF"), H("8C8FD6")))
-            ctx.new_path()
-            ctx.move_to(cx + dx - tw / 2 - 8, ground + 40 - th)
-            ctx.line_to(cx + dx, ground + 40 - th - tw * 0.9)
-            ctx.line_to(cx + dx + tw / 2 + 8, ground + 40 - th)
-            ctx.close_path()
-            _fill_outline(ctx, _vgrad(ground - th - tw, ground - th, H("FFFFFF"), H("5FF2E6")))
+            crystal_tower(ctx, cx + dx, ground + 40, tw, th, 40)
         _water_body(ctx, cx, ground + 60, 420, 70)
         ctx.new_path()
         ctx.move_to(cx, ground + 40)
@@ -632,6 +583,77 @@ def _landmark(ctx, kind, w, h, rng):
         ctx.stroke()
         for k in range(6):
             star(ctx, cx + rng.uniform(-400, 400), rng.uniform(40, 200), rng.uniform(6, 11), fill=P.WHITE)
+
+
+def dam_wall(ctx, w, top, sag, bottom, blocks, alpha, overhang=0):
+    """A dam across the width w: its crest bows up by `sag` in the middle,
+    its face shows `blocks` courses in ink of `alpha`."""
+    ctx.new_path()
+    ctx.move_to(-overhang, top)
+    ctx.curve_to(w * 0.3, top - sag, w * 0.7, top - sag, w + overhang, top)
+    ctx.line_to(w + overhang, bottom)
+    ctx.line_to(-overhang, bottom)
+    ctx.close_path()
+    _fill_outline(ctx, _vgrad(top - sag, bottom, H("E4D6BE"), H("A8957A")))
+    for k in range(blocks):
+        x = w * (k + 0.5) / blocks
+        ctx.new_path()
+        ctx.move_to(x, top - sag / 2)
+        ctx.line_to(x, bottom)
+        ctx.set_source_rgba(*P.INK, alpha)
+        ctx.set_line_width(2)
+        ctx.stroke()
+
+
+def crystal_tower(ctx, x, base, tw, th, shade):
+    """A palace tower tw wide and th high standing at (x, base) under its
+    crystal spire; its light fades downward ending `shade` above the base."""
+    ctx.new_path()
+    ctx.rectangle(x - tw / 2, base - th, tw, th)
+    _fill_outline(ctx, _vgrad(base - shade - th, base, H("E4F8FF"), H("8C8FD6")))
+    ctx.new_path()
+    ctx.move_to(x - tw / 2 - 8, base - th)
+    ctx.line_to(x, base - th - tw * 0.9)
+    ctx.line_to(x + tw / 2 + 8, base - th)
+    ctx.close_path()
+    _fill_outline(ctx, _vgrad(base - shade - th - tw, base - shade - th, H("FFFFFF"), H("5FF2E6")))
+
+
+def strut(ctx, start, end, width):
+    """A dark copper beam from start to end, outlined in ink."""
+    for line, colour in ((width + 4, P.INK), (width, P.COPPER_DARK)):
+        ctx.new_path()
+        ctx.move_to(*start)
+        ctx.line_to(*end)
+        if colour == P.INK:
+            _outline(ctx, line)
+        else:
+            ctx.set_source_rgb(*colour)
+            ctx.set_line_width(line)
+            ctx.stroke()
+
+
+def sails(ctx, x, y, angle):
+    """A windmill's four sails about their brass hub at (x, y), the first
+    turned by `angle`."""
+    for k in range(4):
+        ctx.save()
+        ctx.translate(x, y)
+        ctx.rotate(k * math.pi / 2 + angle)
+        ctx.new_path()
+        ctx.rectangle(6, -14, 120, 28)
+        _fill_outline(ctx, P.CREAM)
+        for j in range(1, 4):
+            ctx.new_path()
+            ctx.move_to(6 + 30 * j, -14)
+            ctx.line_to(6 + 30 * j, 14)
+            ctx.set_source_rgba(*P.INK, 0.5)
+            ctx.set_line_width(1.5)
+            ctx.stroke()
+        ctx.restore()
+    ctx.new_path()
+    ctx.arc(x, y, 10, 0, 2 * math.pi)
+    _fill_outline(ctx, P.BRASS)
 
 
 def _tree(ctx, x, y, s):
@@ -707,9 +729,11 @@ def _crystal_big(ctx, x, y, s, col):
     _fill_outline(ctx, g)
 
 
-def _glow_mushroom(ctx, x, y, s, col):
+def glow_mushroom(ctx, x, y, s, col, glow=1.0, cap=None):
+    """A mushroom glowing in `col` with strength `glow`; its cap fades from
+    white to `cap` (the glow colour unless given)."""
     g = cairo.RadialGradient(x, y - s, 0, x, y - s, s * 1.5)
-    g.add_color_stop_rgba(0, *col, 0.5)
+    g.add_color_stop_rgba(0, *col, 0.5 * glow)
     g.add_color_stop_rgba(1, *col, 0)
     ctx.set_source(g)
     ctx.arc(x, y - s, s * 1.5, 0, 2 * math.pi)
@@ -720,7 +744,7 @@ def _glow_mushroom(ctx, x, y, s, col):
     ctx.new_path()
     ctx.arc(x, y - s, s * 0.6, math.pi, 2 * math.pi)
     ctx.close_path()
-    _fill_outline(ctx, _vgrad(y - s * 1.6, y - s, P.WHITE, col))
+    _fill_outline(ctx, _vgrad(y - s * 1.6, y - s, P.WHITE, cap or col))
 
 
 def _foreground(ctx, world_no, w, h, rng):
@@ -746,12 +770,10 @@ def _foreground(ctx, world_no, w, h, rng):
         x += rng.uniform(70, 150)
 
 
-def back(pack):
-    world_no, kind = PACKS[pack]
+def landscape(ctx, world_no, w, h, rng):
+    """A world's sky, far ridges and ground band over (0, 0, w, h), the
+    ground band the lowest 110 px."""
     world = P.WORLDS[world_no]
-    w, h = BACK_SIZE
-    surface, ctx = canvas(w, h)
-    rng = random.Random(pack)
     _sky(ctx, w, h, world)
     if world_no == 1:
         for k in range(5):
@@ -786,6 +808,14 @@ def back(pack):
     ctx.rectangle(0, h - 110, w, 110)
     ctx.set_source(_vgrad(h - 110, h, world["ground"], world["ground_dark"]))
     ctx.fill()
+
+
+def back(pack):
+    world_no, kind = PACKS[pack]
+    w, h = BACK_SIZE
+    surface, ctx = canvas(w, h)
+    rng = random.Random(pack)
+    landscape(ctx, world_no, w, h, rng)
     _landmark(ctx, kind, w, h, rng)
     _foreground(ctx, world_no, w, h, rng)
     # The pipeline arrives from the board below and pours out.
