@@ -2,18 +2,26 @@
 // 19 x 50 cells): its stored solution laid, the water running through it,
 // a piece in the hand and fresh effects every second, updated and drawn on
 // the game's real window as the frame loop runs them, next to a bare clear
-// and swap of the same window; and the network rebuild after a drop on
-// that board. Without a display every benchmark is skipped.
+// and swap of the same window; the same frame with every HUD window in
+// motion at once; and the network rebuild after a drop on that board.
+// Without a display every benchmark is skipped.
 #include <memory>
 
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_Explosion.h"
 #include "fieldview/CEffect_ExplosionList.h"
+#include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
+#include "level/CLevel_Press.h"
 #include "game_window.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
+#include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
+#include "shell/CTrophy.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "support/level_solution.h"
 
 namespace {
@@ -81,6 +89,76 @@ void BM_LevelFrameWithWater(benchmark::State& state) {
     game->render_step();
   }
   state.counters["water"] = scene->field->water_started;
+  state.counters["level_state"] = scene->state;
+}
+
+// Keeps each HUD and bottom-panel window moving: the panels glide 40 px
+// and back every second, the dial keeps filling, the inscription flies
+// again as soon as it has flown out, the trophy pop-up (with its reward in
+// the money panel) opens again once it has closed, the press takes a piece
+// whenever it is ready, and the bonus buttons circle over the board.
+class HUD_IN_MOTION {
+ public:
+  explicit HUD_IN_MOTION(CScene_Level* scene) : scene_(scene) {}
+
+  void step(int frame) {
+    for (KOR_GF::G_WINDOW_MANAGER* windows : {&scene_->hud_windows(), &scene_->bottom_windows()}) {
+      for (const char* name : kGliding) glide(windows->find(name));
+    }
+    if (scene_->water_timer >= 1000 * 2 * scene_->level->header()->timeFor3Stars) {
+      scene_->water_timer = 0;
+    }
+    auto* inscription = dynamic_cast<game::HUD_PANEL_WATER_INSCRIPTION*>(
+        scene_->hud_windows().find("HUD_WATER_INSCRIPTION"));
+    if (inscription && inscription->state == game::HUD_PANEL_WATER_INSCRIPTION::IDLE) {
+      inscription->show_hurry_warning();
+    }
+    if (!scene_->hud_windows().is_open("HUD_TROPHY")) {
+      scene_->show_trophy_reward(game::TROPHY_PRESS_USES, 1 + frame % 3);
+    }
+    if (scene_->press->state() == game::CLevel_Press::READY) {
+      auto piece = std::make_unique<game::CPipe_Sprite>();
+      piece->load_sprite(1 + frame % 5);
+      piece->set_position(512.0f, 600.0f);
+      scene_->press->take_piece(piece.release());
+    }
+    if (auto* buttons = dynamic_cast<game::HUD_BUTTON_DESTRUCTION*>(
+            scene_->hud_windows().find("HUD_DESTRUCTION"))) {
+      const float x = 300.0f + float(frame % 400);
+      buttons->show_destroy_button(true);
+      buttons->show_buy_button(true);
+      buttons->move_destroy_button(x, 300.0f);
+      buttons->move_buy_button(x + 80.0f, 300.0f);
+    }
+  }
+
+ private:
+  static constexpr const char* kGliding[] = {"HUD_PAUSE",           "HUD_COMPLETION",
+                                             "HUD_MONEY",           "HUD_WATER_INDICATOR",
+                                             "HUD_BOTTOM_PANEL",    "HUD_TAPE",
+                                             "HUD_PRESS"};
+
+  static void glide(KOR_GF::G_WINDOW* window) {
+    if (window == nullptr || window->state() == KOR_GF::WINDOW_SLIDING) return;
+    window->reset_position();
+    window->start_slide(40.0f, 0.5f);
+  }
+
+  CScene_Level* scene_;
+};
+
+void BM_LevelFrameEveryHudWindowAnimating(benchmark::State& state) {
+  CScene_Level* scene = level_or_skip(state);
+  if (scene == nullptr) return;
+  KOR::KC_GAME_SERVICE* game = bench::started_game();
+  HUD_IN_MOTION hud(scene);
+  int frame = 0;
+  for (auto _ : state) {
+    hud.step(frame++);
+    game->update_step();
+    game->render_step();
+  }
+  state.counters["level_state"] = scene->state;
 }
 
 void BM_RebuildAfterDropOnLargestBoard(benchmark::State& state) {
@@ -99,6 +177,10 @@ BENCHMARK(BM_BareClearAndSwap)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LevelFrameWithWater)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelFrameEveryHudWindowAnimating)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
