@@ -85,27 +85,6 @@ const OpeningTable kOpeningTable;
 
 }  // namespace
 
-void side_neighbour(int x, int y, int side, int& nx, int& ny) {
-  nx = x;
-  ny = y;
-  switch (side) {
-    case SIDE_UP:
-      ny = y - 1;
-      break;
-    case SIDE_RIGHT:
-      nx = x + 1;
-      break;
-    case SIDE_DOWN:
-      ny = y + 1;
-      break;
-    case SIDE_LEFT:
-      nx = x - 1;
-      break;
-    default:
-      break;
-  }
-}
-
 void CLevel_Cell::reset() {
   const int32_t frame = equipmentFrame;
   const float alpha = fadeAlpha;
@@ -245,8 +224,6 @@ int pipe_water_capacity(int type) {
   if (type >= 2 && type <= 12) return 100;
   return type;
 }
-
-bool pipe_is_bonus_equipment(int type) { return type >= 15 && type <= 17; }
 
 int equipment_frame_count(int type) {
   switch (type) {

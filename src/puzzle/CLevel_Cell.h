@@ -31,7 +31,27 @@ enum { CONTENT_EMPTY = 0, CONTENT_OBSTACLE = 1, CONTENT_PIPE = 2 };
 inline int opposite_side(int side) { return (side + 2) % 4; }
 
 // The neighbour of (x, y) on a side; sides outside 0..3 give (x, y).
-void side_neighbour(int x, int y, int side, int& nx, int& ny);
+// Inline: the network's walks ask it for every side of every cell.
+inline void side_neighbour(int x, int y, int side, int& nx, int& ny) {
+  nx = x;
+  ny = y;
+  switch (side) {
+    case SIDE_UP:
+      ny = y - 1;
+      break;
+    case SIDE_RIGHT:
+      nx = x + 1;
+      break;
+    case SIDE_DOWN:
+      ny = y + 1;
+      break;
+    case SIDE_LEFT:
+      nx = x - 1;
+      break;
+    default:
+      break;
+  }
+}
 
 // One board cell. The fields from contentType to isFinal carry the level
 // file's attribute names.
@@ -68,6 +88,11 @@ struct CLevel_Cell {
 
 bool is_angle_code(int angle);
 
+// Equipment 15..17, which holds the water back for a while.
+inline bool pipe_is_bonus_equipment(int type) { return type >= 15 && type <= 17; }
+inline bool cell_is_bonus_equipment(const CLevel_Cell& c) {
+  return c.contentType == CONTENT_PIPE && pipe_is_bonus_equipment(c.pipeType);
+}
 // A pipe or equipment of types 1..12: what joins pipe systems as a pipe.
 inline bool cell_is_plain_pipe(const CLevel_Cell& c) {
   return c.contentType == CONTENT_PIPE && c.pipeType <= 12;
@@ -100,7 +125,6 @@ bool pipe_is_equipment(int type);
 bool pipe_is_type_7_or_8(int type);
 int obstacle_strength(int obstacle_type);
 int pipe_water_capacity(int type);
-bool pipe_is_bonus_equipment(int type);
 int equipment_frame_count(int type);
 
 }  // namespace game

@@ -24,9 +24,7 @@ bool CLevel_Field::is_plain_pipe_at(int x, int y) const {
 }
 
 bool CLevel_Field::is_bonus_equipment_at(int x, int y) const {
-  if (!is_inside(x, y)) return false;
-  const CLevel_Cell& c = *level_header->cell_at(x, y);
-  return c.contentType == CONTENT_PIPE && pipe_is_bonus_equipment(c.pipeType);
+  return is_inside(x, y) && cell_is_bonus_equipment(*level_header->cell_at(x, y));
 }
 
 bool CLevel_Field::neighbour_is_bonus_equipment(int x, int y, int side) const {

@@ -353,13 +353,16 @@ void CLevel_Field::rebuild_open_connections() {
   int key = 1;
   for (int x = 0; x < level_header->fieldWidth; ++x) {
     for (int y = 0; y < level_header->fieldHeight; ++y) {
-      if (content_type_at(x, y) != CONTENT_EMPTY) continue;
+      // Within the field's size a cell is inside when the grid holds it.
+      const CLevel_Cell* c = level_header->cell_at(x, y);
+      if (c == nullptr || c->contentType != CONTENT_EMPTY) continue;
       std::unique_ptr<CLevel_OpenConnection> record;
       for (int side = 0; side < 4; ++side) {
+        if (!neighbour_opens_back(x, y, side)) continue;
         int nx = 0;
         int ny = 0;
         side_neighbour(x, y, side, nx, ny);
-        if (!neighbour_opens_back(x, y, side) || is_bonus_equipment_at(nx, ny)) continue;
+        if (is_bonus_equipment_at(nx, ny)) continue;
         if (!record) {
           record = std::make_unique<CLevel_OpenConnection>();
           record->x = x;
@@ -396,7 +399,7 @@ bool CLevel_Field::open_connection_flag(int key) const {
 
 bool CLevel_Field::is_pipeline_complete() {
   if (!open_connections.empty()) return false;
-  network->partition();
+  network->build_start_tree();
   return network->is_connected();
 }
 

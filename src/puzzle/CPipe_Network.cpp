@@ -1,6 +1,7 @@
 #include "puzzle/CPipe_Network.h"
 
 #include <algorithm>
+#include <bit>
 #include <iterator>
 
 #include "puzzle/CLevel_Cell.h"
@@ -86,38 +87,23 @@ void CPipe_Network::clear_water_list() {
 }
 
 CPipe_Node* CPipe_Network::new_node(int x, int y, bool record) {
-  std::unique_ptr<CPipe_Node> owned;
+  std::vector<std::unique_ptr<CPipe_Node>>& pool = record ? water_pool : scratch_pool;
   if (spare_pool.empty()) {
-    owned = std::make_unique<CPipe_Node>();
+    pool.push_back(std::make_unique<CPipe_Node>());
   } else {
-    owned = std::move(spare_pool.back());
+    pool.push_back(std::move(spare_pool.back()));
     spare_pool.pop_back();
-    *owned = CPipe_Node();
   }
-  CPipe_Node* n = owned.get();
-  n->id = next_node_id++;
-  n->x = x;
-  n->y = y;
-  n->is_bonus_equipment = level_field->is_bonus_equipment_at(x, y) ? 1 : 0;
-  if (record) {
-    water_pool.push_back(std::move(owned));
-    water_order.push_back(n);
-  } else {
-    scratch_pool.push_back(std::move(owned));
-  }
+  CPipe_Node* n = pool.back().get();
+  const CLevel_Cell* c = level_header->cell_at(x, y);
+  *n = CPipe_Node{.id = next_node_id++,
+                  .x = x,
+                  .y = y,
+                  .is_bonus_equipment = uint8_t(c && cell_is_bonus_equipment(*c) ? 1 : 0)};
+  if (record) water_order.push_back(n);
   const size_t index = cell_index(x, y);
   if (index != kNoCell) cell_nodes[index] = n;
   return n;
-}
-
-// The field's neighbour test, taken straight from the cells: the walk asks
-// it for every side of every node.
-bool CPipe_Network::joins(int x, int y, int side) const {
-  int nx = 0;
-  int ny = 0;
-  side_neighbour(x, y, side, nx, ny);
-  const CLevel_Cell* there = level_header->cell_at(nx, ny);
-  return there && cell_opens_toward(*there, opposite_side(side));
 }
 
 int CPipe_Network::open_sides(int x, int y) const {
@@ -134,25 +120,27 @@ void CPipe_Network::build(int x, int y, bool record) {
   tree_nodes.emplace_back(1, root);
 
   // Depth first with an explicit stack, in the order a recursive walk takes:
-  // a neighbour's whole branch is built before the next side is tried.
-  struct Frame {
-    CPipe_Node* node;
-    int next_side;
-    int open;  // the sides the node's own cell opens on
-  };
-  std::vector<Frame> stack{{root, 0, open_sides(x, y)}};
-  while (!stack.empty()) {
-    Frame& top = stack.back();
-    if (top.next_side > 3) {
-      stack.pop_back();
+  // a neighbour's whole branch is built before the next side is tried. A
+  // neighbour joins when it opens back; the sides it opens on are read once
+  // and kept for its own turn, less the side it was reached from, which the
+  // link already joins. The stack keeps its room between builds.
+  stack_.clear();
+  stack_.push_back({root, open_sides(x, y)});
+  while (!stack_.empty()) {
+    WALK_STEP& top = stack_.back();
+    if (top.sides_left == 0) {
+      stack_.pop_back();
       continue;
     }
     CPipe_Node* node = top.node;
-    const int side = top.next_side++;
-    if (!((top.open >> side) & 1) || !joins(node->x, node->y, side)) continue;
+    const int side = std::countr_zero(unsigned(top.sides_left));
+    top.sides_left &= top.sides_left - 1;
     int nx = 0;
     int ny = 0;
     side_neighbour(node->x, node->y, side, nx, ny);
+    const int back = opposite_side(side);
+    const int open = open_sides(nx, ny);
+    if (!((open >> back) & 1)) continue;
     CPipe_Node* existing = node_of(nx, ny);
     if (existing && existing->tree_id == tree) {
       link(node, existing, side);  // a loop closes
@@ -162,7 +150,7 @@ void CPipe_Network::build(int x, int y, bool record) {
     child->tree_id = tree;
     link(node, child, side);
     tree_nodes.back().push_back(child);
-    stack.push_back({child, 0, open_sides(nx, ny)});
+    stack_.push_back({child, open & ~(1 << back)});
   }
   tree_node_counts[tree] = int32_t(tree_nodes.back().size());
 }
@@ -223,9 +211,13 @@ bool CPipe_Network::closes_with_start(int x, int y) {
   return tree_contains(1, start_x, start_y);
 }
 
-void CPipe_Network::partition() {
+void CPipe_Network::build_start_tree() {
   clear_trees();
   build_from_cell(start_x, start_y);
+}
+
+void CPipe_Network::partition() {
+  build_start_tree();
   for (int x = 0; x < level_header->fieldWidth; ++x) {
     for (int y = 0; y < level_header->fieldHeight; ++y) {
       const CLevel_Cell* c = level_header->cell_at(x, y);

@@ -62,6 +62,9 @@ class CPipe_Network {
   int open_end_count(int k);
   bool is_closed_system(int x, int y);
   bool closes_with_start(int x, int y);
+  // Tree 1 alone, from the starting pipe, without the water order: all that
+  // is_connected asks about.
+  void build_start_tree();
   // Every plain pipe of the board into trees, tree 1 from the start.
   void partition();
   // Starts or stops the animation of the equipment blocks 15..17 that the
@@ -81,8 +84,6 @@ class CPipe_Network {
   size_t cell_index(int x, int y) const;
   // The node of (x, y) in any current tree, null when none.
   CPipe_Node* node_of(int x, int y) const;
-  // The neighbour on that side opens back toward (x, y).
-  bool joins(int x, int y, int side) const;
   int open_sides(int x, int y) const;
   void collect_equipment();
   // Hands the nodes back for reuse; none of them may be referred to again.
@@ -113,6 +114,13 @@ class CPipe_Network {
   std::vector<std::unique_ptr<CPipe_Node>> water_pool;
   std::vector<std::unique_ptr<CPipe_Node>> scratch_pool;
   std::vector<std::unique_ptr<CPipe_Node>> spare_pool;
+
+  // One node of the walk in `build` and the sides of its cell still to try.
+  struct WALK_STEP {
+    CPipe_Node* node;
+    int sides_left;
+  };
+  std::vector<WALK_STEP> stack_;
 };
 
 }  // namespace game
