@@ -9,6 +9,7 @@
 #include <array>
 #include <cstring>
 
+#include "foundation/KS_VERTEX.h"
 #include "render/KS_LIGHT.h"
 #include "render/gpu.h"
 
@@ -94,7 +95,9 @@ void main() {
 )";
 
 // One fragment shader per way of colouring, chosen per draw, so that no
-// fragment pays for a branch: untextured, textured, point sprite.
+// fragment pays for a branch: untextured, textured, point sprite, and
+// textured with every vertex white, where the texel is the colour as it is
+// (a software rasteriser pays for the product with every pixel).
 const char* const kFragmentShader = R"(
 in vec4 v_color;
 in vec2 v_uv;
@@ -103,19 +106,31 @@ out vec4 o_color;
 void main() {
 #if SPRITE
   o_color = texture(u_texture, gl_PointCoord) * v_color;
-#elif TEXTURED
+#elif TEXTURED && TINTED
   o_color = texture(u_texture, v_uv) * v_color;
+#elif TEXTURED
+  o_color = texture(u_texture, v_uv);
 #else
   o_color = v_color;
 #endif
 }
 )";
 
-const char* const kFragmentVariants[3] = {
-    "#version 330 core\n#define TEXTURED 0\n#define SPRITE 0\n",
-    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 0\n",
-    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 1\n",
+enum { kUntextured, kTextured, kSprite, kTexturedWhite, kVariants };
+
+const char* const kFragmentVariants[kVariants] = {
+    "#version 330 core\n#define TEXTURED 0\n#define SPRITE 0\n#define TINTED 1\n",
+    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 0\n#define TINTED 1\n",
+    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 1\n#define TINTED 1\n",
+    "#version 330 core\n#define TEXTURED 1\n#define SPRITE 0\n#define TINTED 0\n",
 };
+
+bool all_white(const KS_VERTEX* vertices, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (vertices[i].color.argb() != 0xFFFFFFFFu) return false;
+  }
+  return true;
+}
 
 GLuint compile(GLenum kind, const char* source) {
   GLuint shader = glCreateShader(kind);
@@ -309,7 +324,10 @@ class GPU_GL : public GPU {
   void draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_count,
             const uint16_t* indices, int index_count, int primitive_count) override {
     if (primitive_count <= 0 || vertex_count <= 0) return;
-    prepare(type == GPU_PRIMITIVE::POINTS);
+    // Our own vertex shader passes the vertex colour on unlit.
+    const bool white = !lighting_ && !own_vertex_shader_ && texture_ != nullptr &&
+                       type != GPU_PRIMITIVE::POINTS && all_white(vertices, vertex_count);
+    prepare(white ? kTexturedWhite : variant_for(type == GPU_PRIMITIVE::POINTS));
     glBindVertexArray(vertex_array_);
     glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertex_count) * kGpuVertexBytes, vertices,
@@ -334,7 +352,7 @@ class GPU_GL : public GPU {
 
   void draw_points(const GPU_POINT* points, int count) override {
     if (count <= 0) return;
-    prepare(true);
+    prepare(variant_for(true));
     glBindVertexArray(point_array_);
     glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count) * sizeof(GPU_POINT), points,
@@ -475,6 +493,7 @@ class GPU_GL : public GPU {
   bool load_vertex_shader(const std::string& source) override {
     surface_.make_current();
     if (!use_programs(source.c_str())) return false;
+    own_vertex_shader_ = true;
     for (PROGRAM& p : programs_) {
       glUseProgram(p.id);
       const GLint transparent = glGetUniformLocation(p.id, "transparent_val");
@@ -521,9 +540,9 @@ class GPU_GL : public GPU {
   // Links the vertex shader with every fragment variant; the programs in
   // use are replaced only when all of them link.
   bool use_programs(const char* vertex_source) {
-    std::array<PROGRAM, 3> made{};
+    std::array<PROGRAM, kVariants> made{};
     bool ok = true;
-    for (int v = 0; v < 3; ++v) {
+    for (int v = 0; v < kVariants; ++v) {
       made[v].id = link(vertex_source, v);
       ok = ok && made[v].id != 0;
     }
@@ -636,10 +655,16 @@ class GPU_GL : public GPU {
     }
   }
 
-  // Uniforms for one draw. Drawing into a texture flips y so that its first
-  // row is the picture's top, as for every loaded image.
-  void prepare(bool points) {
-    const int variant = texture_ == nullptr ? 0 : (points && sprites_ ? 2 : 1);
+  // The fragment variant that colours with the vertex colour.
+  int variant_for(bool points) const {
+    if (texture_ == nullptr) return kUntextured;
+    return points && sprites_ ? kSprite : kTextured;
+  }
+
+  // The program of that variant and its uniforms for one draw. Drawing into
+  // a texture flips y so that its first row is the picture's top, as for
+  // every loaded image.
+  void prepare(int variant) {
     const PROGRAM& p = programs_[variant];
     glUseProgram(p.id);
     glUniformMatrix4fv(p.loc.world, 1, GL_FALSE, matrices_[0].data());
@@ -673,7 +698,8 @@ class GPU_GL : public GPU {
 
   GPU_GL_SURFACE surface_;
   GPU_STATUS loss_ = GPU_STATUS::OK;
-  std::array<PROGRAM, 3> programs_{};
+  std::array<PROGRAM, kVariants> programs_{};
+  bool own_vertex_shader_ = false;
   GLuint vertex_array_ = 0, point_array_ = 0;
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;
