@@ -131,6 +131,11 @@ TEST_F(DisplayTest, TexturesFromPngBytesAreSampledAndTinted) {
   rect(100, 100, 200, 200, 0xFFFFFFFF, texture, word(true));
   rect(400, 100, 100, 100, 0xFF00FF00, made, word(true));
   rect(600, 100, 100, 100, 0xFFFF00FF, texture, word(false));  // not textured: colour only
+  // One batch, white vertices first and tinted ones after: each keeps its own.
+  rect(100, 400, 100, 100, 0xFFFFFFFF, made, word(true));
+  rect(250, 400, 100, 100, 0xFF0000FF, made, word(true));
+  EXPECT_EQ(pixel(150, 450), 0xFFFFFFu);
+  EXPECT_EQ(pixel(300, 450), kBlue);
   EXPECT_EQ(pixel(150, 150), kRed);
   EXPECT_EQ(pixel(250, 150), kGreen);
   EXPECT_EQ(pixel(150, 250), kBlue);
