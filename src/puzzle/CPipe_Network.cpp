@@ -72,6 +72,11 @@ void CPipe_Network::clear_trees() {
       if (index != kNoCell) cell_nodes[index] = nullptr;
     }
   }
+  // The first tree's list keeps its room for the next build.
+  if (!tree_nodes.empty()) {
+    spare_tree_list_ = std::move(tree_nodes.front());
+    spare_tree_list_.clear();
+  }
   tree_nodes.clear();
   tree_roots.clear();
   tree_node_counts.clear();
@@ -117,7 +122,9 @@ void CPipe_Network::build(int x, int y, bool record) {
   root->tree_id = tree;
   tree_roots[tree] = root;
   tree_node_counts[tree] = 1;
-  tree_nodes.emplace_back(1, root);
+  tree_nodes.push_back(std::move(spare_tree_list_));
+  spare_tree_list_.clear();
+  tree_nodes.back().assign(1, root);
 
   // Depth first with an explicit stack, in the order a recursive walk takes:
   // a neighbour's whole branch is built before the next side is tried. A

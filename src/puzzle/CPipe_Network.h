@@ -121,6 +121,7 @@ class CPipe_Network {
     int sides_left;
   };
   std::vector<WALK_STEP> stack_;
+  std::vector<CPipe_Node*> spare_tree_list_;
 };
 
 }  // namespace game
