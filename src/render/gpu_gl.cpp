@@ -125,11 +125,22 @@ const char* const kFragmentVariants[kVariants] = {
     "#version 330 core\n#define TEXTURED 1\n#define SPRITE 0\n#define TINTED 0\n",
 };
 
-bool all_white(const KS_VERTEX* vertices, int count) {
+// What the colours of a draw's vertices have in common.
+struct VERTEX_COLOURS {
+  bool white = true;      // every vertex 0xFFFFFFFF
+  bool opaque = true;     // every alpha 255
+  bool invisible = true;  // every alpha 0
+};
+
+VERTEX_COLOURS vertex_colours(const KS_VERTEX* vertices, int count) {
+  VERTEX_COLOURS c;
   for (int i = 0; i < count; ++i) {
-    if (vertices[i].color.argb() != 0xFFFFFFFFu) return false;
+    const uint32_t argb = vertices[i].color.argb();
+    c.white = c.white && argb == 0xFFFFFFFFu;
+    c.opaque = c.opaque && argb >> 24 == 0xFFu;
+    c.invisible = c.invisible && argb >> 24 == 0u;
   }
-  return true;
+  return c;
 }
 
 GLuint compile(GLenum kind, const char* source) {
@@ -272,13 +283,20 @@ class GPU_GL : public GPU {
     return glGetError() == GL_NO_ERROR;
   }
 
-  void set_blend(bool on) override { on ? glEnable(GL_BLEND) : glDisable(GL_BLEND); }
+  void set_blend(bool on) override {
+    blend_ = on;
+    on ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+  }
 
   void set_additive(bool on) override {
+    additive_ = on;
     glBlendFunc(GL_SRC_ALPHA, on ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
   }
 
-  void set_depth_test(bool on) override { on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST); }
+  void set_depth_test(bool on) override {
+    depth_test_ = on;
+    on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+  }
 
   void set_lighting(bool on) override { lighting_ = on; }
 
@@ -324,10 +342,20 @@ class GPU_GL : public GPU {
   void draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_count,
             const uint16_t* indices, int index_count, int primitive_count) override {
     if (primitive_count <= 0 || vertex_count <= 0) return;
-    // Our own vertex shader passes the vertex colour on unlit.
-    const bool white = !lighting_ && !own_vertex_shader_ && texture_ != nullptr &&
-                       type != GPU_PRIMITIVE::POINTS && all_white(vertices, vertex_count);
-    prepare(white ? kTexturedWhite : variant_for(type == GPU_PRIMITIVE::POINTS));
+    // A software rasteriser pays for every pixel it blends, so blending that
+    // cannot change a pixel is left out: a blended draw whose vertices are
+    // all transparent leaves the picture as it is (unless it writes depth or
+    // stencil), and one whose texture and vertices are all opaque covers it.
+    // Our own vertex shader passes the vertex colour on.
+    const VERTEX_COLOURS colours = vertex_colours(vertices, vertex_count);
+    const bool ours = !own_vertex_shader_;
+    if (ours && blend_ && colours.invisible && !depth_test_ && !stencil_) return;
+    const bool points = type == GPU_PRIMITIVE::POINTS;
+    const bool solid = ours && blend_ && !additive_ && !points && colours.opaque &&
+                       (texture_ == nullptr || texture_->opaque);
+    const bool white = ours && !lighting_ && texture_ != nullptr && !points && colours.white;
+    prepare(white ? kTexturedWhite : variant_for(points));
+    if (solid) glDisable(GL_BLEND);
     glBindVertexArray(vertex_array_);
     glBindBuffer(GL_ARRAY_BUFFER, vertex_buffer_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertex_count) * kGpuVertexBytes, vertices,
@@ -348,6 +376,7 @@ class GPU_GL : public GPU {
     } else {
       glDrawArrays(mode, 0, primitive_count * per);
     }
+    if (solid) glEnable(GL_BLEND);
   }
 
   void draw_points(const GPU_POINT* points, int count) override {
@@ -463,6 +492,7 @@ class GPU_GL : public GPU {
   }
 
   void set_stencil(bool on) override {
+    stencil_ = on;
     on ? glEnable(GL_STENCIL_TEST) : glDisable(GL_STENCIL_TEST);
   }
 
@@ -624,6 +654,7 @@ class GPU_GL : public GPU {
     set_address(true, true, true);
     lighting_ = false;
     sprites_ = false;
+    blend_ = additive_ = depth_test_ = stencil_ = false;
     target_ = &back_buffer_;
   }
 
@@ -700,6 +731,10 @@ class GPU_GL : public GPU {
   GPU_STATUS loss_ = GPU_STATUS::OK;
   std::array<PROGRAM, kVariants> programs_{};
   bool own_vertex_shader_ = false;
+  bool blend_ = false;
+  bool additive_ = false;
+  bool depth_test_ = false;
+  bool stencil_ = false;
   GLuint vertex_array_ = 0, point_array_ = 0;
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;
