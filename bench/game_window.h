@@ -51,6 +51,12 @@ inline KOR::KC_GAME_SERVICE* game_or_skip(benchmark::State& state) {
   return game;
 }
 
+// The draw calls and state changes of the last frame, as counters.
+inline void report_batches(benchmark::State& state) {
+  state.counters["draws"] = KOR::engine_render->draw_call_count;
+  state.counters["state_changes"] = KOR::engine_render->state_change_count;
+}
+
 // The bare frame of the same window: clear and swap.
 inline void BM_BareClearAndSwap(benchmark::State& state) {
   if (game_or_skip(state) == nullptr) return;

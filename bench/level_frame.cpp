@@ -90,6 +90,7 @@ void BM_LevelFrameWithWater(benchmark::State& state) {
   }
   state.counters["water"] = scene->field->water_started;
   state.counters["level_state"] = scene->state;
+  bench::report_batches(state);
 }
 
 // Keeps each HUD and bottom-panel window moving: the panels glide 40 px
@@ -159,6 +160,7 @@ void BM_LevelFrameEveryHudWindowAnimating(benchmark::State& state) {
     game->render_step();
   }
   state.counters["level_state"] = scene->state;
+  bench::report_batches(state);
 }
 
 void BM_RebuildAfterDropOnLargestBoard(benchmark::State& state) {

@@ -16,6 +16,7 @@ void BM_TitleFrame(benchmark::State& state) {
     game->update_step();
     game->render_step();
   }
+  bench::report_batches(state);
 }
 
 // Software drawing runs on threads of its own: the CPU of the whole process
