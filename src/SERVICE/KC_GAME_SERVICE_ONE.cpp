@@ -183,6 +183,9 @@ void service_register_main(KC_CALLBACK_FN main_function) {
   hook_close = default_close_hook;
 }
 
-int service_main() { return callback_invoke(hook_main, nullptr) == kGameMainDone ? 0 : 1; }
+int service_main() {
+  host_close_on_termination_signals();
+  return callback_invoke(hook_main, nullptr) == kGameMainDone ? 0 : 1;
+}
 
 }  // namespace KOR

@@ -92,6 +92,9 @@ bool host_poll_event(KS_HOST_EVENT* event);
 // Asks the program to close, as the window's close box or a termination
 // signal does: the next poll returns a close event.
 void host_request_close();
+// From now on SIGTERM and SIGINT ask the program to close as the close box
+// does, so a session's end or Ctrl+C saves what the close box saves.
+void host_close_on_termination_signals();
 
 // ---- clock -----------------------------------------------------------------
 

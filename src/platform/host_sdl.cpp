@@ -1,4 +1,5 @@
 #include <SDL2/SDL.h>
+#include <signal.h>
 
 #include <atomic>
 #include <bitset>
@@ -23,6 +24,13 @@ struct KS_HOST_WINDOW {
 namespace {
 
 std::string last_error;
+
+// Set by the close request and by a termination signal; an atomic flag is
+// all a signal handler may touch.
+std::atomic<bool> close_requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+void on_termination_signal(int) { close_requested.store(true); }
 
 // Key-ups are delivered only for keys whose key-down was, so a key released
 // after a system-key combination never reads as released without a press.
@@ -276,6 +284,11 @@ void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
 void host_gl_set_swap_interval(int interval) { SDL_GL_SetSwapInterval(interval); }
 
 bool host_poll_event(KS_HOST_EVENT* event) {
+  if (close_requested.exchange(false)) {
+    *event = KS_HOST_EVENT{};
+    event->kind = HOST_EVENT_KIND::close;
+    return true;
+  }
   if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
   SDL_Event e;
   while (SDL_PollEvent(&e) != 0) {
@@ -284,11 +297,15 @@ bool host_poll_event(KS_HOST_EVENT* event) {
   return false;
 }
 
-void host_request_close() {
-  if (SDL_WasInit(SDL_INIT_EVENTS) == 0 && SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) return;
-  SDL_Event quit{};
-  quit.type = SDL_QUIT;
-  SDL_PushEvent(&quit);
+void host_request_close() { close_requested.store(true); }
+
+void host_close_on_termination_signals() {
+  struct sigaction action {};
+  action.sa_handler = &on_termination_signal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
 }
 
 }  // namespace KOR

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "e2e_game.h"
+#include "level/CScene_Level.h"
+#include "shell/CGame_App.h"
+#include "shell/gPlayer_Flumo.h"
+
+namespace {
+
+using test_support::SCRIPTED_PLAYER;
+
+// How the game is asked to end: the window's close box, or the
+// termination signal a session's end or `kill` sends.
+enum class ENDING { close_box, sigterm };
+
+struct SCREEN {
+  const char* name;
+  // Takes the player, whose players file names "Ada", to the screen.
+  std::function<void(SCRIPTED_PLAYER&)> reach;
+  ENDING ending;
+};
+
+void to_worlds(SCRIPTED_PLAYER& p) {
+  ASSERT_TRUE(p.skip_splashes());
+  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+}
+
+void to_level(SCRIPTED_PLAYER& p) {
+  to_worlds(p);
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+  ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
+                           "level 1 running"));
+  p.frames(120);
+}
+
+const SCREEN kScreens[] = {
+    {"Title",
+     [](SCRIPTED_PLAYER& p) {
+       ASSERT_TRUE(p.skip_splashes());
+       ASSERT_TRUE(p.wait_open("Title"));
+     },
+     ENDING::sigterm},
+    {"Splashes", [](SCRIPTED_PLAYER& p) { p.frames(5); }, ENDING::close_box},
+    {"Worlds", &to_worlds, ENDING::close_box},
+    {"Comic",
+     [](SCRIPTED_PLAYER& p) {
+       ASSERT_TRUE(p.skip_splashes());
+       // A player who has not seen the first comic yet.
+       game::current_player()->lastComicsShowed = 0;
+       ASSERT_TRUE(p.click("Title", 1));
+       ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
+     },
+     ENDING::sigterm},
+    {"LevelInPlay", &to_level, ENDING::close_box},
+    {"LevelInPlayTerminated", &to_level, ENDING::sigterm},
+    {"LevelPaused",
+     [](SCRIPTED_PLAYER& p) {
+       to_level(p);
+       game::game_instance().current_level_scene()->open_pause();
+       ASSERT_TRUE(p.wait_open("WINDOW_PAUSE"));
+     },
+     ENDING::close_box},
+};
+
+void PrintTo(const SCREEN& screen, std::ostream* out) { *out << screen.name; }
+
+class closing_e2e : public testing::TestWithParam<SCREEN> {};
+
+// Wherever the player is, closing the window or terminating the program
+// ends the game normally, the profile written as the game writes it (the
+// test's short file gains the level list).
+TEST_P(closing_e2e, EndsNormallyWithTheProfileSaved) {
+  const SCREEN& screen = GetParam();
+  SCRIPTED_PLAYER player;
+  e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
+  bool reached = false;
+  const int status = player.play([&](SCRIPTED_PLAYER& p) {
+    screen.reach(p);
+    if (testing::Test::HasFatalFailure()) return;
+    reached = true;
+    if (screen.ending == ENDING::sigterm) {
+      ASSERT_EQ(raise(SIGTERM), 0);
+    } else {
+      p.click_close_box();
+    }
+    EXPECT_TRUE(p.wait_until([&] { return !p.running(); }, "the game ends", 2));
+  });
+  EXPECT_TRUE(reached);
+  EXPECT_EQ(status, 0);
+  const std::string saved = e2e::file_text(player.user_folder() / "players.xml");
+  EXPECT_EQ(saved.rfind("\xEF\xBB\xBF", 0), 0u) << "written by the game: " << saved;
+  EXPECT_NE(saved.find("<player name=\"Ada\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("<levels>"), std::string::npos) << saved;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, closing_e2e, testing::ValuesIn(kScreens),
+                         [](const testing::TestParamInfo<SCREEN>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace

@@ -1,0 +1,232 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "e2e_game.h"
+#include "support/paths.h"
+#include "support/temp_folder.h"
+
+// Last: Xlib's macros (None, Success, Status) would clash with names above.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::TempFolder;
+
+// Generous: a sanitized game starting on a loaded machine. Only a game
+// that never answers hits it.
+constexpr auto kPatience = std::chrono::minutes(5);
+
+// The built game program started as `scripts/play` starts it, from the
+// folder holding its Resources, with a per-user folder of its own and its
+// error output kept.
+class GAME_PROCESS {
+ public:
+  GAME_PROCESS(const fs::path& user_root, const fs::path& error_file,
+               const std::vector<std::string>& unset) {
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      const std::string text = *entry;
+      const std::string name = text.substr(0, text.find('='));
+      bool dropped = name == "XDG_DATA_HOME" || name == "ASAN_OPTIONS";
+      for (const std::string& gone : unset) dropped = dropped || name == gone;
+      if (!dropped) environment.push_back(text);
+    }
+    environment.push_back("XDG_DATA_HOME=" + user_root.string());
+    // LeakSanitizer's tracer can crash at the exit of a program whose GL
+    // driver threads wind down; the leak checks run in the in-process tests.
+    const char* asan = getenv("ASAN_OPTIONS");
+    environment.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":detect_leaks=0");
+    std::vector<char*> env;
+    for (std::string& text : environment) env.push_back(text.data());
+    env.push_back(nullptr);
+
+    const std::string program = test_support::game_program();
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, test_support::runtime_dir().c_str());
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_file.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    started_ = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, env.data()) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+
+  ~GAME_PROCESS() {
+    if (started_ && !ended_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+
+  GAME_PROCESS(const GAME_PROCESS&) = delete;
+  GAME_PROCESS& operator=(const GAME_PROCESS&) = delete;
+
+  bool started() const { return started_; }
+  pid_t pid() const { return pid_; }
+
+  // True once the program has ended, its exit status in `status` (-1 when a
+  // signal ended it).
+  bool ended(int* status) {
+    if (!ended_) {
+      int raw = 0;
+      if (waitpid(pid_, &raw, WNOHANG) != pid_) return false;
+      ended_ = true;
+      status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    *status = status_;
+    return true;
+  }
+
+  // The exit status; -2 when it did not end in time (it is then killed).
+  int wait() {
+    int status = 0;
+    const auto give_up = std::chrono::steady_clock::now() + kPatience;
+    while (!ended(&status)) {
+      if (std::chrono::steady_clock::now() > give_up) return -2;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return status;
+  }
+
+ private:
+  pid_t pid_ = 0;
+  bool started_ = false;
+  bool ended_ = false;
+  int status_ = 0;
+};
+
+// The top-level window of that process on the X server; 0 when none.
+Window window_of(Display* display, Window parent, pid_t pid) {
+  const Atom pid_atom = XInternAtom(display, "_NET_WM_PID", True);
+  Window root = 0, up = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (pid_atom == None || !XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < count && found == 0; ++i) {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, children[i], pid_atom, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &items, &after, &data) == Success &&
+        data != nullptr && items == 1 && format == 32 &&
+        pid_t(*reinterpret_cast<unsigned long*>(data)) == pid) {
+      found = children[i];
+    }
+    if (data != nullptr) XFree(data);
+    if (found == 0) found = window_of(display, children[i], pid);
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+// Waits until the game shows its window; 0 when it ended or never did.
+Window wait_for_window(Display* display, GAME_PROCESS& game) {
+  const auto give_up = std::chrono::steady_clock::now() + kPatience;
+  int status = 0;
+  while (!game.ended(&status) && std::chrono::steady_clock::now() < give_up) {
+    if (const Window found = window_of(display, DefaultRootWindow(display), game.pid())) {
+      return found;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return 0;
+}
+
+// What a window manager sends when the window's close box is clicked.
+void send_close_box(Display* display, Window window) {
+  XEvent close{};
+  close.xclient.type = ClientMessage;
+  close.xclient.window = window;
+  close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  close.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &close);
+  XFlush(display);
+}
+
+enum class ENDING { close_box, sigterm, sigint };
+
+struct ENDING_CASE {
+  const char* name;
+  ENDING ending;
+};
+
+void PrintTo(const ENDING_CASE& c, std::ostream* out) { *out << c.name; }
+
+class game_process_e2e : public testing::TestWithParam<ENDING_CASE> {};
+
+// The program, closed by its close box, by the termination signal of a
+// session's end or by Ctrl+C in its terminal, ends with status 0 and
+// leaves the profile saved as the game writes it.
+TEST_P(game_process_e2e, EndsWithStatusZeroAndTheProfileSaved) {
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr) << "the test needs a display";
+  TempFolder user_root("aquavex-process");
+  const fs::path folder = user_root.path() / "Korvane" / "Aquavex";
+  e2e::write_players(folder, "Ada", {{"Ada"}});
+  const fs::path error_file = user_root.path() / "stderr.txt";
+  int status = -3;
+  {
+    GAME_PROCESS game(user_root.path(), error_file, {});
+    ASSERT_TRUE(game.started());
+    const Window window = wait_for_window(display, game);
+    ASSERT_NE(window, 0u) << "no game window; the game said:\n" << e2e::file_text(error_file);
+    switch (GetParam().ending) {
+      case ENDING::close_box:
+        send_close_box(display, window);
+        break;
+      case ENDING::sigterm:
+        kill(game.pid(), SIGTERM);
+        break;
+      case ENDING::sigint:
+        kill(game.pid(), SIGINT);
+        break;
+    }
+    status = game.wait();
+  }
+  XCloseDisplay(display);
+  EXPECT_EQ(status, 0) << "the game said:\n" << e2e::file_text(error_file);
+  const std::string saved = e2e::file_text(folder / "players.xml");
+  EXPECT_EQ(saved.rfind("\xEF\xBB\xBF", 0), 0u) << "written by the game: " << saved;
+  EXPECT_NE(saved.find("<player name=\"Ada\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("<levels>"), std::string::npos) << saved;
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, game_process_e2e,
+                         testing::Values(ENDING_CASE{"CloseBox", ENDING::close_box},
+                                         ENDING_CASE{"Sigterm", ENDING::sigterm},
+                                         ENDING_CASE{"Sigint", ENDING::sigint}),
+                         [](const testing::TestParamInfo<ENDING_CASE>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// Started where there is no display, the program says so and fails.
+TEST(game_process_e2e, WithoutADisplayItSaysSoAndFails) {
+  TempFolder user_root("aquavex-process");
+  const fs::path error_file = user_root.path() / "stderr.txt";
+  GAME_PROCESS game(user_root.path(), error_file, {"DISPLAY", "WAYLAND_DISPLAY"});
+  ASSERT_TRUE(game.started());
+  const int status = game.wait();
+  const std::string said = e2e::file_text(error_file);
+  EXPECT_EQ(status, 1) << said;
+  EXPECT_NE(said.find("The game window cannot be opened (no display"), std::string::npos) << said;
+}
+
+}  // namespace
