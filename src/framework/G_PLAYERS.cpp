@@ -73,17 +73,13 @@ bool G_PLAYERS::load(const std::string& folder) {
   if (KOR::KC_FILE_SYSTEM::path_type(path) != KOR::PATH_FILE) return false;
   pugi::xml_document document;
   const pugi::xml_parse_result parsed = document.load_file(path.c_str());
-  switch (parsed.status) {
-    case pugi::status_ok:
-      break;
-    case pugi::status_file_not_found:
-    case pugi::status_io_error:
-    case pugi::status_out_of_memory:
-      return false;
-    default:
-      set_aside = damaged_name(path);
-      std::rename(path.c_str(), set_aside.c_str());
-      return true;
+  // A file there that cannot be read (damaged, unreadable, too big) may
+  // still hold progress: the next save must not overwrite it.
+  if (parsed.status != pugi::status_ok) {
+    const std::string kept_as = damaged_name(path);
+    // Where renaming fails the folder is read-only, so no save replaces it.
+    set_aside = std::rename(path.c_str(), kept_as.c_str()) == 0 ? kept_as : path;
+    return true;
   }
   const pugi::xml_node root = document.first_child();
   const std::wstring current_name = KOR::wtext_from_text(root.attribute("current").as_string());

@@ -31,9 +31,9 @@ class G_PLAYERS {
   // factory is set.
   gPlayer* create(const std::wstring& name);
 
-  // Reads folder + "players.xml"; false when there is no such file or it
-  // cannot be read. A file that does not parse adds nothing and is renamed
-  // to "players.xml.damaged" (or .damaged.1, ...), so a later save cannot
+  // Reads folder + "players.xml"; false when there is no such file. A file
+  // that cannot be read or does not parse adds nothing and is renamed to
+  // "players.xml.damaged" (or .damaged.1, ...), so a later save cannot
   // overwrite the progress it may still hold.
   bool load(const std::string& folder);
   // Writes a temporary file beside "players.xml" and renames it over the
@@ -43,7 +43,8 @@ class G_PLAYERS {
 
   gPlayer* current = nullptr;
   FACTORY factory = nullptr;
-  // Where the last load put a file that did not parse; empty when none.
+  // Where the last load put a file it could not read (its own place when
+  // it could not be moved); empty when none.
   std::string set_aside;
   std::vector<gPlayer*> players;  // in the order loaded or added
 };

@@ -1,5 +1,6 @@
 #include "framework/gPlayer.h"
 
+#include <algorithm>
 #include <pugixml.hpp>
 
 #include "foundation/text_utilities.h"
@@ -10,13 +11,20 @@ namespace {
 
 // Six significant digits, so 50 is written "50" and 37.5 "37.5".
 constexpr int kVolumeDigits = 6;
+constexpr float kLoudest = 100.0f;
+
+// A damaged file may hold any number, or none (NaN reads as silence).
+float volume_attribute(const pugi::xml_node& element, const char* name) {
+  const float volume = element.attribute(name).as_float();
+  return volume >= 0.0f ? std::min(volume, kLoudest) : 0.0f;
+}
 
 }  // namespace
 
 void gPlayer::load(const pugi::xml_node& element) {
   name_ = KOR::wtext_from_text(element.attribute("name").as_string());
-  sound_volume_ = element.attribute("sound_volume").as_float();
-  music_volume_ = element.attribute("music_volume").as_float();
+  sound_volume_ = volume_attribute(element, "sound_volume");
+  music_volume_ = volume_attribute(element, "music_volume");
   game_cursor_ = element.attribute("game_cursor").as_bool();
   full_screen = element.attribute("full_screen").as_bool();
 }

@@ -248,7 +248,16 @@ bool CGame_App::release_menu_windows() {
 
 bool CGame_App::save_players() {
   const std::string folder = user_data_dir();
-  return !folder.empty() && players->save(folder);
+  const bool saved = !folder.empty() && players->save(folder);
+  // Saving is tried after every change: a full disk or a read-only folder
+  // is told once, not at each of the saves that follow.
+  if (!saved && !save_failed_) {
+    KOR::host_message_box("Aquavex", "Your progress could not be saved to \"" + folder +
+                                         "players.xml\": the disk may be full or the folder "
+                                         "read-only. The file saved before is kept.");
+  }
+  save_failed_ = !saved;
+  return saved;
 }
 
 void CGame_App::shutdown() {

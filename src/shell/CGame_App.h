@@ -77,7 +77,8 @@ class CGame_App {
   bool load_menu_windows();
   bool release_menu_windows();
   // The players file in the per-user folder; false when it could not be
-  // written.
+  // written, and the player is told the first time saving fails (the file
+  // saved before stays as it was).
   bool save_players();
   // Textures and sounds given back, the players saved, the scene gone.
   void shutdown();
@@ -110,6 +111,8 @@ class CGame_App {
   void report_unreadable_level(const std::string& why) const;
 
   KOR::KC_TEXTURE* bar_texture_ = nullptr;
+  // The last save failed and the player was told.
+  bool save_failed_ = false;
 };
 
 CGame_App& game_instance();

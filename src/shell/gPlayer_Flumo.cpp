@@ -31,9 +31,13 @@ CPlayer_LevelRecord::~CPlayer_LevelRecord() {
 
 namespace {
 
-// Counts and stocks are never negative; a damaged file may say otherwise.
+// Counts, scores and stocks are never negative, and stay far enough below
+// the integer's end that the 45 levels' scores add up and earnings never
+// wrap; a damaged file may say otherwise.
+constexpr int32_t kLargestCount = 9'999'999;
+
 int32_t count_attribute(const pugi::xml_node& element, const char* name) {
-  return std::max(element.attribute(name).as_int(), 0);
+  return std::clamp(element.attribute(name).as_int(), 0, kLargestCount);
 }
 
 template <typename VALUE>
@@ -256,7 +260,7 @@ void gPlayer_Flumo::load(const pugi::xml_node& element) {
   if (element.attribute("isHadNewAchivements").as_bool()) new_trophies[0] = 1;
   const pugi::xml_node trophy_values = element.child("trophies");
   for (int32_t n = 1; n <= kTrophyCount; ++n) {
-    trophies[n - 1] = trophy_values.attribute(("trophy" + std::to_string(n)).c_str()).as_int();
+    trophies[n - 1] = count_attribute(trophy_values, ("trophy" + std::to_string(n)).c_str());
   }
   const pugi::xml_node shop_levels = element.child("shop");
   for (int32_t n = 1; n <= kShopItemCount; ++n) {
@@ -276,7 +280,7 @@ void gPlayer_Flumo::load_levels(const pugi::xml_node& levels_element) {
     CPlayer_LevelRecord* level = new CPlayer_LevelRecord();
     level->id = level_element.attribute("id").as_int();
     level->lock = level_element.attribute("lock").as_bool();
-    level->score = level_element.attribute("score").as_int();
+    level->score = count_attribute(level_element, "score");
     level->stars = std::clamp(level_element.attribute("stars").as_int(), 0, 3);
     level->bonusesUsed = level_element.attribute("bonusesUsed").as_bool();
     level->pressUsed = level_element.attribute("pressUsed").as_bool();

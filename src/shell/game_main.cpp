@@ -11,6 +11,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/resource_list.h"
 #include "level/CScene_Level.h"
+#include "platform/host.h"
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
@@ -82,10 +83,8 @@ int cannot_start(const std::string& file) {
 }
 
 void tell_players_file_damaged(const std::string& kept_as) {
-  std::fprintf(stderr,
-               "Aquavex: the players file could not be read; it is kept as \"%s\" and the "
-               "game starts without players.\n",
-               kept_as.c_str());
+  KOR::host_message_box("Aquavex", "The players file could not be read; it is kept as \"" +
+                                       kept_as + "\" and the game starts without players.");
 }
 
 const bool registered = (KOR::service_register_main(&game_main), true);

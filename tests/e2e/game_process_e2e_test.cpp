@@ -54,7 +54,7 @@ class GAME_PROCESS {
     for (std::string& text : environment) env.push_back(text.data());
     env.push_back(nullptr);
 
-    const std::string program = test_support::game_program();
+    const std::string program = AQUAVEX_GAME_PROGRAM;
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

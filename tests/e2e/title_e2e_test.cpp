@@ -64,18 +64,17 @@ TEST(title_e2e, ADamagedPlayersFileIsKeptAsideAndThePlayerTold) {
   fs::create_directories(player.user_folder());
   const std::string damaged = "<Players current=\"Ada\"><player name=\"Ada\" money=\"12";
   std::ofstream(player.user_folder() / "players.xml") << damaged;
-  testing::internal::CaptureStderr();
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     EXPECT_EQ(KOR_GF::players_instance().current, nullptr);
     p.skip_splashes();
   });
-  const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 0);
   EXPECT_EQ(file_text(player.user_folder() / "players.xml.damaged"), damaged);
-  EXPECT_NE(said.find("the players file could not be read; it is kept as \"" +
-                      (player.user_folder() / "players.xml.damaged").string()),
+  ASSERT_EQ(player.messages().size(), 1u) << "told in a message box";
+  EXPECT_NE(player.messages()[0].find("The players file could not be read; it is kept as \"" +
+                                      (player.user_folder() / "players.xml.damaged").string()),
             std::string::npos)
-      << said;
+      << player.messages()[0];
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <pugixml.hpp>
 #include <sstream>
+#include <utility>
 
 #include "framework/gPlayer.h"
+#include "support/file_permissions.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -166,13 +169,85 @@ TEST_F(G_PLAYERS_test, DamagedFileIsKeptAsideAndNeverOverwritten) {
   EXPECT_EQ(read_file(folder_ / "players.xml.damaged.1"), truncated);
 }
 
-// A write that fails leaves the old file as it was and says so.
+// Whatever keeps a file from being read, it may hold progress: it is kept
+// aside and the next save leaves it alone.
+TEST_F(G_PLAYERS_test, FilesThatCannotBeReadAreKeptAside) {
+  struct CASE {
+    const char* what;
+    std::string text;
+    fs::perms permissions;
+  };
+  const CASE cases[] = {
+      {"not XML", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), fs::perms::owner_read},
+      {"empty", "", fs::perms::owner_read},
+      {"unreadable", "<Players current=\"Anna\"><player name=\"Anna\"/></Players>",
+       fs::perms::none},
+  };
+  for (const CASE& c : cases) {
+    test_support::FILE_PERMISSIONS_ENFORCED obeyed;
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    write_file(file(), c.text);
+    fs::permissions(file(), c.permissions);
+    G_PLAYERS registry;
+    registry.factory = &new_test_player;
+    EXPECT_TRUE(registry.load(folder())) << c.what;
+    EXPECT_TRUE(registry.names().empty()) << c.what;
+    EXPECT_EQ(registry.set_aside, file().string() + ".damaged") << c.what;
+    registry.create(L"New");
+    ASSERT_TRUE(registry.save(folder())) << c.what;
+    fs::permissions(file().string() + ".damaged", fs::perms::owner_read);
+    EXPECT_EQ(read_file(file().string() + ".damaged"), c.text) << c.what;
+  }
+}
+
+// In a read-only folder a damaged file cannot be moved: it stays where it
+// is, named as kept, and no save can replace it.
+TEST_F(G_PLAYERS_test, InAReadOnlyFolderADamagedFileStaysWhereItIs) {
+  fs::create_directories(folder_);
+  write_file(file(), "<Players current=");
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+  {
+    test_support::FILE_PERMISSIONS_ENFORCED obeyed;
+    ASSERT_TRUE(registry_.load(folder()));
+    EXPECT_EQ(registry_.set_aside, file().string());
+    registry_.create(L"New");
+    EXPECT_FALSE(registry_.save(folder()));
+  }
+  fs::permissions(folder_, fs::perms::owner_all);
+  EXPECT_EQ(read_file(file()), "<Players current=");
+  EXPECT_FALSE(fs::exists(folder_ / "players.xml.tmp"));
+}
+
+// A write that fails leaves the old file as it was and says so: the
+// temporary file cannot be made (a folder in its place, a read-only
+// folder) or the disk is full.
 TEST_F(G_PLAYERS_test, FailedWriteKeepsTheOldFile) {
-  fs::create_directories(folder_ / "players.xml.tmp");  // the temporary file cannot be made
-  write_file(file(), "<Players current=\"\"><player name=\"Old\"/></Players>");
-  registry_.create(L"New");
-  EXPECT_FALSE(registry_.save(folder()));
-  EXPECT_EQ(read_file(file()), "<Players current=\"\"><player name=\"Old\"/></Players>");
+  const std::string old_file = "<Players current=\"\"><player name=\"Old\"/></Players>";
+  const fs::path temporary = folder_ / "players.xml.tmp";
+  const std::pair<const char*, std::function<void()>> failures[] = {
+      {"no temporary file", [&] { fs::create_directories(temporary); }},
+      {"read-only folder",
+       [&] { fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec); }},
+      {"full disk", [&] { fs::create_symlink("/dev/full", temporary); }},
+  };
+  for (const auto& [what, fail] : failures) {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    write_file(file(), old_file);
+    fail();
+    G_PLAYERS registry;
+    registry.factory = &new_test_player;
+    registry.create(L"New");
+    {
+      test_support::FILE_PERMISSIONS_ENFORCED obeyed;
+      EXPECT_FALSE(registry.save(folder())) << what;
+    }
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(read_file(file()), old_file) << what;
+    EXPECT_EQ(fs::is_symlink(temporary) || fs::is_regular_file(temporary), false)
+        << what << ": nothing is left behind";
+  }
 }
 
 }  // namespace

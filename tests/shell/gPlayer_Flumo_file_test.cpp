@@ -200,4 +200,30 @@ TEST(PlayerElement, ADamagedElementIsBroughtIntoRange) {
   EXPECT_EQ(player.total_score(), 43 * 7);
 }
 
+// Numbers a hand or a broken disk put there: volumes stay 0..100 (no
+// volume reads as silence), counts and scores stay small enough that the
+// 45 scores add up and earnings cannot wrap.
+TEST(PlayerElement, AbsurdNumbersAreBroughtIntoRange) {
+  std::string text =
+      "<player sound_volume='nan' music_volume='1e30' money='2147483647' score='-2147483648' "
+      "destructionBonuses='99999999999'><trophies trophy1='2147483647' trophy2='-9'/>"
+      "<shop item1='2147483647'/><levels>";
+  for (int n = 1; n <= 45; ++n) text += "<level lock='false' score='2147483647' stars='3'/>";
+  text += "</levels></player>";
+  const gPlayer_Flumo player = loaded(text.c_str());
+  EXPECT_EQ(player.sound_volume(), 0.0f);
+  EXPECT_EQ(player.music_volume(), 100.0f);
+  EXPECT_EQ(loaded("<player sound_volume='-20' music_volume='inf'/>").sound_volume(), 0.0f);
+  EXPECT_EQ(loaded("<player sound_volume='-20' music_volume='inf'/>").music_volume(), 100.0f);
+  constexpr int32_t largest = 9'999'999;
+  EXPECT_EQ(player.money, largest);
+  EXPECT_EQ(player.score, 0);
+  EXPECT_EQ(player.destructionBonuses, largest);
+  EXPECT_EQ(player.trophy(1), largest);
+  EXPECT_EQ(player.trophy(2), 0);
+  EXPECT_EQ(player.shop_level(1), largest);
+  EXPECT_EQ(player.level_score(45), largest);
+  EXPECT_EQ(player.total_score(), 45 * largest) << "the sum does not wrap";
+}
+
 }  // namespace

@@ -12,6 +12,4 @@ std::string fixture_path(const std::string& relative) {
 
 std::string runtime_dir() { return AQUAVEX_RUNTIME_DIR; }
 
-std::string game_program() { return AQUAVEX_GAME_PROGRAM; }
-
 }  // namespace test_support

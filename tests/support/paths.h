@@ -13,7 +13,4 @@ std::string source_path(const std::string& relative);
 // The assembled run-time folder (the parent of the game's "Resources").
 std::string runtime_dir();
 
-// The built game program.
-std::string game_program();
-
 }  // namespace test_support
