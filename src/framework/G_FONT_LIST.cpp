@@ -1,5 +1,6 @@
 #include "framework/G_FONT_LIST.h"
 
+#include <cstdio>
 #include <pugixml.hpp>
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
@@ -34,7 +35,13 @@ bool G_FONT_LIST::load(const std::string& list_name) {
     const pugi::xml_attribute xml = entry.attribute("xml");
     if (!name || !texture || !xml || has(name.value())) continue;
     pugi::xml_document* description = manager->get_xml(xml.value());
-    if (description == nullptr) continue;
+    if (description == nullptr) {
+      // Texts asking for it fall back as for any unknown font.
+      std::fprintf(stderr,
+                   "Aquavex: font \"%s\" skipped: its description \"%s\" is missing or broken\n",
+                   name.value(), xml.value());
+      continue;
+    }
     fonts_[name.value()] = new KOR::KC_FONT(description->child("font"),
                                             manager->get_texture(texture.value()), kFontBufferSize);
     manager->release_xml(description);

@@ -12,9 +12,14 @@ namespace KOR_GF {
 
 G_WINDOW_MANAGER::G_WINDOW_MANAGER(G_WINDOW_FACTORY factory) : factory_(factory) {}
 
+// A manager that goes with a scene takes its windows' textures and fonts
+// references with it: windows still enabled give them back first.
 G_WINDOW_MANAGER::~G_WINDOW_MANAGER() {
   open_stack_.clear();
-  for (G_WINDOW* window : windows_) delete window;
+  for (G_WINDOW* window : windows_) {
+    if (window->is_enabled()) window->disable();
+    delete window;
+  }
 }
 
 bool G_WINDOW_MANAGER::load_list(const std::string& list_name) {

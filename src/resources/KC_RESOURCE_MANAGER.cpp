@@ -94,6 +94,12 @@ KC_TEXTURE* missing_texture(const std::string& name) {
   return default_texture();
 }
 
+// The sound stays silent; the line names the file to mend.
+KC_SOUND_STREAM* missing_sound(const std::string& name) {
+  std::fprintf(stderr, "Aquavex: sound \"%s\" is missing or cannot be read\n", name.c_str());
+  return nullptr;
+}
+
 }  // namespace
 
 KC_TEXTURE* KC_RESOURCE_MANAGER::get_texture(const std::string& name) {
@@ -144,8 +150,10 @@ bool KC_RESOURCE_MANAGER::load_xml(KC_RESOURCE* record) {
 KC_SOUND_STREAM* KC_RESOURCE_MANAGER::get_sound(const std::string& name, int32_t buffer_count,
                                                 bool fully_decoded) {
   KC_RESOURCE* record = find(name);
-  if (record == nullptr || blocks_kind(record, RESOURCE_SOUND)) return nullptr;
-  if (record->loaded == 0 && !load_sound(record, buffer_count, fully_decoded)) return nullptr;
+  if (record == nullptr || blocks_kind(record, RESOURCE_SOUND)) return missing_sound(name);
+  if (record->loaded == 0 && !load_sound(record, buffer_count, fully_decoded)) {
+    return missing_sound(name);
+  }
   ++record->ref_count;
   return static_cast<KC_SOUND_STREAM*>(record->data);
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -20,6 +19,7 @@
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/window_factory.h"
+#include "support/damaged_text.h"
 #include "support/paths.h"
 
 namespace {
@@ -37,33 +37,6 @@ std::vector<std::string> real_descriptions() {
     texts.push_back(text.str());
   }
   return texts;
-}
-
-// Cut short, bytes overwritten, digits turned into letters and signs, and
-// numbers grown huge: whatever of the tree still parses reaches the factory.
-std::vector<std::string> damaged(const std::string& text, std::mt19937& random) {
-  std::vector<std::string> out;
-  std::uniform_int_distribution<size_t> place(0, text.size() - 1);
-  const char noise[] = "<>\"=/ -9e99x&;\n";
-  std::uniform_int_distribution<size_t> pick(0, sizeof noise - 2);
-  for (int i = 0; i < 24; ++i) out.push_back(text.substr(0, place(random)));
-  for (int i = 0; i < 48; ++i) {
-    std::string copy = text;
-    for (int k = 0; k < 1 + i % 6; ++k) copy[place(random)] = noise[pick(random)];
-    out.push_back(copy);
-  }
-  for (const char* number : {"-2147483648", "1e39", "nan", "-1", ""}) {
-    std::string copy = text;
-    for (size_t at = copy.find("=\""); at != std::string::npos; at = copy.find("=\"", at + 2)) {
-      const size_t end = copy.find('"', at + 2);
-      if (end == std::string::npos) break;
-      if (end > at + 2 && std::isdigit(static_cast<unsigned char>(copy[at + 2]))) {
-        copy.replace(at + 2, end - at - 2, number);
-      }
-    }
-    out.push_back(copy);
-  }
-  return out;
 }
 
 // Under the sanitizers: no damaged description may crash the factory, read
@@ -87,7 +60,7 @@ TEST(window_factory_fuzz, DamagedDescriptionsNeverCrashTheFactory) {
   int built = 0;
   testing::internal::CaptureStderr();
   for (const std::string& text : descriptions) {
-    for (const std::string& variant : damaged(text, random)) {
+    for (const std::string& variant : test_support::damaged_variants(text, random)) {
       pugi::xml_document document;
       document.load_buffer(variant.data(), variant.size());
       std::unique_ptr<KOR_GF::G_WINDOW> window(game::window_factory(document));

@@ -1,5 +1,6 @@
 #include "PRIMITIVES/FONT/KC_FONT.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <pugixml.hpp>
@@ -25,6 +26,15 @@ int count_lines(const CHAR* text) {
     if (*p == '\n') ++lines;
   }
   return lines;
+}
+
+// A damaged description may give any number: a glyph's place and measures
+// stay within a large page's reach, so texts of any length measure and
+// lay out without wrapping.
+constexpr int kLargestMeasure = 8192;
+
+int glyph_measure(const pugi::xml_node& glyph, const char* name) {
+  return std::clamp(glyph.attribute(name).as_int(), -kLargestMeasure, kLargestMeasure);
 }
 }  // namespace
 
@@ -63,17 +73,17 @@ int KC_FONT::load(const pugi::xml_node& element, KC_TEXTURE* page_texture) {
   for (; node; node = node.next_sibling("char")) {
     KS_GLYPH g;
     g.id = node.attribute("id").as_int();
-    const int x = node.attribute("x").as_int();
-    const int y = node.attribute("y").as_int();
-    g.width = node.attribute("width").as_int();
-    g.height = node.attribute("height").as_int();
+    const int x = glyph_measure(node, "x");
+    const int y = glyph_measure(node, "y");
+    g.width = std::max(glyph_measure(node, "width"), 0);
+    g.height = std::max(glyph_measure(node, "height"), 0);
     g.left = static_cast<float>(x) / pw;
     g.top = static_cast<float>(y) / ph;
     g.right = static_cast<float>(x + g.width) / pw;
     g.bottom = static_cast<float>(y + g.height) / ph;
-    g.xoffset = node.attribute("xoffset").as_int();
-    g.yoffset = node.attribute("yoffset").as_int();
-    g.xadvance = node.attribute("xadvance").as_int();
+    g.xoffset = glyph_measure(node, "xoffset");
+    g.yoffset = glyph_measure(node, "yoffset");
+    g.xadvance = glyph_measure(node, "xadvance");
     ++glyph_count;
     glyphs_[g.id] = g;
   }
