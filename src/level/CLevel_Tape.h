@@ -78,6 +78,9 @@ class CLevel_Tape {
   int next_piece_time() const { return next_piece_time_; }
   float park_x() const { return park_x_; }
   const CPipe_Sprite* flying_copy() const { return flying_.get(); }
+  // Restriction 1..4 of the tutorial.
+  uint8_t restriction(int n) const { return n >= 1 && n <= 4 ? restriction_[n - 1] : 0; }
+  uint8_t frozen() const { return frozen_; }
 
  private:
   void place_geometry();

@@ -119,7 +119,9 @@ void CScene_Level::start() {
   bonuses->clear();
   if (level_tutorial_active) {
     hud_windows_->show("HUD_TUTORIAL");
-    tutorial = std::make_unique<CLevel_Tutorial>();
+    tutorial = std::make_unique<CLevel_Tutorial>(*this);
+    tutorial->init(field.get());
+    tutorial->hide();
   }
   paused = 0;
 }
@@ -147,10 +149,17 @@ void CScene_Level::restart() {
   if (is_tutorial_level(current_level_number)) {
     level_tutorial_active = 1;
     grant_tutorial_bonuses();
-    if (!tutorial) tutorial = std::make_unique<CLevel_Tutorial>();
+    if (!tutorial) {
+      tutorial = std::make_unique<CLevel_Tutorial>(*this);
+      tutorial->init(field.get());
+    }
+    tutorial->restart();
+    tutorial->enter_step(current_level_number == 1 ? 1 : 9);
+    tutorial->hide();
   } else {
     tutorial.reset();
     level_tutorial_active = 0;
+    hud_windows_->close("HUD_TUTORIAL");
   }
   refresh_hud_counts();
   explosions->clear();
@@ -173,6 +182,7 @@ void CScene_Level::end_tutorial() {
   tape->set_restriction2(0);
   tape->reset_restrictions(0);
   tape->set_frozen(0);
+  if (tutorial) tutorial->hide();
   level_tutorial_active = 0;
 }
 

@@ -176,6 +176,7 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void reset_result();
   void advance_level_clock();
   void count_down_water(float elapsed_ms);
+  void guide_tutorial();
   void end_intro();
   // The click of the left button at (x, y).
   void click(float x, float y);

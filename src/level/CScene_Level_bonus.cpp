@@ -3,6 +3,7 @@
 
 #include "fieldview/CEffect_ExplosionList.h"
 #include "level/CLevel_Scoring.h"
+#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
 #include "platform/runtime_random.h"
@@ -77,6 +78,7 @@ void CScene_Level::bonus_command(int command) {
     if (obstacle_strength(type) <= 1) {
       field->clear_cell(x, y, true);
       add_trophy_progress(TROPHY_OBSTACLES_REMOVED, 1);
+      if (tutorial) tutorial->cell_cleared(x, y);
     } else if (obstacle_class(type) == 1) {
       ++cell.obstacleType;
       effect_at_cell(2, field->cell_center(x, y).x, field->cell_center(x, y).y);
@@ -98,6 +100,7 @@ void CScene_Level::bonus_command(int command) {
     }
   } else {
     field->clear_cell(x, y, true);
+    if (tutorial) tutorial->cell_cleared(x, y);
   }
   ++destruction_uses;
   change_bonus_count(true);
@@ -113,8 +116,12 @@ void CScene_Level::apply_completion_bonus() {
   if (!held_piece || bonus_mode != BONUS_COMPLETION) return;
   field->fit_piece_preview(completion_target.x, completion_target.y, held_piece.get());
   const KOR::KS_VECTOR2 centre = field->cell_center(completion_target.x, completion_target.y);
-  if (held_piece->is_visible() && field->drop_piece(held_piece.get(), centre.x, centre.y)) {
-    fill_completion(centre.x, centre.y);
+  if (held_piece->is_visible()) {
+    if (tutorial && !tutorial->allows_completion_on(completion_target.x, completion_target.y)) {
+      return;
+    }
+    if (field->drop_piece(held_piece.get(), centre.x, centre.y))
+      fill_completion(centre.x, centre.y);
   }
   if (completion_target_chosen) hide_bonus_buttons();
 }
@@ -122,6 +129,7 @@ void CScene_Level::apply_completion_bonus() {
 // Spending the last bonus leaves completion mode and so frees the preview:
 // nothing here reads it after the spend.
 void CScene_Level::fill_completion(float x, float y) {
+  if (tutorial) tutorial->completion_filled();
   held_piece->hide();
   const int type = held_piece->type();
   connect_equipment();
@@ -137,7 +145,9 @@ void CScene_Level::fill_completion(float x, float y) {
 }
 
 void CScene_Level::choose_target(int x, int y) {
-  if (field->is_destructible_at(x, y)) {
+  const bool destructible = field->is_destructible_at(x, y);
+  if (tutorial && !tutorial->allows_target_on(x, y, destructible)) return;
+  if (destructible) {
     if (destruction_lock) return;
     if (completion_target_chosen) hide_bonus_buttons();
     set_bonus_mode(BONUS_NONE);

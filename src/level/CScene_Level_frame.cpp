@@ -5,6 +5,7 @@
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Scoring.h"
 #include "level/CLevel_Tape.h"
+#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CLevel_Data.h"
@@ -84,6 +85,7 @@ void CScene_Level::count_down_water(float elapsed_ms) {
       dial->update_clock(water_timer, inscription);
     }
   }
+  guide_tutorial();
   if (header.timeFor3Stars != 0 && water_timer / 1000 >= header.timeFor3Stars &&
       !field->water_started) {
     if (inscription) inscription->show_water_started();
@@ -91,9 +93,29 @@ void CScene_Level::count_down_water(float elapsed_ms) {
   }
 }
 
+// Step 7 shows the final pipe once the board has brought it into view
+// and a few pieces lie on the board.
+void CScene_Level::guide_tutorial() {
+  if (!level_tutorial_active || !tutorial || tutorial->hidden) return;
+  tutorial->update_bots();
+  if (tutorial->is_idle() && field->final_below_top() && placed_piece_count > 2 &&
+      !tutorial->is_step_done(7)) {
+    tutorial->enter_step(7);
+  }
+}
+
+// The tutorial starts with the play; the first arrow of either level
+// waits for the tape's first piece, which level 2 needs as much as level 1.
 void CScene_Level::end_intro() {
+  if (level_tutorial_active && tutorial && tutorial->hidden) {
+    tutorial->restart();
+    if (current_level_number == 2) tutorial->enter_step(9);
+  }
   state = STATE_PLAY;
   tape->start();
+  if (level_tutorial_active && tutorial && (tutorial->step == 1 || tutorial->step == 9)) {
+    tutorial->enter_step(tutorial->step);
+  }
 }
 
 void CScene_Level::draw() {
@@ -115,6 +137,7 @@ void CScene_Level::draw() {
   if (holding && held_piece) held_piece->draw();
   hud_windows_->draw();
   closeup_windows_->draw();
+  if (level_tutorial_active && tutorial) tutorial->draw_arrows();
 }
 
 }  // namespace game

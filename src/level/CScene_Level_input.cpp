@@ -5,6 +5,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
+#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
 #include "platform/KC_INPUT.h"
@@ -75,12 +76,17 @@ void CScene_Level::key_up(int code) {
 
 void CScene_Level::key_down(int code) {
   if (paused) return;
+  if (tutorial) {
+    tutorial->any_key();
+    if (code == kLeftButton && holding && !tutorial->takes_left_click_holding()) return;
+  }
   hud_windows_->key_down(code);
   bottom_windows_->mouse_move();
   if (code == kLeftButton) {
     const KOR::KS_VECTOR2 at = pointer();
     click(at.x, at.y);
   } else if (code == kRightButton) {
+    if (tutorial) tutorial->right_click();
     if (holding && held_piece) {
       held_piece->rotate_90();
       follow_pointer();
@@ -158,6 +164,7 @@ void CScene_Level::click_empty_handed(float x, float y) {
       play_once("sound_button_click");
       reset_destruction_target();
       hide_bonus_buttons();
+      if (tutorial) tutorial->piece_taken();
     }
   }
   const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
@@ -173,7 +180,8 @@ void CScene_Level::click_empty_handed(float x, float y) {
     if (key != 0 && !field->open_connection_flag(key)) {
       field->fit_piece_preview(cx, cy, held_piece.get());
       const KOR::KS_VECTOR2 centre = field->cell_center(cx, cy);
-      if (held_piece->is_visible() && field->drop_piece(held_piece.get(), x, y)) {
+      const bool allowed = !tutorial || tutorial->allows_completion_on(cx, cy);
+      if (allowed && held_piece->is_visible() && field->drop_piece(held_piece.get(), x, y)) {
         fill_completion(centre.x, centre.y);
       }
     }
@@ -209,6 +217,7 @@ void CScene_Level::click_holding(float x, float y) {
     holding = 0;
     add_trophy_progress(TROPHY_PRESS_USES, 1);
     ++result.press_uses;
+    if (tutorial) tutorial->piece_pressed();
   }
   if (y > kBoardBottom) {
     refresh_hud_counts();
@@ -229,12 +238,16 @@ void CScene_Level::place_held_piece(float x, float y) {
     }
   }
   const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
-  const KOR::KS_VECTOR2 centre = field->cell_center(int(cell.x), int(cell.y));
-  if (piece == nullptr || !field->can_place_piece(piece, x, y) || !field->drop_piece(piece, x, y)) {
+  const int cx = int(cell.x);
+  const int cy = int(cell.y);
+  const KOR::KS_VECTOR2 centre = field->cell_center(cx, cy);
+  if (piece == nullptr || !field->can_place_piece(piece, x, y) ||
+      (tutorial && !tutorial->allows_piece_on(cx, cy)) || !field->drop_piece(piece, x, y)) {
     play_once("sound_tube_wrong");
     return;
   }
   ++placed_piece_count;
+  if (tutorial) tutorial->piece_placed(cx, cy);
   connect_equipment();
   reward_piece(*piece, centre.x, centre.y);
   play_once("sound_tube_place");

@@ -102,6 +102,7 @@ void CScene_Level::finish_level() {
   reset_inscription();
   reset_destruction_target();
   hide_bonus_buttons();
+  if (level_tutorial_active && tutorial) tutorial->hide();
   if (auto* finish = dynamic_cast<SG_FINISH_PANEL*>(app_windows().find("WINDOW_FINISH"))) {
     finish->set_result(result);
   }
@@ -169,6 +170,10 @@ void CScene_Level::relayout(int old_screen_width) {
   press->relayout();
   tape->relayout(old_screen_width);
   field->shift_for_screen_width(old_screen_width);
+  if (level_tutorial_active && tutorial && !tutorial->is_idle()) {
+    tutorial->layout();
+    tutorial->enter_step(tutorial->step);
+  }
 }
 
 }  // namespace game

@@ -26,6 +26,7 @@
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_TAPE.h"
 #include "shell/HUD_PANEL_TROPHY.h"
+#include "shell/HUD_PANEL_TUTORIAL.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_FINISH_PANEL.h"
@@ -60,7 +61,7 @@ enum WINDOW_FAMILY { APPLICATION, LEVEL_HUD, LEVEL_TUTORIAL, LEVEL_BOTTOM, LEVEL
 
 struct WINDOW_CLASS {
   const char* type;
-  MAKER make;  // null: the class is not part of this build yet
+  MAKER make;
   WINDOW_FAMILY family = APPLICATION;
 };
 
@@ -91,7 +92,7 @@ const WINDOW_CLASS kWindowClasses[] = {
     {"HUD_PANEL_WATER_INDICATOR", &make<HUD_PANEL_WATER_INDICATOR>, LEVEL_HUD},
     {"HUD_PANEL_WATER_INSCRIPTION", &make<HUD_PANEL_WATER_INSCRIPTION>, LEVEL_HUD},
     {"HUD_PANEL_TROPHY", &make<HUD_PANEL_TROPHY>, LEVEL_HUD},
-    {"HUD_PANEL_TUTORIAL", nullptr, LEVEL_TUTORIAL},
+    {"HUD_PANEL_TUTORIAL", &make<HUD_PANEL_TUTORIAL>, LEVEL_TUTORIAL},
     {"HUD_INTERFACE_BOTTOM_PANEL", &make<HUD_INTERFACE_BOTTOM_PANEL>, LEVEL_BOTTOM},
     {"HUD_PANEL_PRESS", &make<HUD_PANEL_PRESS>, LEVEL_BOTTOM},
     {"HUD_PANEL_TAPE", &make<HUD_PANEL_TAPE>, LEVEL_BOTTOM},
@@ -121,10 +122,6 @@ KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
   }
   for (const WINDOW_CLASS& entry : kWindowClasses) {
     if (!in_family(entry.family) || std::strcmp(entry.type, type.value()) != 0) continue;
-    if (entry.make == nullptr) {
-      return skip(name.value(),
-                  std::string("type \"") + type.value() + "\" has no window class in this build");
-    }
     KOR_GF::G_WINDOW* window = entry.make(element);
     if (window->gui() != nullptr) localise_labels(window->gui()->root);
     return window;

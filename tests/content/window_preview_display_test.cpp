@@ -161,11 +161,16 @@ void trophy_shown(KOR_GF::G_WINDOW_MANAGER& windows) {
   set_visible(windows, "HUD_TROPHY", {11, 13, 116}, false);
 }
 
-// The tutorial's longest step.
+// The tutorial's longest step, its card where that step puts it.
 void tutorial_shown(KOR_GF::G_WINDOW_MANAGER& windows) {
   as_in_a_level(windows);
   set_label(windows, "HUD_TUTORIAL", 3,
             KOR::string_table_instance().get_wide("tutorial_text_task_4"));
+  const int width = KOR::engine_game->resolution.x;
+  const float a = static_cast<float>(width == 1024 ? 272 : width / 2 - 400);
+  if (KOR::KC_GUI_OBJECT* card = widget_of(windows, "HUD_TUTORIAL", 2000)) {
+    card->set_position(a + 350.0f, 250.0f, 0.0f);
+  }
 }
 
 // A pack's close-up as the level plays it: the picture grown to full size,

@@ -8,10 +8,12 @@
 #include "framework/G_WINDOW.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_WLABEL.h"
+#include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
+#include "support/level_player.h"
 #include "support/scripted_player.h"
 
 namespace {
@@ -30,11 +32,13 @@ void write_progress(const fs::path& folder, int won, int comics) {
       << comics << "\">\n\t\t<levels>\n";
   for (int n = 1; n <= 45; ++n) {
     out << "\t\t\t<level id=\"" << n << "\" lock=\"" << (n <= won + 1 ? "false" : "true")
-        << "\" score=\"" << (n <= won ? 900 : 0) << "\" stars=\"" << (n <= won ? 2 : 0)
-        << "\"/>\n";
+        << "\" score=\"" << (n <= won ? 900 : 0) << "\" stars=\"" << (n <= won ? 2 : 0) << "\"/>\n";
   }
   out << "\t\t</levels>\n\t</player>\n</Players>\n";
 }
+
+// The finish window's "menu".
+constexpr unsigned kFinishMenu = 1;
 
 bool playing(const char* music) { return KOR_GF::sound_manager_instance().is_playing(music); }
 
@@ -62,10 +66,9 @@ void play_level(SCRIPTED_PLAYER& p, int world, unsigned button) {
 
 // A new player comes from the title through the first comic, whose panels
 // fade in one by one until a click shows them all, to the worlds; world 1
-// starts its music, locked worlds and levels send nothing, level 1 starts,
-// and after it the levels window shows its stars and level 2 open. The level
-// is won as its finish would store it: the level scene cannot be won by
-// input yet.
+// starts its music, locked worlds and levels send nothing, level 1 starts
+// and is won through its tutorial, and from its finish window's "menu" the
+// levels window shows its stars and level 2 open.
 TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) {
   SCRIPTED_PLAYER player;
   const int status = player.play([](SCRIPTED_PLAYER& p) {
@@ -112,16 +115,19 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
     EXPECT_EQ(game::current_level_number, 1);
     EXPECT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));
 
-    profile().store_level_result(1200, 2, false, false);
-    game::game_instance().leave_level_to_main_panel();
+    test_support::LEVEL_PLAYER level(p);
+    ASSERT_TRUE(level.win(1));
+    const int stars = game::game_instance().current_level_scene()->result.stars;
+    ASSERT_GE(stars, 1);
+    ASSERT_TRUE(p.click("WINDOW_FINISH", kFinishMenu));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     EXPECT_EQ(game::game_instance().current_level_scene(), nullptr);
-    EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 112));
-    EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 114));
-    EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 116));
+    for (int star = 1; star <= 3; ++star) {
+      EXPECT_EQ(shown(p, "WINDOW_LEVELS", 110 + 2 * star), star <= stars) << star;
+    }
     EXPECT_TRUE(shown(p, "WINDOW_LEVELS", 2));
     EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 10002));
-    EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"2 / 45");
+    EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), std::to_wstring(stars) + L" / 45");
     EXPECT_TRUE(playing("music_track1"));
 
     // Back to the worlds: the world's track gives way to the title music.

@@ -44,7 +44,7 @@ TEST_F(SceneAsFieldOwner, MoneyTakenPaysThePlayerAndTheLevelAndRecordsTheCoin) {
 
 TEST_F(SceneAsFieldOwner, TutorialStepEightPaysWithoutRecording) {
   level_tutorial_active = 1;
-  scene.tutorial = std::make_unique<CLevel_Tutorial>();
+  scene.tutorial = std::make_unique<CLevel_Tutorial>(scene);
   scene.tutorial->step = 8;
   scene.money_taken(2, 2, 10);
   EXPECT_EQ(player.money, 10);

@@ -11,6 +11,7 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
+#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CLevel_Cell.h"
@@ -101,9 +102,8 @@ bool LEVEL_PLAYER::click_hud(const std::string& name, unsigned id) {
     KOR_GF::G_WINDOW* window = scene()->hud_windows().find(name);
     return window != nullptr ? window : scene()->bottom_windows().find(name);
   };
-  if (!p_.wait_until(
-          [&] { return find() != nullptr && find()->state() == KOR_GF::WINDOW_OPENED; },
-          "level window \"" + name + "\" open")) {
+  if (!p_.wait_until([&] { return find() != nullptr && find()->state() == KOR_GF::WINDOW_OPENED; },
+                     "level window \"" + name + "\" open")) {
     return false;
   }
   KOR::KC_GUI_OBJECT* target = find()->gui() != nullptr ? find()->gui()->find(id) : nullptr;
@@ -250,7 +250,8 @@ bool LEVEL_PLAYER::crush() {
 bool LEVEL_PLAYER::put_back() {
   const game::CLevel_Tape& tape = *scene()->tape;
   float right = float(tape.origin_x()) + 40.0f;
-  for (const auto& [slot, piece] : tape.slots()) right = std::max(right, piece->position().x + 60.0f);
+  for (const auto& [slot, piece] : tape.slots())
+    right = std::max(right, piece->position().x + 60.0f);
   p_.press_button(int(right), 711);
   if (held() != nullptr) {
     ADD_FAILURE() << "the tape did not take the piece back";
@@ -271,18 +272,30 @@ bool LEVEL_PLAYER::destroy(int x, int y) {
   return true;
 }
 
+// The tutorial's step 6 stops the tape and points at a gap for the
+// completion bonus: the piece of the solution there is laid that way.
+bool LEVEL_PLAYER::tutorial_asks_completion(int x, int y) {
+  const CScene_Level* level = scene();
+  if (level == nullptr || !level->tutorial || !game::level_tutorial_active) return false;
+  const game::TUTORIAL_ARROW& gap = level->tutorial->current_layout().arrow[1];
+  return level->tutorial->step == 6 && gap.at_cell && gap.cell_x == x && gap.cell_y == y;
+}
+
 bool LEVEL_PLAYER::play(const LEVEL_ACTION& action, const std::vector<LEVEL_ACTION>& after) {
   if (action.destroy) return destroy(action.x, action.y);
+  if (tutorial_asks_completion(action.x, action.y)) return fill_gap(action.x, action.y);
   return take(action.type, after) && turn_to(action.angle) && lay(action.x, action.y);
 }
 
-bool LEVEL_PLAYER::lay_solution(int level, size_t count) {
+bool LEVEL_PLAYER::lay_solution(int level, size_t count) { return lay_actions(level, 0, count); }
+
+bool LEVEL_PLAYER::lay_actions(int level, size_t first, size_t end) {
   const std::vector<LEVEL_ACTION> actions = stored_solution(level);
-  if (actions.size() < count || actions.empty()) {
-    ADD_FAILURE() << "level " << level << " has no stored solution of " << count << " actions";
+  if (actions.size() < end || actions.empty()) {
+    ADD_FAILURE() << "level " << level << " has no stored solution of " << end << " actions";
     return false;
   }
-  for (size_t i = 0; i < count; ++i) {
+  for (size_t i = first; i < end; ++i) {
     SCOPED_TRACE("level " + std::to_string(level) + ", action " + std::to_string(i + 1));
     const std::vector<LEVEL_ACTION> after(actions.begin() + long(i) + 1, actions.end());
     if (!play(actions[i], after)) return false;

@@ -20,6 +20,8 @@ namespace test_support {
 // button, lays each where the stored solution needs it and crushes in the
 // press what the solution does not want yet; it spends a destruction bonus
 // where the solution says, waits out the scroll and resumes a paused level.
+// On levels 1 and 2 it follows the tutorial: the gap the completion step
+// points at is filled with the bonus.
 // It reads the game's state only to decide where to point.
 class LEVEL_PLAYER {
  public:
@@ -32,6 +34,8 @@ class LEVEL_PLAYER {
   bool win(int level);
   // The first `count` actions of the level's stored solution.
   bool lay_solution(int level, size_t count);
+  // Its actions `first` .. `end` - 1, counted from 0.
+  bool lay_actions(int level, size_t first, size_t end);
   // The water run to the end and the finish window open.
   bool wait_finish();
   // The completion bonus spent on the gap (x, y): the gap chosen
@@ -70,6 +74,9 @@ class LEVEL_PLAYER {
   static const game::CPipe_Sprite* held();
   // The slot of the leftmost piece of `type` on the tape; -1 when none.
   static int slot_of(int type);
+  // The running level's tutorial points at gap (x, y) for the completion
+  // bonus.
+  static bool tutorial_asks_completion(int x, int y);
 
  private:
   bool take_slot(int slot);

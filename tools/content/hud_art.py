@@ -27,7 +27,7 @@ PRESS_SIZE = (120, 108)
 CONSOLE_SIZE = (1366, 122)
 MONEY_PANEL = (92, 38)
 TROPHY_PANEL = (460, 230)
-TUTORIAL_CARD = (470, 140)
+TUTORIAL_CARD = (430, 168)
 BIG_STAR = 96
 
 
@@ -94,7 +94,7 @@ CAPTIONS = {
     "button_menu": (264, 62, "Menu", "coral", 27),
     "button_next": (200, 60, "Next", "leaf", 27),
     "button_to_menu": (200, 60, "Menu", "water", 27),
-    "button_skip": (200, 46, "Skip tutorial", "brass", 20),
+    "button_skip": (150, 36, "Skip tutorial", "brass", 16),
 }
 PANELS = {"panel_pause": (420, 500), "panel_finish": (560, 470)}
 
@@ -432,10 +432,12 @@ def trophy_cup(rank):
 
 
 def tutorial_card():
-    """The card the tutorial's text stands on, with a little water drop."""
+    """The card the tutorial's text stands on: cream paper in a water-blue
+    frame, a drop badge at its upper left, and room at the bottom right for
+    the button that skips the tutorial."""
     w, h = TUTORIAL_CARD
     surface, ctx = canvas(w, h)
-    x, y, cw, ch = 3, 3, w - 10, h - 10
+    x, y, cw, ch = 3, 10, w - 10, h - 17
     M._shadow(ctx, lambda: rounded_rect(ctx, x, y, cw, ch, 20))
     rounded_rect(ctx, x, y, cw, ch, 20)
     ctx.set_source(M._vgrad(y, y + ch, (P.WHITE, P.CREAM)))
@@ -445,6 +447,22 @@ def tutorial_card():
     ctx.set_source_rgba(*P.WATER, 0.6)
     ctx.set_line_width(2)
     ctx.stroke()
+    # The drop badge.
+    bx, by = x + 10, 4
+    ctx.new_path()
+    ctx.move_to(bx + 12, by)
+    ctx.curve_to(bx + 16, by + 9, bx + 24, by + 15, bx + 24, by + 23)
+    ctx.curve_to(bx + 24, by + 30, bx + 18.5, by + 35, bx + 12, by + 35)
+    ctx.curve_to(bx + 5.5, by + 35, bx, by + 30, bx, by + 23)
+    ctx.curve_to(bx, by + 15, bx + 8, by + 9, bx + 12, by)
+    ctx.close_path()
+    ctx.set_source(M._vgrad(by, by + 35, (P.WATER_LIGHT, P.WATER)))
+    ctx.fill_preserve()
+    M._ink(ctx, P.LINE_THIN + 0.5)
+    ctx.new_path()
+    ctx.arc(bx + 8, by + 24, 3, 0, 2 * math.pi)
+    ctx.set_source_rgba(1, 1, 1, 0.8)
+    ctx.fill()
     return surface_to_image(surface)
 
 

@@ -247,33 +247,42 @@ def draw_completion_icon(ctx):
 
 
 def tutorial_arrow():
-    """Points along its own up direction; the tutorial turns it."""
-    w, h = 56, 76
-    surface, ctx = canvas(w, h)
-    pts = [(28, 4), (52, 34), (37, 34), (37, 70), (19, 70), (19, 34), (4, 34)]
+    """Points from its middle toward its lower right corner, where its tip
+    lies: the tutorial stands it up and left of what it points at (and
+    turns it a quarter left to point up and right at the water clock)."""
+    n = 64
+    surface, ctx = canvas(n, n)
+    # Drawn along +x, then laid on the diagonal; the tip 39 px out.
+    pts = [(39, 0), (12, -24), (12, -10), (-32, -10), (-32, 10), (12, 10), (12, 24)]
 
     def shape(dx, dy):
+        ctx.save()
+        ctx.translate(n / 2 + dx, n / 2 + dy)
+        ctx.rotate(math.pi / 4)
         ctx.new_path()
         for i, (x, y) in enumerate(pts):
-            (ctx.move_to if i == 0 else ctx.line_to)(x + dx, y + dy)
+            (ctx.move_to if i == 0 else ctx.line_to)(x, y)
         ctx.close_path()
+        ctx.restore()
     sx, sy = P.SHADOW_OFFSET
-    shape(sx, sy)
+    shape(sx * 0.5, sy * 0.5)
     ctx.set_source_rgba(*P.INK, P.SHADOW_ALPHA)
     ctx.fill()
     shape(0, 0)
-    grad = cairo.LinearGradient(0, 0, w, h)
+    grad = cairo.LinearGradient(0, 0, n, n)
     grad.add_color_stop_rgb(0, *H("FFF3A6"))
     grad.add_color_stop_rgb(0.5, *P.SUN)
     grad.add_color_stop_rgb(1, *P.ORANGE_DEEP)
     ctx.set_source(grad)
     ctx.fill_preserve()
     _outline(ctx, P.LINE_THICK)
-    ctx.new_path()
-    ctx.move_to(24, 40)
-    ctx.line_to(24, 62)
-    ctx.move_to(27, 12)
-    ctx.line_to(14, 29)
+    # A gleam along the shaft's upper edge.
+    ctx.save()
+    ctx.translate(n / 2, n / 2)
+    ctx.rotate(math.pi / 4)
+    ctx.move_to(-28, -4)
+    ctx.line_to(8, -4)
+    ctx.restore()
     ctx.set_source_rgba(1, 1, 1, 0.75)
     ctx.set_line_width(3)
     ctx.set_line_cap(cairo.LINE_CAP_ROUND)

@@ -110,12 +110,15 @@ def hud_windows():
                  -182 + 32 * ((k - 1) // 2), 80, enabled=False) for k in range(1, 7)],
         3, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=(0.5, 0.3))
 
+    # The tutorial moves the card (centred on its place) beside what each
+    # step points at, and off the screen between steps; the button that
+    # skips the tutorial rides on it.
     tutorial = W.Window("HUD_TUTORIAL", "HUD_PANEL_TUTORIAL", [
-        W.button(1, pic("button_skip"), 512, 30, wide=(683, 30)),
-        W.Widget("PANEL", 2000, [("TEXTURE", pic("tutorial_card"))], 512, 130,
-                 wide=(683, 130), children=[
-                     W.label(3, "tutorial_text_task_1", "font_text", 0, -12, color=W.INK,
-                             line_space=4)]),
+        W.Widget("PANEL", 2000, [("TEXTURE", pic("tutorial_card")), ("MOVABLE", "0")],
+                 -1000, -1000, children=[
+                     W.label(3, "tutorial_text_task_1", "font_text", 0, -26, color=W.INK,
+                             line_space=4),
+                     W.button(1, pic("button_skip"), 118, 54)]),
     ], 2, "SH_FADE", "SH_FADE", fractions=ORIGIN)
     return [pause, completion, destruction, money, water, inscription, trophy, tutorial]
 

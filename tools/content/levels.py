@@ -537,9 +537,11 @@ def tutorial_1():
     """Steps: a straight on (7, 18); a T turned once on (7, 17), which the
     wall at (7, 16) allows only that way; a straight on (14, 14) beside a
     bonus station; the completion bonus on (6, 14) between an old pipe and
-    another station; then the final pipe, two rows below the top, once the
-    board has scrolled it into view."""
-    level = Level(1, 15, 20, 0)
+    another station; then the final pipe, two rows below the top and clear
+    of the water clock, once the board has scrolled it into view. Three
+    rows of meadow below the starting pipe keep the first cells above the
+    card of the first step."""
+    level = Level(1, 15, 23, 0)
     level.available, level.step, level.bonus = BASIC, 1.0, 25
     level.introduces = "tutorial: laying, turning, water clock, completion bonus"
     level.equipment(8, 19, 13)
@@ -552,7 +554,8 @@ def tutorial_1():
     level.pipe((6, 15), 5, 90)
     level.equipment(5, 13, 15)
     level.equipment(13, 16, 16)
-    level.pipe((14, 2), 1, 270, isFinal=True)
+    # Left of the column the water clock stands over, so it shows.
+    level.pipe((11, 2), 1, 270, isFinal=True)
 
     level.place(5, 90, (7, 18))
     level.place(2, 90, (7, 17))
@@ -562,8 +565,13 @@ def tutorial_1():
         level.place(5, 0, c)
     level.coin((13, 17), 4, 0, 10)
     level.place(4, 0, (13, 17))
-    for c in straight_run((14, 14), (14, 3)):
+    for c in straight_run((14, 14), (14, 4)):
         level.place(5, 90, c)
+    level.place(4, 270, (14, 3))
+    for c in straight_run((14, 3), (12, 3)):
+        level.place(5, 0, c)
+    level.place(4, 90, (11, 3))
+    top = set(straight_run((14, 14), (14, 3))) | set(straight_run((14, 3), (11, 3)))
 
     for c in [(2, 8), (3, 8), (3, 9), (2, 9), (4, 9), (9, 6), (10, 6), (10, 7), (11, 11),
               (12, 11), (11, 10), (4, 3), (5, 3), (5, 4), (0, 14), (1, 14), (0, 15)]:
@@ -573,7 +581,7 @@ def tutorial_1():
     for part, c in enumerate(block_cells(8, 3)):
         level.obstacle(c, 8, part=part)
     _decor(level, random.Random(1), {(7, 18), (7, 17), (14, 14), (6, 14), (13, 17)}
-           | set(straight_run((7, 17), (12, 17))) | set(straight_run((14, 14), (14, 3))))
+           | set(straight_run((7, 17), (12, 17))) | top | {(11, 2)})
     level.times = (180, 120)
     return level
 
@@ -582,8 +590,8 @@ def tutorial_2():
     """Steps: a straight on (9, 24) above the starting pipe; the destruction
     bonus on the shrub at (9, 21), the only obstacle there that one blast
     clears; a two-cell piece into the press; then the route on to the final
-    pipe."""
-    level = Level(2, 15, 26, 0)
+    pipe. Three rows below the starting pipe, as on level 1."""
+    level = Level(2, 15, 29, 0)
     level.available, level.step, level.bonus = BASIC, 1.0, 25
     level.introduces = "tutorial: destruction bonus, the press"
     level.equipment(10, 25, 13)

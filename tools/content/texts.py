@@ -9,15 +9,19 @@ from . import tuning
 
 TUTORIAL = {
     1: "Grab the pipe piece from the belt\nand drop it on the marked cell.",
-    2: "Pieces can turn! Right-click\nwhile you hold one to rotate it.",
+    2: ("Take the new piece from the belt.\nPieces turn: right-click while\n"
+        "you hold one to rotate it."),
     3: "Now lay the turned piece\non the marked cell.",
-    4: "Keep an eye on the water clock:\nwhen it runs out, the water starts\nall by itself! Lay this piece quickly.",
-    5: "That shrub is in the way.\nUse a destruction bonus to clear it.",
-    6: "Stuck for the right piece? A completion\nbonus lays the next pipe for you. Try it!",
+    4: ("Mind the water clock: when it runs out,\nthe water starts by itself! Now lay\n"
+        "the next piece on the marked cell."),
+    5: "That shrub is in the way! Click it\ntwice: a destruction bonus clears it.",
+    6: ("No piece on the belt? Click the bonus\nbutton, then the marked gap: a completion\n"
+        "bonus lays the pipe for you."),
     7: "Nearly there! Lead your pipeline\nall the way to the final pipe.",
-    8: "Don't need a piece? Drop it into\nthe press and it is gone for good.",
+    8: "Don't need a piece? Take it and drop it\ninto the press: it is crushed and gone.",
     9: "Take the piece from the belt and\nlay it on the marked cell.",
-    10: "Well done, plumber!\nYou know all the tricks now.\nClick anywhere to play on.",
+    10: ("Well done! New pieces roll in here,\nand the green button calls one at once.\n"
+         "Click anywhere to play on."),
 }
 
 WATER = {
