@@ -115,7 +115,7 @@ class HUD_IN_MOTION {
       inscription->show_hurry_warning();
     }
     if (!scene_->hud_windows().is_open("HUD_TROPHY")) {
-      scene_->show_trophy_reward(game::TROPHY_PRESS_USES, 1 + frame % 3);
+      scene_->show_trophy_reward(game::TROPHY_PRESS_USES, frame % 3, 1 + frame % 3);
     }
     if (scene_->press->state() == game::CLevel_Press::READY) {
       auto piece = std::make_unique<game::CPipe_Sprite>();

@@ -1,5 +1,6 @@
 #include "level/CLevel_Scoring.h"
 
+#include <algorithm>
 #include <string>
 
 #include "puzzle/CGame_Config.h"
@@ -9,9 +10,14 @@ namespace game {
 
 namespace {
 
+constexpr int kMostTrophyRanks = 3;
+
+int trophy_key_value(int n, const std::wstring& rest) {
+  return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + rest);
+}
+
 int trophy_value(int n, int rank, const wchar_t* what) {
-  return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + L"_rank" +
-                                            std::to_wstring(rank) + what);
+  return trophy_key_value(n, L"_rank" + std::to_wstring(rank) + what);
 }
 
 int bonus_limit(const char* base_key, int bonus_limit_level) {
@@ -47,10 +53,21 @@ int CLevel_Scoring::trophy_condition(int n, int rank) {
 
 int CLevel_Scoring::trophy_reward(int n, int rank) { return trophy_value(n, rank, L"_reward"); }
 
+int CLevel_Scoring::trophy_rank_count(int n) {
+  return std::clamp(trophy_key_value(n, L"_numberOfRanks"), 0, kMostTrophyRanks);
+}
+
 int CLevel_Scoring::trophy_rank(int n, int value) {
+  const int ranks = trophy_rank_count(n);
   int rank = 0;
-  while (rank < 3 && value >= trophy_condition(n, rank + 1)) ++rank;
+  while (rank < ranks && value >= trophy_condition(n, rank + 1)) ++rank;
   return rank;
+}
+
+int CLevel_Scoring::trophy_rewards(int n, int from_rank, int to_rank) {
+  int money = 0;
+  for (int rank = from_rank + 1; rank <= to_rank; ++rank) money += trophy_reward(n, rank);
+  return money;
 }
 
 int CLevel_Scoring::stars(int water_timer_ms, int time_for_2_stars, float growth) {

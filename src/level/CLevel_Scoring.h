@@ -16,8 +16,14 @@ class CLevel_Scoring {
   // The value trophy n must reach for `rank` (1..3), and the money paid then.
   static int trophy_condition(int n, int rank);
   static int trophy_reward(int n, int rank);
-  // 0..3: the highest rank whose condition chain `value` has climbed.
+  // The ranks trophy n has, 0..3: more cannot be shown.
+  static int trophy_rank_count(int n);
+  // 0..trophy_rank_count(n): the ranks whose conditions `value` has climbed
+  // in order. Only the trophy's own ranks count, so a one-rank trophy never
+  // reaches the empty conditions of ranks it does not have.
   static int trophy_rank(int n, int value);
+  // The money of ranks `from_rank` + 1 .. `to_rank`, reached in one step.
+  static int trophy_rewards(int n, int from_rank, int to_rank);
   // 1..3 stars. The two-star time is the three-star limit and twice it the
   // two-star limit; `growth` (a fraction) extends both.
   static int stars(int water_timer_ms, int time_for_2_stars, float growth);

@@ -109,8 +109,11 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void score_level();
   void add_trophy_progress(int n, int amount);
   void set_trophy_progress(int n, int value);
-  void show_trophy_reward(int n, int rank);
+  // Trophy n has climbed from `from_rank` to `rank` in one step: the money
+  // of every rank climbed is paid, and one pop-up shows the new rank.
+  void show_trophy_reward(int n, int from_rank, int rank);
   int trophy_progress(int n) const;
+  void time_trophy_popup();
 
   // Windows.
   void open_shop();

@@ -41,7 +41,12 @@ void CScene_Level::update() {
   }
   explosions->update(game_clock_ms);
   bonuses->update(game_clock_ms);
-  if (paused) return;
+  if (paused) {
+    // A won level is paused while its water and close-up run on the level
+    // clock: a pop-up of the winning move closes then as it would in play.
+    time_trophy_popup();
+    return;
+  }
   const float elapsed_ms = KOR::frame_dt.load() * 1000.0f;
   advance_level_clock();
   if (state == STATE_PLAY) count_down_water(elapsed_ms);
@@ -50,8 +55,7 @@ void CScene_Level::update() {
   if (inscription && inscription->state != 0) inscription->update(level_clock);
   if (state == STATE_INTRO && field->intro_scroll_step() == 0) end_intro();
   field->update(level_clock);
-  auto* popup = dynamic_cast<HUD_PANEL_TROPHY*>(hud_window("HUD_TROPHY"));
-  if (popup && popup->state() == KOR_GF::WINDOW_OPENED) popup->update_timeout(level_clock);
+  time_trophy_popup();
   field->update(level_clock);
   if (field->scroll_state == 2 && completion_target_chosen) {
     if (auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"))) {
@@ -66,6 +70,12 @@ void CScene_Level::update() {
     ++press_crushes;
     add_trophy_progress(TROPHY_PRESS_USES, 1);
   }
+}
+
+// The clock stands still in the pause window, so the pop-up waits there.
+void CScene_Level::time_trophy_popup() {
+  auto* popup = dynamic_cast<HUD_PANEL_TROPHY*>(hud_window("HUD_TROPHY"));
+  if (popup && popup->state() == KOR_GF::WINDOW_OPENED) popup->update_timeout(level_clock);
 }
 
 // The shop's water item slows the countdown by its percentage; a value of

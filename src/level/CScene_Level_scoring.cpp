@@ -16,10 +16,12 @@ namespace {
 constexpr int kLevelsPerPack = 5;
 
 // The trophies whose every rise during play pays its reward, and those
-// that follow the whole profile when a level is scored.
+// that follow the whole profile when a level is scored. Pieces placed pays
+// too: its ranks carry rewards like the other counted trophies, and
+// without a rise in play it would never be awarded at all.
 bool rewarded_in_play(int n) {
   return n == TROPHY_DESTRUCTION_BONUSES || n == TROPHY_COMPLETION_BONUSES ||
-         n == TROPHY_PRESS_USES || n == TROPHY_BONUS_PIECES;
+         n == TROPHY_PRESS_USES || n == TROPHY_PIECES_PLACED || n == TROPHY_BONUS_PIECES;
 }
 
 bool follows_profile(int n) {
@@ -44,10 +46,11 @@ void CScene_Level::add_trophy_progress(int n, int amount) {
   const int new_value = old_value + (amount == -1 ? 1 : amount);
   player->trophies[size_t(n - 1)] = new_value;
   if (!rewarded_in_play(n)) return;
+  const int old_rank = CLevel_Scoring::trophy_rank(n, old_value);
   const int rank = CLevel_Scoring::trophy_rank(n, new_value);
-  if (rank > CLevel_Scoring::trophy_rank(n, old_value)) {
+  if (rank > old_rank) {
     player->award_trophy(n);
-    show_trophy_reward(n, rank);
+    show_trophy_reward(n, old_rank, rank);
   }
 }
 
@@ -62,12 +65,11 @@ void CScene_Level::set_trophy_progress(int n, int value) {
   }
 }
 
-void CScene_Level::show_trophy_reward(int n, int rank) {
-  if (gPlayer_Flumo* player = current_player()) {
-    player->money += CLevel_Scoring::trophy_reward(n, rank);
-  }
+void CScene_Level::show_trophy_reward(int n, int from_rank, int rank) {
+  const int reward = CLevel_Scoring::trophy_rewards(n, from_rank, rank);
+  if (gPlayer_Flumo* player = current_player()) player->money += reward;
   if (auto* popup = dynamic_cast<HUD_PANEL_TROPHY*>(hud_window("HUD_TROPHY"))) {
-    popup->show_trophy(n, rank);
+    popup->show_trophy(n, rank, reward);
     hud_windows_->show("HUD_TROPHY");
   }
 }

@@ -5,6 +5,7 @@
 
 #include "foundation/text_utilities.h"
 #include "gui/KC_GUI_IMAGE.h"
+#include "level/CLevel_Scoring.h"
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/gPlayer_Flumo.h"
@@ -23,10 +24,6 @@ constexpr unsigned int kFirstMark = 111;   // odd: empty marks, even: filled
 constexpr unsigned int kLastMark = 116;
 constexpr int kMaxRanks = 3;
 
-int config_of(int n, const std::wstring& rest) {
-  return CGame_Config::instance().get_int_w(L"trophy_" + std::to_wstring(n) + rest);
-}
-
 std::wstring text_of(int n, const char* part) {
   return KOR::string_table_instance().get_wide("trophy_item" + std::to_string(n) + part);
 }
@@ -37,15 +34,12 @@ void show_image(const KOR_GF::G_WINDOW& window, unsigned int id, bool visible) {
 
 }  // namespace
 
-void HUD_PANEL_TROPHY::show_trophy(int n, int r) {
+void HUD_PANEL_TROPHY::show_trophy(int n, int r, int reward) {
   show_time = static_cast<float>(CGame_Config::instance().get_int("timeOfShowingTrophyWindow"));
   if (n < 1 || n > gPlayer_Flumo::kTrophyCount) return;
-  // The table holds at most three ranks; more would not fit the marks.
-  const int ranks = std::clamp(config_of(n, L"_numberOfRanks"), 0, kMaxRanks);
+  const int ranks = CLevel_Scoring::trophy_rank_count(n);
   r = std::clamp(ranks > 0 ? std::min(r, ranks) : r, 1, kMaxRanks);
-  const int condition =
-      r <= ranks ? config_of(n, L"_rank" + std::to_wstring(r) + L"_condition") : 0;
-  const int reward = config_of(n, L"_rank" + std::to_wstring(r) + L"_reward");
+  const int condition = r <= ranks ? CLevel_Scoring::trophy_condition(n, r) : 0;
   set_label_text(*this, kTitle, text_of(n, "_title"));
   set_label_text(*this, kDescription, KOR::wtext_format(text_of(n, "_description"), {condition}));
   // The goal stands for the progress too: it has just been reached.

@@ -14,10 +14,11 @@ class HUD_PANEL_TROPHY : public KOR_GF::G_WINDOW {
  public:
   explicit HUD_PANEL_TROPHY(const pugi::xml_node& element) : G_WINDOW(element) {}
 
-  // Fills the window for trophy n (1..18) at rank r. A rank above the
-  // trophy's own number of ranks shows its last rank, so the real condition
-  // and reward appear; trophies outside 1..18 leave the window as it was.
-  void show_trophy(int n, int r);
+  // Fills the window for trophy n (1..18) at rank r with the money the
+  // player has just been paid for it. A rank above the trophy's own number
+  // of ranks shows its last rank, so its real condition appears; trophies
+  // outside 1..18 leave the window as it was.
+  void show_trophy(int n, int r, int reward);
   // The level clock in milliseconds; a clock below 0 is no time.
   void update_timeout(int32_t clock);
   void on_opened() override { start_time = 0; }

@@ -7,7 +7,6 @@
 #include "gui/KC_GUI_PANEL.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Scoring.h"
-#include "puzzle/CGame_Config.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
 #include "shell/window_paging.h"
@@ -35,25 +34,9 @@ enum : unsigned int {
 
 unsigned int part(int n, unsigned int which) { return 100 * n + which; }
 
-// The number of ranks the list uses; more than three cannot be shown.
-int rank_count(int n) {
-  const int ranks =
-      CGame_Config::instance().get_int_w(trophy_key(std::to_wstring(n) + L"_numberOfRanks"));
-  return std::clamp(ranks, 0, kMostRanks);
-}
-
-// Ranks 1..ranks whose conditions `value` has climbed, in order.
-int ranks_reached(int n, int value, int ranks) {
-  int reached = 0;
-  while (reached < ranks && value >= CLevel_Scoring::trophy_condition(n, reached + 1)) ++reached;
-  return reached;
-}
-
 bool is_pack_trophy(int n) { return n >= TROPHY_PACK_1 && n <= TROPHY_PACK_3; }
 
 }  // namespace
-
-std::wstring trophy_key(const std::wstring& s) { return L"trophy_" + s; }
 
 void SG_WINDOW_TROPHIES::on_open_begin() {
   page_ = 1;
@@ -82,8 +65,8 @@ void SG_WINDOW_TROPHIES::fill() {
 }
 
 void SG_WINDOW_TROPHIES::fill_trophy(int n, int value, int completed_levels) {
-  const int ranks = rank_count(n);
-  int reached = ranks_reached(n, value, ranks);
+  const int ranks = CLevel_Scoring::trophy_rank_count(n);
+  int reached = CLevel_Scoring::trophy_rank(n, value);
   const int shown_rank = std::min(reached + 1, ranks);
   const int target = shown_rank > 0 ? CLevel_Scoring::trophy_condition(n, shown_rank) : 0;
   // The pack trophies show the levels completed on the way to their pack.

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "framework/G_WINDOW.h"
 #include "shell/window_widgets.h"
 
 namespace game {
-
-// "trophy_" followed by `s`: the configuration keys of the trophies.
-std::wstring trophy_key(const std::wstring& s);
 
 // The trophy list ("WINDOW_TROPHIES"): the eighteen trophies of the current
 // player, six to a page, each with its next condition, reward, progress and

@@ -94,16 +94,51 @@ TEST_F(SceneHud, TheFinishWindowKeepsItsOwnCopyOfTheResult) {
   EXPECT_EQ(finish->result.stars, 2);
 }
 
-TEST_F(SceneHud, ARankReachedInPlayPopsUpAndClosesItselfAgain) {
+// Each rank reached pops up once; a step that climbs two ranks gives one
+// pop-up with the higher rank.
+TEST_F(SceneHud, EachRankReachedInPlayPopsUpOnceAndClosesItselfAgain) {
   set_config(
+      "<trophy_6_numberOfRanks text=\"3\"/>"
       "<trophy_6_rank1_condition text=\"1\"/><trophy_6_rank1_reward text=\"30\"/>"
-      "<trophy_6_rank2_condition text=\"100\"/><trophy_6_rank3_condition text=\"200\"/>"
+      "<trophy_6_rank2_condition text=\"3\"/><trophy_6_rank2_reward text=\"40\"/>"
+      "<trophy_6_rank3_condition text=\"4\"/><trophy_6_rank3_reward text=\"50\"/>"
       "<timeOfShowingTrophyWindow text=\"1\"/>");
   start_with_hud();
+  KOR_GF::G_WINDOW_MANAGER& hud = scene->hud_windows();
+  const auto close_by_itself = [&] {
+    for (int frame = 0; frame < 600 && hud.is_open("HUD_TROPHY"); ++frame) scene->update();
+    return !hud.is_open("HUD_TROPHY");
+  };
+  const auto shown = [&](unsigned id) { return widget("HUD_TROPHY", id)->visible != 0; };
+
   scene->add_trophy_progress(game::TROPHY_PRESS_USES, 1);
   EXPECT_EQ(player.money, 30);
-  EXPECT_TRUE(scene->hud_windows().is_open("HUD_TROPHY"));
-  for (int frame = 0; frame < 600 && scene->hud_windows().is_open("HUD_TROPHY"); ++frame) {
+  EXPECT_TRUE(hud.is_open("HUD_TROPHY"));
+  EXPECT_TRUE(shown(11) && !shown(12));
+  EXPECT_TRUE(close_by_itself());
+  scene->add_trophy_progress(game::TROPHY_PRESS_USES, 1);
+  EXPECT_FALSE(hud.is_open("HUD_TROPHY")) << "no new rank, no pop-up";
+
+  scene->add_trophy_progress(game::TROPHY_PRESS_USES, 2);  // 2 -> 4: ranks 2 and 3
+  EXPECT_EQ(player.money, 120);
+  EXPECT_TRUE(hud.is_open("HUD_TROPHY"));
+  EXPECT_TRUE(shown(13) && !shown(12) && shown(116));
+  EXPECT_TRUE(close_by_itself());
+}
+
+// A pop-up of the winning move closes while the water runs, as it would in
+// play, not staying over the finish.
+TEST_F(SceneHud, APopUpOfTheWinningMoveClosesWhileTheWaterRuns) {
+  set_config(
+      "<trophy_8_numberOfRanks text=\"1\"/><trophy_8_rank1_condition text=\"1\"/>"
+      "<timeOfShowingTrophyWindow text=\"1\"/>");
+  start_with_hud();
+  scene->add_trophy_progress(game::TROPHY_PIECES_PLACED, 1);
+  for (int frame = 0; frame < 30; ++frame) scene->update();
+  ASSERT_EQ(scene->hud_windows().find("HUD_TROPHY")->state(), KOR_GF::WINDOW_OPENED);
+  scene->level_won(false);
+  ASSERT_TRUE(scene->field->water_started);
+  for (int frame = 0; frame < 120 && scene->hud_windows().is_open("HUD_TROPHY"); ++frame) {
     scene->update();
   }
   EXPECT_FALSE(scene->hud_windows().is_open("HUD_TROPHY"));

@@ -82,11 +82,17 @@ TEST_F(SceneScoring, APackTrophyIsGivenOnceByTheLevelOfItsPack) {
   EXPECT_EQ(player.new_trophies[game::TROPHY_PACK_1 - 1], 1);
 }
 
-TEST_F(SceneScoring, ARankReachedDuringPlayPaysItsReward) {
+// Each counted trophy pays a rank's reward once, when the rank is reached;
+// pieces placed pays like the others.
+TEST_F(SceneScoring, ARankReachedDuringPlayPaysItsRewardOnce) {
   set_config(
+      "<trophy_6_numberOfRanks text=\"3\"/>"
       "<trophy_6_rank1_condition text=\"2\"/><trophy_6_rank2_condition text=\"100\"/>"
       "<trophy_6_rank3_condition text=\"200\"/><trophy_6_rank1_reward text=\"50\"/>"
-      "<trophy_8_rank1_condition text=\"1\"/><trophy_8_rank1_reward text=\"70\"/>");
+      "<trophy_8_numberOfRanks text=\"3\"/>"
+      "<trophy_8_rank1_condition text=\"1\"/><trophy_8_rank1_reward text=\"70\"/>"
+      "<trophy_8_rank2_condition text=\"3\"/><trophy_8_rank2_reward text=\"90\"/>"
+      "<trophy_8_rank3_condition text=\"9\"/>");
   start(3);
   scene->add_trophy_progress(game::TROPHY_PRESS_USES, 1);
   EXPECT_EQ(player.money, 0);
@@ -94,11 +100,52 @@ TEST_F(SceneScoring, ARankReachedDuringPlayPaysItsReward) {
   EXPECT_EQ(player.trophy(game::TROPHY_PRESS_USES), 2);
   EXPECT_EQ(player.money, 50);
   EXPECT_EQ(player.new_trophies[game::TROPHY_PRESS_USES - 1], 1);
+  player.new_trophies.assign(game::gPlayer_Flumo::kTrophyCount, 0);
   scene->add_trophy_progress(game::TROPHY_PRESS_USES, 1);
   EXPECT_EQ(player.money, 50) << "the same rank pays once";
-  // Pieces placed are counted without ranks during play.
-  scene->add_trophy_progress(game::TROPHY_PIECES_PLACED, 1);
-  EXPECT_EQ(player.money, 50);
+  EXPECT_EQ(player.new_trophies[game::TROPHY_PRESS_USES - 1], 0);
+
+  const int paid_after[] = {70, 70, 160, 160};
+  for (int money : paid_after) {
+    scene->add_trophy_progress(game::TROPHY_PIECES_PLACED, 1);
+    EXPECT_EQ(player.money - 50, money) << player.trophy(game::TROPHY_PIECES_PLACED);
+  }
+}
+
+// A one- or two-rank trophy pays its own last rank's reward when it gets
+// there, and nothing for the ranks it does not have.
+TEST_F(SceneScoring, TrophiesWithFewerRanksPayTheirOwnRewards) {
+  set_config(
+      "<trophy_4_numberOfRanks text=\"1\"/>"
+      "<trophy_4_rank1_condition text=\"2\"/><trophy_4_rank1_reward text=\"40\"/>"
+      "<trophy_5_numberOfRanks text=\"2\"/>"
+      "<trophy_5_rank1_condition text=\"1\"/><trophy_5_rank1_reward text=\"10\"/>"
+      "<trophy_5_rank2_condition text=\"2\"/><trophy_5_rank2_reward text=\"20\"/>");
+  start(3);
+  scene->add_trophy_progress(game::TROPHY_DESTRUCTION_BONUSES, 1);
+  EXPECT_EQ(player.money, 0) << "below its one condition";
+  scene->add_trophy_progress(game::TROPHY_DESTRUCTION_BONUSES, 1);
+  EXPECT_EQ(player.money, 40);
+  for (int i = 0; i < 2; ++i) scene->add_trophy_progress(game::TROPHY_COMPLETION_BONUSES, 1);
+  EXPECT_EQ(player.money, 70);
+  scene->add_trophy_progress(game::TROPHY_COMPLETION_BONUSES, 1);
+  scene->add_trophy_progress(game::TROPHY_DESTRUCTION_BONUSES, 1);
+  EXPECT_EQ(player.money, 70);
+}
+
+// A step that climbs two ranks awards the trophy once and pays both ranks.
+TEST_F(SceneScoring, TwoRanksInOneStepPayBothRewardsAndAwardOnce) {
+  set_config(
+      "<trophy_12_numberOfRanks text=\"3\"/>"
+      "<trophy_12_rank1_condition text=\"2\"/><trophy_12_rank1_reward text=\"100\"/>"
+      "<trophy_12_rank2_condition text=\"4\"/><trophy_12_rank2_reward text=\"300\"/>"
+      "<trophy_12_rank3_condition text=\"50\"/><trophy_12_rank3_reward text=\"800\"/>");
+  start(3);
+  scene->add_trophy_progress(game::TROPHY_BONUS_PIECES, 5);
+  EXPECT_EQ(player.money, 400);
+  EXPECT_EQ(player.new_trophies[game::TROPHY_BONUS_PIECES - 1], 1);
+  scene->add_trophy_progress(game::TROPHY_BONUS_PIECES, 1);
+  EXPECT_EQ(player.money, 400);
 }
 
 }  // namespace
