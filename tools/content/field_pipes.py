@@ -416,7 +416,7 @@ def _bonus(image):
     return base
 
 
-def star(ctx, x, y, r, fill=None, line=P.LINE_THIN):
+def star(ctx, x, y, r, fill=None, line=P.LINE_THIN, shade=None):
     ctx.new_path()
     for i in range(10):
         a = -math.pi / 2 + i * math.pi / 5
@@ -425,7 +425,7 @@ def star(ctx, x, y, r, fill=None, line=P.LINE_THIN):
     ctx.close_path()
     grad = cairo.LinearGradient(x - r, y - r, x + r, y + r)
     grad.add_color_stop_rgb(0, *(fill or P.hex_rgb("FFF3A6")))
-    grad.add_color_stop_rgb(1, *P.ORANGE)
+    grad.add_color_stop_rgb(1, *(shade or P.ORANGE))
     ctx.set_source(grad)
     ctx.fill_preserve()
     ctx.set_source_rgb(*P.INK)

@@ -376,7 +376,8 @@ def mark(filled):
     if filled:
         star(ctx, s / 2, s / 2 + 1, 12)
     else:
-        star(ctx, s / 2, s / 2 + 1, 12, fill=H("C9CFD8"))
+        # Grey all through, so a rank still to win never reads as a gold one.
+        star(ctx, s / 2, s / 2 + 1, 12, fill=H("EEF1F5"), shade=H("A9B2C0"))
     return surface_to_image(surface)
 
 
