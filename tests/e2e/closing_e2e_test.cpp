@@ -58,6 +58,13 @@ const SCREEN kScreens[] = {
        ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
      },
      ENDING::sigterm},
+    {"Shop",
+     [](SCRIPTED_PLAYER& p) {
+       to_worlds(p);
+       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 7));
+       ASSERT_TRUE(p.wait_open("WINDOW_SHOP"));
+     },
+     ENDING::close_box},
     {"LevelInPlay", &to_level, ENDING::close_box},
     {"LevelInPlayTerminated", &to_level, ENDING::sigterm},
     {"LevelPaused",
