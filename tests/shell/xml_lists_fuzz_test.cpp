@@ -11,19 +11,25 @@
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
+#include "fieldview/CLevel_FieldView.h"
 #include "fieldview/field_atlas.h"
 #include "framework/G_CURSOR.h"
 #include "framework/G_FONT_LIST.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
+#include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/resource_list.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "platform/KC_INPUT.h"
 #include "puzzle/CGame_Config.h"
 #include "render/KC_RENDER.h"
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/CGame_App.h"
+#include "shell/CLOSE_UP_WINDOW.h"
+#include "shell/G_LOADER_SCREEN.h"
 #include "shell/game_info.h"
 #include "shell/game_repositories.h"
 #include "shell/window_factory.h"
@@ -46,6 +52,62 @@ void read_fonts() {
   KOR_GF::G_FONT_LIST fonts;
   fonts.load("xml fonts.xml");
   fonts.release_textures();
+}
+
+int32_t no_step(KOR::KC_LOADER*) { return 0; }
+
+// The start-up pictures shown, one skipped by a key, until the last.
+void show_splashes() {
+  game::G_LOADER_SCREEN screen(&no_step);
+  KOR::frame_dt = 0.5f;
+  for (int frame = 0; frame < 20 && screen.current < int32_t(screen.splashes.size()); ++frame) {
+    if (frame == 2) screen.next_splash();
+    screen.update();
+    screen.draw();
+  }
+  KOR::frame_dt = 0.0f;
+}
+
+// The window of `name` from the list, opened and run for `seconds` of
+// game clock (the clock, then one update and a drawing, every 50 ms), with
+// a click in the screen's middle on the way.
+void run_window(KOR_GF::G_WINDOW_MANAGER& windows, const std::string& name, int seconds,
+                const std::function<void(int32_t)>& step = nullptr) {
+  KOR_GF::G_WINDOW* window = windows.find(name);
+  if (window == nullptr || windows.show(name) == nullptr) return;
+  windows.enable(name);
+  KOR::KS_IVECTOR2 pointer{512, 384};
+  KOR::input_mouse_position = &pointer;
+  KOR::frame_dt = 0.05f;
+  for (int32_t clock = 0; clock < seconds * 1000; clock += 50) {
+    game::game_clock_ms = clock;
+    windows.update();
+    if (step) step(clock);
+    if (clock == 2000) window->key_down(1);
+    windows.draw();
+  }
+  KOR::frame_dt = 0.0f;
+  KOR::input_mouse_position = nullptr;
+  game::game_clock_ms = 0;
+}
+
+// The first pack's close-up, as the level opens it from the close-up list.
+void show_close_up() {
+  KOR_GF::G_WINDOW_MANAGER windows(&game::level_closeup_window_factory);
+  windows.load_list("xml/Game CloseUpWindows.xml");
+  auto* closeup = dynamic_cast<game::CLOSE_UP_WINDOW*>(windows.find("CLOSE_UP_PACK_1"));
+  if (closeup == nullptr) return;
+  closeup->pack = 1;
+  run_window(windows, "CLOSE_UP_PACK_1", 12, [closeup](int32_t clock) {
+    closeup->update_animation(clock);
+  });
+}
+
+// The first comic's page, its panels growing one after the other.
+void show_comic() {
+  KOR_GF::G_WINDOW_MANAGER windows(&game::window_factory);
+  windows.load_list("xml comic_list.xml");
+  run_window(windows, "WINDOW_COMICS1", 12);
 }
 
 // A list or description the game reads, under Resources, and how the game
@@ -96,6 +158,15 @@ const LIST kLists[] = {
        windows.load_list("xml/Windows all_windows.xml");
      }},
     {"xml/Settings.xml", [] { KOR_GF::settings_load("xml/Settings.xml"); }},
+    {"xml/screen_loading.xml", &show_splashes},
+    {"objects.xml",
+     [] {
+       game::CLevel_FieldView view;
+       view.load_part_offsets();
+     }},
+    {"xml/Game/CloseUpWindows.xml", &show_close_up},
+    {"xml/Game/CLOSE_UP_PACK_1.xml", &show_close_up},
+    {"xml/Windows/WINDOW_COMICS1.xml", &show_comic},
     {"xml/atlas/game_elements_atlas.xml",
      [] {
        pugi::xml_document atlas;
@@ -120,6 +191,9 @@ TEST(xml_lists_fuzz, DamagedListsAndDescriptionsAreReadWithoutHarm) {
   KOR::KC_FILE_SYSTEM file_system;  // enters "Resources"
   KOR::KC_RENDER render(new KOR::GPU_NULL);
   render.init(nullptr, 0.1f, 0.0f);
+  // The comic page alone, as the game's list names it.
+  std::ofstream(fs::current_path() / "xml" / "comic_list.xml")
+      << "<windows><window file=\"xml/Windows WINDOW_COMICS1.xml\"/></windows>";
   std::mt19937 random(20261210);
   testing::internal::CaptureStderr();
   for (const LIST& list : kLists) {
