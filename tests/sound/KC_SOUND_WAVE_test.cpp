@@ -5,15 +5,14 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 #include "sound_test_support.h"
+#include "support/wave_device.h"
 
 using KOR::KC_SOUND_STREAM;
 using KOR::KC_SOUND_SYSTEM;
@@ -29,24 +28,6 @@ struct Output {
   long last = -1;
   long longest_gap = 0;  // longest run of quiet frames between them
 };
-
-// Stereo 16-bit frames of the file's data chunk, or nothing when it has none.
-std::vector<std::int16_t> read_wave(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  std::size_t at = 12;
-  while (at + 8 <= bytes.size()) {
-    std::uint32_t size = 0;
-    std::memcpy(&size, &bytes[at + 4], 4);
-    if (std::memcmp(&bytes[at], "data", 4) == 0) {
-      std::vector<std::int16_t> samples((bytes.size() - at - 8) / 2);
-      std::memcpy(samples.data(), &bytes[at + 8], samples.size() * 2);
-      return samples;
-    }
-    at += 8 + size;
-  }
-  return {};
-}
 
 Output measure(const std::vector<std::int16_t>& samples) {
   Output out;
@@ -74,13 +55,7 @@ class WaveOutput : public ::testing::Test {
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder);
     wave = folder / "out.wav";
-    const std::filesystem::path config = folder / "alsoft.conf";
-    std::ofstream(config) << "[general]\ndrivers = wave\nfrequency = 44100\nchannels = stereo\n"
-                             "sample-type = int16\n[wave]\nfile = "
-                          << wave.string() << "\n";
-    // OpenAL reads its configuration once per process, at its first use.
-    setenv("ALSOFT_CONF", config.c_str(), 1);
-    setenv("ALSOFT_DRIVERS", "wave", 1);
+    test_support::use_wave_device(wave);
     system = new KC_SOUND_SYSTEM;
     system->open();
     // The wave device creates its file when it opens.
@@ -121,7 +96,7 @@ TEST_F(WaveOutput, StreamedSoundComesOutWholeAndUnbroken) {
   ASSERT_TRUE(sound_test::pump_until(*system, [&] { return !stream->playing; }));
   close();
 
-  const Output out = measure(read_wave(wave));
+  const Output out = measure(test_support::read_wave(wave).samples);
   ASSERT_GE(out.first, 0) << "nothing came out";
   EXPECT_NEAR(out.last - out.first + 1, kToneFrames, 64);
   EXPECT_LT(out.longest_gap, kGap);
@@ -142,7 +117,7 @@ TEST_F(WaveOutput, LoopedStreamedSoundRunsOnUnbroken) {
   stream->stop();
   close();
 
-  const Output out = measure(read_wave(wave));
+  const Output out = measure(test_support::read_wave(wave).samples);
   ASSERT_GE(out.first, 0) << "nothing came out";
   EXPECT_GE(out.last - out.first + 1, 2 * kToneFrames);
   EXPECT_LT(out.longest_gap, kGap);

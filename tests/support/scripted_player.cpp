@@ -164,7 +164,9 @@ int SCRIPTED_PLAYER::before_loop(void* data) {
 int SCRIPTED_PLAYER::counting_update(void* data) {
   auto* player = static_cast<SCRIPTED_PLAYER*>(data);
   ++player->updates_;
-  return KOR::callback_invoke(player->game_update_, nullptr);
+  const int result = KOR::callback_invoke(player->game_update_, nullptr);
+  if (player->watch_) player->watch_();
+  return result;
 }
 
 void SCRIPTED_PLAYER::run_script() {
@@ -178,6 +180,7 @@ void SCRIPTED_PLAYER::run_script() {
     wait_until([this] { return !running(); }, "the game ends after its close box");
   }
   KOR::hook_update = game_update_;
+  watch_ = nullptr;
   SDL_SetEventFilter(nullptr, nullptr);
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host.h"
@@ -109,6 +110,10 @@ class SCRIPTED_PLAYER {
   // would wait for a person, so the script takes them.
   const std::vector<std::string>& messages() const { return messages_; }
 
+  // Called after every game frame's update while the script runs, to see
+  // what the game did in that frame; an empty function watches nothing.
+  void watch_frames(std::function<void()> watch) { watch_ = std::move(watch); }
+
   // The registered window of that name, open or not; null when none.
   KOR_GF::G_WINDOW* window(const std::string& name) const;
   KOR::KC_GUI_OBJECT* widget(const std::string& window, unsigned id) const;
@@ -131,6 +136,7 @@ class SCRIPTED_PLAYER {
   int64_t updates_ = 0;
   KOR::KC_CALLBACK* game_update_ = nullptr;
   std::vector<std::string> messages_;
+  std::function<void()> watch_;
 };
 
 }  // namespace test_support
