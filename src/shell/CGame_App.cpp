@@ -291,4 +291,6 @@ CGame_App& game_instance() {
   return app;
 }
 
+KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
+
 }  // namespace game

@@ -116,5 +116,7 @@ class CGame_App {
 };
 
 CGame_App& game_instance();
+// The application's window manager, for the windows that open others.
+KOR_GF::G_WINDOW_MANAGER& windows();
 
 }  // namespace game

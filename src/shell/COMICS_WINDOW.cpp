@@ -21,8 +21,6 @@ constexpr int kLeftButton = 1;
 constexpr uint32_t kClearWhite = 0x00FFFFFFu;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 
-KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
-
 // The panel's quad at a share of its picture's size and opacity.
 void set_growth(KOR::KC_GUI_IMAGE& image, float share) {
   if (image.quad == nullptr || image.quad->texture() == nullptr) return;

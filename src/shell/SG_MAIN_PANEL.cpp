@@ -41,8 +41,6 @@ const char* const kTabWindows[] = {nullptr, "WINDOW_WORLDS", "WINDOW_LEVELS", "W
 // The button marked while its tab is current (the levels tab has none).
 const unsigned int kTabButtons[] = {0, kWorldsTab, 0, kShopTab, kTrophiesTab};
 
-KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
-
 const char* tab_window(int tab) {
   return tab >= SG_MAIN_PANEL::TAB_WORLDS && tab <= SG_MAIN_PANEL::TAB_TROPHIES ? kTabWindows[tab]
                                                                                : nullptr;

@@ -30,8 +30,6 @@ constexpr unsigned int kPackLockedBase = 40;
 constexpr unsigned int kComicBand = 31;
 constexpr int kLeftButton = 1;
 
-KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
-
 void show(KOR::KC_GUI_OBJECT* widget, bool visible) {
   if (widget != nullptr) widget->set_visible(visible ? 1 : 0);
 }

@@ -164,7 +164,7 @@ void SG_WINDOW_OPTIONS::on_control(int widget_id) {
       break;
     case kCredits:
       play_once("sound_button_click");
-      game_instance().windows->show("Credits");
+      windows().show("Credits");
       play_once("sound_gui_window");
       break;
     case kFullScreen:

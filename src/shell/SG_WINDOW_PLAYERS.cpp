@@ -168,7 +168,7 @@ void SG_WINDOW_PLAYERS::on_control(int widget_id) {
 
 void SG_WINDOW_PLAYERS::ask_new_player() {
   auto* box =
-      dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(game_instance().windows->show("Players_EditBox"));
+      dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(windows().show("Players_EditBox"));
   if (box == nullptr) return;
   box->set_result_callback(&players_on_new_player_name, this);
   box->set_validator(&players_validate_player_name, this);
@@ -196,7 +196,7 @@ void SG_WINDOW_PLAYERS::ask_delete(int row) {
   delete_row_ = row;
   const std::wstring name = list_->item_text(row);
   auto* question =
-      dynamic_cast<SG_WINDOW_CONFIRM_EX*>(game_instance().windows->show("Players_Confirm_Del"));
+      dynamic_cast<SG_WINDOW_CONFIRM_EX*>(windows().show("Players_Confirm_Del"));
   if (question == nullptr) return;
   question->set_callback(&players_on_delete_answer, this);
   question->set_name_text(name);

@@ -33,8 +33,6 @@ enum : int {
   kPlayerLabel = 10,
 };
 
-KOR_GF::G_WINDOW_MANAGER& windows() { return *game_instance().windows; }
-
 }  // namespace
 
 void SG_WINDOW_TITLE::on_open_begin() {
