@@ -9,7 +9,8 @@
 namespace KOR {
 
 // Two floats: screen positions, sizes, texture coordinates, offsets.
-// Note that == compares lengths while != compares components.
+// == and != compare components; the orderings, and == against a number,
+// compare lengths.
 struct KS_VECTOR2 : KT_VECTOR_OPERATORS<KS_VECTOR2, float> {
   float x = 0.0f;
   float y = 0.0f;
@@ -54,8 +55,7 @@ struct KS_VECTOR2 : KT_VECTOR_OPERATORS<KS_VECTOR2, float> {
     }
   }
 
-  bool operator!=(const KS_VECTOR2& b) const { return x != b.x || y != b.y; }
-  bool operator==(const KS_VECTOR2& b) const { return length() == b.length(); }
+  bool operator==(const KS_VECTOR2& b) const { return x == b.x && y == b.y; }
   std::partial_ordering operator<=>(const KS_VECTOR2& b) const { return length() <=> b.length(); }
   bool operator==(int n) const { return length() == static_cast<float>(n); }
   std::partial_ordering operator<=>(int n) const { return length() <=> static_cast<float>(n); }

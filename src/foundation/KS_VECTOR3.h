@@ -9,8 +9,7 @@
 namespace KOR {
 
 // Three floats: transform positions, curve control points, the listener and
-// the camera. Unlike KS_VECTOR2, == compares components; the orderings
-// compare lengths.
+// the camera. == compares components; the orderings compare lengths.
 struct KS_VECTOR3 : KT_VECTOR_OPERATORS<KS_VECTOR3, float> {
   float x = 0.0f;
   float y = 0.0f;

@@ -10,11 +10,16 @@ namespace {
 constexpr float kPi = 3.1415927f;
 }
 
-TEST(KS_VECTOR2, EqualityComparesLengthsButInequalityComponents) {
+TEST(KS_VECTOR2, EqualityComparesComponentsAndOrderingsLengths) {
   const KS_VECTOR2 a(3, 4), b(4, 3);
-  EXPECT_TRUE(a == b);
+  // Equally long vectors pointing different ways differ.
+  EXPECT_FALSE(a == b);
   EXPECT_TRUE(a != b);
+  EXPECT_FALSE(a == KS_VECTOR2(5, 0));
+  EXPECT_TRUE(a == KS_VECTOR2(3, 4));
   EXPECT_FALSE(a != KS_VECTOR2(3, 4));
+  EXPECT_TRUE(KS_VECTOR2(0.0f, -0.0f) == KS_VECTOR2());
+  EXPECT_FALSE(KS_VECTOR2(NAN, 0) == KS_VECTOR2(NAN, 0));
   EXPECT_TRUE(a < 6);
   EXPECT_TRUE(a == 5);
   EXPECT_FALSE(a > 5);
