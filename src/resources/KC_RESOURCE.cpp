@@ -51,12 +51,13 @@ bool KC_RESOURCE::release() {
 }
 
 void KC_RESOURCE::release_sound() {
-  auto* stream = static_cast<KC_SOUND_STREAM*>(data);
-  const unsigned char* bytes = stream->memory.bytes;
   // The bytes are freed only once the sound system has destroyed the stream
   // decoding from them; a stream it does not know may still be reading.
   KC_SOUND_SYSTEM* sound = KC_SOUND_SYSTEM::instance;
-  if (sound != nullptr && sound->release_sound(stream) == 1) delete[] bytes;
+  if (sound == nullptr) return;
+  auto* stream = static_cast<KC_SOUND_STREAM*>(data);
+  const unsigned char* bytes = stream->memory.bytes;
+  if (sound->release_sound(stream) == 1) delete[] bytes;
 }
 
 bool KC_RESOURCE::mark_unload() {

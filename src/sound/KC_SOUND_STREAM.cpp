@@ -41,6 +41,11 @@ ALint source_int(ALuint source, ALenum parameter) {
 
 }  // namespace
 
+void KC_SOUND_STREAM::DECODER_CLOSE::operator()(OggVorbis_File* decoder) const {
+  ov_clear(decoder);
+  delete decoder;
+}
+
 KC_SOUND_STREAM::KC_SOUND_STREAM() : format(AL_FORMAT_MONO16) {}
 
 KC_SOUND_STREAM::~KC_SOUND_STREAM() {
@@ -50,9 +55,6 @@ KC_SOUND_STREAM::~KC_SOUND_STREAM() {
     if (fully_decoded) alDeleteBuffers(2, buffers);
     alGetError();
   }
-  if (decoder != nullptr) ov_clear(decoder);
-  delete decoder;
-  delete[] pcm;
 }
 
 int KC_SOUND_STREAM::open(const void* bytes, std::int32_t byte_count, std::int32_t buffers_wanted,
@@ -61,23 +63,23 @@ int KC_SOUND_STREAM::open(const void* bytes, std::int32_t byte_count, std::int32
   fully_decoded = decode_whole;
   memory = {static_cast<const unsigned char*>(bytes), byte_count, 0};
 
-  // On failure the destructor frees the decoder record.
-  decoder = new OggVorbis_File();
+  // On failure the destructor closes the decoder record.
+  decoder.reset(new OggVorbis_File());
   const ov_callbacks callbacks = {memory_read, memory_seek, memory_close, memory_tell};
-  if (ov_open_callbacks(&memory, decoder, nullptr, 0, callbacks) < 0) return -112;
-  comment = ov_comment(decoder, -1);
-  info = ov_info(decoder, -1);
+  if (ov_open_callbacks(&memory, decoder.get(), nullptr, 0, callbacks) < 0) return -112;
+  comment = ov_comment(decoder.get(), -1);
+  info = ov_info(decoder.get(), -1);
   format = info->channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
   rate = static_cast<std::int32_t>(info->rate);
 
   pcm_capacity = kStreamFillBytes;
   if (fully_decoded) {
     // The length comes from the data: a damaged one must not size the array.
-    const ogg_int64_t samples = ov_pcm_total(decoder, -1);
+    const ogg_int64_t samples = ov_pcm_total(decoder.get(), -1);
     if (samples < 0 || samples > INT32_MAX / 4) return -112;
     pcm_capacity = static_cast<std::int32_t>(samples * 4);
   }
-  pcm = new char[pcm_capacity];
+  pcm = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(pcm_capacity));
 
   KC_SOUND_LOCK lock;
   context = alcGetCurrentContext();
@@ -94,14 +96,15 @@ int KC_SOUND_STREAM::fill_buffer(std::uint32_t buffer) {
   std::int32_t total = 0;
   while (total < pcm_capacity) {
     int section = 0;
-    const long n = ov_read(decoder, pcm + total, pcm_capacity - total, 0, 2, 1, &section);
+    const long n =
+        ov_read(decoder.get(), pcm.get() + total, pcm_capacity - total, 0, 2, 1, &section);
     if (n == 0) break;
     // A hole is a gap in the data, not its end: decoding goes on after it.
     if (n == OV_HOLE) continue;
     if (n < 0) return static_cast<int>(n);
     total += static_cast<std::int32_t>(n);
   }
-  alBufferData(buffer, format, pcm, total, rate);
+  alBufferData(buffer, format, pcm.get(), total, rate);
   alGetError();
   return total;
 }
@@ -154,7 +157,7 @@ void KC_SOUND_STREAM::stop() {
   if (context == nullptr) return;
   KC_SOUND_LOCK lock;
   if (source == 0) return;
-  ov_pcm_seek(decoder, 0);
+  ov_pcm_seek(decoder.get(), 0);
   alSourceStop(source);
   delete_source();
   if (!fully_decoded) {
@@ -191,7 +194,7 @@ bool KC_SOUND_STREAM::queue_next(std::uint32_t buffer) {
   if (end_of_data) return false;
   int n = fill_buffer(buffer);
   if (n == 0 && loop) {
-    ov_pcm_seek(decoder, 0);
+    ov_pcm_seek(decoder.get(), 0);
     n = fill_buffer(buffer);
   }
   if (n <= 0) {
@@ -258,7 +261,7 @@ void KC_SOUND_STREAM::set_gain(float new_gain) {
 
 double KC_SOUND_STREAM::total_time() {
   KC_SOUND_LOCK lock;
-  return ov_time_total(decoder, -1);
+  return ov_time_total(decoder.get(), -1);
 }
 
 bool KC_SOUND_STREAM::is_source_playing() {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "sound/KS_MEMORY_SOURCE.h"
 
@@ -21,8 +22,8 @@ extern std::int32_t sound_sources_in_use;
 class KC_SOUND_STREAM {
  public:
   KC_SOUND_STREAM();
-  // Stops the sound and gives back its source and buffers; the bytes belong
-  // to the caller and stay.
+  // Stops the sound and gives back its source and buffers, then closes its
+  // decoder; the bytes belong to the caller and stay.
   ~KC_SOUND_STREAM();
   KC_SOUND_STREAM(const KC_SOUND_STREAM&) = delete;
   KC_SOUND_STREAM& operator=(const KC_SOUND_STREAM&) = delete;
@@ -46,10 +47,16 @@ class KC_SOUND_STREAM {
   double total_time();
   bool is_source_playing();
 
+  // Closes the decoder before freeing its record.
+  struct DECODER_CLOSE {
+    void operator()(OggVorbis_File* decoder) const;
+  };
+
   std::int32_t pcm_capacity = 0;
-  OggVorbis_File* decoder = nullptr;
+  std::unique_ptr<OggVorbis_File, DECODER_CLOSE> decoder;
   std::int32_t buffer_count = 1;
-  char* pcm = nullptr;
+  // What the decoder last wrote, pcm_capacity bytes.
+  std::unique_ptr<char[]> pcm;
   vorbis_comment* comment = nullptr;
   vorbis_info* info = nullptr;
   KS_MEMORY_SOURCE memory;

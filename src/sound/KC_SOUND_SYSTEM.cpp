@@ -15,6 +15,11 @@ KC_SOUND_SYSTEM* KC_SOUND_SYSTEM::instance = nullptr;
 KC_SOUND_SYSTEM::KC_SOUND_SYSTEM() { instance = this; }
 
 KC_SOUND_SYSTEM::~KC_SOUND_SYSTEM() {
+  {
+    // The streams give their sources back while the context still stands.
+    KC_SOUND_LOCK lock;
+    streams.clear();
+  }
   alcMakeContextCurrent(nullptr);
   if (context != nullptr) alcDestroyContext(static_cast<ALCcontext*>(context));
   if (device != nullptr) alcCloseDevice(static_cast<ALCdevice*>(device));
@@ -44,21 +49,18 @@ void KC_SOUND_SYSTEM::open() {
 
 KC_SOUND_STREAM* KC_SOUND_SYSTEM::create_sound(const void* bytes, std::int32_t byte_count,
                                                std::int32_t buffer_count, bool fully_decoded) {
-  auto* stream = new KC_SOUND_STREAM;
-  if (stream->open(bytes, byte_count, buffer_count, fully_decoded) != 1) {
-    delete stream;
-    return nullptr;
-  }
+  auto stream = std::make_unique<KC_SOUND_STREAM>();
+  if (stream->open(bytes, byte_count, buffer_count, fully_decoded) != 1) return nullptr;
   KC_SOUND_LOCK lock;
-  streams.push_back(stream);
-  return stream;
+  streams.push_back(std::move(stream));
+  return streams.back().get();
 }
 
 int KC_SOUND_SYSTEM::release_sound(KC_SOUND_STREAM* stream) {
   KC_SOUND_LOCK lock;
-  const auto found = std::find(streams.begin(), streams.end(), stream);
+  const auto found = std::find_if(streams.begin(), streams.end(),
+                                  [stream](const auto& held) { return held.get() == stream; });
   if (found == streams.end()) return -1;
-  delete stream;
   streams.erase(found);
   return 1;
 }
@@ -66,7 +68,7 @@ int KC_SOUND_SYSTEM::release_sound(KC_SOUND_STREAM* stream) {
 void KC_SOUND_SYSTEM::update_streams() {
   if (device == nullptr) return;
   KC_SOUND_LOCK lock;
-  for (KC_SOUND_STREAM* stream : streams) stream->update();
+  for (const auto& stream : streams) stream->update();
 }
 
 }  // namespace KOR

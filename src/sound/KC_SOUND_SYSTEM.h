@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "foundation/KS_VECTOR3.h"
@@ -9,12 +10,14 @@ namespace KOR {
 
 class KC_SOUND_STREAM;
 
-// Opens the default OpenAL device and keeps every sound made through it.
+// Opens the default OpenAL device and owns every sound made through it.
 // The sound thread calls update_streams about every 10 ms.
 class KC_SOUND_SYSTEM {
  public:
   KC_SOUND_SYSTEM();
-  // Closes the device; the streams belong to their resource records and stay.
+  // Destroys the streams still here, then closes the device. The resource
+  // records that handed them out are gone by then: the engine's system lives
+  // for the whole run, and tests make theirs before their resources.
   ~KC_SOUND_SYSTEM();
   KC_SOUND_SYSTEM(const KC_SOUND_SYSTEM&) = delete;
   KC_SOUND_SYSTEM& operator=(const KC_SOUND_SYSTEM&) = delete;
@@ -23,7 +26,7 @@ class KC_SOUND_SYSTEM {
   // they never play.
   void open();
   // A stream over `bytes` (which must outlive it), or null when they are not
-  // Ogg Vorbis.
+  // Ogg Vorbis. The system keeps it until release_sound.
   KC_SOUND_STREAM* create_sound(const void* bytes, std::int32_t byte_count,
                                 std::int32_t buffer_count, bool fully_decoded);
   // 1 when the stream was one of ours (it is stopped and destroyed), -1 when not.
@@ -43,7 +46,8 @@ class KC_SOUND_SYSTEM {
   KS_VECTOR3 listener_at{0, 0, 0};
   KS_VECTOR3 listener_up{0, -1, 0};
   std::int32_t last_alc_error = 0;
-  std::vector<KC_SOUND_STREAM*> streams;
+  // Guarded by sound_lock: the sound thread walks it.
+  std::vector<std::unique_ptr<KC_SOUND_STREAM>> streams;
 };
 
 }  // namespace KOR

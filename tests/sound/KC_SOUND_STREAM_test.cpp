@@ -33,7 +33,7 @@ class SoundStream : public ::testing::Test {
     ASSERT_NE(system.device, nullptr);
   }
   void TearDown() override {
-    while (!system.streams.empty()) system.release_sound(system.streams.back());
+    while (!system.streams.empty()) system.release_sound(system.streams.back().get());
     KOR::frame_dt = 0.0f;
   }
 

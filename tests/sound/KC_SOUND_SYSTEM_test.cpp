@@ -22,7 +22,7 @@ std::int32_t size(const std::vector<unsigned char>& bytes) {
 }
 
 void release_all(KC_SOUND_SYSTEM& system) {
-  while (!system.streams.empty()) system.release_sound(system.streams.back());
+  while (!system.streams.empty()) system.release_sound(system.streams.back().get());
 }
 
 TEST(KC_SOUND_SYSTEM, ReleaseAnswersWhetherTheStreamWasOurs) {
@@ -32,13 +32,13 @@ TEST(KC_SOUND_SYSTEM, ReleaseAnswersWhetherTheStreamWasOurs) {
   system.open();
   KC_SOUND_STREAM* first = system.create_sound(blip.data(), size(blip), 1, true);
   KC_SOUND_STREAM* second = system.create_sound(blip.data(), size(blip), 1, false);
-  ASSERT_EQ(system.streams, (std::vector<KC_SOUND_STREAM*>{first, second}));
+  ASSERT_EQ(sound_test::held_streams(system), (std::vector<KC_SOUND_STREAM*>{first, second}));
 
   KC_SOUND_STREAM stranger;
   EXPECT_EQ(system.release_sound(&stranger), -1);
   EXPECT_EQ(system.release_sound(nullptr), -1);
   EXPECT_EQ(system.release_sound(first), 1);
-  EXPECT_EQ(system.streams, std::vector<KC_SOUND_STREAM*>{second});
+  EXPECT_EQ(sound_test::held_streams(system), std::vector<KC_SOUND_STREAM*>{second});
   release_all(system);
 }
 

@@ -69,7 +69,7 @@ class WaveOutput : public ::testing::Test {
   // Closing the device completes the file.
   void close() {
     if (system == nullptr) return;
-    while (!system->streams.empty()) system->release_sound(system->streams.back());
+    while (!system->streams.empty()) system->release_sound(system->streams.back().get());
     delete system;
     system = nullptr;
   }

@@ -29,6 +29,13 @@ bool pump_until(KOR::KC_SOUND_SYSTEM& system, Done done, int max_passes = 1000) 
   return false;
 }
 
+// The streams the system holds, in its order.
+inline std::vector<KOR::KC_SOUND_STREAM*> held_streams(const KOR::KC_SOUND_SYSTEM& system) {
+  std::vector<KOR::KC_SOUND_STREAM*> held;
+  for (const auto& stream : system.streams) held.push_back(stream.get());
+  return held;
+}
+
 inline void pump(KOR::KC_SOUND_SYSTEM& system, int passes) {
   pump_until(
       system, [] { return false; }, passes);
