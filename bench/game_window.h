@@ -28,9 +28,13 @@ inline KOR::KC_GAME_SERVICE* started_game() {
     if (chdir(AQUAVEX_RUNTIME_DIR) != 0) return nullptr;
     KOR::KC_GAME_SERVICE* game = KOR::KC_GAME::fGetGame();
     KOR::engine_game = game;
-    KOR::hook_init = KOR::callback_create(&game::game_on_init, nullptr, nullptr);
-    KOR::hook_update = KOR::callback_create(&game::game_on_update, nullptr, nullptr);
-    KOR::hook_draw = KOR::callback_create(&game::game_on_draw, nullptr, nullptr);
+    // The game's hooks, kept as long as the game runs: for the whole program.
+    static const auto init = KOR::callback_create(&game::game_on_init, nullptr, nullptr);
+    static const auto update = KOR::callback_create(&game::game_on_update, nullptr, nullptr);
+    static const auto draw = KOR::callback_create(&game::game_on_draw, nullptr, nullptr);
+    KOR::hook_init = init.get();
+    KOR::hook_update = update.get();
+    KOR::hook_draw = draw.get();
     if (game->start("Aquavex") != 1) return nullptr;
     game->running = 1;
     // Straight past the splashes, as after the last one.

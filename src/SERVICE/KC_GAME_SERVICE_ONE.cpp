@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <memory>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
@@ -27,9 +28,11 @@ constexpr uint32_t kSoundThreadPeriodMs = 10;
 
 int close_before_game_ready(void*) { std::exit(kClosedBeforeGameReady); }
 
-// The engine's own close hook, kept for the whole run: the game's replaces it
-// in the slot.
-KC_CALLBACK* default_close_hook = nullptr;
+// The callbacks the engine stores in the hook slots, kept for the whole run:
+// the game's close hook replaces the engine's in its slot.
+std::unique_ptr<KC_CALLBACK> main_hook;
+std::unique_ptr<KC_CALLBACK> default_close_hook;
+std::unique_ptr<KC_CALLBACK> release_resource_hook;
 
 }  // namespace
 
@@ -71,7 +74,8 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
   engine_sound_system = new KC_SOUND_SYSTEM;
   engine_sound_system->open();
   engine_resource_manager = new KC_RESOURCE_MANAGER;
-  hook_release_resource = callback_create(&release_resource_by_data, nullptr, nullptr);
+  release_resource_hook = callback_create(&release_resource_by_data, nullptr, nullptr);
+  hook_release_resource = release_resource_hook.get();
   return callback_invoke(hook_init, nullptr);
 }
 
@@ -178,9 +182,10 @@ int KC_GAME_SERVICE::release_resource_by_data(void* data) {
 }
 
 void service_register_main(KC_CALLBACK_FN main_function) {
-  hook_main = callback_create(main_function, nullptr, nullptr);
+  main_hook = callback_create(main_function, nullptr, nullptr);
+  hook_main = main_hook.get();
   default_close_hook = callback_create(&close_before_game_ready, nullptr, nullptr);
-  hook_close = default_close_hook;
+  hook_close = default_close_hook.get();
 }
 
 int service_main() {

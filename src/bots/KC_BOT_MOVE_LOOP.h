@@ -31,6 +31,7 @@ class KC_BOT_MOVE_LOOP : public KC_BASE {
   KS_VECTOR3 point_b_;
   float duration_;
   float speed_;
+  // The caller's: the behaviour only fires it.
   KC_CALLBACK* completion_ = nullptr;
   float delay_;
 };

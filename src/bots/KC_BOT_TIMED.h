@@ -30,6 +30,7 @@ class KC_BOT_TIMED : public KC_BASE {
   virtual void finish() = 0;
 
   float delay_;
+  // The caller's (a window's own member, say): the behaviour only fires it.
   KC_CALLBACK* completion_;
 
  private:

@@ -7,8 +7,9 @@ std::string engine_last_error = "Created with Korvane2 30.07.12";
 KC_CALLBACK::KC_CALLBACK(KC_CALLBACK_FN function, const char* name, void* user_data)
     : user_data(user_data), name(name ? name : ""), function(function) {}
 
-KC_CALLBACK* callback_create(KC_CALLBACK_FN function, const char* name, void* user_data) {
-  return new KC_CALLBACK(function, name, user_data);
+std::unique_ptr<KC_CALLBACK> callback_create(KC_CALLBACK_FN function, const char* name,
+                                             void* user_data) {
+  return std::make_unique<KC_CALLBACK>(function, name, user_data);
 }
 
 int callback_invoke(const KC_CALLBACK* callback, void* argument) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace KOR {
@@ -20,11 +21,17 @@ struct KC_CALLBACK {
   const KC_CALLBACK_FN function;
 };
 
-KC_CALLBACK* callback_create(KC_CALLBACK_FN function, const char* name, void* user_data);
+// The caller owns the callback; the slots it is stored in say whether they
+// own it or only point at it.
+std::unique_ptr<KC_CALLBACK> callback_create(KC_CALLBACK_FN function, const char* name,
+                                             void* user_data);
 
 // -108 for a null callback, 0 for one without a function; otherwise the
 // function's result. A null argument is replaced by the callback's user data.
 int callback_invoke(const KC_CALLBACK* callback, void* argument);
+inline int callback_invoke(const std::unique_ptr<KC_CALLBACK>& callback, void* argument) {
+  return callback_invoke(callback.get(), argument);
+}
 
 // Integer arguments (key codes) travel as pointer-sized values.
 inline void* callback_arg(intptr_t value) { return reinterpret_cast<void*>(value); }

@@ -46,7 +46,8 @@ KC_BASESLIDER::KC_BASESLIDER(unsigned int id, KS_VECTOR2 start, KS_VECTOR2 end, 
   place_buttons(s, e);
 }
 
-KC_BASESLIDER::~KC_BASESLIDER() { delete hook_value_changed; }
+// Here, where the hit shapes and transforms it owns are complete.
+KC_BASESLIDER::~KC_BASESLIDER() = default;
 
 KS_VECTOR2 KC_BASESLIDER::start_button() const { return start_transform_->position_xy(); }
 KS_VECTOR2 KC_BASESLIDER::end_button() const { return end_transform_->position_xy(); }

@@ -8,7 +8,6 @@
 namespace KOR {
 
 class KC_HIT_SHAPE;
-struct KC_CALLBACK;
 struct KS_TRANSFORM3;
 
 // A value in [min, max] shown as a knob on a straight track between two
@@ -70,7 +69,7 @@ class KC_BASESLIDER : public KC_GUI_OBJECT {
 
   // Named by the builder, owned; fired by set_value with the slider as
   // argument.
-  KC_CALLBACK* hook_value_changed = nullptr;
+  std::unique_ptr<KC_CALLBACK> hook_value_changed;
 
  protected:
   // The stored track points become relative to the slider's own centre

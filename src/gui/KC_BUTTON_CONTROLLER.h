@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <memory>
 
+#include "foundation/KC_CALLBACK.h"
+
 namespace KOR {
 
 class KC_HIT_SHAPE;
 class KC_QUAD;
-struct KC_CALLBACK;
 struct KC_TEXTURE;
 struct KS_TRANSFORM3;
 
@@ -17,7 +18,8 @@ constexpr int kControllerClick = -102;
 // What the push and the toggle controller share: a five-frame strip picture
 // (normal, hovered, pressed, selected or on, disabled), its hit area, the
 // pointer and the hooks. Hooks are invoked without an argument; the holder
-// sets them, and the state, by writing the members.
+// sets them, which the controller then owns, and the state, by writing the
+// members.
 class KC_CONTROLLER_BASE {
  public:
   KC_CONTROLLER_BASE(const KC_CONTROLLER_BASE&) = delete;
@@ -34,11 +36,11 @@ class KC_CONTROLLER_BASE {
   KS_TRANSFORM3* transform = nullptr;  // the given one or owned_transform_
   const int* pointer_x;
   const int* pointer_y;
-  KC_CALLBACK* hook_enter = nullptr;
-  KC_CALLBACK* hook_leave = nullptr;
-  KC_CALLBACK* hook_down = nullptr;
-  KC_CALLBACK* hook_left_click = nullptr;
-  KC_CALLBACK* hook_right_click = nullptr;
+  std::unique_ptr<KC_CALLBACK> hook_enter;
+  std::unique_ptr<KC_CALLBACK> hook_leave;
+  std::unique_ptr<KC_CALLBACK> hook_down;
+  std::unique_ptr<KC_CALLBACK> hook_left_click;
+  std::unique_ptr<KC_CALLBACK> hook_right_click;
 
  protected:
   // The picture and hit area on the transform (made and owned when null).

@@ -17,10 +17,6 @@ KC_GUI_OBJECT::KC_GUI_OBJECT(unsigned int id)
 KC_GUI_OBJECT::~KC_GUI_OBJECT() {
   // Children first: their transforms point at ours.
   delete_children();
-  delete hook_enter;
-  delete hook_leave;
-  delete hook_down;
-  delete hook_up;
 }
 
 void KC_GUI_OBJECT::set_position(float x, float y, float z) { transform->set_position(x, y, z); }
@@ -154,7 +150,7 @@ KS_VECTOR2 KC_GUI_OBJECT::layout_position(uint8_t which) const {
   return out;
 }
 
-void KC_GUI_OBJECT::fire_hook(KC_CALLBACK* hook) {
+void KC_GUI_OBJECT::fire_hook(const std::unique_ptr<KC_CALLBACK>& hook) {
   if (hook) callback_invoke(hook, this);
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "foundation/KC_CALLBACK.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/KS_VECTOR2.h"
 #include "gui/KS_GUI_EVENT.h"
 
 namespace KOR {
-
-struct KC_CALLBACK;
 
 // Class codes held in KC_GUI_OBJECT::kind.
 enum : int {
@@ -85,7 +85,7 @@ class KC_GUI_OBJECT {
   KS_VECTOR2 layout_position(uint8_t which) const;
 
   // The hook invoked with this widget as argument; a missing one does nothing.
-  void fire_hook(KC_CALLBACK* hook);
+  void fire_hook(const std::unique_ptr<KC_CALLBACK>& hook);
 
   int kind = GUI_KIND_OBJECT;
   uint8_t visible = 1;
@@ -103,11 +103,11 @@ class KC_GUI_OBJECT {
   std::vector<KC_GUI_OBJECT*> children;
   std::vector<std::string> transform_list;
   std::vector<std::string> transform_1366_list;
-  // Set by whoever builds the widget; the widget owns and deletes them.
-  KC_CALLBACK* hook_enter = nullptr;
-  KC_CALLBACK* hook_leave = nullptr;
-  KC_CALLBACK* hook_down = nullptr;
-  KC_CALLBACK* hook_up = nullptr;
+  // Set by whoever builds the widget; the widget owns them.
+  std::unique_ptr<KC_CALLBACK> hook_enter;
+  std::unique_ptr<KC_CALLBACK> hook_leave;
+  std::unique_ptr<KC_CALLBACK> hook_down;
+  std::unique_ptr<KC_CALLBACK> hook_up;
 
  private:
   KS_TRANSFORM3 placement_;

@@ -9,8 +9,6 @@ namespace KOR {
 KC_GUI_PANEL_BASE::KC_GUI_PANEL_BASE(unsigned int id, uint8_t movable)
     : KC_GUI_OBJECT(id), movable(movable) {}
 
-KC_GUI_PANEL_BASE::~KC_GUI_PANEL_BASE() { delete hook_grab; }
-
 KS_GUI_EVENT* KC_GUI_PANEL_BASE::on_press() {
   event.code = GUI_EVENT_NONE;
   if (!gui_left_went_down()) return nullptr;

@@ -6,7 +6,6 @@
 
 namespace KOR {
 
-struct KC_CALLBACK;
 
 // What both panels do with input: ENTER and LEAVE as the pointer crosses
 // the panel, DOWN on a left press over it, UP on a left release over it
@@ -16,14 +15,13 @@ struct KC_CALLBACK;
 class KC_GUI_PANEL_BASE : public KC_GUI_OBJECT {
  public:
   KC_GUI_PANEL_BASE(unsigned int id, uint8_t movable);
-  ~KC_GUI_PANEL_BASE() override;
 
   KS_GUI_EVENT* on_release() override;
   KS_GUI_EVENT* on_press() override;
   KS_GUI_EVENT* on_pointer_move() override;
 
   uint8_t movable;
-  KC_CALLBACK* hook_grab = nullptr;  // set by the builder, owned
+  std::unique_ptr<KC_CALLBACK> hook_grab;  // set by the builder, owned
   uint8_t hovered = 0;
   uint8_t dragging = 0;
   int grab_x = 0;

@@ -13,7 +13,8 @@ KC_GUI_PROGRESS_BAR::KC_GUI_PROGRESS_BAR(unsigned int id, const std::string& tex
   kind = GUI_KIND_PROGRESS_BAR;
 }
 
-KC_GUI_PROGRESS_BAR::~KC_GUI_PROGRESS_BAR() { delete hook_filled; }
+// Here, where the quads it owns are complete.
+KC_GUI_PROGRESS_BAR::~KC_GUI_PROGRESS_BAR() = default;
 
 void KC_GUI_PROGRESS_BAR::draw() {
   if (background == nullptr) return;

@@ -8,7 +8,6 @@
 
 namespace KOR {
 
-struct KC_CALLBACK;
 class KC_QUAD;
 struct KC_TEXTURE;
 
@@ -30,7 +29,7 @@ class KC_GUI_PROGRESS_BAR : public KC_BASEPROGRESS {
   // Lays out the fill; nothing before the build.
   void on_value_changed() override;
 
-  KC_CALLBACK* hook_filled = nullptr;  // set by the builder, owned
+  std::unique_ptr<KC_CALLBACK> hook_filled;  // set by the builder, owned
   uint8_t filled_armed = 1;
   int frame_width = 0;
   int frame_height = 0;

@@ -98,7 +98,7 @@ void gui_build_common(KC_GUI_OBJECT* widget, const pugi::xml_node& node) {
     if (KC_GUI_OBJECT* nested = gui_build_widget(child)) widget->add_child(nested);
   }
   gui_xml_each_hook(node, [widget](const char* event, const pugi::xml_node& entry) {
-    KC_CALLBACK** slot = nullptr;
+    std::unique_ptr<KC_CALLBACK>* slot = nullptr;
     if (gui_xml_same_name(event, "DOWN")) slot = &widget->hook_down;
     if (gui_xml_same_name(event, "UP")) slot = &widget->hook_up;
     if (gui_xml_same_name(event, "ENTER")) slot = &widget->hook_enter;

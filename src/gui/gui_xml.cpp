@@ -75,8 +75,8 @@ KS_IVECTOR2 gui_xml_int_pair(const pugi::xml_node& element) {
 
 bool gui_xml_same_name(const char* a, const char* b) { return strcasecmp(a, b) == 0; }
 
-void gui_xml_set_hook(KC_CALLBACK*& slot, const pugi::xml_node& entry, void* user_data) {
-  delete slot;
+void gui_xml_set_hook(std::unique_ptr<KC_CALLBACK>& slot, const pugi::xml_node& entry,
+                      void* user_data) {
   slot = callback_create(nullptr, entry.child_value(), user_data);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@ void gui_xml_each_hook(const pugi::xml_node& node, VISIT visit) {
 
 // Replaces the hook in the slot by a named callback without a function,
 // named after the entry's text, carrying the user data.
-void gui_xml_set_hook(KC_CALLBACK*& slot, const pugi::xml_node& entry, void* user_data);
+void gui_xml_set_hook(std::unique_ptr<KC_CALLBACK>& slot, const pugi::xml_node& entry,
+                      void* user_data);
 
 }  // namespace KOR

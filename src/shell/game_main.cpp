@@ -1,6 +1,8 @@
 #include "shell/game_main.h"
 
 #include <cstdio>
+#include <iterator>
+#include <memory>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
@@ -54,18 +56,21 @@ const HOOK_BINDING kHooks[] = {
     {&KOR::hook_close, &game_on_close},
 };
 
+// The game's callbacks, one for each binding; the engine's slots point at them.
+std::unique_ptr<KOR::KC_CALLBACK> installed_hooks[std::size(kHooks)];
+
 void install_hooks() {
-  for (const HOOK_BINDING& h : kHooks) *h.slot = KOR::callback_create(h.function, nullptr, nullptr);
+  for (std::size_t i = 0; i < std::size(kHooks); ++i) {
+    installed_hooks[i] = KOR::callback_create(kHooks[i].function, nullptr, nullptr);
+    *kHooks[i].slot = installed_hooks[i].get();
+  }
 }
 
 // The slots are emptied before the callbacks go, so nothing can fire a freed
 // one.
 void remove_hooks() {
-  for (const HOOK_BINDING& h : kHooks) {
-    KOR::KC_CALLBACK* callback = *h.slot;
-    *h.slot = nullptr;
-    delete callback;
-  }
+  for (const HOOK_BINDING& h : kHooks) *h.slot = nullptr;
+  for (auto& callback : installed_hooks) callback.reset();
 }
 
 void stop_running() {

@@ -7,6 +7,7 @@
 #include "platform/KC_THREAD.h"
 #include "platform/KC_WINDOW.h"
 #include "platform/host.h"
+#include "support/hook_slots.h"
 #include "support/paths.h"
 
 namespace {
@@ -55,11 +56,12 @@ TEST(KC_GAME_SERVICE_display, StartsRunsFramesAndEndsWhenTheWindowIsClosed) {
   ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
   KOR::KC_GAME_SERVICE* service = KOR::KC_GAME::fGetGame();
   KOR::engine_game = service;
-  KOR::hook_init = KOR::callback_create(&on_init, nullptr, nullptr);
-  KOR::hook_update = KOR::callback_create(&on_update, nullptr, nullptr);
-  KOR::hook_draw = KOR::callback_create(&on_draw, nullptr, nullptr);
-  KOR::hook_close = KOR::callback_create(&on_close, nullptr, nullptr);
-  KOR::hook_shutdown = KOR::callback_create(&on_shutdown, nullptr, nullptr);
+  test_support::HOOK_SLOTS hooks;
+  hooks.set(KOR::hook_init, &on_init);
+  hooks.set(KOR::hook_update, &on_update);
+  hooks.set(KOR::hook_draw, &on_draw);
+  hooks.set(KOR::hook_close, &on_close);
+  hooks.set(KOR::hook_shutdown, &on_shutdown);
 
   ASSERT_EQ(service->start("Aquavex service test"), 7) << "start returns the init hook's result";
   EXPECT_EQ(inits, 1);
@@ -77,10 +79,4 @@ TEST(KC_GAME_SERVICE_display, StartsRunsFramesAndEndsWhenTheWindowIsClosed) {
   EXPECT_EQ(shutdowns, 1);
   EXPECT_EQ(service->running, 0);
   EXPECT_TRUE(KOR::thread_list().empty()) << "the sound thread ended with the loop";
-
-  for (KOR::KC_CALLBACK** slot : {&KOR::hook_init, &KOR::hook_update, &KOR::hook_draw,
-                                  &KOR::hook_close, &KOR::hook_shutdown}) {
-    delete *slot;
-    *slot = nullptr;
-  }
 }

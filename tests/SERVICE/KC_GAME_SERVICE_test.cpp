@@ -18,6 +18,7 @@
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "support/fake_clock.h"
+#include "support/hook_slots.h"
 #include "support/paths.h"
 
 using KOR::KC_GAME_SERVICE;
@@ -57,14 +58,10 @@ class ServiceTest : public ::testing::Test {
     updates = 0;
     draws = 0;
     clear_running_on_update = 0;
-    KOR::hook_update = KOR::callback_create(&on_update, nullptr, nullptr);
-    KOR::hook_draw = KOR::callback_create(&on_draw, nullptr, nullptr);
+    hooks.set(KOR::hook_update, &on_update);
+    hooks.set(KOR::hook_draw, &on_draw);
   }
   void TearDown() override {
-    delete KOR::hook_update;
-    delete KOR::hook_draw;
-    KOR::hook_update = nullptr;
-    KOR::hook_draw = nullptr;
     KOR::engine_input = nullptr;
     KOR::engine_timer = nullptr;
     KOR::engine_render = nullptr;
@@ -87,6 +84,7 @@ class ServiceTest : public ::testing::Test {
   KOR::KC_TIMER timer;
   KOR::KC_RENDER render{new KOR::GPU_NULL};
   KC_GAME_SERVICE* service = nullptr;
+  test_support::HOOK_SLOTS hooks;
 };
 
 }  // namespace
@@ -176,13 +174,13 @@ TEST_F(ServiceTest, ClearingRunningInTheUpdateEndsThePassBeforeItsRender) {
 TEST_F(ServiceTest, EachRenderStepClearsDrawsAndPresentsAFrame) {
   auto* device = static_cast<KOR::GPU_NULL*>(render.get_device());
   render.clear_color = KOR::KS_COLOR(0xFF000000);
-  delete KOR::hook_draw;
-  KOR::hook_draw = KOR::callback_create(
+  hooks.set(
+      KOR::hook_draw,
       [](void* log) {
         static_cast<std::vector<std::string>*>(log)->push_back("draw hook");
         return 1;
       },
-      nullptr, &device->calls);
+      &device->calls);
   service->update_cap = 0;
   service->render_cap = 0;
   device->calls.clear();
@@ -256,7 +254,6 @@ TEST(KC_GAME_SERVICE, ExitStatusOfTheGameMain) {
   EXPECT_EQ(KOR::service_main(), 1);
   main_result = 0;
   EXPECT_EQ(KOR::service_main(), 1);
-  delete KOR::hook_main;
   KOR::hook_main = nullptr;
   KOR::hook_close = nullptr;
 }

@@ -23,7 +23,6 @@ class GuiControllers : public ::testing::Test {
  protected:
   GuiControllers() : texture(KOR::gui_get_texture("strip.png")) {}
   ~GuiControllers() override {
-    for (KOR::KC_CALLBACK* c : hooks) delete c;
     KOR::gui_release_texture(texture);
   }
 
@@ -36,9 +35,8 @@ class GuiControllers : public ::testing::Test {
     c.hook_left_click = hook(&left_clicks);
     c.hook_right_click = hook(&right_clicks);
   }
-  KOR::KC_CALLBACK* hook(int* counter) {
-    hooks.push_back(KOR::callback_create(count_call, "count", counter));
-    return hooks.back();
+  static std::unique_ptr<KOR::KC_CALLBACK> hook(int* counter) {
+    return KOR::callback_create(count_call, "count", counter);
   }
   static int frame(const KOR::KC_CONTROLLER_BASE& c) {
     return static_cast<int>(c.quad->vertices[0].u * 5.0f + 0.5f);
@@ -47,7 +45,6 @@ class GuiControllers : public ::testing::Test {
 
   GuiHarness harness;
   KOR::KC_TEXTURE* texture;
-  std::vector<KOR::KC_CALLBACK*> hooks;
   int enters = 0, leaves = 0, downs = 0, left_clicks = 0, right_clicks = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
+#include "support/hook_slots.h"
 
 using KOR::KC_INPUT;
 
@@ -42,17 +43,11 @@ class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     seen.clear();
-    KOR::hook_key_down = KOR::callback_create(&on_key_down, nullptr, nullptr);
-    KOR::hook_key_up = KOR::callback_create(&on_key_up, nullptr, nullptr);
-    KOR::hook_mouse_move = KOR::callback_create(&on_mouse_move, nullptr, nullptr);
+    hooks.set(KOR::hook_key_down, &on_key_down);
+    hooks.set(KOR::hook_key_up, &on_key_up);
+    hooks.set(KOR::hook_mouse_move, &on_mouse_move);
   }
-  void TearDown() override {
-    for (KOR::KC_CALLBACK** slot :
-         {&KOR::hook_key_down, &KOR::hook_key_up, &KOR::hook_mouse_move}) {
-      delete *slot;
-      *slot = nullptr;
-    }
-  }
+  test_support::HOOK_SLOTS hooks;
   KC_INPUT input;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/KC_INPUT.h"
 #include "platform/KC_WINDOW.h"
 #include "platform/host.h"
+#include "support/hook_slots.h"
 
 using KOR::KC_INPUT;
 
@@ -105,12 +106,13 @@ TEST(MessagePumpDisplay, EventsReachTheInputStateAndTheHooksInOrder) {
   KOR::KC_WINDOW window;
   ASSERT_EQ(window.create("pump test"), 1) << KOR::host_error();
   ASSERT_NE(window.get_handle(), nullptr);
-  KOR::hook_key_down = KOR::callback_create(&on_key_down, nullptr, nullptr);
-  KOR::hook_key_up = KOR::callback_create(&on_key_up, nullptr, nullptr);
-  KOR::hook_mouse_move = KOR::callback_create(&on_move, nullptr, nullptr);
-  KOR::hook_focus_lost = KOR::callback_create(&on_lost, nullptr, nullptr);
-  KOR::hook_focus_gained = KOR::callback_create(&on_gained, nullptr, nullptr);
-  KOR::hook_close = KOR::callback_create(&on_close, nullptr, nullptr);
+  test_support::HOOK_SLOTS hooks;
+  hooks.set(KOR::hook_key_down, &on_key_down);
+  hooks.set(KOR::hook_key_up, &on_key_up);
+  hooks.set(KOR::hook_mouse_move, &on_move);
+  hooks.set(KOR::hook_focus_lost, &on_lost);
+  hooks.set(KOR::hook_focus_gained, &on_gained);
+  hooks.set(KOR::hook_close, &on_close);
   KOR::message_pump(&input, &window);  // what the new window itself queued
   input.end_frame();
   seen.clear();
@@ -163,13 +165,6 @@ TEST(MessagePumpDisplay, EventsReachTheInputStateAndTheHooksInOrder) {
   EXPECT_EQ(input.key_state('X'), 0);
   EXPECT_EQ(input.key_state(18), 0);
   EXPECT_EQ(input.last_key, 2);
-
-  for (KOR::KC_CALLBACK** slot :
-       {&KOR::hook_key_down, &KOR::hook_key_up, &KOR::hook_mouse_move, &KOR::hook_focus_lost,
-        &KOR::hook_focus_gained, &KOR::hook_close}) {
-    delete *slot;
-    *slot = nullptr;
-  }
 }
 
 TEST(MessagePumpDisplay, StretchedFullScreenMapsThePointerIntoLogicalPixels) {

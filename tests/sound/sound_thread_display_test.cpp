@@ -15,6 +15,7 @@
 #include "sound/KC_SOUND_STREAM.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 #include "sound_test_support.h"
+#include "support/hook_slots.h"
 #include "support/paths.h"
 
 namespace {
@@ -48,9 +49,10 @@ TEST(sound_thread_display, LoopFeedsStreamsUntilShutdown) {
   ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
   KOR::KC_GAME_SERVICE* service = KOR::KC_GAME::fGetGame();
   KOR::engine_game = service;
-  KOR::hook_init = KOR::callback_create(&on_init, nullptr, nullptr);
-  KOR::hook_update = KOR::callback_create(&on_update, nullptr, nullptr);
-  KOR::hook_shutdown = KOR::callback_create(&on_shutdown, nullptr, nullptr);
+  test_support::HOOK_SLOTS hooks;
+  hooks.set(KOR::hook_init, &on_init);
+  hooks.set(KOR::hook_update, &on_update);
+  hooks.set(KOR::hook_shutdown, &on_shutdown);
 
   ASSERT_EQ(service->start("Aquavex sound thread test"), 1);
   ASSERT_NE(KOR::engine_sound_system->device, nullptr);
@@ -58,9 +60,4 @@ TEST(sound_thread_display, LoopFeedsStreamsUntilShutdown) {
   EXPECT_EQ(service->run(), 1) << "the stream was released after the thread stopped";
   EXPECT_EQ(state_at_end, AL_PLAYING);
   EXPECT_EQ(KOR::sound_sources_in_use, 0);
-
-  for (KOR::KC_CALLBACK** slot : {&KOR::hook_init, &KOR::hook_update, &KOR::hook_shutdown}) {
-    delete *slot;
-    *slot = nullptr;
-  }
 }
