@@ -15,9 +15,9 @@ namespace {
 constexpr int kFontBufferSize = 600;
 }  // namespace
 
-G_FONT_LIST::~G_FONT_LIST() {
-  for (auto& [name, font] : fonts_) delete font;
-}
+// Here, where the fonts are complete.
+G_FONT_LIST::G_FONT_LIST() = default;
+G_FONT_LIST::~G_FONT_LIST() = default;
 
 bool G_FONT_LIST::load(const std::string& list_name) {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
@@ -42,8 +42,8 @@ bool G_FONT_LIST::load(const std::string& list_name) {
                    name.value(), xml.value());
       continue;
     }
-    fonts_[name.value()] = new KOR::KC_FONT(description->child("font"),
-                                            manager->get_texture(texture.value()), kFontBufferSize);
+    fonts_[name.value()] = std::make_unique<KOR::KC_FONT>(
+        description->child("font"), manager->get_texture(texture.value()), kFontBufferSize);
     manager->release_xml(description);
   }
   manager->release_xml(list);
@@ -54,7 +54,7 @@ bool G_FONT_LIST::has(const std::string& name) const { return fonts_.count(name)
 
 KOR::KC_FONT* G_FONT_LIST::find(const std::string& name) const {
   auto at = fonts_.find(name);
-  return at != fonts_.end() ? at->second : nullptr;
+  return at != fonts_.end() ? at->second.get() : nullptr;
 }
 
 void G_FONT_LIST::release_textures() {

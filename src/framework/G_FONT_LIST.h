@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace KOR {
@@ -14,7 +15,7 @@ namespace KOR_GF {
 // release_textures.
 class G_FONT_LIST {
  public:
-  G_FONT_LIST() = default;
+  G_FONT_LIST();
   ~G_FONT_LIST();
   G_FONT_LIST(const G_FONT_LIST&) = delete;
   G_FONT_LIST& operator=(const G_FONT_LIST&) = delete;
@@ -31,7 +32,7 @@ class G_FONT_LIST {
   void release_textures();
 
  private:
-  std::map<std::string, KOR::KC_FONT*> fonts_;
+  std::map<std::string, std::unique_ptr<KOR::KC_FONT>> fonts_;
 };
 
 G_FONT_LIST& font_list_instance();

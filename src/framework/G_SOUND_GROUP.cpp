@@ -19,25 +19,20 @@ void G_SOUND_GROUP::release_stream(G_SOUND_ENTRY* entry) {
   entry->stream = nullptr;
 }
 
-void G_SOUND_GROUP::free_entry(G_SOUND_ENTRY* entry) {
-  release_stream(entry);
-  delete entry;
-}
-
 void G_SOUND_GROUP::load_xml(const pugi::xml_node& node) {
   for (pugi::xml_node child : node.children()) {
-    auto* entry = new G_SOUND_ENTRY;
+    auto entry = std::make_unique<G_SOUND_ENTRY>();
     entry->name = child.attribute("name").value();
     entry->path = child.attribute("path").value();
     entry->whole = child.attribute("streamed").as_bool();
     entry->buffer_count =
         static_cast<int32_t>(std::strtol(child.attribute("cnt_buffers").value(), nullptr, 10));
     entry->looped = child.attribute("looped").as_bool();
-    G_SOUND_ENTRY*& slot = entries_[entry->name];
+    std::unique_ptr<G_SOUND_ENTRY>& slot = entries_[entry->name];
     // A replaced entry goes with its stream, and the sequence's place is
     // kept: it is an iterator to the slot, not to the entry.
-    if (slot != nullptr) free_entry(slot);
-    slot = entry;
+    if (slot != nullptr) release_stream(slot.get());
+    slot = std::move(entry);
   }
 }
 
@@ -53,12 +48,12 @@ int G_SOUND_GROUP::load_all() {
 }
 
 int G_SOUND_GROUP::release_all() {
-  for (auto& [name, entry] : entries_) release_stream(entry);
+  for (auto& [name, entry] : entries_) release_stream(entry.get());
   return 1;
 }
 
 void G_SOUND_GROUP::clear() {
-  for (auto& [name, entry] : entries_) free_entry(entry);
+  release_all();
   entries_.clear();
   // Nothing is left to play, and the sequence's place is gone.
   sequence_running_ = false;
@@ -66,7 +61,7 @@ void G_SOUND_GROUP::clear() {
 
 G_SOUND_ENTRY* G_SOUND_GROUP::find(const std::string& name) const {
   auto at = entries_.find(name);
-  return at != entries_.end() ? at->second : nullptr;
+  return at != entries_.end() ? at->second.get() : nullptr;
 }
 
 int G_SOUND_GROUP::start(G_SOUND_ENTRY* entry, float delay, bool restart) {
@@ -102,7 +97,7 @@ void G_SOUND_GROUP::set_volume(float volume) {
 int G_SOUND_GROUP::start_sequence() {
   if (entries_.empty()) return -1;
   current_ = entries_.begin();
-  start(current_->second, 0.0f, true);
+  start(current_->second.get(), 0.0f, true);
   sequence_running_ = true;
   return 1;
 }
@@ -112,7 +107,7 @@ void G_SOUND_GROUP::advance() {
   const KOR::KC_SOUND_STREAM* stream = current_->second->stream;
   if (stream != nullptr && stream->playing) return;
   if (++current_ == entries_.end()) current_ = entries_.begin();
-  start(current_->second, 0.0f, true);
+  start(current_->second.get(), 0.0f, true);
 }
 
 }  // namespace KOR_GF

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace pugi {
@@ -64,12 +65,11 @@ class G_SOUND_GROUP {
   void advance();
 
  private:
-  using ENTRIES = std::map<std::string, G_SOUND_ENTRY*>;
+  using ENTRIES = std::map<std::string, std::unique_ptr<G_SOUND_ENTRY>>;
 
   // Plays at the group volume, at once or, with a delay, later.
   int start(G_SOUND_ENTRY* entry, float delay, bool restart);
   static void release_stream(G_SOUND_ENTRY* entry);
-  static void free_entry(G_SOUND_ENTRY* entry);
 
   ENTRIES entries_;
   float volume_ = 1.0f;

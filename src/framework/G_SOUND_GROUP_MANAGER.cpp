@@ -7,17 +7,14 @@
 
 namespace KOR_GF {
 
-G_SOUND_GROUP_MANAGER::~G_SOUND_GROUP_MANAGER() {
-  for (auto& [name, group] : groups_) delete group;
-}
+// Here, where the groups are complete.
+G_SOUND_GROUP_MANAGER::~G_SOUND_GROUP_MANAGER() = default;
 
 void G_SOUND_GROUP_MANAGER::load_xml(const pugi::xml_node& node) {
   for (pugi::xml_node child : node.children()) {
-    auto* group = new G_SOUND_GROUP;
+    auto group = std::make_unique<G_SOUND_GROUP>();
     group->load_xml(child);
-    G_SOUND_GROUP*& slot = groups_[child.attribute("name").value()];
-    delete slot;
-    slot = group;
+    groups_[child.attribute("name").value()] = std::move(group);
   }
 }
 
@@ -29,7 +26,7 @@ int G_SOUND_GROUP_MANAGER::sound_count() const {
 
 G_SOUND_GROUP* G_SOUND_GROUP_MANAGER::find(const std::string& group) const {
   auto at = groups_.find(group);
-  return at != groups_.end() ? at->second : nullptr;
+  return at != groups_.end() ? at->second.get() : nullptr;
 }
 
 int G_SOUND_GROUP_MANAGER::load_group(const std::string& group) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace pugi {
@@ -45,7 +46,7 @@ class G_SOUND_GROUP_MANAGER {
   void update();
 
  private:
-  std::map<std::string, G_SOUND_GROUP*> groups_;
+  std::map<std::string, std::unique_ptr<G_SOUND_GROUP>> groups_;
   bool sequences_running_ = false;
   float interval_ = 1.0f;
   float clock_ = 0.0f;

@@ -47,18 +47,19 @@ int position_type_from_text(const char* text) {
 }  // namespace
 
 G_WINDOW::G_WINDOW(const pugi::xml_node& element)
-    : gui_(new KOR::KC_GUI_ROOT()), placement_(new KS_AUTO_POSITION()) {
-  gui_->root->transform->parent = placement_;
+    : gui_(std::make_unique<KOR::KC_GUI_ROOT>()) {
+  gui_->root->transform->parent = &placement_;
   if (element) read_element(element);
   compute_placements();
   built_ = 1;
 }
 
 G_WINDOW::~G_WINDOW() {
+  // The behaviours point into the placement and the background, and the
+  // widgets hang from the placement: the placement goes last.
   behaviours_.delete_all();
-  delete gui_;
-  delete background_;
-  delete placement_;
+  gui_.reset();
+  background_.reset();
 }
 
 void G_WINDOW::read_element(const pugi::xml_node& element) {
@@ -77,7 +78,7 @@ void G_WINDOW::read_element(const pugi::xml_node& element) {
   if (const pugi::xml_attribute a = element.attribute("layer")) layer_ = a.as_uint();
   if (const pugi::xml_node background = element.child("background")) read_background(background);
   if (const pugi::xml_node widgets = element.child("GUI")) {
-    KOR::gui_build_into_root(gui_, widgets, nullptr);
+    KOR::gui_build_into_root(gui_.get(), widgets, nullptr);
   }
 
   const pugi::xml_attribute position = element.attribute("_position");
@@ -97,7 +98,7 @@ void G_WINDOW::read_element(const pugi::xml_node& element) {
 void G_WINDOW::read_background(const pugi::xml_node& node) {
   if (const pugi::xml_attribute a = node.attribute("START_COLOR")) start_color_.parse(a.value());
   if (const pugi::xml_attribute a = node.attribute("END_COLOR")) end_color_.parse(a.value());
-  background_ = new G_SPRITE(node.child_value());
+  background_ = std::make_unique<G_SPRITE>(node.child_value());
   if (const pugi::xml_attribute a = node.attribute("SIZE")) {
     // Without two numbers the sprite keeps following its texture's size.
     KOR::KS_IVECTOR2 size(-1, -1);
@@ -166,11 +167,11 @@ void G_WINDOW::queue_show(KOR::KC_BASE* behaviour) {
 void G_WINDOW::queue_fade(const KS_COLOR& from, const KS_COLOR& to) {
   if (!background_ || start_color_.argb() == end_color_.argb()) return;
   background_->set_color(from);
-  queue_show(KOR::bot_create_color(background_, show_time_, to.argb(), 0.0f));
+  queue_show(KOR::bot_create_color(background_.get(), show_time_, to.argb(), 0.0f));
 }
 
 void G_WINDOW::queue_move(const KS_AUTO_POSITION& goal, float speed) {
-  queue_show(KOR::bot_create_move(placement_, show_time_, speed, goal.position.x, goal.position.y,
+  queue_show(KOR::bot_create_move(&placement_, show_time_, speed, goal.position.x, goal.position.y,
                                   0.0f, 0.0f));
 }
 
@@ -182,9 +183,9 @@ void G_WINDOW::open() {
   open_ = 1;
   drop_show_behaviours();
   queue_fade(start_color_, end_color_);
-  if (position_type_ == POSITION_PIXELS) place_like(*placement_, open_start_);
+  if (position_type_ == POSITION_PIXELS) place_like(placement_, open_start_);
   if (open_type_ == SHOW_MOMENTAL) {
-    place_like(*placement_, shown_);
+    place_like(placement_, shown_);
   } else if (open_type_ != SHOW_FADE) {
     queue_move(shown_, 50.0f);
   }
@@ -200,7 +201,7 @@ void G_WINDOW::close() {
   drop_show_behaviours();
   queue_fade(end_color_, start_color_);
   if (close_type_ == SHOW_MOMENTAL) {
-    place_like(*placement_, close_end_);
+    place_like(placement_, close_end_);
   } else if (close_type_ != SHOW_FADE) {
     queue_move(close_end_, 0.0f);
   }
@@ -219,7 +220,7 @@ int G_WINDOW::close_done(void* window) {
   auto* self = static_cast<G_WINDOW*>(window);
   self->state_ = WINDOW_IDLE;
   self->closed_ = 1;
-  self->place_like(*self->placement_, self->open_start_);
+  self->place_like(self->placement_, self->open_start_);
   self->on_closed();
   return 0;
 }
@@ -249,12 +250,12 @@ void G_WINDOW::update_slide() {
   } else {
     progress = t / slide_duration_;
   }
-  placement_->position.y = progress * slide_offset_ + shown_.position.y;
+  placement_.position.y = progress * slide_offset_ + shown_.position.y;
 }
 
 void G_WINDOW::reset_position() {
-  placement_->position.x = shown_.position.x;
-  placement_->position.y = shown_.position.y;
+  placement_.position.x = shown_.position.x;
+  placement_.position.y = shown_.position.y;
 }
 
 }  // namespace KOR_GF

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "bots/KC_BOT_LIST.h"
@@ -86,7 +87,7 @@ class G_WINDOW {
   virtual void on_disable() {}
   virtual void on_control(int widget_id) = 0;
 
-  KOR::KC_GUI_ROOT* gui() const { return gui_; }
+  KOR::KC_GUI_ROOT* gui() const { return gui_.get(); }
   const std::string& name() const { return name_; }
   bool is_open() const { return open_ != 0; }
   bool is_closed() const { return closed_ != 0; }
@@ -100,10 +101,10 @@ class G_WINDOW {
   int position_type() const { return position_type_; }
   float show_time() const { return show_time_; }
   KOR::KS_GUI_EVENT* last_event() const { return last_event_; }
-  G_SPRITE* background() const { return background_; }
+  G_SPRITE* background() const { return background_.get(); }
   const KOR::KS_COLOR& start_color() const { return start_color_; }
   const KOR::KS_COLOR& end_color() const { return end_color_; }
-  const KOR::KS_AUTO_POSITION& placement() const { return *placement_; }
+  const KOR::KS_AUTO_POSITION& placement() const { return placement_; }
   const KOR::KS_AUTO_POSITION& open_start() const { return open_start_; }
   const KOR::KS_AUTO_POSITION& shown() const { return shown_; }
   const KOR::KS_AUTO_POSITION& close_end() const { return close_end_; }
@@ -146,11 +147,12 @@ class G_WINDOW {
   void queue_move(const KOR::KS_AUTO_POSITION& goal, float speed);
   void update_slide();
 
-  KOR::KC_GUI_ROOT* gui_;
+  // The widgets hang from the placement, which the show behaviours move.
+  KOR::KS_AUTO_POSITION placement_;
+  std::unique_ptr<KOR::KC_GUI_ROOT> gui_;
   KOR::KS_GUI_EVENT* last_event_ = nullptr;
-  G_SPRITE* background_ = nullptr;
+  std::unique_ptr<G_SPRITE> background_;
   std::string name_ = "gWindow";
-  KOR::KS_AUTO_POSITION* placement_;
   KOR::KS_AUTO_POSITION open_start_;
   KOR::KS_AUTO_POSITION shown_;
   KOR::KS_AUTO_POSITION close_end_;

@@ -103,7 +103,7 @@ void G_WINDOW::compute_placements() {
       close_end_ = shown_;
   }
 
-  place_like(*placement_, open_start_);
+  place_like(placement_, open_start_);
   open_start_copy_ = open_start_;
   shown_copy_ = shown_;
   close_end_copy_ = close_end_;
@@ -119,15 +119,15 @@ void G_WINDOW::centre_background() {
 void G_WINDOW::relayout(int old_width) {
   const int width = game_resolution().x;
   if (width == old_width) return;
-  if (gui_->root) gui_->root->transform->parent = placement_;
+  if (gui_->root) gui_->root->transform->parent = &placement_;
 
   const bool fractions = position_type_ == POSITION_FRACTIONS;
   if (fractions || is_fitted_hud(name_)) {
     // Open or closed, the window parks where it rests; a pixel window has
     // no fractions and would otherwise jump to the screen origin.
-    place_like(*placement_, shown_);
+    place_like(placement_, shown_);
   } else {
-    placement_->position.x += width == 1366 ? kWideShift : -kWideShift;
+    placement_.position.x += width == 1366 ? kWideShift : -kWideShift;
   }
   // Middle windows rest where their first layout put them, moved by the
   // half difference of the widths.

@@ -61,19 +61,20 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
     if (render == nullptr || KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
     KOR::KC_TEXTURE* texture = render->load_texture_file(file);
     splash_textures_.push_back(texture);
-    KOR::KC_QUAD* quad = new KOR::KC_QUAD(texture, nullptr);
+    auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
     if (splash.child("HOT_SPOT")) quad->set_hot_spot(kHotSpotCentre);
     quad->set_position(float(KOR_GF::G_SETTINGS::screen_width / 2),
                        float(KOR_GF::G_SETTINGS::screen_height / 2), 0.0f);
-    splashes.push_back(quad);
+    splashes.push_back(std::move(quad));
   }
   manager->release_xml(document);
 }
 
-// The fades point into the quads, so they go first.
+// The fades point into the quads, so they go first, and the quads before
+// their textures.
 G_LOADER_SCREEN::~G_LOADER_SCREEN() {
   fades.delete_all();
-  for (KOR::KC_QUAD* quad : splashes) delete quad;
+  splashes.clear();
   KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
   if (render == nullptr) return;
   for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
@@ -103,7 +104,7 @@ void G_LOADER_SCREEN::make_background(uint32_t argb) {
 void G_LOADER_SCREEN::next_splash() {
   clock = 0.0f;
   if (current >= 0 && current < int32_t(splashes.size())) {
-    fades.add(KOR::bot_create_color(splashes[current], time_fade, kFadedWhite, 0.0f));
+    fades.add(KOR::bot_create_color(splashes[current].get(), time_fade, kFadedWhite, 0.0f));
   }
   ++current;
 }

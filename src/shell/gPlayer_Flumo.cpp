@@ -15,20 +15,6 @@
 
 namespace game {
 
-CPlayer_LevelRecord::CPlayer_LevelRecord(const CPlayer_LevelRecord& other)
-    : id(other.id),
-      lock(other.lock),
-      score(other.score),
-      stars(other.stars),
-      bonusesUsed(other.bonusesUsed),
-      pressUsed(other.pressUsed) {
-  for (const auto& [key, coin] : other.coins) coins[key] = new CPlayer_Coin(*coin);
-}
-
-CPlayer_LevelRecord::~CPlayer_LevelRecord() {
-  for (auto& [key, coin] : coins) delete coin;
-}
-
 namespace {
 
 // Counts, scores and stocks are never negative, and stay far enough below
@@ -51,30 +37,9 @@ gPlayer_Flumo::gPlayer_Flumo() { reset(); }
 
 gPlayer_Flumo::gPlayer_Flumo(const std::wstring& name) : KOR_GF::gPlayer(name) { reset(); }
 
-gPlayer_Flumo::gPlayer_Flumo(const gPlayer_Flumo& other)
-    : KOR_GF::gPlayer(other),
-      money(other.money),
-      score(other.score),
-      completionBonuses(other.completionBonuses),
-      destructionBonuses(other.destructionBonuses),
-      lastComicsShowed(other.lastComicsShowed),
-      tutorialCompleted(other.tutorialCompleted),
-      trophies(other.trophies),
-      shop(other.shop),
-      new_trophies(other.new_trophies) {
-  for (const auto& [key, level] : other.levels) levels[key] = new CPlayer_LevelRecord(*level);
-}
-
-gPlayer_Flumo::~gPlayer_Flumo() { clear_levels(); }
-
 const CPlayer_LevelRecord* gPlayer_Flumo::record(int32_t level) const {
   const auto found = levels.find(level);
-  return found == levels.end() ? nullptr : found->second;
-}
-
-void gPlayer_Flumo::clear_levels() {
-  for (auto& [key, level] : levels) delete level;
-  levels.clear();
+  return found == levels.end() ? nullptr : &found->second;
 }
 
 template <typename VALUE>
@@ -190,34 +155,30 @@ void gPlayer_Flumo::reset() {
 }
 
 void gPlayer_Flumo::reset_levels() {
-  clear_levels();
-  for (int32_t n = 1; n <= kLevelCount; ++n) {
-    CPlayer_LevelRecord* level = new CPlayer_LevelRecord();
-    level->id = n;
-    levels[n] = level;
-  }
-  levels[1]->lock = 0;
+  levels.clear();
+  for (int32_t n = 1; n <= kLevelCount; ++n) levels[n].id = n;
+  levels[1].lock = 0;
 }
 
 void gPlayer_Flumo::store_level_result(int32_t result_score, int32_t stars, bool bonus_used,
                                        bool press_used) {
   const auto found = levels.find(current_level_number);
   if (found == levels.end()) return;
-  CPlayer_LevelRecord& level = *found->second;
+  CPlayer_LevelRecord& level = found->second;
   level.score = result_score;
   level.stars = stars;
   level.bonusesUsed = level.bonusesUsed && bonus_used;
   level.pressUsed = level.pressUsed && press_used;
   const auto next = std::next(found);
-  if (next != levels.end()) next->second->lock = 0;
+  if (next != levels.end()) next->second.lock = 0;
   score = total_score();
 }
 
 void gPlayer_Flumo::add_coin(int x, int y) {
   const auto found = levels.find(current_level_number);
   if (found == levels.end()) return;
-  auto& coins = found->second->coins;
-  coins[int32_t(coins.size()) + 1] = new CPlayer_Coin{x, y};
+  auto& coins = found->second.coins;
+  coins[int32_t(coins.size()) + 1] = CPlayer_Coin{x, y};
 }
 
 void gPlayer_Flumo::award_trophy(int32_t n) {
@@ -277,23 +238,21 @@ void gPlayer_Flumo::load_levels(const pugi::xml_node& levels_element) {
   int32_t key = 1;
   for (const pugi::xml_node level_element : levels_element.children("level")) {
     if (key > kLevelCount) break;
-    CPlayer_LevelRecord* level = new CPlayer_LevelRecord();
-    level->id = level_element.attribute("id").as_int();
-    level->lock = level_element.attribute("lock").as_bool();
-    level->score = count_attribute(level_element, "score");
-    level->stars = std::clamp(level_element.attribute("stars").as_int(), 0, 3);
-    level->bonusesUsed = level_element.attribute("bonusesUsed").as_bool();
-    level->pressUsed = level_element.attribute("pressUsed").as_bool();
+    CPlayer_LevelRecord level;
+    level.id = level_element.attribute("id").as_int();
+    level.lock = level_element.attribute("lock").as_bool();
+    level.score = count_attribute(level_element, "score");
+    level.stars = std::clamp(level_element.attribute("stars").as_int(), 0, 3);
+    level.bonusesUsed = level_element.attribute("bonusesUsed").as_bool();
+    level.pressUsed = level_element.attribute("pressUsed").as_bool();
     int32_t coin_key = 1;
     for (const pugi::xml_node coin : level_element.children("coin")) {
-      level->coins[coin_key++] =
-          new CPlayer_Coin{coin.attribute("x").as_int(), coin.attribute("y").as_int()};
+      level.coins[coin_key++] = {coin.attribute("x").as_int(), coin.attribute("y").as_int()};
     }
-    delete levels[key];
-    levels[key++] = level;
+    levels[key++] = std::move(level);
   }
   // Nothing in play locks the first level again; a locked one would leave no level to play.
-  levels[1]->lock = 0;
+  levels[1].lock = 0;
 }
 
 void gPlayer_Flumo::save_full(pugi::xml_node& element) const {
@@ -316,16 +275,16 @@ void gPlayer_Flumo::save_full(pugi::xml_node& element) const {
   pugi::xml_node levels_element = element.append_child("levels");
   for (const auto& [key, level] : levels) {
     pugi::xml_node level_element = levels_element.append_child("level");
-    append(level_element, "id", level->id);
-    append(level_element, "lock", level->lock != 0);
-    append(level_element, "score", level->score);
-    append(level_element, "stars", level->stars);
-    append(level_element, "bonusesUsed", level->bonusesUsed != 0);
-    append(level_element, "pressUsed", level->pressUsed != 0);
-    for (const auto& [coin_key, coin] : level->coins) {
+    append(level_element, "id", level.id);
+    append(level_element, "lock", level.lock != 0);
+    append(level_element, "score", level.score);
+    append(level_element, "stars", level.stars);
+    append(level_element, "bonusesUsed", level.bonusesUsed != 0);
+    append(level_element, "pressUsed", level.pressUsed != 0);
+    for (const auto& [coin_key, coin] : level.coins) {
       pugi::xml_node coin_element = level_element.append_child("coin");
-      append(coin_element, "x", coin->x);
-      append(coin_element, "y", coin->y);
+      append(coin_element, "x", coin.x);
+      append(coin_element, "y", coin.y);
     }
   }
 }

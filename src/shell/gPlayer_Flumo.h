@@ -19,19 +19,13 @@ struct CPlayer_Coin {
 
 // One level's record in a profile.
 struct CPlayer_LevelRecord {
-  CPlayer_LevelRecord() = default;
-  // Copies the coins too.
-  CPlayer_LevelRecord(const CPlayer_LevelRecord& other);
-  CPlayer_LevelRecord& operator=(const CPlayer_LevelRecord&) = delete;
-  ~CPlayer_LevelRecord();
-
   int32_t id = 0;
   uint8_t lock = 1;
   int32_t score = 0;
   int32_t stars = 0;                       // 0..3
   uint8_t bonusesUsed = 1;                 // stays 1 only while every stored result used a bonus
   uint8_t pressUsed = 1;                   // the same for the press
-  std::map<int32_t, CPlayer_Coin*> coins;  // keys 1..n in the order collected
+  std::map<int32_t, CPlayer_Coin> coins;  // keys 1..n in the order collected
 };
 
 // A player's profile: settings plus the game's progress. Level, trophy and
@@ -48,9 +42,8 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
   gPlayer_Flumo();
   explicit gPlayer_Flumo(const std::wstring& name);
   // A full copy: settings, progress, shop, new-trophy marks and level records.
-  gPlayer_Flumo(const gPlayer_Flumo& other);
+  gPlayer_Flumo(const gPlayer_Flumo& other) = default;
   gPlayer_Flumo& operator=(const gPlayer_Flumo&) = delete;
-  ~gPlayer_Flumo() override;
 
   // The whole "player" element. Reading never fails: a missing value reads
   // as 0 or false, out-of-range values are brought into range, and levels
@@ -108,11 +101,10 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
   std::vector<int32_t> trophies;      // value of trophy n at n - 1
   std::vector<int32_t> shop;          // level of item n at n - 1
   std::vector<int32_t> new_trophies;  // 1 at n - 1 while trophy n is unseen
-  std::map<int32_t, CPlayer_LevelRecord*> levels;
+  std::map<int32_t, CPlayer_LevelRecord> levels;
 
  private:
   const CPlayer_LevelRecord* record(int32_t level) const;
-  void clear_levels();
   // 45 locked records, level 1 open.
   void reset_levels();
   void load_levels(const pugi::xml_node& levels_element);

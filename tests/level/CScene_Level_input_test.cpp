@@ -96,7 +96,7 @@ TEST_F(SceneInput, TheLastPieceWinsAfterItsPointsAreCounted) {
   // Four pieces and the seconds left (none are paid without the key).
   EXPECT_EQ(scene->result.score, 40);
   EXPECT_EQ(player.level_score(3), 40);
-  EXPECT_EQ(player.levels.at(4)->lock, 0);
+  EXPECT_EQ(player.levels.at(4).lock, 0);
 }
 
 TEST_F(SceneInput, ABonusPieceRewardsByItsRoll) {

@@ -39,7 +39,7 @@ TEST_F(SceneScoring, StarsAndSecondsLeftFollowTheTimerAndTheShopsStarTime) {
     set_config(
         "<numberOfPointsPerRemainingSecond text=\"10\"/><shop_6_upgrade1_value text=\"20\"/>");
     player.shop[game::SHOP_STAR_TIME - 1] = c.shop_level;
-    player.levels.at(3)->score = 0;
+    player.levels.at(3).score = 0;
     start(3, straight_level(60, 100));
     win(*scene, c.water_timer);
     EXPECT_EQ(scene->result.stars, c.stars) << c.water_timer << " shop " << c.shop_level;
@@ -49,9 +49,9 @@ TEST_F(SceneScoring, StarsAndSecondsLeftFollowTheTimerAndTheShopsStarTime) {
 }
 
 TEST_F(SceneScoring, AResultBelowTheRecordIsNotStoredButTheRestRuns) {
-  player.levels.at(3)->score = 500;
-  player.levels.at(3)->stars = 1;
-  player.levels.at(4)->lock = 0;
+  player.levels.at(3).score = 500;
+  player.levels.at(3).stars = 1;
+  player.levels.at(4).lock = 0;
   start(3);
   win(*scene, 1000);
   EXPECT_EQ(scene->result.record, 500);
@@ -67,7 +67,7 @@ TEST_F(SceneScoring, WithAllLevelsOpenAWonLevelStoresNothing) {
   win(*scene, 1000);
   game::game_instance().all_levels_open = 0;
   EXPECT_EQ(scene->state, CScene_Level::STATE_WON);
-  EXPECT_EQ(player.levels.at(4)->lock, 1);
+  EXPECT_EQ(player.levels.at(4).lock, 1);
   EXPECT_EQ(player.trophy(game::TROPHY_TOTAL_SCORE), 0);
 }
 

@@ -62,7 +62,7 @@ TEST_F(SceneStart, RestartBeginsTheLevelAfreshWithTheStoredRecord) {
   scene->explosions->add(0, 10.0f, 10.0f);
   scene->tape->set_frozen(1);
   scene->pause();
-  player.levels.at(3)->score = 321;
+  player.levels.at(3).score = 321;
   scene->restart();
   EXPECT_EQ(scene->held_piece, nullptr);
   EXPECT_EQ(scene->holding, 0);
@@ -112,7 +112,7 @@ TEST_F(SceneStart, AnUnreadableLevelStartsNoSceneAndLeavesTheProfileAlone) {
   EXPECT_FALSE(app.start_level());
   EXPECT_EQ(app.current_scene, nullptr);
   EXPECT_EQ(player.money, 55);
-  EXPECT_EQ(player.levels.at(7)->score, 0);
+  EXPECT_EQ(player.levels.at(7).score, 0);
 
   // The next level from a running one goes back to the menus.
   game::current_level_number = 6;
@@ -252,7 +252,7 @@ TEST_F(SceneFrame, AWonLevelWhoseWaterCannotStartEndsAtOnce) {
   EXPECT_EQ(scene->paused, 1);
   EXPECT_EQ(scene->field->water_started, 0);
   EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
-  EXPECT_EQ(player.levels.at(4)->lock, 0);
+  EXPECT_EQ(player.levels.at(4).lock, 0);
 }
 
 // The close-up of the pack runs on the scene's update with the level clock

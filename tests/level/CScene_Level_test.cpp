@@ -36,10 +36,10 @@ TEST_F(SceneAsFieldOwner, MoneyTakenPaysThePlayerAndTheLevelAndRecordsTheCoin) {
   scene.money_taken(2, 3, 11);
   EXPECT_EQ(player.money, 11);
   EXPECT_EQ(scene.result.money_collected, 11);
-  const auto& coins = player.levels.at(1)->coins;
+  const auto& coins = player.levels.at(1).coins;
   ASSERT_EQ(coins.size(), 1u);
-  EXPECT_EQ(coins.at(1)->x, 2);
-  EXPECT_EQ(coins.at(1)->y, 3);
+  EXPECT_EQ(coins.at(1).x, 2);
+  EXPECT_EQ(coins.at(1).y, 3);
 }
 
 TEST_F(SceneAsFieldOwner, TutorialStepEightPaysWithoutRecording) {
@@ -49,7 +49,7 @@ TEST_F(SceneAsFieldOwner, TutorialStepEightPaysWithoutRecording) {
   scene.money_taken(2, 2, 10);
   EXPECT_EQ(player.money, 10);
   EXPECT_EQ(scene.result.money_collected, 10);
-  EXPECT_TRUE(player.levels.at(1)->coins.empty());
+  EXPECT_TRUE(player.levels.at(1).coins.empty());
 }
 
 TEST_F(SceneAsFieldOwner, WithoutAPlayerTheLevelStillCountsTheMoney) {

@@ -90,7 +90,7 @@ TEST_F(LoaderScreen, ScreenFileGivesTimesBackgroundAndCentredSplashes) {
   EXPECT_FLOAT_EQ(screen.background.height(), 768.0f);
   EXPECT_FLOAT_EQ(screen.background.transform()->position.x, 512.0f);
   EXPECT_FLOAT_EQ(screen.background.transform()->position.y, 384.0f);
-  for (const KOR::KC_QUAD* splash : screen.splashes) {
+  for (const auto& splash : screen.splashes) {
     EXPECT_FLOAT_EQ(splash->transform()->position.x, 512.0f);
     EXPECT_FLOAT_EQ(splash->transform()->position.y, 384.0f);
   }

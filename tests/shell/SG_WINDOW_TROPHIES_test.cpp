@@ -102,7 +102,7 @@ TEST_F(Trophies, SingleRankTrophiesAndPackTrophiesCountedByCompletedLevels) {
   SG_WINDOW_TROPHIES* list = open();
   EXPECT_EQ(shown({104, 108, 112}), std::vector<unsigned int>{104});
   EXPECT_EQ(label(103), L"0 of 5");
-  for (int level = 1; level <= 5; ++level) player->levels[level + 1]->lock = 0;
+  for (int level = 1; level <= 5; ++level) player->levels[level + 1].lock = 0;
   list->fill();
   EXPECT_EQ(shown({103, 104, 108, 112}), (std::vector<unsigned int>{108, 112}));
   set_trophy(13, 25);

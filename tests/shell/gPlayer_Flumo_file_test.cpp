@@ -27,17 +27,17 @@ void expect_same_progress(const gPlayer_Flumo& a, const gPlayer_Flumo& b) {
   EXPECT_EQ(a.shop, b.shop);
   ASSERT_EQ(a.levels.size(), b.levels.size());
   for (const auto& [key, level] : a.levels) {
-    const CPlayer_LevelRecord& other = *b.levels.at(key);
-    EXPECT_EQ(level->id, other.id) << key;
-    EXPECT_EQ(level->lock, other.lock) << key;
-    EXPECT_EQ(level->score, other.score) << key;
-    EXPECT_EQ(level->stars, other.stars) << key;
-    EXPECT_EQ(level->bonusesUsed, other.bonusesUsed) << key;
-    EXPECT_EQ(level->pressUsed, other.pressUsed) << key;
-    ASSERT_EQ(level->coins.size(), other.coins.size()) << key;
-    for (const auto& [coin_key, coin] : level->coins) {
-      EXPECT_EQ(coin->x, other.coins.at(coin_key)->x);
-      EXPECT_EQ(coin->y, other.coins.at(coin_key)->y);
+    const CPlayer_LevelRecord& other = b.levels.at(key);
+    EXPECT_EQ(level.id, other.id) << key;
+    EXPECT_EQ(level.lock, other.lock) << key;
+    EXPECT_EQ(level.score, other.score) << key;
+    EXPECT_EQ(level.stars, other.stars) << key;
+    EXPECT_EQ(level.bonusesUsed, other.bonusesUsed) << key;
+    EXPECT_EQ(level.pressUsed, other.pressUsed) << key;
+    ASSERT_EQ(level.coins.size(), other.coins.size()) << key;
+    for (const auto& [coin_key, coin] : level.coins) {
+      EXPECT_EQ(coin.x, other.coins.at(coin_key).x);
+      EXPECT_EQ(coin.y, other.coins.at(coin_key).y);
     }
   }
 }
@@ -145,7 +145,7 @@ TEST(PlayerElement, MissingValuesReadAsZeroOrFalse) {
 
   const gPlayer_Flumo bare = loaded("<player><levels><level id='1'/><level/></levels></player>");
   EXPECT_FALSE(bare.is_level_locked(2));  // a level without "lock" is open
-  EXPECT_EQ(bare.levels.at(2)->bonusesUsed, 0);
+  EXPECT_EQ(bare.levels.at(2).bonusesUsed, 0);
   EXPECT_TRUE(bare.is_level_locked(3));
 }
 
@@ -157,11 +157,11 @@ TEST(PlayerElement, LevelsAreKeyedByTheirPlaceInTheList) {
       "<level id='2' lock='true' score='20'/>"
       "</levels></player>");
   EXPECT_EQ(player.level_score(1), 30);
-  EXPECT_EQ(player.levels.at(1)->id, 3);
+  EXPECT_EQ(player.levels.at(1).id, 3);
   EXPECT_EQ(player.level_score(2), 10);
-  ASSERT_EQ(player.levels.at(2)->coins.size(), 2u);
-  EXPECT_EQ(player.levels.at(2)->coins.at(2)->x, 6);
-  EXPECT_EQ(player.levels.at(2)->coins.at(2)->y, 0);
+  ASSERT_EQ(player.levels.at(2).coins.size(), 2u);
+  EXPECT_EQ(player.levels.at(2).coins.at(2).x, 6);
+  EXPECT_EQ(player.levels.at(2).coins.at(2).y, 0);
   EXPECT_EQ(player.unlocked_level_count(), 2);
 }
 

@@ -30,8 +30,8 @@ class PlayerProfile : public ::testing::Test {
   // Levels 1..open unlocked, each with the given stars.
   static void open_levels(gPlayer_Flumo& player, int32_t open, int32_t stars) {
     for (int32_t n = 1; n <= open; ++n) {
-      player.levels.at(n)->lock = 0;
-      player.levels.at(n)->stars = stars;
+      player.levels.at(n).lock = 0;
+      player.levels.at(n).stars = stars;
     }
   }
 
@@ -49,7 +49,7 @@ TEST_F(PlayerProfile, ANewProfileHasOnlyTheFirstLevelOpenAndFullBonusStocks) {
   EXPECT_EQ(player.completionBonuses, 3);
   EXPECT_EQ(player.destructionBonuses, 2);
   EXPECT_EQ(player.levels.size(), 45u);
-  EXPECT_EQ(player.levels.at(45)->id, 45);
+  EXPECT_EQ(player.levels.at(45).id, 45);
   EXPECT_TRUE(player.is_level_locked(2));
   EXPECT_FALSE(player.has_new_trophy());
   // Opened but never finished: both usage flags still count.
@@ -60,7 +60,7 @@ TEST_F(PlayerProfile, ANewProfileHasOnlyTheFirstLevelOpenAndFullBonusStocks) {
 TEST_F(PlayerProfile, ProgressQueriesCountOnlyTheOpenLevels) {
   gPlayer_Flumo player;
   open_levels(player, 7, 3);
-  player.levels.at(8)->stars = 3;  // locked: its stars do not count
+  player.levels.at(8).stars = 3;  // locked: its stars do not count
   EXPECT_EQ(player.unlocked_level_count(), 7);
   EXPECT_EQ(player.world_stars(1), 21);
   EXPECT_EQ(player.world_rating(1), 1);  // 21 stars over 15 levels
@@ -68,7 +68,7 @@ TEST_F(PlayerProfile, ProgressQueriesCountOnlyTheOpenLevels) {
   EXPECT_EQ(player.count_three_star_levels(), 7);
   EXPECT_EQ(player.count_two_star_levels(), 0);
 
-  player.levels.at(3)->lock = 1;  // the count stops at the first locked level
+  player.levels.at(3).lock = 1;  // the count stops at the first locked level
   EXPECT_EQ(player.unlocked_level_count(), 2);
   EXPECT_EQ(player.total_stars(), 6);
 
@@ -77,13 +77,12 @@ TEST_F(PlayerProfile, ProgressQueriesCountOnlyTheOpenLevels) {
   EXPECT_TRUE(player.is_world_open(3));
   EXPECT_FALSE(player.is_level_locked(3));
   EXPECT_EQ(player.world_stars(1), 24);
-  EXPECT_EQ(player.levels.at(3)->lock, 1);  // the switch changes no record
+  EXPECT_EQ(player.levels.at(3).lock, 1);  // the switch changes no record
 }
 
 TEST_F(PlayerProfile, AnEmptyLevelTableAnswersZeroEverywhere) {
   gPlayer_Flumo player;
-  player.levels.at(1)->stars = 3;
-  for (auto& [key, level] : player.levels) delete level;
+  player.levels.at(1).stars = 3;
   player.levels.clear();
   EXPECT_EQ(player.unlocked_level_count(), 0);
   EXPECT_EQ(player.world_count(), 0);
@@ -114,11 +113,11 @@ TEST_F(PlayerProfile, StoringAResultOpensTheNextLevelAndRenewsTheTotal) {
   // A worse result is stored as given; a cleared usage flag stays cleared.
   player.store_level_result(100, 1, true, true);
   EXPECT_EQ(player.level_score(15), 100);
-  EXPECT_EQ(player.levels.at(15)->bonusesUsed, 1);
-  EXPECT_EQ(player.levels.at(15)->pressUsed, 0);
+  EXPECT_EQ(player.levels.at(15).bonusesUsed, 1);
+  EXPECT_EQ(player.levels.at(15).pressUsed, 0);
   current_level_number = 16;
   player.store_level_result(50, 1, false, true);
-  EXPECT_EQ(player.levels.at(16)->bonusesUsed, 0);
+  EXPECT_EQ(player.levels.at(16).bonusesUsed, 0);
   EXPECT_EQ(player.score, 150);
   EXPECT_EQ(player.count_press_flag_levels(), 16);  // 17 open, level 15's cleared
 
@@ -140,12 +139,12 @@ TEST_F(PlayerProfile, CoinsAreKeptPerLevelInTheOrderCollected) {
   player.add_coin(5, 6);
   current_level_number = 99;  // no such level: nothing to record it in
   player.add_coin(7, 8);
-  const auto& coins = player.levels.at(12)->coins;
+  const auto& coins = player.levels.at(12).coins;
   ASSERT_EQ(coins.size(), 3u);
-  EXPECT_EQ(coins.at(2)->x, 3);
-  EXPECT_EQ(coins.at(3)->x, 5);
-  EXPECT_EQ(coins.at(3)->y, 6);
-  EXPECT_TRUE(player.levels.at(1)->coins.empty());
+  EXPECT_EQ(coins.at(2).x, 3);
+  EXPECT_EQ(coins.at(3).x, 5);
+  EXPECT_EQ(coins.at(3).y, 6);
+  EXPECT_TRUE(player.levels.at(1).coins.empty());
   EXPECT_EQ(player.levels.count(99), 0u);
 }
 
@@ -191,12 +190,12 @@ TEST_F(PlayerProfile, ACopyHoldsTheWholeProfileAndSharesNothing) {
   EXPECT_TRUE(copy.has_new_trophy());
   EXPECT_EQ(copy.unlocked_level_count(), 4);
   EXPECT_EQ(copy.total_stars(), 8);
-  ASSERT_EQ(copy.levels.at(3)->coins.size(), 1u);
-  EXPECT_EQ(copy.levels.at(3)->coins.at(1)->y, 5);
+  ASSERT_EQ(copy.levels.at(3).coins.size(), 1u);
+  EXPECT_EQ(copy.levels.at(3).coins.at(1).y, 5);
 
   player.add_coin(1, 1);
-  player.levels.at(4)->stars = 0;
-  EXPECT_EQ(copy.levels.at(3)->coins.size(), 1u);
+  player.levels.at(4).stars = 0;
+  EXPECT_EQ(copy.levels.at(3).coins.size(), 1u);
   EXPECT_EQ(copy.level_stars(4), 2);
 }
 
