@@ -12,6 +12,7 @@
 namespace KOR {
 
 class KC_GAME_SERVICE;
+class GPU;
 struct KC_THREAD;
 
 // The engine game record: display settings, the running flag and the two
@@ -67,6 +68,10 @@ class KC_GAME_SERVICE : public KC_GAME {
   int32_t update_frames = 0;
   std::unique_ptr<KC_THREAD> sound_thread_record;
   std::atomic<bool> sound_thread_stop{false};
+  // The device the next start gives its renderer, which then owns it; null
+  // draws with OpenGL on the window. Tests that need no picture put the
+  // null device here.
+  GPU* device = nullptr;
 };
 
 // Hands the game's main function to the engine; called from a static

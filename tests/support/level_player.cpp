@@ -33,6 +33,9 @@ constexpr float kBoardBottom = 650.0f;
 // Frames a piece may take to come onto the tape: the longest wait between
 // two deals, should the call button not answer.
 constexpr int kDealPatience = 300;
+// How far from a cell's middle the pointer lays a two-cell piece, toward
+// the piece's other part.
+constexpr float kTowardOtherPart = 7.0f;
 
 std::string cell_name(int x, int y) { return std::to_string(x) + ", " + std::to_string(y); }
 
@@ -62,6 +65,20 @@ int LEVEL_PLAYER::slot_of(int type) {
 
 KOR::KS_VECTOR2 LEVEL_PLAYER::cell_point(int x, int y) const {
   return scene()->field->cell_center(x, y);
+}
+
+// A two-cell piece takes the neighbour on the side of its cell the pointer
+// is in; the exact middle of a board scrolled by a fraction of a pixel
+// falls on either side, so the pointer leans toward the piece's other part.
+KOR::KS_VECTOR2 LEVEL_PLAYER::lay_point(int x, int y) const {
+  KOR::KS_VECTOR2 at = cell_point(x, y);
+  const game::CPipe_Sprite* piece = held();
+  if (piece == nullptr || game::pipe_span_code(piece->type()) != 2) return at;
+  const KOR::KS_VECTOR2 other =
+      game::pipe_part_cell(piece->type(), piece->angle_degrees(), 0, x, y, 1);
+  at.x += kTowardOtherPart * (other.x - float(x));
+  at.y += kTowardOtherPart * (other.y - float(y));
+  return at;
 }
 
 bool LEVEL_PLAYER::cell_in_view(int x, int y) const {
@@ -218,7 +235,7 @@ bool LEVEL_PLAYER::lay(int x, int y) {
                      "cell " + cell_name(x, y) + " in view")) {
     return false;
   }
-  point_at(cell_point(x, y));
+  point_at(lay_point(x, y));
   if (held() == nullptr) return false;
   if (held()->color() == game::CPipe_Sprite::kGrey) {
     ADD_FAILURE() << "type " << held()->type() << " at " << held()->angle_degrees()

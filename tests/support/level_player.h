@@ -67,6 +67,8 @@ class LEVEL_PLAYER {
   // Screen points of the board and the bottom panel.
   KOR::KS_VECTOR2 cell_point(int x, int y) const;
   bool cell_in_view(int x, int y) const;
+  // Where the pointer lays the piece in the hand with its part 0 on (x, y).
+  KOR::KS_VECTOR2 lay_point(int x, int y) const;
   KOR::KS_VECTOR2 call_button_point() const;
   KOR::KS_VECTOR2 press_point() const;
 

@@ -19,6 +19,7 @@
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "platform/KC_WINDOW.h"
+#include "render/gpu_null.h"
 #include "shell/G_LOADER_SCREEN.h"
 #include "shell/window_factory.h"
 #include "support/paths.h"
@@ -106,6 +107,17 @@ void window_point(int x, int y, int* wx, int* wy) {
   *wy = y;
 }
 
+// The null device forgets each frame's record once it is presented: a whole
+// game's frames would not fit in memory.
+class FORGETFUL_NULL_DEVICE : public KOR::GPU_NULL {
+ public:
+  void present() override {
+    calls.clear();
+    draws.clear();
+    point_draws.clear();
+  }
+};
+
 }  // namespace
 
 SCRIPTED_CLOCK::SCRIPTED_CLOCK() { KOR::host_set_clock(this); }
@@ -145,6 +157,7 @@ int SCRIPTED_PLAYER::play(const SCRIPT& script) {
   KOR::host_set_message_sink(&SCRIPTED_PLAYER::take_message);
   KOR::KC_CALLBACK hook{&SCRIPTED_PLAYER::before_loop, "", this};
   KOR::hook_before_loop = &hook;
+  if (null_device_) KOR::KC_GAME::fGetGame()->device = new FORGETFUL_NULL_DEVICE;
   const int status = KOR::service_main();
   KOR::hook_before_loop = nullptr;
   KOR::host_set_message_sink(nullptr);

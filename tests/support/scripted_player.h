@@ -61,6 +61,10 @@ class SCRIPTED_PLAYER {
   SCRIPTED_PLAYER(const SCRIPTED_PLAYER&) = delete;
   SCRIPTED_PLAYER& operator=(const SCRIPTED_PLAYER&) = delete;
 
+  // The game about to be played draws on the null device: the window
+  // opens but shows nothing, and a frame costs only the game's own work.
+  void use_null_device() { null_device_ = true; }
+
   // Runs the game, the script first acting after the game has started.
   // When the script ends with the game still running, the window's close
   // box is clicked. The result is the process exit status the game gives.
@@ -137,6 +141,7 @@ class SCRIPTED_PLAYER {
   KOR::KC_CALLBACK* game_update_ = nullptr;
   std::vector<std::string> messages_;
   std::function<void()> watch_;
+  bool null_device_ = false;
 };
 
 }  // namespace test_support
