@@ -15,6 +15,8 @@ namespace {
 using namespace game;
 
 constexpr int kLevels = 45;
+// Where the level's bottom panel (tape and press) begins on the screen.
+constexpr float kBottomPanelTop = 650.0f;
 
 using Action = test_support::LEVEL_ACTION;
 
@@ -160,6 +162,13 @@ TEST_P(EveryLevel, IsWonByItsSolution) {
       continue;
     }
     ASSERT_TRUE(level().availablePipes.at(a.type)) << "type " << a.type << " is not dealt";
+    // A board scrolling sideways keeps its rows where they are: a cell
+    // under the bottom panel can never be clicked.
+    if (level().scrollingType == SCROLL_LEFT || level().scrollingType == SCROLL_RIGHT) {
+      const KOR::KS_VECTOR2 other = pipe_part_cell(a.type, a.angle, 0, a.x, a.y, 1);
+      EXPECT_LT(field.cell_center(a.x, a.y).y, kBottomPanelTop);
+      EXPECT_LT(field.cell_center(int(other.x), int(other.y)).y, kBottomPanelTop);
+    }
     EXPECT_FALSE(field.is_pipeline_complete());
     ASSERT_TRUE(place(a.type, a.angle, a.x, a.y)) << "type " << a.type << " at " << a.angle;
   }

@@ -331,6 +331,8 @@ def _two_cell_piece(level, c0, c1, sides, types, taken, rng):
 
 # ---------------------------------------------------------------- grown levels
 
+HIDDEN_ROWS_LEFT = 2
+
 class Frame:
     """Maps route coordinates (lane u across, step v along the growth) to
     board cells for each scrolling type."""
@@ -339,6 +341,11 @@ class Frame:
         self.level = level
         vertical = level.scrolling in (0, 2)
         self.lanes = level.width if vertical else level.height
+        # A board scrolling left stands 100 px lower than the others, so
+        # its two bottom rows lie under the bottom panel, where no click
+        # reaches: the route keeps above them.
+        if level.scrolling == 3:
+            self.lanes -= HIDDEN_ROWS_LEFT
         self.length = level.height if vertical else level.width
 
     def cell(self, u, v):
