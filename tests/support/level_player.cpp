@@ -33,6 +33,10 @@ constexpr float kBoardBottom = 650.0f;
 // Frames a piece may take to come onto the tape: the longest wait between
 // two deals, should the call button not answer.
 constexpr int kDealPatience = 300;
+// Calls (or crushes, on a full tape) before the player gives up on a type:
+// an end cap comes about once in thirty deals, and these rounds give it
+// almost surely.
+constexpr int kDealRounds = 160;
 // How far from a cell's middle the pointer lays a two-cell piece, toward
 // the piece's other part.
 constexpr float kTowardOtherPart = 7.0f;
@@ -169,7 +173,7 @@ bool LEVEL_PLAYER::take_slot(int slot) {
 
 bool LEVEL_PLAYER::take(int type, const std::vector<LEVEL_ACTION>& wanted) {
   if (!wait_board_still()) return false;
-  for (int round = 0; round < 40; ++round) {
+  for (int round = 0; round < kDealRounds; ++round) {
     const int slot = slot_of(type);
     if (slot != -1) {
       if (take_slot(slot) && held()->type() == type) return true;
