@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "fieldview/field_atlas.h"
 #include "foundation/KS_VECTOR2.h"
@@ -56,8 +58,8 @@ class CLevel_FieldView {
   void load_graphics(int level);
   // Reads "objects.xml" into part_offsets: always the same 49 names.
   void load_part_offsets();
-  float part_offset_x(const std::string& part) const;
-  float part_offset_y(const std::string& part) const;
+  // The offsets of a named part; 0, 0 for a name the list lacks.
+  CLevel_PartOffset part_offset(std::string_view part) const;
 
   // One frame of the board; (x, y) is the destruction target cell, -1 for
   // none. Nothing for a level without cells. Consumes the equipment tick.
@@ -158,7 +160,7 @@ class CLevel_FieldView {
   uint8_t show_shadows = 0;
   uint8_t show_pipes = 0;
   uint8_t show_obstacles = 0;
-  std::map<std::string, std::unique_ptr<CLevel_PartOffset>> part_offsets;
+  std::map<std::string, CLevel_PartOffset, std::less<>> part_offsets;
   int side_band_half_width = 2;
   // Wall decoration: slot -> row -> piece code (0 none, 10 one cell, 1..4
   // the cells of a 2 x 2 piece from its lower-left anchor, clockwise).
@@ -208,6 +210,10 @@ class CLevel_FieldView {
   void build_side_layout();
   void place_side_band(int first_slot, int last_slot);
   void clear_part_offsets();
+  // The walls name their parts by literals, hundreds a frame: each literal is
+  // searched for once and its entry kept (map entries never move).
+  std::unordered_map<const char*, const CLevel_PartOffset*> wall_part_offsets;
+  const CLevel_PartOffset& wall_part_offset(const char* part);
   // The cell at (x, y) of the attached level, null outside it.
   CLevel_Cell* cell(int x, int y) const;
   // Opaque white, or translucent for the hovered cell.

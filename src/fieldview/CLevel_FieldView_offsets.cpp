@@ -60,7 +60,10 @@ float leading_number(const pugi::xml_attribute& attribute) {
 
 }  // namespace
 
-void CLevel_FieldView::clear_part_offsets() { part_offsets.clear(); }
+void CLevel_FieldView::clear_part_offsets() {
+  wall_part_offsets.clear();
+  part_offsets.clear();
+}
 
 void CLevel_FieldView::load_part_offsets() {
   clear_part_offsets();
@@ -72,22 +75,27 @@ void CLevel_FieldView::load_part_offsets() {
     const pugi::xml_node items = root.child(group.top).child(group.group);
     for (const char* name : group.names) {
       const pugi::xml_node item = items.child(name);
-      part_offsets[std::string(group.prefix) + name] = std::make_unique<CLevel_PartOffset>(
+      part_offsets[std::string(group.prefix) + name] =
           CLevel_PartOffset{leading_number(item.attribute("offsetX")),
-                            leading_number(item.attribute("offsetY"))});
+                            leading_number(item.attribute("offsetY"))};
     }
   }
   if (document) manager->release_xml(document);
 }
 
-float CLevel_FieldView::part_offset_x(const std::string& part) const {
+CLevel_PartOffset CLevel_FieldView::part_offset(std::string_view part) const {
   const auto found = part_offsets.find(part);
-  return found == part_offsets.end() ? 0.0f : found->second->offsetX;
+  return found == part_offsets.end() ? CLevel_PartOffset{} : found->second;
 }
 
-float CLevel_FieldView::part_offset_y(const std::string& part) const {
-  const auto found = part_offsets.find(part);
-  return found == part_offsets.end() ? 0.0f : found->second->offsetY;
+const CLevel_PartOffset& CLevel_FieldView::wall_part_offset(const char* part) {
+  static const CLevel_PartOffset kNone;
+  const auto [entry, added] = wall_part_offsets.try_emplace(part, &kNone);
+  if (added) {
+    const auto found = part_offsets.find(std::string_view(part));
+    if (found != part_offsets.end()) entry->second = &found->second;
+  }
+  return *entry->second;
 }
 
 }  // namespace game

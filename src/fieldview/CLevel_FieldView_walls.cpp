@@ -20,9 +20,8 @@ void CLevel_FieldView::draw_wall_piece(const char* part, int variant, const KOR:
                                        float dx, float dy) {
   KOR::KC_QUAD* sprite = obstacle_sprites[2][variant - 1].get();
   if (sprite == nullptr) return;
-  const float ox = part ? part_offset_x(part) : 0.0f;
-  const float oy = part ? part_offset_y(part) : 0.0f;
-  sprite->set_position(c.x + dx + ox, c.y + dy + oy, 0.0f);
+  const CLevel_PartOffset offset = part ? wall_part_offset(part) : CLevel_PartOffset{};
+  sprite->set_position(c.x + dx + offset.offsetX, c.y + dy + offset.offsetY, 0.0f);
   sprite->draw();
 }
 

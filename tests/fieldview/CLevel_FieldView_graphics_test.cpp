@@ -109,20 +109,20 @@ TEST_F(FieldGraphics, PartOffsetsAreReadByGroupAndNameAndMissingValuesAreZero) {
   view.set_level(&header);
   for (int load = 0; load < 2; ++load) {
     EXPECT_EQ(view.part_offsets.size(), 49u);
-    EXPECT_EQ(view.part_offset_x("obstacles_left_obstacle3_2"), -3.5f);
-    EXPECT_EQ(view.part_offset_y("obstacles_left_obstacle3_2"), 4.0f);
-    EXPECT_EQ(view.part_offset_x("obstacles_left_obstacle3_5"), 12.0f);
-    EXPECT_EQ(view.part_offset_y("obstacles_left_obstacle3_5"), 0.0f);
-    EXPECT_EQ(view.part_offset_x("obstacles_left_obstacle3_6"), 0.0f);
-    EXPECT_EQ(view.part_offset_y("obstacles_left_obstacle3_6"), 7.0f);
-    EXPECT_EQ(view.part_offset_x("obstacles_left_obstacle3_7"), 0.0f);
-    EXPECT_EQ(view.part_offset_y("obstacles_left_obstacle3_7"), 0.0f);
-    EXPECT_EQ(view.part_offset_x("obstacles_center_obstacle3_13_left"), 0.0f);
-    EXPECT_EQ(view.part_offset_x("obstacles_center_obstacle3_13_right"), 10.0f);
-    EXPECT_EQ(view.part_offset_x("shadows_left_obstacle3_21"), 0.0f);
-    EXPECT_EQ(view.part_offset_x("shadows_left_obstacle3_23"), 6.0f);
-    EXPECT_EQ(view.part_offset_y("shadows_right_obstacle3_21"), -2.0f);
-    EXPECT_EQ(view.part_offset_x("no_such_part"), 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_2").offsetX, -3.5f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_2").offsetY, 4.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_5").offsetX, 12.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_5").offsetY, 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_6").offsetX, 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_6").offsetY, 7.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_7").offsetX, 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_7").offsetY, 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_center_obstacle3_13_left").offsetX, 0.0f);
+    EXPECT_EQ(view.part_offset("obstacles_center_obstacle3_13_right").offsetX, 10.0f);
+    EXPECT_EQ(view.part_offset("shadows_left_obstacle3_21").offsetX, 0.0f);
+    EXPECT_EQ(view.part_offset("shadows_left_obstacle3_23").offsetX, 6.0f);
+    EXPECT_EQ(view.part_offset("shadows_right_obstacle3_21").offsetY, -2.0f);
+    EXPECT_EQ(view.part_offset("no_such_part").offsetX, 0.0f);
     view.load_part_offsets();
   }
 }
@@ -134,13 +134,13 @@ TEST_F(FieldGraphics, AWrappedOrMissingOffsetFileGivesZeroOffsets) {
       "</obstacles></root>");
   CLevel_FieldView view;
   view.set_level(&header);
-  EXPECT_EQ(view.part_offset_x("obstacles_left_obstacle3_2"), 0.0f);
+  EXPECT_EQ(view.part_offset("obstacles_left_obstacle3_2").offsetX, 0.0f);
   std::filesystem::remove(sandbox.resources() / "objects.xml");
   manager->unload_unused();
   CLevel_FieldView other;
   other.set_level(&header);
   EXPECT_EQ(other.part_offsets.size(), 49u);
-  EXPECT_EQ(other.part_offset_x("obstacles_left_obstacle3_2"), 0.0f);
+  EXPECT_EQ(other.part_offset("obstacles_left_obstacle3_2").offsetX, 0.0f);
 }
 
 }  // namespace

@@ -240,8 +240,8 @@ TEST_F(WallTest, EmptyCellsGetInnerCornersAndPiecesTakeTheirOffsets) {
   view.draw_obstacle_cell(1, 1, -1);
   EXPECT_TRUE(pieces().empty());
 
-  view.part_offsets.at("obstacles_left_obstacle3_2")->offsetX = 3.0f;
-  view.part_offsets.at("obstacles_left_obstacle3_2")->offsetY = -2.0f;
+  view.part_offsets.at("obstacles_left_obstacle3_2").offsetX = 3.0f;
+  view.part_offsets.at("obstacles_left_obstacle3_2").offsetY = -2.0f;
   wall(2, 2);
   view.draw_obstacle_cell(2, 2, -1);
   EXPECT_EQ(pieces(), (std::vector<Piece>{{2, 125 + 5 + 3, 125 + 5 - 2}}));
