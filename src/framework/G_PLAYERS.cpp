@@ -26,28 +26,26 @@ std::string damaged_name(const std::string& path) {
 
 }  // namespace
 
-G_PLAYERS::~G_PLAYERS() {
-  for (gPlayer* player : players) delete player;
-}
+// Here, where the profiles are complete.
+G_PLAYERS::~G_PLAYERS() = default;
 
 gPlayer* G_PLAYERS::find(const std::wstring& name) const {
-  for (gPlayer* player : players) {
-    if (player->name() == name) return player;
+  for (const std::unique_ptr<gPlayer>& player : players) {
+    if (player->name() == name) return player.get();
   }
   return nullptr;
 }
 
-bool G_PLAYERS::add(gPlayer* player) {
+bool G_PLAYERS::add(std::unique_ptr<gPlayer>& player) {
   if (find(player->name()) != nullptr) return false;
-  players.push_back(player);
+  players.push_back(std::move(player));
   return true;
 }
 
 bool G_PLAYERS::remove(const std::wstring& name) {
   for (auto it = players.begin(); it != players.end(); ++it) {
     if ((*it)->name() != name) continue;
-    if (current == *it) current = nullptr;
-    delete *it;
+    if (current == it->get()) current = nullptr;
     players.erase(it);
     return true;
   }
@@ -56,15 +54,14 @@ bool G_PLAYERS::remove(const std::wstring& name) {
 
 std::vector<std::wstring> G_PLAYERS::names() const {
   std::vector<std::wstring> list;
-  for (const gPlayer* player : players) list.push_back(player->name());
+  for (const std::unique_ptr<gPlayer>& player : players) list.push_back(player->name());
   return list;
 }
 
 gPlayer* G_PLAYERS::create(const std::wstring& name) {
   if (factory == nullptr || find(name) != nullptr) return nullptr;
-  gPlayer* player = factory(name);
-  players.push_back(player);
-  return player;
+  players.push_back(factory(name));
+  return players.back().get();
 }
 
 bool G_PLAYERS::load(const std::string& folder) {
@@ -85,9 +82,9 @@ bool G_PLAYERS::load(const std::string& folder) {
   const std::wstring current_name = KOR::wtext_from_text(root.attribute("current").as_string());
   if (factory != nullptr) {
     for (const pugi::xml_node& element : root.children()) {
-      gPlayer* player = factory(std::wstring());
+      std::unique_ptr<gPlayer> player = factory(std::wstring());
       player->load_profile(element);
-      if (!add(player)) delete player;
+      add(player);
     }
   }
   if (gPlayer* named = current_name.empty() ? nullptr : find(current_name)) current = named;
@@ -99,7 +96,7 @@ bool G_PLAYERS::save(const std::string& folder) const {
   pugi::xml_document document;
   pugi::xml_node root = document.append_child("Players");
   root.append_attribute("current").set_value(current ? current->name_utf8().c_str() : "");
-  for (const gPlayer* player : players) {
+  for (const std::unique_ptr<gPlayer>& player : players) {
     pugi::xml_node element = root.append_child("player");
     player->save_profile(element);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ class gPlayer;
 class G_PLAYERS {
  public:
   // Makes a profile of the game's class with that name.
-  using FACTORY = gPlayer* (*)(const std::wstring& name);
+  using FACTORY = std::unique_ptr<gPlayer> (*)(const std::wstring& name);
 
   G_PLAYERS() = default;
   G_PLAYERS(const G_PLAYERS&) = delete;
@@ -22,8 +23,8 @@ class G_PLAYERS {
   ~G_PLAYERS();
 
   gPlayer* find(const std::wstring& name) const;
-  // False when the name is taken: the caller keeps the profile.
-  bool add(gPlayer* player);
+  // Takes the profile; false when the name is taken, and the caller keeps it.
+  bool add(std::unique_ptr<gPlayer>& player);
   // Deletes the profile, clearing `current` when it was the current one.
   bool remove(const std::wstring& name);
   std::vector<std::wstring> names() const;
@@ -46,7 +47,7 @@ class G_PLAYERS {
   // Where the last load put a file it could not read (its own place when
   // it could not be moved); empty when none.
   std::string set_aside;
-  std::vector<gPlayer*> players;  // in the order loaded or added
+  std::vector<std::unique_ptr<gPlayer>> players;  // in the order loaded or added
 };
 
 G_PLAYERS& players_instance();

@@ -16,9 +16,9 @@ G_WINDOW_MANAGER::G_WINDOW_MANAGER(G_WINDOW_FACTORY factory) : factory_(factory)
 // references with it: windows still enabled give them back first.
 G_WINDOW_MANAGER::~G_WINDOW_MANAGER() {
   open_stack_.clear();
-  for (G_WINDOW* window : windows_) {
+  for (std::unique_ptr<G_WINDOW>& window : windows_) {
     if (window->is_enabled()) window->disable();
-    delete window;
+    window.reset();
   }
 }
 
@@ -38,7 +38,7 @@ bool G_WINDOW_MANAGER::load_list(const std::string& list_name) {
       continue;
     }
     if (G_WINDOW* window = factory_ ? factory_(*description) : nullptr) {
-      windows_.push_back(window);
+      windows_.emplace_back(window);
     }
     resources->release_xml(description);
   }
@@ -47,8 +47,8 @@ bool G_WINDOW_MANAGER::load_list(const std::string& list_name) {
 }
 
 G_WINDOW* G_WINDOW_MANAGER::find(const std::string& name) const {
-  for (G_WINDOW* window : windows_) {
-    if (window->name() == name) return window;
+  for (const std::unique_ptr<G_WINDOW>& window : windows_) {
+    if (window->name() == name) return window.get();
   }
   return nullptr;
 }
@@ -109,18 +109,18 @@ G_WINDOW* G_WINDOW_MANAGER::disable(const std::string& name) {
 }
 
 void G_WINDOW_MANAGER::disable_all() {
-  for (G_WINDOW* window : windows_) {
+  for (const std::unique_ptr<G_WINDOW>& window : windows_) {
     if (window->is_enabled()) window->disable();
   }
   if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
 }
 
 void G_WINDOW_MANAGER::refresh_all() {
-  for (G_WINDOW* window : windows_) window->refresh();
+  for (const std::unique_ptr<G_WINDOW>& window : windows_) window->refresh();
 }
 
 void G_WINDOW_MANAGER::relayout(int old_width) {
-  for (G_WINDOW* window : windows_) window->relayout(old_width);
+  for (const std::unique_ptr<G_WINDOW>& window : windows_) window->relayout(old_width);
 }
 
 void G_WINDOW_MANAGER::update() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,8 @@ namespace KOR_GF {
 
 class G_WINDOW;
 
-// Turns one window description into a new window, or null when it names no
-// class the factory knows.
+// Turns one window description into a new window, which the caller then
+// owns, or null when it names no class the factory knows.
 using G_WINDOW_FACTORY = G_WINDOW* (*)(const pugi::xml_document& description);
 
 // Owns the windows built from a window list and keeps the stack of those
@@ -60,7 +61,7 @@ class G_WINDOW_MANAGER {
   void sort_by_layer();
 
   const std::vector<G_WINDOW*>& open_stack() const { return open_stack_; }
-  const std::vector<G_WINDOW*>& windows() const { return windows_; }
+  const std::vector<std::unique_ptr<G_WINDOW>>& windows() const { return windows_; }
 
  private:
   bool on_stack(const G_WINDOW* window) const;
@@ -71,7 +72,7 @@ class G_WINDOW_MANAGER {
   void offer(OFFER offer_to);
 
   std::vector<G_WINDOW*> open_stack_;
-  std::vector<G_WINDOW*> windows_;
+  std::vector<std::unique_ptr<G_WINDOW>> windows_;
   G_WINDOW_FACTORY factory_;
 };
 

@@ -19,7 +19,7 @@ constexpr unsigned int kMoney = 5;
 constexpr unsigned int kScore = 6;
 constexpr unsigned int kBest = 7;
 constexpr unsigned int kStarBurst = 1;
-constexpr int kLastLevel = 45;
+constexpr int kLastLevel = gPlayer_Flumo::kLevelCount;
 
 // The star images of stars 1, 2 and 3.
 unsigned int star_image(int star) { return static_cast<unsigned int>(110 + 2 * star); }

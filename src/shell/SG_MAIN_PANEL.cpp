@@ -32,7 +32,8 @@ enum : unsigned int {
   kTrophyMarker = 9,
 };
 
-constexpr int kStarsPerWorld = 45;
+// Three stars a level.
+constexpr int kStarsPerWorld = 3 * gPlayer_Flumo::kLevelsPerWorld;
 constexpr unsigned kHotSpotUpperLeft = 1;
 
 // The window of each tab, by tab number.

@@ -20,7 +20,7 @@ namespace game {
 
 namespace {
 
-constexpr int kLevelsPerWorld = 15;
+constexpr int kLevelsPerWorld = gPlayer_Flumo::kLevelsPerWorld;
 constexpr int kLevelsPerPack = 5;
 constexpr int kPacksPerWorld = 3;
 constexpr int kPacks = 9;

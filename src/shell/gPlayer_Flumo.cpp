@@ -289,7 +289,9 @@ void gPlayer_Flumo::save_full(pugi::xml_node& element) const {
   }
 }
 
-KOR_GF::gPlayer* new_player_profile(const std::wstring& name) { return new gPlayer_Flumo(name); }
+std::unique_ptr<KOR_GF::gPlayer> new_player_profile(const std::wstring& name) {
+  return std::make_unique<gPlayer_Flumo>(name);
+}
 
 gPlayer_Flumo* current_player() {
   return dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);

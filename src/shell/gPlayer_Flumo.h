@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,7 +115,7 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
 };
 
 // The players registry's factory: a new profile with that name.
-KOR_GF::gPlayer* new_player_profile(const std::wstring& name);
+std::unique_ptr<KOR_GF::gPlayer> new_player_profile(const std::wstring& name);
 
 // The current player's profile; null when nobody plays.
 gPlayer_Flumo* current_player();

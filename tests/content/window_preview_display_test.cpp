@@ -403,7 +403,9 @@ const SCENE kScenes[] = {
     {"closeup9", {"CLOSE_UP_PACK_9"}, {}, &closeup_looping<9>, "graphics/main/backs back9.png"},
 };
 
-KOR_GF::gPlayer* new_profile(const std::wstring& name) { return new game::gPlayer_Flumo(name); }
+std::unique_ptr<KOR_GF::gPlayer> new_profile(const std::wstring& name) {
+  return std::make_unique<game::gPlayer_Flumo>(name);
+}
 
 // The game's window from whichever of its factories builds the type, or a
 // plain one for a type no class builds yet, so a window can be looked at
@@ -501,7 +503,7 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
     for (const std::wstring& name : players.names()) players.remove(name);
     for (const wchar_t* name : scene.players) players.create(name);
-    players.current = players.players.empty() ? nullptr : players.players.front();
+    players.current = players.players.empty() ? nullptr : players.players.front().get();
   }
 
   // Opens the scene's windows and lets their show animations finish.

@@ -35,7 +35,9 @@ class TEST_PLAYER : public gPlayer {
   int money = 0;
 };
 
-gPlayer* new_test_player(const std::wstring& name) { return new TEST_PLAYER(name); }
+std::unique_ptr<gPlayer> new_test_player(const std::wstring& name) {
+  return std::make_unique<TEST_PLAYER>(name);
+}
 
 std::string read_file(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -67,8 +69,9 @@ TEST_F(G_PLAYERS_test, RegistryKeepsNamesUniqueAndCurrentValid) {
   ASSERT_NE(bert, nullptr);
   EXPECT_EQ(registry_.create(L"Anna"), nullptr) << "a taken name makes nothing";
   EXPECT_NE(registry_.create(L"anna"), nullptr) << "names compare exactly";
-  TEST_PLAYER duplicate(L"Bert");
-  EXPECT_FALSE(registry_.add(&duplicate)) << "the caller keeps a refused profile";
+  std::unique_ptr<gPlayer> duplicate = std::make_unique<TEST_PLAYER>(L"Bert");
+  EXPECT_FALSE(registry_.add(duplicate)) << "the caller keeps a refused profile";
+  EXPECT_NE(duplicate, nullptr);
   EXPECT_EQ(registry_.names(), (std::vector<std::wstring>{L"Anna", L"Bert", L"anna"}));
   EXPECT_EQ(registry_.find(L"Bert"), bert);
   EXPECT_EQ(registry_.find(L"Carl"), nullptr);
@@ -154,8 +157,9 @@ TEST_F(G_PLAYERS_test, DamagedFileIsKeptAsideAndNeverOverwritten) {
   const std::string truncated = "<Players current=\"Anna\"><player name=\"Anna\" sound_vol";
   write_file(folder_ / "players.xml.damaged", "older");
   write_file(file(), truncated);
-  TEST_PLAYER* kept = new TEST_PLAYER(L"Kept");
-  registry_.add(kept);
+  std::unique_ptr<gPlayer> owned = std::make_unique<TEST_PLAYER>(L"Kept");
+  gPlayer* kept = owned.get();
+  registry_.add(owned);
   registry_.current = kept;
 
   ASSERT_TRUE(registry_.load(folder()));

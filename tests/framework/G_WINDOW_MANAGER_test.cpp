@@ -49,7 +49,7 @@ class WindowManager : public ::testing::Test {
 
 TEST_F(WindowManager, ListBuildsEveryUsableEntryAndGivesTheDescriptionsBack) {
   NAMES built;
-  for (const G_WINDOW* window : manager.windows()) built.push_back(window->name());
+  for (const auto& window : manager.windows()) built.push_back(window->name());
   EXPECT_EQ(built, (NAMES{"menu", "plain", "modal", "top", "middle", "menu", "question", "simple",
                           "Players_EditBox", "bare_edit"}));
   // The first of two windows with one name wins.

@@ -138,7 +138,7 @@ TEST_F(Players, NoPlayerBeyondTheRowsIsMadeOrListed) {
   // A players file may still hold more: they are kept, but only as many
   // as there are delete buttons are listed, so each button deletes the
   // name beside it.
-  KOR_GF::gPlayer* ninth = scene.players().factory(L"I");
+  std::unique_ptr<KOR_GF::gPlayer> ninth = scene.players().factory(L"I");
   ASSERT_TRUE(scene.players().add(ninth));
   window->rebuild_list();
   EXPECT_EQ(rows(window), kEight);

@@ -105,13 +105,16 @@ TEST(PlayerElement, AProfileSavedAndReadBackIsTheSame) {
 TEST(PlayerElement, ThePlayersFileKeepsEveryProfile) {
   const test_support::TempFolder scratch("player_element");
   const std::string folder = scratch.path().string() + "/";
-  gPlayer_Flumo* player = new gPlayer_Flumo(L"Ben");
+  auto ben = std::make_unique<gPlayer_Flumo>(L"Ben");
+  gPlayer_Flumo* player = ben.get();
   fill(*player);
   {
     KOR_GF::G_PLAYERS players;
     players.factory = new_player_profile;
-    ASSERT_TRUE(players.add(player));
-    players.add(new gPlayer_Flumo(L"Cleo"));
+    std::unique_ptr<KOR_GF::gPlayer> added = std::move(ben);
+    ASSERT_TRUE(players.add(added));
+    std::unique_ptr<KOR_GF::gPlayer> cleo = std::make_unique<gPlayer_Flumo>(L"Cleo");
+    players.add(cleo);
     players.current = player;
     ASSERT_TRUE(players.save(folder));
 
