@@ -357,7 +357,9 @@ def big_star(filled):
         ctx.set_source_rgba(1, 1, 1, 0.9)
         ctx.fill()
     else:
-        star(ctx, s / 2, s / 2 + 3, s / 2 - 6, fill=H("C9CFD8"), line=P.LINE_THICK)
+        # Grey all through: a star not earned must never read as a gold one.
+        star(ctx, s / 2, s / 2 + 3, s / 2 - 6, fill=H("C9CFD8"), shade=H("A9B2C0"),
+             line=P.LINE_THICK)
         ctx.new_path()
         for i in range(10):
             a = -math.pi / 2 + i * math.pi / 5
