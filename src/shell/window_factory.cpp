@@ -108,6 +108,14 @@ KOR_GF::G_WINDOW* skip(const char* name, const std::string& why) {
   return nullptr;
 }
 
+// The first class of the family answering to `type`; null for none.
+const WINDOW_CLASS* window_class(const char* type, bool (*in_family)(WINDOW_FAMILY)) {
+  for (const WINDOW_CLASS& entry : kWindowClasses) {
+    if (in_family(entry.family) && std::strcmp(entry.type, type) == 0) return &entry;
+  }
+  return nullptr;
+}
+
 // The window of the first class of the family whose type the description
 // names.
 KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
@@ -120,13 +128,13 @@ KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
                                   (type ? "\"_name\"" : "\"_type\"") + " (element <" +
                                   element.name() + ">)");
   }
-  for (const WINDOW_CLASS& entry : kWindowClasses) {
-    if (!in_family(entry.family) || std::strcmp(entry.type, type.value()) != 0) continue;
-    KOR_GF::G_WINDOW* window = entry.make(element);
-    if (window->gui() != nullptr) localise_labels(window->gui()->root);
-    return window;
+  const WINDOW_CLASS* entry = window_class(type.value(), in_family);
+  if (entry == nullptr) {
+    return skip(name.value(), std::string("unknown type \"") + type.value() + "\"");
   }
-  return skip(name.value(), std::string("unknown type \"") + type.value() + "\"");
+  KOR_GF::G_WINDOW* window = entry->make(element);
+  if (window->gui() != nullptr) localise_labels(window->gui()->root);
+  return window;
 }
 
 }  // namespace
@@ -136,8 +144,13 @@ KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
 }
 
 KOR_GF::G_WINDOW* level_hud_window_factory(const pugi::xml_document& description) {
+  // The HUD list holds the tutorial's card for every level; without a
+  // tutorial running it is left out, which is no fault to report.
+  const char* type = description.first_child().attribute("_type").value();
+  const auto tutorial = [](WINDOW_FAMILY family) { return family == LEVEL_TUTORIAL; };
+  if (level_tutorial_active == 0 && window_class(type, tutorial) != nullptr) return nullptr;
   return make_window(description, [](WINDOW_FAMILY family) {
-    return family == LEVEL_HUD || (family == LEVEL_TUTORIAL && level_tutorial_active != 0);
+    return family == LEVEL_HUD || family == LEVEL_TUTORIAL;
   });
 }
 
