@@ -61,8 +61,9 @@ class SCRIPTED_PLAYER {
   SCRIPTED_PLAYER(const SCRIPTED_PLAYER&) = delete;
   SCRIPTED_PLAYER& operator=(const SCRIPTED_PLAYER&) = delete;
 
-  // The game about to be played draws on the null device: the window
-  // opens but shows nothing, and a frame costs only the game's own work.
+  // The game about to be played draws on the null device, six frames a
+  // second: the window opens but shows nothing, and the play costs little
+  // more than the game's updates.
   void use_null_device() { null_device_ = true; }
 
   // Runs the game, the script first acting after the game has started.
