@@ -190,16 +190,36 @@ bool LEVEL_PLAYER::take(int type, const std::vector<LEVEL_ACTION>& wanted) {
       dealt = slot_of(type) != -1 || scene()->tape->slots().size() > before;
     }
     if (!dealt || slot_of(type) == -1) {
-      if (!discard_unwanted(wanted)) return false;
+      if (!discard_unwanted(type, wanted)) return false;
     }
   }
-  ADD_FAILURE() << "the tape never dealt a piece of type " << type;
+  ADD_FAILURE() << "the tape never dealt a piece of type " << type << "; on the tape now:"
+                << tape_contents();
   return false;
 }
 
+// Each piece on the tape as slot: type at x, and whether it shows, for a
+// failure message.
+std::string LEVEL_PLAYER::tape_contents() {
+  std::string text;
+  for (const auto& [slot, piece] : scene()->tape->slots()) {
+    text += " " + std::to_string(slot) + ": " + std::to_string(piece->type()) + " at " +
+            std::to_string(int(piece->position().x)) + (piece->is_visible() ? "" : " (hidden)");
+  }
+  return text.empty() ? " nothing" : text;
+}
+
 // The piece the solution needs last (or never) goes to the press, so the
-// tape has room for what it needs now.
-bool LEVEL_PLAYER::discard_unwanted(const std::vector<LEVEL_ACTION>& wanted) {
+// tape has room for what it needs now. The tape deals while the press cools
+// down: a piece of the type sought that came meanwhile stays, and the next
+// round takes it (a type not needed later would otherwise be the first to
+// go, on a tape full of pieces the solution wants).
+bool LEVEL_PLAYER::discard_unwanted(int sought, const std::vector<LEVEL_ACTION>& wanted) {
+  if (!p_.wait_until([] { return scene()->press->state() == game::CLevel_Press::READY; },
+                     "the press ready")) {
+    return false;
+  }
+  if (slot_of(sought) != -1) return true;
   const auto next_use = [&](int type) {
     for (size_t i = 0; i < wanted.size(); ++i) {
       if (!wanted[i].destroy && wanted[i].type == type) return i;
@@ -209,17 +229,13 @@ bool LEVEL_PLAYER::discard_unwanted(const std::vector<LEVEL_ACTION>& wanted) {
   int chosen = -1;
   size_t latest = 0;
   for (const auto& [slot, piece] : scene()->tape->slots()) {
-    const size_t use = next_use(piece->type());
+    const size_t use = piece->type() == sought ? 0 : next_use(piece->type());
     if (chosen == -1 || use > latest) {
       chosen = slot;
       latest = use;
     }
   }
   if (chosen == -1) return true;
-  if (!p_.wait_until([] { return scene()->press->state() == game::CLevel_Press::READY; },
-                     "the press ready")) {
-    return false;
-  }
   return take_slot(chosen) && crush();
 }
 

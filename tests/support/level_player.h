@@ -79,10 +79,12 @@ class LEVEL_PLAYER {
   // The running level's tutorial points at gap (x, y) for the completion
   // bonus.
   static bool tutorial_asks_completion(int x, int y);
+  // The tape's pieces as text, for failure messages.
+  static std::string tape_contents();
 
  private:
   bool take_slot(int slot);
-  bool discard_unwanted(const std::vector<LEVEL_ACTION>& wanted);
+  bool discard_unwanted(int sought, const std::vector<LEVEL_ACTION>& wanted);
   bool play(const LEVEL_ACTION& action, const std::vector<LEVEL_ACTION>& after);
   void point_at(KOR::KS_VECTOR2 at);
 
