@@ -23,8 +23,8 @@ namespace fs = std::filesystem;
 using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
-constexpr int kLevelsPerWorld = 15;
-constexpr int kLastLevel = 45;
+constexpr int kLevelsPerWorld = game::gPlayer_Flumo::kLevelsPerWorld;
+constexpr int kLastLevel = game::gPlayer_Flumo::kLevelCount;
 // The finish window's "next"; a comic's close button; the main panel's
 // shop tab and its way back to the worlds.
 constexpr unsigned kNext = 2;
@@ -75,6 +75,15 @@ void win_world(SCRIPTED_PLAYER& p, int world) {
       ASSERT_TRUE(p.wait_until([n] { return level_running(n + 1); }, "the next level"));
     }
   }
+}
+
+// Back from the title into the world, whose levels are then won.
+void win_world_from_title(SCRIPTED_PLAYER& p, int world) {
+  ASSERT_TRUE(p.skip_splashes());
+  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
+  ASSERT_TRUE(enter_world(p, world));
+  win_world(p, world);
 }
 
 // The world's comic after its last level, then an upgrade bought in the
@@ -143,11 +152,7 @@ TEST(whole_game_e2e, DISABLED_WorldOne) {
 TEST(whole_game_e2e, DISABLED_WorldTwo) {
   play_step(
       [](SCRIPTED_PLAYER& p) {
-        ASSERT_TRUE(p.skip_splashes());
-        ASSERT_TRUE(p.click("Title", 1));
-        ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-        ASSERT_TRUE(enter_world(p, 2));
-        win_world(p, 2);
+        win_world_from_title(p, 2);
         if (::testing::Test::HasFatalFailure()) return;
         comic_and_shop(p, 3, game::SHOP_COIN_BONUS);
       },
@@ -160,11 +165,7 @@ TEST(whole_game_e2e, DISABLED_WorldTwo) {
 TEST(whole_game_e2e, DISABLED_WorldThreeAndTheEnd) {
   play_step(
       [](SCRIPTED_PLAYER& p) {
-        ASSERT_TRUE(p.skip_splashes());
-        ASSERT_TRUE(p.click("Title", 1));
-        ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-        ASSERT_TRUE(enter_world(p, 3));
-        win_world(p, 3);
+        win_world_from_title(p, 3);
         if (::testing::Test::HasFatalFailure()) return;
         ASSERT_TRUE(read_comic(p, 4));
         ASSERT_TRUE(p.wait_open("Title"));
@@ -187,7 +188,8 @@ TEST(whole_game_e2e, DISABLED_WorldThreeAndTheEnd) {
     stars += earned;
     two_or_three += earned >= 2;
   }
-  EXPECT_STREQ(ada.child("shop").attribute("item5").value(), "2");
+  const std::string coin_item = "item" + std::to_string(game::SHOP_COIN_BONUS);
+  EXPECT_EQ(ada.child("shop").attribute(coin_item.c_str()).as_int(), 2);
 
   const pugi::xml_node trophies = ada.child("trophies");
   const auto trophy = [&trophies](int n) {
