@@ -26,9 +26,10 @@ bool host_desktop_size(int* width, int* height);
 // the text is seen when there is no display to show the box on.
 void host_message_box(const std::string& caption, const std::string& text);
 // Where message boxes go instead of the screen; null shows them again.
-// Whole-game tests take them, since a shown box waits for a person.
+// Returns the sink it replaces. Every test program sets one, since a shown
+// box waits for a person.
 using HOST_MESSAGE_SINK = void (*)(const std::string& caption, const std::string& text);
-void host_set_message_sink(HOST_MESSAGE_SINK sink);
+HOST_MESSAGE_SINK host_set_message_sink(HOST_MESSAGE_SINK sink);
 
 // Every display mode of the first display.
 struct KS_HOST_DISPLAY_MODE {

@@ -168,7 +168,7 @@ namespace {
 std::atomic<HOST_MESSAGE_SINK> message_sink{nullptr};
 }  // namespace
 
-void host_set_message_sink(HOST_MESSAGE_SINK sink) { message_sink = sink; }
+HOST_MESSAGE_SINK host_set_message_sink(HOST_MESSAGE_SINK sink) { return message_sink.exchange(sink); }
 
 void host_message_box(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());

@@ -157,13 +157,14 @@ int SCRIPTED_PLAYER::play(const SCRIPT& script) {
   fs::current_path(start_dir_);
   script_ = &script;
   playing = this;
-  KOR::host_set_message_sink(&SCRIPTED_PLAYER::take_message);
+  const KOR::HOST_MESSAGE_SINK previous_sink =
+      KOR::host_set_message_sink(&SCRIPTED_PLAYER::take_message);
   KOR::KC_CALLBACK hook{&SCRIPTED_PLAYER::before_loop, "", this};
   KOR::hook_before_loop = &hook;
   if (null_device_) KOR::KC_GAME::fGetGame()->device = new FORGETFUL_NULL_DEVICE;
   const int status = KOR::service_main();
   KOR::hook_before_loop = nullptr;
-  KOR::host_set_message_sink(nullptr);
+  KOR::host_set_message_sink(previous_sink);
   playing = nullptr;
   script_ = nullptr;
   return status;
