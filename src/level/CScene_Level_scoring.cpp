@@ -13,8 +13,6 @@ namespace game {
 
 namespace {
 
-constexpr int kLevelsPerPack = 5;
-
 // The trophies whose every rise during play pays its reward, and those
 // that follow the whole profile when a level is scored. Pieces placed pays
 // too: its ranks carry rewards like the other counted trophies, and
@@ -82,8 +80,8 @@ void CScene_Level::score_level() {
         float(CLevel_Scoring::shop_upgrade_value(SHOP_STAR_TIME, shop_level(SHOP_STAR_TIME))) /
         100.0f;
     result.stars = CLevel_Scoring::stars(water_timer, header.timeFor2Stars, growth);
-    if (current_level_number % kLevelsPerPack == 0) {
-      const int pack = current_level_number / kLevelsPerPack;
+    if (current_level_number % gPlayer_Flumo::kLevelsPerPack == 0) {
+      const int pack = current_level_number / gPlayer_Flumo::kLevelsPerPack;
       for (int k = TROPHY_PACK_1; k <= TROPHY_PACK_3; ++k) {
         if (trophy_progress(k) == 0 && CLevel_Scoring::trophy_condition(k, 1) == pack) {
           add_trophy_progress(k, 1);

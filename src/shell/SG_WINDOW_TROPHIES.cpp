@@ -36,6 +36,20 @@ unsigned int part(int n, unsigned int which) { return 100 * n + which; }
 
 bool is_pack_trophy(int n) { return n >= TROPHY_PACK_1 && n <= TROPHY_PACK_3; }
 
+// The levels a pack trophy counts; empty (last < first) when its condition
+// names no pack.
+struct PACK_ROAD {
+  int first = 1;
+  int last = 0;
+};
+
+PACK_ROAD pack_road(int n) {
+  const int last = CLevel_Scoring::trophy_condition(n, 1) * gPlayer_Flumo::kLevelsPerPack;
+  if (last < 1) return {};
+  constexpr int kWorld = gPlayer_Flumo::kLevelsPerWorld;
+  return {(last - 1) / kWorld * kWorld + 1, last};
+}
+
 }  // namespace
 
 void SG_WINDOW_TROPHIES::on_open_begin() {
@@ -57,26 +71,25 @@ void SG_WINDOW_TROPHIES::fill() {
   templates_.take(*this, {kPageLabel});
   templates_.fill(*this, kPageLabel, {page_, page_count_});
   const gPlayer_Flumo* player = current_player();
-  const int completed = player != nullptr ? player->unlocked_level_count() - 1 : 0;
-  for (int n = 1; n <= gPlayer_Flumo::kTrophyCount; ++n) {
-    fill_trophy(n, player != nullptr ? player->trophy(n) : 0, completed);
-  }
+  for (int n = 1; n <= gPlayer_Flumo::kTrophyCount; ++n) fill_trophy(n, player);
   refresh_page_buttons(*this, page_, page_count_);
 }
 
-void SG_WINDOW_TROPHIES::fill_trophy(int n, int value, int completed_levels) {
+void SG_WINDOW_TROPHIES::fill_trophy(int n, const gPlayer_Flumo* player) {
+  const int value = player != nullptr ? player->trophy(n) : 0;
   const int ranks = CLevel_Scoring::trophy_rank_count(n);
   int reached = CLevel_Scoring::trophy_rank(n, value);
   const int shown_rank = std::min(reached + 1, ranks);
-  const int target = shown_rank > 0 ? CLevel_Scoring::trophy_condition(n, shown_rank) : 0;
-  // The pack trophies show the levels completed on the way to their pack.
+  int target = shown_rank > 0 ? CLevel_Scoring::trophy_condition(n, shown_rank) : 0;
   int shown_value = value;
   if (is_pack_trophy(n)) {
-    shown_value = completed_levels;
-    if (shown_value >= target) {
-      shown_value = target;
-      reached = 1;
-    }
+    // The value is 1 from the award on, which comes when the last level of
+    // the pack named by the condition is won; until then the list counts
+    // the levels won on the way, from the start of that pack's world.
+    reached = value > 0 ? 1 : 0;
+    const PACK_ROAD road = pack_road(n);
+    target = road.last - road.first + 1;
+    shown_value = player != nullptr ? player->count_won_levels(road.first, road.last) : 0;
   }
   templates_.take(*this, {part(n, kCondition), part(n, kReward), part(n, kProgress)});
   templates_.fill(*this, part(n, kCondition), {target});

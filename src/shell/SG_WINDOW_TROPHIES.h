@@ -5,6 +5,8 @@
 
 namespace game {
 
+class gPlayer_Flumo;
+
 // The trophy list ("WINDOW_TROPHIES"): the eighteen trophies of the current
 // player, six to a page, each with its next condition, reward, progress and
 // rank pictures. Opening it marks every trophy as seen.
@@ -23,7 +25,7 @@ class SG_WINDOW_TROPHIES : public KOR_GF::G_WINDOW {
   int last_control() const { return last_control_; }
 
  private:
-  void fill_trophy(int n, int value, int completed_levels);
+  void fill_trophy(int n, const gPlayer_Flumo* player);
 
   int last_control_ = 0;
   int page_ = 1;

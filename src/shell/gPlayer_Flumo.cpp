@@ -125,6 +125,12 @@ int32_t gPlayer_Flumo::world_rating(int32_t world) const {
   return int32_t(world_stars(world) / levels_per_world);
 }
 
+int32_t gPlayer_Flumo::count_won_levels(int32_t first, int32_t last) const {
+  int32_t won = 0;
+  for (int32_t n = first; n <= last; ++n) won += level_stars(n) > 0 ? 1 : 0;
+  return won;
+}
+
 bool gPlayer_Flumo::has_new_trophy() const {
   for (int32_t flag : new_trophies) {
     if (flag != 0) return true;

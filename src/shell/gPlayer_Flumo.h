@@ -36,6 +36,7 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
  public:
   static constexpr int32_t kLevelCount = 45;
   static constexpr int32_t kLevelsPerWorld = 15;
+  static constexpr int32_t kLevelsPerPack = 5;
   static constexpr int32_t kTrophyCount = TROPHY_PRESS_FLAG_LEVELS;
   static constexpr int32_t kShopItemCount = SHOP_MONEY_PACK_4;
 
@@ -72,6 +73,8 @@ class gPlayer_Flumo : public KOR_GF::gPlayer {
   // Stars of the world's unlocked levels, and their average per level, 0..3.
   int32_t world_stars(int32_t world) const;
   int32_t world_rating(int32_t world) const;
+  // Levels first..last won at least once (a stored result has stars).
+  int32_t count_won_levels(int32_t first, int32_t last) const;
   bool has_new_trophy() const;
   int32_t trophy(int32_t n) const;
   int32_t shop_level(int32_t item) const;

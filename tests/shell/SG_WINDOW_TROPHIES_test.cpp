@@ -18,8 +18,9 @@ using game::SG_WINDOW_TROPHIES;
 using game::widget_of;
 
 // Trophy 7 has three ranks (10, 50, 100; rewards 5, 6, 7), trophy 13 one
-// (20), pack trophy 1 one (5 completed levels), trophy 2 two, and trophy 4
-// claims seven ranks, of which only three can be shown.
+// (20), the pack trophies 1 and 2 name the last packs of worlds 1 and 2
+// (packs 3 and 6, as the game's data does), and trophy 4 claims seven
+// ranks, of which only three can be shown.
 const char* const kConfig =
     "<config>"
     "<trophy_7_numberOfRanks text='3'/>"
@@ -29,7 +30,8 @@ const char* const kConfig =
     "<trophy_7_rank3_reward text='7'/>"
     "<trophy_13_numberOfRanks text='1'/><trophy_13_rank1_condition text='20'/>"
     "<trophy_13_rank1_reward text='9'/>"
-    "<trophy_1_numberOfRanks text='1'/><trophy_1_rank1_condition text='5'/>"
+    "<trophy_1_numberOfRanks text='1'/><trophy_1_rank1_condition text='3'/>"
+    "<trophy_2_numberOfRanks text='1'/><trophy_2_rank1_condition text='6'/>"
     "<trophy_4_numberOfRanks text='7'/>"
     "<trophy_4_rank1_condition text='1'/><trophy_4_rank2_condition text='2'/>"
     "<trophy_4_rank3_condition text='3'/><trophy_4_rank4_condition text='4'/>"
@@ -98,21 +100,63 @@ TEST_F(Trophies, ATrophyOfThreeRanksShowsTheNextRankItsRewardProgressAndPictures
   }
 }
 
-TEST_F(Trophies, SingleRankTrophiesAndPackTrophiesCountedByCompletedLevels) {
+TEST_F(Trophies, SingleRankTrophiesAndTrophiesOfMoreRanksThanCanBeShown) {
   SG_WINDOW_TROPHIES* list = open();
-  EXPECT_EQ(shown({104, 108, 112}), std::vector<unsigned int>{104});
-  EXPECT_EQ(label(103), L"0 of 5");
-  for (int level = 1; level <= 5; ++level) player->levels[level + 1].lock = 0;
-  list->fill();
-  EXPECT_EQ(shown({103, 104, 108, 112}), (std::vector<unsigned int>{108, 112}));
+  list->on_control(30000);
+  list->on_control(30000);
+  EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1303, 1304, 1305}));
   set_trophy(13, 25);
-  list->on_control(30000);
-  list->on_control(30000);
+  list->fill();
   EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1308, 1312}));
   // More ranks than can be shown count as three.
   set_trophy(4, 4);
   list->fill();
   EXPECT_EQ(shown({404, 405, 408, 412, 414, 416}), (std::vector<unsigned int>{408, 412, 414, 416}));
+}
+
+// A pack trophy is awarded when the last level of its pack is won (its value
+// becomes 1): the list shows it reached then and only then, and until then
+// counts the levels won in the world the trophy names.
+TEST_F(Trophies, PackTrophiesAreReachedByTheirAwardAndCountTheLevelsOfTheirWorld) {
+  struct Case {
+    int won_levels;  // levels 1..n won
+    int value_1, value_2;
+    std::wstring progress_1, progress_2;
+    bool reached_1;
+  } const cases[] = {
+      {0, 0, 0, L"0 of 15", L"0 of 15", false},
+      {3, 0, 0, L"3 of 15", L"0 of 15", false},
+      {14, 0, 0, L"14 of 15", L"0 of 15", false},
+      {15, 1, 0, L"", L"0 of 15", true},
+      {16, 1, 0, L"", L"1 of 15", true},
+      {30, 1, 1, L"", L"", true},
+  };
+  SG_WINDOW_TROPHIES* list = open();
+  for (const Case& c : cases) {
+    for (int level = 1; level <= 45; ++level) {
+      player->levels[level].stars = level <= c.won_levels ? 2 : 0;
+      player->levels[level].lock = level <= c.won_levels + 1 ? 0 : 1;
+    }
+    set_trophy(1, c.value_1);
+    set_trophy(2, c.value_2);
+    list->fill();
+    const std::vector<unsigned int> reached_1 =
+        c.reached_1 ? std::vector<unsigned int>{108, 112} : std::vector<unsigned int>{103, 104};
+    EXPECT_EQ(shown({103, 104, 108, 112}), reached_1) << c.won_levels;
+    if (!c.progress_1.empty()) {
+      EXPECT_EQ(label(103), c.progress_1) << c.won_levels;
+    }
+    EXPECT_EQ(visible(203), !c.progress_2.empty()) << c.won_levels;
+    if (!c.progress_2.empty()) {
+      EXPECT_EQ(label(203), c.progress_2) << c.won_levels;
+    }
+  }
+  // A won last level whose award has not come (the value is still 0) is not
+  // shown as reached.
+  set_trophy(2, 0);
+  list->fill();
+  EXPECT_EQ(label(203), L"15 of 15");
+  EXPECT_EQ(shown({204, 208, 212}), std::vector<unsigned int>{204});
 }
 
 TEST_F(Trophies, OpeningTheListClearsTheNewTrophyMarksAndStartsAtPageOneOfThree) {
