@@ -1,17 +1,35 @@
 #pragma once
 
 #include "framework/G_WINDOW.h"
+#include "shell/gPages_Help.h"
+#include "shell/window_widgets.h"
 
 namespace game {
 
-// The help window ("Help"), opened over the pause window: its content is
-// its description; control 1 closes it and leaves the window behind as it
-// was.
+// The help window ("Help"), opened over the pause window: a help book whose
+// file and place its description's "PAGES" element gives ("FILE", "X", "Y",
+// the place from the window's centre), turned by the paging buttons, with a
+// page label. Control 1 closes it and leaves the window behind as it was.
+// Every opening starts at the first page.
 class SG_WINDOW_HELP : public KOR_GF::G_WINDOW {
  public:
-  explicit SG_WINDOW_HELP(const pugi::xml_node& element) : G_WINDOW(element) {}
+  explicit SG_WINDOW_HELP(const pugi::xml_node& element);
 
+  void draw() override;
+  int update() override;
+  void on_open_begin() override;
+  void on_enable() override;
+  void on_disable() override;
   void on_control(int widget_id) override;
+
+  gPages_Help& book() { return book_; }
+
+ private:
+  // The page label and the paging buttons for the page on show.
+  void show_page();
+
+  gPages_Help book_;
+  LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

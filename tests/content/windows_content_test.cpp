@@ -116,7 +116,8 @@ const std::vector<Window>& windows() {
        buttons({3, 4, 6}) + widgets("CHECKBOX", {7, 8}) + widgets("SLIDER13", {9, 10}) +
            widgets("WLABEL", {101, 102})},
       {kApplication, "Credits", "SG_WINDOW_CREDITS", buttons({1})},
-      {kApplication, "Help", "SG_WINDOW_HELP", buttons({1})},
+      {kApplication, "Help", "SG_WINDOW_HELP",
+       buttons({1, 20000, 30000}) + std::vector<Widget>{{10000, "WLABEL"}}},
       {kApplication, "Players", "SG_WINDOW_PLAYERS",
        buttons({5, 8, 11, 12, 13, 14, 15, 16, 17, 18}) + std::vector<Widget>{{4, "LISTBOX"}}},
       {kApplication, "Players_EditBox", "G_WINDOW_EDITBOX",
@@ -185,7 +186,7 @@ const std::vector<Template>& templates() {
         {"HUD_MONEY", 2, "%i", 1},           {"HUD_PRESS", 10, "%i", 1},
         {"WINDOW_MAIN_PANEL", 1, "%i", 1},   {"WINDOW_MAIN_PANEL", 4, "%i", 2},
         {"WINDOW_TROPHIES", 10000, "%i", 2}, {"WINDOW_SHOP", 10000, "%i", 2},
-        {"WINDOW_SHOP", 100002, "%i", 1},
+        {"WINDOW_SHOP", 100002, "%i", 1},    {"Help", 10000, "%i", 2},
     };
     // The money packs show their sum.
     for (int n = 13; n <= 16; ++n) out.push_back({"WINDOW_SHOP", 100 * n + 2, "%i", 1});
@@ -323,6 +324,35 @@ TEST_F(WindowsContent, EveryLabelShowsATextOfTheStringTable) {
       EXPECT_EQ(markers, fill ? fill->count : 0);
     }
   });
+}
+
+// The help book: pages of a picture of the game and its text, in a font of
+// the font list, each text shown as it stands (no marker).
+TEST_F(WindowsContent, EveryHelpPageIsAPictureOfTheGameAndItsText) {
+  const pugi::xml_node pages = descriptions["Help"].child("PAGES");
+  const pugi::xml_node book = resources.root(pages.attribute("FILE").value());
+  ASSERT_TRUE(book) << pages.attribute("FILE").value();
+  EXPECT_EQ(book.attribute("cols").as_int() * book.attribute("rows").as_int(), 2);
+  std::set<std::string> fonts;
+  for (const pugi::xml_node& font : resources.root("xml fonts.xml").children("font")) {
+    fonts.insert(font.attribute("name").value());
+  }
+  int items = 0;
+  for (const pugi::xml_node& item : book.children("item")) {
+    SCOPED_TRACE(items);
+    if (items++ % 2 == 0) {
+      const std::string picture = item.attribute("picture").value();
+      EXPECT_NE(pictures.decode(resources.bytes(picture)), nullptr) << picture;
+      continue;
+    }
+    const std::string text = table.get(item.attribute("text").value());
+    EXPECT_NE(text, "etwas") << item.attribute("text").value();
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(text.find('%'), std::string::npos);
+    EXPECT_EQ(fonts.count(item.attribute("font").value()), 1u) << item.attribute("font").value();
+  }
+  EXPECT_GT(items, 0);
+  EXPECT_EQ(items % 2, 0) << "a picture without its text";
 }
 
 TEST_F(WindowsContent, TheLevelPicturesHaveTheSizesTheLevelDrawsThemAt) {

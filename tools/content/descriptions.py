@@ -12,7 +12,8 @@ from .xml_files import COMPANY, COPYRIGHT, PRODUCT, VERSION, header as _header, 
 REPOSITORIES = [
     "fonts", "sounds", "music",
     "graphics/gui", "graphics/main", "graphics/main/interface", "graphics/main/backs",
-    "graphics/gui/road", "graphics/comics", "graphics/closeups", "xml/Windows", "xml/Game",
+    "graphics/gui/road", "graphics/comics", "graphics/closeups", "graphics/gui/help",
+    "xml/Windows", "xml/Game",
 ]
 
 SPLASH_TIME = "2.5"

@@ -50,6 +50,9 @@ STYLES = [
           outline_color=P.EMBER, shadow=(2, 2)),
     Style("font_cg_14_white", 14, P.WHITE, P.WHITE, outline=1.5, shadow=(0, 0)),
     Style("fnt20_blue", 20, P.BLUE_LIGHT, P.BLUE_DEEP, outline=2.0, shadow=(1, 2)),
+    # Ink body text for cream pages drawn from the font list, where no label
+    # tints it.
+    Style("font_help", 18, P.INK, P.INK, bold=False),
 ]
 
 

@@ -8,17 +8,17 @@ A line feed starts a new line.
 from . import tuning
 
 TUTORIAL = {
-    1: "Grab the pipe piece from the belt\nand drop it on the marked cell.",
+    1: "Click the pipe piece on the belt to pick\nit up, then click the marked cell to lay it.",
     2: ("Take the new piece from the belt.\nPieces turn: right-click while\n"
         "you hold one to rotate it."),
     3: "Now lay the turned piece\non the marked cell.",
-    4: ("Mind the water clock: when it runs out,\nthe water starts by itself! Now lay\n"
-        "the next piece on the marked cell."),
+    4: ("The water clock: when it runs out, the\nwater starts by itself. Finish sooner for\n"
+        "more stars! Lay a piece on the marked cell."),
     5: "That shrub is in the way! Click it\ntwice: a destruction bonus clears it.",
-    6: ("No piece on the belt? Click the bonus\nbutton, then the marked gap: a completion\n"
-        "bonus lays the pipe for you."),
+    6: ("The belt stands still for now. Click the\nbonus button, then the marked gap: a\n"
+        "completion bonus lays the pipe for you."),
     7: "Nearly there! Lead your pipeline\nall the way to the final pipe.",
-    8: "Don't need a piece? Take it and drop it\ninto the press: it is crushed and gone.",
+    8: "Don't need a piece? Pick it up and click\nthe press: the piece is crushed and gone.",
     9: "Take the piece from the belt and\nlay it on the marked cell.",
     10: ("Well done! New pieces roll in here,\nand the green button calls one at once.\n"
          "Click anywhere to play on."),
@@ -38,7 +38,7 @@ TROPHIES = {
     3: ("Cavern Keeper", "Bring the water through all of\nthe Crystal Caverns."),
     4: ("Demolition Crew", "Use %i destruction bonuses."),
     5: ("Quick Fixer", "Use %i completion bonuses."),
-    6: ("Press Operator", "Work the press %i times."),
+    6: ("Press Operator", "Earn %i press points: each\npiece you crush earns 2."),
     7: ("High Scorer", "Score %i points in total."),
     8: ("Pipe Layer", "Lay %i pipe pieces."),
     9: ("Star Collector", "Collect %i stars."),
