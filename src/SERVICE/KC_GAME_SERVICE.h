@@ -7,6 +7,7 @@
 
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/KS_IVECTOR2.h"
+#include "foundation/screen_layout.h"
 #include "platform/KC_TIMER.h"
 
 namespace KOR {
@@ -27,8 +28,8 @@ class KC_GAME {
   uint8_t running = 0;             // the frame loop runs while set
   std::string title = "Korvane Game";
   KS_IVECTOR2 desktop_resolution;
-  KS_IVECTOR2 resolution{1024, 768};  // logical screen size
-  int32_t measured_render_rate = 0;   // render steps of the last full second
+  KS_IVECTOR2 resolution{kNarrowScreenWidth, kScreenHeight};  // logical screen size
+  int32_t measured_render_rate = 0;  // render steps of the last full second
   int32_t render_cap = 60;
   int32_t measured_update_rate = 0;  // update steps of the last full second
   int32_t update_cap = 0;

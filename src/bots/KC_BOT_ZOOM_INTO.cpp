@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SERVICE/KC_GAME_SERVICE.h"
-#include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 
 namespace KOR {
 
 namespace {
 
-// The game's logical screen size; the record's initial one before the game
-// has made its record.
 KS_VECTOR2 screen_size() {
-  const KS_IVECTOR2 size = engine_game ? engine_game->resolution : KC_GAME().resolution;
-  return {static_cast<float>(size.x), static_cast<float>(size.y)};
+  return {static_cast<float>(auto_position_screen_width),
+          static_cast<float>(auto_position_screen_height)};
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "fieldview/field_atlas.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "platform/runtime_random.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
@@ -194,7 +194,7 @@ void CLevel_FieldView::set_hovered_cell(int x, int y) {
 
 void CLevel_FieldView::update_visible_window() {
   const int width = level_header ? level_header->fieldWidth : 0;
-  visible_left = KOR_GF::G_SETTINGS::screen_width / 2 - width * kHalfCell;
+  visible_left = KOR::auto_position_screen_width / 2 - width * kHalfCell;
   if (visible_left < 0) visible_left = 0;
 }
 

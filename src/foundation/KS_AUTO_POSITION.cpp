@@ -4,8 +4,8 @@
 
 namespace KOR {
 
-int auto_position_screen_width = 1024;
-int auto_position_screen_height = 768;
+int auto_position_screen_width = kNarrowScreenWidth;
+int auto_position_screen_height = kScreenHeight;
 int auto_position_base_width = 0;
 int auto_position_base_height = 0;
 

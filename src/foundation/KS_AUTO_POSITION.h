@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/screen_layout.h"
 
 namespace pugi {
 class xml_node;
@@ -8,7 +9,8 @@ class xml_node;
 
 namespace KOR {
 
-// The logical screen that fractions of KS_AUTO_POSITION refer to.
+// The logical screen of the current layout: fractions of KS_AUTO_POSITION
+// refer to it, and every screen reads its width and height from here.
 extern int auto_position_screen_width;
 extern int auto_position_screen_height;
 // The size given by the first auto_position_set_screen of the run.

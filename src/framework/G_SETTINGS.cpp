@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_IVECTOR2.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/KC_WINDOW.h"
@@ -9,15 +10,11 @@
 namespace KOR_GF {
 
 unsigned char G_SETTINGS::fullscreen = 1;
-int G_SETTINGS::screen_width = 1024;
-int G_SETTINGS::screen_height = 768;
 unsigned char G_SETTINGS::wide_desktop = 0;
 
 namespace {
 
 constexpr const char* kDefaultSettings = "xml/Settings.xml";
-constexpr int kNarrowWidth = 1024;
-constexpr int kWideWidth = 1366;
 constexpr float kWideRatio = 1.5f;
 
 }  // namespace
@@ -27,7 +24,7 @@ bool desktop_is_wide(const KOR::KS_IVECTOR2& desktop) {
 }
 
 int logical_screen_width(bool wide_desktop, bool full_screen) {
-  return wide_desktop && full_screen ? kWideWidth : kNarrowWidth;
+  return wide_desktop && full_screen ? KOR::kWideScreenWidth : KOR::kNarrowScreenWidth;
 }
 
 void settings_load(const std::string& path) {
@@ -43,9 +40,6 @@ void settings_load(const std::string& path) {
   if (const pugi::xml_node screen = document.child("screen")) {
     G_SETTINGS::fullscreen = screen.attribute("fullscreen").as_bool();
   }
-  G_SETTINGS::screen_width =
-      logical_screen_width(G_SETTINGS::wide_desktop != 0, G_SETTINGS::fullscreen != 0);
-  G_SETTINGS::screen_height = 768;
 }
 
 }  // namespace KOR_GF

@@ -8,12 +8,10 @@ struct KS_IVECTOR2;
 
 namespace KOR_GF {
 
-// The screen settings of the run: the per-user "Settings.xml" and the
-// logical screen size, 1024 or 1366 wide and 768 high.
+// The screen settings of the run, from the per-user "Settings.xml" and the
+// desktop. The logical screen they lead to is auto_position_screen_width.
 struct G_SETTINGS {
   static unsigned char fullscreen;
-  static int screen_width;
-  static int screen_height;
   static unsigned char wide_desktop;  // the desktop is wider than 3:2
 };
 

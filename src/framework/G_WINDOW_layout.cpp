@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "SERVICE/KC_GAME_SERVICE.h"
-#include "SERVICE/engine_globals.h"
-#include "foundation/KS_IVECTOR2.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_SPRITE.h"
 #include "framework/G_WINDOW.h"
 #include "gui/KC_GUI_OBJECT.h"
@@ -16,13 +14,6 @@ namespace KOR_GF {
 using KOR::KS_AUTO_POSITION;
 
 namespace {
-
-// Half the difference of the two logical widths.
-constexpr float kWideShift = 171.0f;
-
-KOR::KS_IVECTOR2 game_resolution() {
-  return KOR::engine_game ? KOR::engine_game->resolution : KOR::KS_IVECTOR2(1024, 768);
-}
 
 // HUD panels that always rest where their fractions put them.
 bool is_fitted_hud(const std::string& name) {
@@ -111,13 +102,13 @@ void G_WINDOW::compute_placements() {
 
 void G_WINDOW::centre_background() {
   if (!background_) return;
-  const KOR::KS_IVECTOR2 size = game_resolution();
-  background_->set_position(static_cast<float>(size.x / 2), static_cast<float>(size.y / 2), 0.0f);
+  background_->set_position(static_cast<float>(KOR::auto_position_screen_width / 2),
+                            static_cast<float>(KOR::auto_position_screen_height / 2), 0.0f);
   background_->set_hot_spot(0, 0.0f, 0.0f);
 }
 
 void G_WINDOW::relayout(int old_width) {
-  const int width = game_resolution().x;
+  const int width = KOR::auto_position_screen_width;
   if (width == old_width) return;
   if (gui_->root) gui_->root->transform->parent = &placement_;
 
@@ -127,12 +118,16 @@ void G_WINDOW::relayout(int old_width) {
     // no fractions and would otherwise jump to the screen origin.
     place_like(placement_, shown_);
   } else {
-    placement_.position.x += width == 1366 ? kWideShift : -kWideShift;
+    placement_.position.x +=
+        float(width == KOR::kWideScreenWidth ? KOR::kWideScreenShift : -KOR::kWideScreenShift);
   }
   // Middle windows rest where their first layout put them, moved by the
   // half difference of the widths.
   const int base = KOR::auto_position_base_width;
-  const bool known_widths = (base == 1024 || base == 1366) && (width == 1024 || width == 1366);
+  const auto known = [](int w) {
+    return w == KOR::kNarrowScreenWidth || w == KOR::kWideScreenWidth;
+  };
+  const bool known_widths = known(base) && known(width);
   if (position_type_ == POSITION_MIDDLE && known_widths) {
     const float shift = static_cast<float>(width - base) / 2.0f;
     open_start_.position.x = open_start_copy_.position.x + shift;

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <pugixml.hpp>
 
-#include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "bots/KC_BOT_MOVE_ON.h"
 #include "bots/KT_BOT_SLEEP.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 
 namespace KOR_GF {
@@ -87,9 +87,8 @@ bool gPages::load(const std::string& resource_name) {
   if (const pugi::xml_attribute a = book.attribute("turn_offset")) {
     turn_offset_.parse(a.value());
   } else {
-    const KOR::KS_IVECTOR2 size =
-        KOR::engine_game ? KOR::engine_game->resolution : KOR::KS_IVECTOR2(1024, 768);
-    turn_offset_ = KOR::KS_VECTOR2(float(size.x), float(size.y));
+    turn_offset_ = KOR::KS_VECTOR2(float(KOR::auto_position_screen_width),
+                                   float(KOR::auto_position_screen_height));
   }
   int index = 0;
   for (const pugi::xml_node& element : book.children()) {

@@ -4,6 +4,7 @@
 
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/screen_layout.h"
 #include "foundation/value_text.h"
 #include "platform/KC_INPUT.h"
 
@@ -133,9 +134,9 @@ bool KC_GUI_OBJECT::remove_child_by_id(unsigned int id) {
 }
 
 void KC_GUI_OBJECT::apply_layout(int screen_width) {
-  if (screen_width == 1024) {
+  if (screen_width == kNarrowScreenWidth) {
     gui_apply_transform_list(*transform, transform_list);
-  } else if (screen_width == 1366) {
+  } else if (screen_width == kWideScreenWidth) {
     gui_apply_transform_list(*transform, transform_1366_list);
   }
   const KS_VECTOR3 p = transform->position;

@@ -2,8 +2,7 @@
 
 #include <pugixml.hpp>
 
-#include "SERVICE/KC_GAME_SERVICE.h"
-#include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
@@ -50,8 +49,6 @@ pugi::xml_node group_container(const pugi::xml_node& node, const char* group) {
 
 }  // namespace
 
-int gui_screen_width() { return engine_game ? engine_game->resolution.x : 1024; }
-
 void gui_build_into_root(KC_GUI_ROOT* holder, const pugi::xml_node& node, const char* group) {
   if (!holder) return;
   const pugi::xml_node container = group_container(node, group);
@@ -79,7 +76,7 @@ void gui_build_common(KC_GUI_OBJECT* widget, const pugi::xml_node& node) {
   }
   if (const pugi::xml_node list = node.child("TRANSFORM_1366")) {
     widget->transform_1366_list = gui_xml_number_list(list);
-    if (gui_screen_width() == 1366) {
+    if (auto_position_screen_width == kWideScreenWidth) {
       gui_apply_transform_list(*widget->transform, widget->transform_1366_list);
     }
   } else {

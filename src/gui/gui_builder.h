@@ -21,9 +21,6 @@ KC_GUI_OBJECT* gui_build_widget(const pugi::xml_node& node);
 // The attributes and child elements every widget element may have.
 void gui_build_common(KC_GUI_OBJECT* widget, const pugi::xml_node& node);
 
-// The logical screen width the builder lays widgets out for: 1024 or 1366.
-int gui_screen_width();
-
 // One builder per widget element; each returns a new widget its caller
 // owns, or null when a required attribute is absent.
 KC_GUI_OBJECT* gui_build_label(const pugi::xml_node& node);

@@ -5,7 +5,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "gui/KC_GUI_IMAGE.h"
@@ -46,8 +46,8 @@ CLevel_Tape::~CLevel_Tape() {
 }
 
 void CLevel_Tape::place_geometry() {
-  const int width = KOR_GF::G_SETTINGS::screen_width;
-  origin_x_ = width == 1024 ? 138 : width / 2 - 380;
+  const int width = KOR::auto_position_screen_width;
+  origin_x_ = width == KOR::kNarrowScreenWidth ? 138 : width / 2 - 380;
   entry_x_ = float(origin_x_ + 725);
   entry_y_ = 711.0f;
   left_end_x_ = float(origin_x_ + 35);
@@ -350,7 +350,8 @@ int CLevel_Tape::piece_at_pointer() const {
 
 void CLevel_Tape::relayout(int old_screen_width) {
   place_geometry();
-  const float shift = old_screen_width == 1366 ? -171.0f : 171.0f;
+  const float shift = float(old_screen_width == KOR::kWideScreenWidth ? -KOR::kWideScreenShift
+                                                                      : KOR::kWideScreenShift);
   park_x_ += shift;
   for (const auto& [slot, piece] : slots_) piece->move_by(shift, 0.0f);
   renumber(0);

@@ -4,7 +4,7 @@
 #include "bots/KC_BASE.h"
 #include "bots/KC_BOT_MOVE_LOOP.h"
 #include "bots/bot_creators.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CScene_Level.h"
@@ -50,9 +50,10 @@ void CLevel_Tutorial::layout() {
   layouts_[kNoStep];
   TUTORIAL_LAYOUT& at = layouts_[step];
   at.arrow[0].angle = at.arrow[1].angle = 0.0f;
-  const int width = KOR_GF::G_SETTINGS::screen_width;
-  const float a = float(width == 1024 ? 272 : width / 2 - 400);
-  const float b = width == 1024 ? 0.0f : 171.0f;
+  const int width = KOR::auto_position_screen_width;
+  const bool narrow = width == KOR::kNarrowScreenWidth;
+  const float a = float(narrow ? 272 : width / 2 - 400);
+  const float b = narrow ? 0.0f : float(KOR::kWideScreenShift);
   const KOR::KS_VECTOR2 half{arrow_width_ / 2.0f, arrow_height_ / 2.0f};
   const KOR::KS_VECTOR2 none{kOff, kOff};
   switch (step) {
@@ -164,8 +165,8 @@ void CLevel_Tutorial::follow_with_card(KOR::KS_VECTOR2 at) {
   HUD_PANEL_TUTORIAL* card = window();
   if (card == nullptr) return;
   const KOR::KS_VECTOR2 half = card->card_size() * 0.5f;
-  const float right = float(KOR_GF::G_SETTINGS::screen_width) - half.x;
-  const float bottom = float(KOR_GF::G_SETTINGS::screen_height) - half.y;
+  const float right = float(KOR::auto_position_screen_width) - half.x;
+  const float bottom = float(KOR::auto_position_screen_height) - half.y;
   card->move_card(std::clamp(at.x, half.x, std::max(half.x, right)),
                   std::clamp(at.y, half.y, std::max(half.y, bottom)));
 }

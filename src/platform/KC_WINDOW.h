@@ -4,6 +4,7 @@
 #include <string>
 
 #include "foundation/KS_IVECTOR2.h"
+#include "foundation/screen_layout.h"
 
 namespace KOR {
 
@@ -32,8 +33,8 @@ class KC_WINDOW {
   KS_HOST_WINDOW* get_handle() const { return handle; }
 
   KS_HOST_WINDOW* handle = nullptr;
-  int32_t width = 1024;  // logical size
-  int32_t height = 768;
+  int32_t width = kNarrowScreenWidth;  // logical size
+  int32_t height = kScreenHeight;
   uint8_t full_screen = 0;
   uint8_t has_caption = 1;
   uint8_t has_sizing_border = 0;

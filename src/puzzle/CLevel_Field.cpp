@@ -8,7 +8,7 @@
 #include "fieldview/CLevel_Grid.h"
 #include "fieldview/CWater_Animations.h"
 #include "fieldview/field_atlas.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "level/CLevel_Tutorial.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
@@ -17,8 +17,6 @@
 #include "puzzle/CPipe_Network.h"
 
 namespace game {
-
-using KOR_GF::G_SETTINGS;
 
 CLevel_Field::CLevel_Field(CLevel_FieldOwner* owner, const CShop_Levels* shop)
     : owner(owner), shop(shop) {}
@@ -36,7 +34,7 @@ CLevel_Field::~CLevel_Field() {
 
 void CLevel_Field::init(CLevel_Header* header, int level) {
   level_number = level;
-  screen_width = G_SETTINGS::screen_width;
+  screen_width = KOR::auto_position_screen_width;
   finished = 0;
   water_started = 0;
   level_header = header;
@@ -121,9 +119,9 @@ void CLevel_Field::layout_board() {
   const int W = board_width;
   const int H = board_height;
   const int s = screen_width;
-  const int sh = G_SETTINGS::screen_height;
+  const int sh = KOR::auto_position_screen_height;
   if (h.scrollingType == SCROLL_UP || h.scrollingType == SCROLL_DOWN) {
-    centre_x = float(G_SETTINGS::screen_width / 2 - W / 2);
+    centre_x = float(KOR::auto_position_screen_width / 2 - W / 2);
   } else {
     centre_y = float(sh / 2 - H / 2 - (sh - 650) / 2);
   }
@@ -288,13 +286,14 @@ void CLevel_Field::start_end_scroll() {
 }
 
 void CLevel_Field::shift_for_screen_width(int previous_width) {
-  const float d = previous_width == 1366 ? -171.0f : 171.0f;
+  const float d = float(previous_width == KOR::kWideScreenWidth ? -KOR::kWideScreenShift
+                                                                : KOR::kWideScreenShift);
   if (level_header->scrollingType != SCROLL_RIGHT) origin_x += d;
   play_x += d;
   intro_x += d;
   target_x += d;
   // Every later target is taken against the new width, whatever the type.
-  screen_width = G_SETTINGS::screen_width;
+  screen_width = KOR::auto_position_screen_width;
   if (level_header->scrollingType == SCROLL_RIGHT) {
     intro_x = float(screen_width - board_width);
     play_x = 0.0f;

@@ -8,7 +8,7 @@
 #include "fieldview/CLevel_Grid.h"
 #include "fieldview/CWater_Animations.h"
 #include "fieldview/field_atlas.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "level/CLevel_Tutorial.h"
 #include "platform/KC_FILE_SYSTEM.h"
@@ -165,7 +165,7 @@ void CLevel_Field::draw_pump(int clock_ms) {
 void CLevel_Field::draw_pack_pictures() {
   const float offset = close_pack(level_number / 5) ? 100.0f : 0.0f;
   if (!(intro_y > 0.0f || (intro_y == 0.0f && origin_y + offset > 0.0f))) return;
-  const float x = float(KOR_GF::G_SETTINGS::screen_width / 2);
+  const float x = float(KOR::auto_position_screen_width / 2);
   if (pack_stripe) {
     pack_stripe->set_position(x, origin_y - 0.5f * float(pack_gap), 0.0f);
     pack_stripe->draw();

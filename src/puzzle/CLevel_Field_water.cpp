@@ -1,6 +1,6 @@
 #include "SERVICE/engine_globals.h"
 #include "fieldview/CLevel_FieldView.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
@@ -11,11 +11,9 @@
 
 namespace game {
 
-using KOR_GF::G_SETTINGS;
-
 KOR::KS_IVECTOR2 CLevel_Field::water_boundary_cell() const {
-  const int w = G_SETTINGS::screen_width;
-  const int h = G_SETTINGS::screen_height;
+  const int w = KOR::auto_position_screen_width;
+  const int h = KOR::auto_position_screen_height;
   // The boundary lies one cell beyond the screen edge the water grows from.
   switch (level_header->scrollingType) {
     case SCROLL_UP:

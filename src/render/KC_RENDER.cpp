@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/screen_layout.h"
 #include "render/KC_CAMERA.h"
 #include "render/KC_TEXTURE.h"
 #include "render/render_matrices.h"
@@ -46,7 +47,7 @@ int KC_RENDER::init(KS_HOST_WINDOW* window, float near, float far) {
   }
   present_windowed = true;
   present_size = KS_IVECTOR2(0, 0);
-  set_video_mode(1024, 768, false, false);
+  set_video_mode(kNarrowScreenWidth, kScreenHeight, false, false);
   default_texture = create_texture(16, 16);
   if (default_texture == nullptr) return -1;
   use_screen_mode();

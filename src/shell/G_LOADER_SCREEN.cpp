@@ -3,13 +3,12 @@
 #include <pugixml.hpp>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "bots/KC_BOT_COLOR.h"
 #include "bots/bot_creators.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_COLOR.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "platform/KC_FILE_SYSTEM.h"
@@ -37,8 +36,8 @@ bool covers_screen(const KOR::KC_QUAD& splash) {
   const float left = placed.position.x - placed.pivot.x;
   const float top = placed.position.y - placed.pivot.y;
   return left <= 0.0f && top <= 0.0f &&
-         left + splash.width() >= float(KOR_GF::G_SETTINGS::screen_width) &&
-         top + splash.height() >= float(KOR_GF::G_SETTINGS::screen_height);
+         left + splash.width() >= float(KOR::auto_position_screen_width) &&
+         top + splash.height() >= float(KOR::auto_position_screen_height);
 }
 
 }  // namespace
@@ -63,8 +62,8 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
     splash_textures_.push_back(texture);
     auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
     if (splash.child("HOT_SPOT")) quad->set_hot_spot(kHotSpotCentre);
-    quad->set_position(float(KOR_GF::G_SETTINGS::screen_width / 2),
-                       float(KOR_GF::G_SETTINGS::screen_height / 2), 0.0f);
+    quad->set_position(float(KOR::auto_position_screen_width / 2),
+                       float(KOR::auto_position_screen_height / 2), 0.0f);
     splashes.push_back(std::move(quad));
   }
   manager->release_xml(document);
@@ -93,12 +92,11 @@ void G_LOADER_SCREEN::make_background(uint32_t argb) {
   const uint32_t pixels[4] = {argb, argb, argb, argb};
   render->upload_pixels(background_texture_, pixels);
   background.set_texture(background_texture_);
-  const KOR::KS_IVECTOR2 size =
-      KOR::engine_game
-          ? KOR::engine_game->resolution
-          : KOR::KS_IVECTOR2{KOR_GF::G_SETTINGS::screen_width, KOR_GF::G_SETTINGS::screen_height};
-  background.set_size(float(size.x), float(size.y));
-  background.set_position(float(size.x / 2), float(size.y / 2), 0.0f);
+  const float width = float(KOR::auto_position_screen_width);
+  const float height = float(KOR::auto_position_screen_height);
+  background.set_size(width, height);
+  background.set_position(float(KOR::auto_position_screen_width / 2),
+                          float(KOR::auto_position_screen_height / 2), 0.0f);
 }
 
 void G_LOADER_SCREEN::next_splash() {

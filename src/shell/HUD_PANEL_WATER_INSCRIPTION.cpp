@@ -1,7 +1,6 @@
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 
-#include "SERVICE/KC_GAME_SERVICE.h"
-#include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/text_utilities.h"
 #include "gui/KC_GUI_WLABEL.h"
@@ -39,7 +38,7 @@ void HUD_PANEL_WATER_INSCRIPTION::show_hurry_warning() { show_message(text_of("h
 
 void HUD_PANEL_WATER_INSCRIPTION::show_message(const std::wstring& text) {
   state = FLYING_IN;
-  screen_width = KOR::engine_game != nullptr ? KOR::engine_game->resolution.x : 1024;
+  screen_width = KOR::auto_position_screen_width;
   start_x = -kOffScreen;
   end_x = static_cast<float>(screen_width) + kOffScreen;
   start_time = 0;

@@ -1,7 +1,7 @@
 #include "shell/SG_FINISH_PANEL.h"
 
 #include "fieldview/CEffect_ExplosionList.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_LEVELS.h"
@@ -57,8 +57,8 @@ void SG_FINISH_PANEL::on_open_begin() {
 }
 
 void SG_FINISH_PANEL::on_opened() {
-  const float half_width = static_cast<float>(KOR_GF::G_SETTINGS::screen_width / 2);
-  const float half_height = static_cast<float>(KOR_GF::G_SETTINGS::screen_height / 2);
+  const float half_width = static_cast<float>(KOR::auto_position_screen_width / 2);
+  const float half_height = static_cast<float>(KOR::auto_position_screen_height / 2);
   for (int star = 1; star <= 3; ++star) {
     auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star));
     if (image == nullptr) continue;

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "fieldview/CEffect_ExplosionList.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/text_utilities.h"
 #include "framework/G_PLAYERS.h"
-#include "framework/G_SETTINGS.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
@@ -156,7 +156,7 @@ void SG_WINDOW_SHOP::record_panel_positions() {
 
 void SG_WINDOW_SHOP::place_panels() {
   const auto& positions =
-      KOR_GF::G_SETTINGS::screen_width == 1366 ? positions_1366_ : positions_1024_;
+      KOR::auto_position_screen_width == KOR::kWideScreenWidth ? positions_1366_ : positions_1024_;
   if (positions.empty()) return;
   for (int n = 1; n <= kItemCount; ++n) {
     auto* panel = widget_of<KOR::KC_GUI_PANEL>(*this, n);
@@ -316,8 +316,8 @@ void SG_WINDOW_SHOP::add_coin_burst(int n) {
   if (panel == nullptr || button == nullptr) return;
   const KOR::KS_VECTOR2 at = widget_position(panel);
   const KOR::KS_VECTOR2 offset = widget_position(button);
-  effects_->add(kCoinBurst, float(KOR_GF::G_SETTINGS::screen_width / 2) + at.x + offset.x,
-                float(KOR_GF::G_SETTINGS::screen_height / 2) + at.y + offset.y);
+  effects_->add(kCoinBurst, float(KOR::auto_position_screen_width / 2) + at.x + offset.x,
+                float(KOR::auto_position_screen_height / 2) + at.y + offset.y);
 }
 
 }  // namespace game

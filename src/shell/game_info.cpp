@@ -51,11 +51,11 @@ std::string narrowed(const std::wstring& text) {
 void set_display_mode(int width, bool full_screen) {
   if (KOR::engine_window == nullptr || KOR::engine_render == nullptr) {
     if (KOR::engine_game != nullptr) {
-      KOR::engine_game->resolution = KOR::KS_IVECTOR2(width, G_SETTINGS::screen_height);
+      KOR::engine_game->resolution = KOR::KS_IVECTOR2(width, KOR::kScreenHeight);
     }
     return;
   }
-  KOR::KC_GAME::fGetGame()->set_display_mode(width, G_SETTINGS::screen_height, full_screen,
+  KOR::KC_GAME::fGetGame()->set_display_mode(width, KOR::kScreenHeight, full_screen,
                                              G_SETTINGS::wide_desktop != 0);
 }
 
@@ -94,11 +94,10 @@ std::string user_data_dir() {
 }
 
 void apply_player_settings(KOR_GF::gPlayer* player) {
-  // The width in force before this call; the engine record's follows it
-  // only where there is a window to change.
-  const int old_width = G_SETTINGS::screen_width;
+  const int old_width = KOR::auto_position_screen_width;
   const bool wide = G_SETTINGS::wide_desktop != 0;
   bool full_screen = false;
+  int width = KOR::kNarrowScreenWidth;
   float music_volume = kDefaultVolume;
   float sound_volume = kDefaultVolume;
   if (player != nullptr) {
@@ -106,23 +105,22 @@ void apply_player_settings(KOR_GF::gPlayer* player) {
     sound_volume = player->sound_volume() / 100.0f;
     show_system_pointer(!player->game_cursor());
     full_screen = player->full_screen != 0;
-    G_SETTINGS::screen_width = KOR_GF::logical_screen_width(wide, full_screen);
+    width = KOR_GF::logical_screen_width(wide, full_screen);
     KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
     if (KOR_GF::gPlayer* registered = players.find(player->name())) players.current = registered;
   } else {
     show_system_pointer(false);
-    G_SETTINGS::screen_width = KOR_GF::logical_screen_width(wide, G_SETTINGS::fullscreen != 0);
+    width = KOR_GF::logical_screen_width(wide, G_SETTINGS::fullscreen != 0);
     G_SETTINGS::fullscreen = 0;
   }
-  G_SETTINGS::screen_height = 768;
-  set_display_mode(G_SETTINGS::screen_width, full_screen);
+  set_display_mode(width, full_screen);
   KOR_GF::G_SOUND_MANAGER& sounds = KOR_GF::sound_manager_instance();
   sounds.set_music_volume(music_volume);
   sounds.set_sound_volume(sound_volume);
   game_instance().apply_cursor_setting(player);
-  KOR::auto_position_set_screen(G_SETTINGS::screen_width, G_SETTINGS::screen_height);
+  KOR::auto_position_set_screen(width, KOR::kScreenHeight);
   KOR_GF::G_WINDOW_MANAGER& windows = *game_instance().windows;
-  if (G_SETTINGS::screen_width != old_width) {
+  if (width != old_width) {
     windows.relayout(old_width);
     if (CScene_Level* level = game_instance().current_level_scene()) level->relayout(old_width);
   }

@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "SERVICE/KC_GAME_SERVICE.h"
 #include "bots/bot_creators.h"
+#include "foundation/KS_AUTO_POSITION.h"
+#include "foundation/KS_IVECTOR2.h"
 #include "support/bot_harness.h"
 
 using namespace KOR;
@@ -23,7 +24,7 @@ struct Look {
 
 struct ZoomCase {
   const char* what;
-  KS_IVECTOR2 screen;  // (0, 0): no game record yet
+  KS_IVECTOR2 screen;  // the logical screen of the layout
   KS_VECTOR2 point;
   float duration;
   float delay;
@@ -34,25 +35,25 @@ struct ZoomCase {
 // 0.25 s.
 const ZoomCase kZooms[] = {
     {"right of the centre shifts along x only",
-     {0, 0},
+     {1024, 768},
      {768, 192},
      1,
      0,
      {{10, 20, 1}, {-54, 20, 1.0625f}, {-118, 20, 1.125f}, {-182, 20, 1.1875f}}},
     {"left of and above the centre shifts nothing",
-     {0, 0},
+     {1024, 768},
      {100, 100},
      0.5f,
      0,
      {{10, 20, 1}, {10, 20, 1 + 412.0f / 1024 / 2}}},
-    {"the game's resolution",
+    {"the wide layout's screen",
      {1366, 768},
      {1366, 768},
      0.5f,
      0,
      {{10, 20, 1}, {10 - 341.5f, 20 - 192, 1.25f}}},
     {"delayed",
-     {0, 0},
+     {1024, 768},
      {1024, 384},
      0.5f,
      0.5f,
@@ -63,9 +64,8 @@ const ZoomCase kZooms[] = {
 
 TEST(BotZoomInto, ZoomsTowardsThePointThenPutsTheTargetBack) {
   for (const ZoomCase& c : kZooms) {
-    KC_GAME game;
-    game.resolution = c.screen;
-    engine_game = c.screen.x ? &game : nullptr;
+    auto_position_screen_width = c.screen.x;
+    auto_position_screen_height = c.screen.y;
     KS_TRANSFORM3 target;
     target.set_position(10, 20, 5);
     target.set_scale(2, 2, 1);
@@ -87,7 +87,8 @@ TEST(BotZoomInto, ZoomsTowardsThePointThenPutsTheTargetBack) {
       if (frame == 1 && c.delay > 0) target.position.x = 40;
       if (frame == 2) target.pivot.set(9, 9, 9);
     });
-    engine_game = nullptr;
+    auto_position_screen_width = kNarrowScreenWidth;
+    auto_position_screen_height = kScreenHeight;
     EXPECT_EQ(ended_on(run), frames) << c.what;
     EXPECT_EQ(run.deleted_on, frames) << c.what;
     EXPECT_EQ(counter.calls, 1) << c.what;

@@ -8,9 +8,9 @@
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_PLAYERS.h"
-#include "framework/G_SETTINGS.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
@@ -76,8 +76,8 @@ inline void off_screen_widgets(KOR::KC_GUI_OBJECT& widget, const std::string& wi
   if (!widget.visible) return;
   if (widget.width() > 0.0f && widget.height() > 0.0f) {
     const RECT r = widget_rect(widget);
-    const float width = float(KOR_GF::G_SETTINGS::screen_width);
-    const float height = float(KOR_GF::G_SETTINGS::screen_height);
+    const float width = float(KOR::auto_position_screen_width);
+    const float height = float(KOR::auto_position_screen_height);
     if (r.left < -1.0f || r.top < -1.0f || r.right > width + 1.0f || r.bottom > height + 1.0f) {
       found->push_back(window + "/" + std::to_string(widget.id()));
     }

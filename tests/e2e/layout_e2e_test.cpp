@@ -21,7 +21,7 @@ TEST_P(layout_e2e, EveryMenuWindowStandsOnTheScreen) {
   const int status = player.play([&](SCRIPTED_PLAYER& p) {
     p.skip_splashes();
     ASSERT_TRUE(p.wait_open("Title"));
-    EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, full_screen ? 1366 : 1024);
+    EXPECT_EQ(KOR::auto_position_screen_width, full_screen ? 1366 : 1024);
     EXPECT_EQ(e2e::off_screen_in_open_windows(), std::vector<std::string>{}) << "title";
     struct VISIT {
       unsigned opener;  // title button
@@ -37,7 +37,7 @@ TEST_P(layout_e2e, EveryMenuWindowStandsOnTheScreen) {
       ASSERT_TRUE(p.wait_closed(v.window));
       ASSERT_TRUE(p.wait_open("Title"));
     }
-    EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, full_screen ? 1366 : 1024);
+    EXPECT_EQ(KOR::auto_position_screen_width, full_screen ? 1366 : 1024);
   });
   EXPECT_EQ(status, 0);
 }

@@ -113,7 +113,7 @@ void expect_card() {
   KOR::KC_GUI_OBJECT* card = card_widget(kCard);
   ASSERT_NE(card, nullptr);
   const e2e::RECT r = e2e::widget_rect(*card);
-  const float width = float(KOR_GF::G_SETTINGS::screen_width);
+  const float width = float(KOR::auto_position_screen_width);
   EXPECT_TRUE(r.left >= 0.0f && r.right <= width && r.top >= 0.0f && r.bottom <= 768.0f)
       << "the card of step " << step << " at " << r.left << ", " << r.top << " .. " << r.right
       << ", " << r.bottom;
@@ -271,7 +271,7 @@ TEST(tutorial_e2e, LevelTwoTeachesTheDestructionBonusAndThePressAndLevelThreeHas
         dynamic_cast<game::HUD_PANEL_PRESS*>(scene().bottom_windows().find("HUD_PRESS"));
     ASSERT_NE(press, nullptr);
     EXPECT_TRUE(arrow_at(1, at_point(press->press_centre())));
-    const float b = KOR_GF::G_SETTINGS::screen_width == 1024 ? 0.0f : 171.0f;
+    const float b = KOR::auto_position_screen_width == 1024 ? 0.0f : 171.0f;
     EXPECT_TRUE(arrow_at(2, at_point(KS_VECTOR2{b + 830.0f, 670.0f})));
     ASSERT_TRUE(level.take(7));
     const KS_VECTOR2 open_end = level.cell_point(9, 23);

@@ -4,7 +4,7 @@
 
 #include <pugixml.hpp>
 
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
@@ -14,7 +14,7 @@ namespace {
 using namespace game;
 
 TEST(FieldView, VisibleWindowFollowsTheScreenWidth) {
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
   CLevel_Header header;
   header.fieldWidth = 15;
   CLevel_FieldView view;

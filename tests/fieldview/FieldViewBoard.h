@@ -8,7 +8,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "fieldview/CLevel_FieldView.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "support/null_render.h"
@@ -28,7 +28,7 @@ struct Drawn {
 class BoardTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    KOR_GF::G_SETTINGS::screen_width = 1024;
+    KOR::auto_position_screen_width = 1024;
     board(6, 5);
     view.show_tiles = 0;
     for (int t = 1; t <= 17; ++t) {

@@ -5,8 +5,8 @@
 #include <pugixml.hpp>
 
 #include "PRIMITIVES/FONT/KC_FONT.h"
-#include "SERVICE/KC_GAME_SERVICE.h"
 #include "foundation/KC_CALLBACK.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_LABEL.h"
@@ -20,7 +20,7 @@ using KOR::KC_GUI_OBJECT;
 
 class GuiBuilder : public ::testing::Test {
  protected:
-  ~GuiBuilder() override { KOR::engine_game = nullptr; }
+  ~GuiBuilder() override { KOR::auto_position_screen_width = KOR::kNarrowScreenWidth; }
 
   // Builds the "GUI" element of the text into the holder.
   void build(const char* xml, const char* group = nullptr) {
@@ -31,13 +31,9 @@ class GuiBuilder : public ::testing::Test {
     EXPECT_EQ(holder.root->children.size(), 1u);
     return holder.root->children.empty() ? nullptr : holder.root->children[0];
   }
-  void screen_width(int width) {
-    game.resolution.x = width;
-    KOR::engine_game = &game;
-  }
+  void screen_width(int width) { KOR::auto_position_screen_width = width; }
 
   GuiHarness harness;
-  KOR::KC_GAME game;
   pugi::xml_document doc;
   KOR::KC_GUI_ROOT holder;
 };

@@ -7,7 +7,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "level/CPipe_Sprite.h"
 #include "platform/KC_INPUT.h"
 #include "tape_fixture.h"
@@ -339,12 +339,12 @@ TEST_F(TapeTest, GeometryAndScreenSwitch) {
   tape.setup(&header);
   EXPECT_EQ(tape.origin_x(), 138);
   lay({173, 400});
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   tape.relayout(1024);
   EXPECT_EQ(tape.origin_x(), 303);
   EXPECT_EQ(xs(), (std::vector<float>{344, 571}));
   EXPECT_EQ(tape.park_x(), 173.0f + 171.0f);
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
   tape.relayout(1366);
   EXPECT_EQ(xs(), (std::vector<float>{173, 400}));
 }

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "gui/KC_GUI_OBJECT.h"
@@ -156,7 +156,7 @@ TEST_F(Tutorial, TheWideScreenMovesTheCardsAndThePanelArrows) {
     tutorial().enter_step(step);
     narrow[step] = tutorial().current_layout();
   }
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   for (int step : steps) {
     tutorial().enter_step(step);
     const game::TUTORIAL_LAYOUT& wide = tutorial().current_layout();

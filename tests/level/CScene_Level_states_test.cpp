@@ -172,12 +172,12 @@ TEST_F(SceneStart, AWidthSwitchMovesTheTapeAndItsPiecesAlong) {
   scene->load_resources();
   EXPECT_EQ(scene->tape->origin_x(), 138);
   const float piece_x = scene->tape->slots().begin()->second->position().x;
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   scene->relayout(1024);
   EXPECT_EQ(scene->tape->origin_x(), 303);
   EXPECT_EQ(scene->tape->slots().begin()->second->position().x, piece_x + 171.0f);
   EXPECT_GT(scene->press->area_size.x, 0.0f);
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
 }
 
 using SceneFrame = SceneFixture;

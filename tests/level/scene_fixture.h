@@ -12,9 +12,9 @@
 #include <string>
 
 #include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_IVECTOR2.h"
 #include "framework/G_PLAYERS.h"
-#include "framework/G_SETTINGS.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
@@ -68,8 +68,8 @@ class SceneFixture : public ::testing::Test {
     }
     mount();
     set_config("");
-    KOR_GF::G_SETTINGS::screen_width = 1024;
-    KOR_GF::G_SETTINGS::screen_height = 768;
+    KOR::auto_position_screen_width = 1024;
+    KOR::auto_position_screen_height = 768;
     KOR_GF::players_instance().current = &player;
     KOR::input_mouse_position = &pointer;
     game::current_level_number = 3;

@@ -77,7 +77,7 @@ TEST_F(FieldFrame, InitBuildsThePicturesAndARestartKeepsWhatItShould) {
   field.view->water_visible = 1;
   field.water_strip->update(0);
   field.water_strip->update(1000);
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   CLevel_Grid* grid = field.grid.get();
   KOR::KC_QUAD* gutter = field.pump_gutter;
   KOR::KC_QUAD* gauge = field.pump_gauge;

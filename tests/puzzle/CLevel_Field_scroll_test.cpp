@@ -37,7 +37,7 @@ TEST_F(ScrollTest, LayoutPerScrollingType) {
       {15, 40, 0, 1366, 308, -1390, 308, 0}, {30, 13, 1, 1366, 0, 0, -134, 0},
   };
   for (const LayoutCase& c : cases) {
-    KOR_GF::G_SETTINGS::screen_width = c.screen;
+    KOR::auto_position_screen_width = c.screen;
     CLevel_Data level;
     const std::string xml = sized(c.w, c.h, c.scrolling);
     ASSERT_TRUE(level.load_bytes(1, xml.data(), xml.size())) << level.error();
@@ -175,11 +175,11 @@ TEST_F(ScrollTest, EmptyOpenConnectionListLeavesTheScrollAlone) {
 }
 
 TEST_F(ScrollTest, ScreenWidthSwitch) {
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   ASSERT_TRUE(load(sized(15, 40, 0)));
   field.target_x = field.origin_x;
   const float x = field.origin_x;
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
   field.shift_for_screen_width(1366);
   EXPECT_EQ(field.origin_x, x - 171.0f);
   EXPECT_EQ(field.play_x, x - 171.0f);
@@ -190,10 +190,10 @@ TEST_F(ScrollTest, ScreenWidthSwitch) {
 }
 
 TEST_F(ScrollTest, HorizontalBoardKeepsItsPlaceOnAWidthSwitch) {
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   ASSERT_TRUE(load(sized(30, 13, 1)));
   const float x = field.origin_x;
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
   field.shift_for_screen_width(1366);
   EXPECT_EQ(field.origin_x, x);
   EXPECT_EQ(field.intro_x, 1024.0f - 1500.0f);

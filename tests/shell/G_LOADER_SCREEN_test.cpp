@@ -7,9 +7,9 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_CURSOR.h"
-#include "framework/G_SETTINGS.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
 #include "render/gpu_null.h"
@@ -173,10 +173,10 @@ TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
 }
 
 TEST_F(LoaderScreen, TheBackgroundShowsBesideASplashNarrowerThanTheScreen) {
-  KOR_GF::G_SETTINGS::screen_width = 1366;
+  KOR::auto_position_screen_width = 1366;
   write_three_splashes();
   G_LOADER_SCREEN screen(&no_step);
-  KOR_GF::G_SETTINGS::screen_width = 1024;
+  KOR::auto_position_screen_width = 1024;
   EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{
                                         screen.background.texture()->texture,
                                         screen.splashes[0]->texture()->texture}));

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "fieldview/CEffect_ExplosionList.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/CScene.h"
-#include "framework/G_SETTINGS.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
@@ -37,8 +37,8 @@ class FinishPanel : public ::testing::Test {
     app.current_scene.reset();
     game::current_level_number = 1;
     game::current_world_number = 1;
-    KOR_GF::G_SETTINGS::screen_width = 1024;
-    KOR_GF::G_SETTINGS::screen_height = 768;
+    KOR::auto_position_screen_width = 1024;
+    KOR::auto_position_screen_height = 768;
   }
   SG_FINISH_PANEL* finish(int stars) {
     auto* panel = dynamic_cast<SG_FINISH_PANEL*>(scene.manager.find("WINDOW_FINISH"));
@@ -74,7 +74,7 @@ TEST_F(FinishPanel, ShowsTheResultAndOneBurstPerStar) {
     int width;
   };
   for (const CASE& c : {CASE{0, 1024}, CASE{1, 1024}, CASE{3, 1024}, CASE{2, 1366}}) {
-    KOR_GF::G_SETTINGS::screen_width = c.width;
+    KOR::auto_position_screen_width = c.width;
     SG_FINISH_PANEL* panel = finish(c.stars);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(text(panel, 5), L"Coins 3 of 10");

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "SERVICE/engine_globals.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "gui/KC_GUI_CHECKBOX_INTERFACE.h"
@@ -167,13 +168,13 @@ TEST_F(Options, OnAWideDesktopTheFullScreenBoxSwitchesTheWindowsToTheWideLayout)
   KOR_GF::G_SETTINGS::wide_desktop = 1;
   EXPECT_EQ(options->shown().position.x, 512.0f);
   click(412, 234);
-  EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, 1366);
+  EXPECT_EQ(KOR::auto_position_screen_width, 1366);
   EXPECT_EQ(options->shown().position.x, 683.0f);
   slider(9)->set_value(40.0f);
   click(5, 5);  // the same width again moves nothing
   EXPECT_EQ(options->shown().position.x, 683.0f);
   click(412 + 171, 234);
-  EXPECT_EQ(KOR_GF::G_SETTINGS::screen_width, 1024);
+  EXPECT_EQ(KOR::auto_position_screen_width, 1024);
   EXPECT_EQ(options->shown().position.x, 512.0f);
   KOR_GF::G_SETTINGS::wide_desktop = 0;
 }

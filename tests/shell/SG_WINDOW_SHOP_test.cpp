@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
-#include "framework/G_SETTINGS.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_PANEL.h"
@@ -56,7 +56,7 @@ class Shop : public ::testing::Test {
   }
   ~Shop() override {
     game::game_instance().current_scene.reset();
-    KOR_GF::G_SETTINGS::screen_width = 1024;
+    KOR::auto_position_screen_width = 1024;
     game::CGame_Config::instance().set_document(nullptr);
   }
 
@@ -94,7 +94,7 @@ class Shop : public ::testing::Test {
 
 TEST_F(Shop, OutsideALevelTheUpgradesTakeThePlacesOfTheBonusRefillsOnTwoPages) {
   for (int width : {1024, 1366}) {
-    KOR_GF::G_SETTINGS::screen_width = width;
+    KOR::auto_position_screen_width = width;
     SG_WINDOW_SHOP* window = open();
     ASSERT_NE(window, nullptr);
     const float dx = width == 1366 ? 3.0f : 0.0f;

@@ -41,7 +41,7 @@ class game_info_test : public testing::Test {
     KOR::engine_resource_manager = &manager_;
     G_SETTINGS::fullscreen = 1;
     G_SETTINGS::wide_desktop = 0;
-    G_SETTINGS::screen_width = 1024;
+    KOR::auto_position_screen_width = 1024;
   }
   void TearDown() override {
     KOR_GF::resource_list_unregister();
@@ -65,7 +65,6 @@ TEST_F(game_info_test, DescriptionNamesThePerUserFolderWhereTheSettingsAreCopied
   EXPECT_EQ(game::user_data_dir(), user_folder().string() + "/");
   EXPECT_TRUE(fs::exists(user_folder() / "Settings.xml")) << "the default settings were copied";
   EXPECT_EQ(G_SETTINGS::fullscreen, 0) << "the default settings are windowed";
-  EXPECT_EQ(G_SETTINGS::screen_width, 1024);
 
   // A settings file of the user's own is read, never replaced; one without
   // "screen" keeps the value.
@@ -117,10 +116,9 @@ TEST(apply_player_settings, PlayerOrScreenSettingsChooseTheLogicalSize) {
   G_SETTINGS::wide_desktop = 1;
   G_SETTINGS::fullscreen = 1;
   game::apply_player_settings(nullptr);
-  EXPECT_EQ(G_SETTINGS::screen_width, 1366);
-  EXPECT_EQ(G_SETTINGS::screen_height, 768);
-  EXPECT_EQ(G_SETTINGS::fullscreen, 0) << "without a player the flag is used once";
   EXPECT_EQ(KOR::auto_position_screen_width, 1366);
+  EXPECT_EQ(KOR::auto_position_screen_height, 768);
+  EXPECT_EQ(G_SETTINGS::fullscreen, 0) << "without a player the flag is used once";
   EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().music_volume(), 0.5f);
   EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().sound_volume(), 0.5f);
   EXPECT_TRUE(game::game_instance().cursor.visible()) << "without a player the own pointer shows";
@@ -134,18 +132,18 @@ TEST(apply_player_settings, PlayerOrScreenSettingsChooseTheLogicalSize) {
   visitor.set_sound_volume(70.0f);
   visitor.set_game_cursor(false);
   game::apply_player_settings(&visitor);
-  EXPECT_EQ(G_SETTINGS::screen_width, 1024);
+  EXPECT_EQ(KOR::auto_position_screen_width, 1024);
   EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().music_volume(), 0.4f);
   EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().sound_volume(), 0.7f);
   EXPECT_FALSE(game::game_instance().cursor.visible());
   EXPECT_EQ(players.current, registered) << "the registered player of that name becomes current";
   visitor.full_screen = 1;
   game::apply_player_settings(&visitor);
-  EXPECT_EQ(G_SETTINGS::screen_width, 1366);
+  EXPECT_EQ(KOR::auto_position_screen_width, 1366);
 
   G_SETTINGS::wide_desktop = 0;
   game::apply_player_settings(&visitor);
-  EXPECT_EQ(G_SETTINGS::screen_width, 1024) << "a 4:3 desktop always gets 1024";
+  EXPECT_EQ(KOR::auto_position_screen_width, 1024) << "a 4:3 desktop always gets 1024";
   players.current = nullptr;
   players.remove(L"Wide");
   KOR::auto_position_set_screen(1024, 768);

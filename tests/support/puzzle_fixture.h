@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CGame_Config.h"
@@ -113,8 +113,8 @@ class PlayFixture : public ::testing::Test {
         "<shop_5_upgrade1_value text=\"15\"/><flowingWaterOneCycleTime text=\"3\"/>"
         "<flowingWaterPauseTime text=\"1\"/></config>");
     game::CGame_Config::instance().set_document(&config_);
-    KOR_GF::G_SETTINGS::screen_width = 1024;
-    KOR_GF::G_SETTINGS::screen_height = 768;
+    KOR::auto_position_screen_width = 1024;
+    KOR::auto_position_screen_height = 768;
     game::level_tutorial_active = 0;
     KOR::frame_dt = 0.1f;
   }
