@@ -21,6 +21,15 @@ constexpr int kLineBox = 2;
 constexpr int kOk = 3;
 constexpr int kCancel = 4;
 constexpr unsigned int kErrorLabel = 10;
+// Shown while the line box takes no more letters, so that a key that adds
+// nothing is not lost without a word.
+constexpr unsigned int kFullLabel = 11;
+
+void show_label(KOR::KC_GUI_ROOT& gui, unsigned int id, bool shown) {
+  if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui.find(id))) {
+    label->set_visible(shown ? 1 : 0);
+  }
+}
 // How far right of and below a button's position a release still hits it.
 constexpr float kHitMargin = 20.0f;
 
@@ -55,11 +64,7 @@ void G_WINDOW_EDITBOX::set_ok_enabled(bool enabled) {
   }
 }
 
-void G_WINDOW_EDITBOX::show_error(bool shown) {
-  if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui()->find(kErrorLabel))) {
-    label->set_visible(shown ? 1 : 0);
-  }
-}
+void G_WINDOW_EDITBOX::show_error(bool shown) { show_label(*gui(), kErrorLabel, shown); }
 
 void G_WINDOW_EDITBOX::on_open_begin() {
   if (line_box_) {
@@ -69,6 +74,7 @@ void G_WINDOW_EDITBOX::on_open_begin() {
     set_ok_enabled(false);
   }
   show_error(false);
+  show_label(*gui(), kFullLabel, false);
 }
 
 void G_WINDOW_EDITBOX::on_opened() {
@@ -85,6 +91,7 @@ KOR::KS_GUI_EVENT* G_WINDOW_EDITBOX::key_up(int code) {
 
 void G_WINDOW_EDITBOX::validate(int code) {
   const std::wstring& typed = line_box_->text();
+  show_label(*gui(), kFullLabel, line_box_->is_full());
   if (typed.empty()) {
     set_ok_enabled(false);
   } else if (!validator_ || validator_(validator_data_, typed)) {

@@ -63,12 +63,14 @@ void KC_GUI_LINEBOX::set_text(const std::wstring& text) {
   }
   text_ = text;
   caret_ = 0;
+  no_room_at_ = std::wstring::npos;
 }
 
 void KC_GUI_LINEBOX::clear_text() {
   text_.clear();
   caret_ = 0;
   text_pending_ = false;
+  no_room_at_ = std::wstring::npos;
 }
 
 bool KC_GUI_LINEBOX::is_allowed_char(wchar_t ch) const {
@@ -201,9 +203,14 @@ bool KC_GUI_LINEBOX::type_character(int key) {
   }
   const int room = font_->text_width_w(text_.c_str()) +
                    2 * (font_->glyph_advance(static_cast<int>(ch)) + font_->tracking);
-  if (!(input_area_->width() > static_cast<float>(room)) || caret_ > text_.size()) return false;
+  if (!(input_area_->width() > static_cast<float>(room))) {
+    no_room_at_ = text_.size();
+    return false;
+  }
+  if (caret_ > text_.size()) return false;
   text_.insert(caret_, 1, ch);
   ++caret_;
+  no_room_at_ = std::wstring::npos;
   return true;
 }
 

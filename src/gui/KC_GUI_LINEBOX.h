@@ -50,6 +50,9 @@ class KC_GUI_LINEBOX : public KC_GUI_OBJECT {
   // 0 means no limit; a longer text already there stays.
   void set_max_length(unsigned int length);
   unsigned int max_length() const { return max_length_; }
+  // The line takes no more letters: it has its maximum length, or the last
+  // letter typed at this length found no room in the input area.
+  bool is_full() const { return text_.size() >= max_length_ || text_.size() == no_room_at_; }
   void set_caret(int index);
   unsigned int caret() const { return caret_; }
   void set_caret_visible(bool visible) { caret_visible_ = visible; }
@@ -95,6 +98,7 @@ class KC_GUI_LINEBOX : public KC_GUI_OBJECT {
   int wanted_alignment_ = LEFT;
   unsigned int caret_ = 0;
   unsigned int max_length_ = kNoLimit;
+  size_t no_room_at_ = std::wstring::npos;
   bool caret_visible_ = true;
   bool focus_on_hover_ = false;
   float blink_period_ = 0.5f;

@@ -1,9 +1,11 @@
 #include "gui/KC_SLIDER_STRIP.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/KS_VERTEX.h"
 #include "gui/KC_BASESLIDER.h"
 #include "render/KC_TEXTURE.h"
 
@@ -50,10 +52,30 @@ std::unique_ptr<KC_QUAD> KC_SLIDER_STRIP::own_piece(KC_TEXTURE* texture,
 void KC_SLIDER_STRIP::show_column(KC_QUAD* piece, int column) const {
   piece->fit_uv_to_texture();
   piece->move_uv(static_cast<float>(column) / static_cast<float>(columns_), 0.0f);
+  keep_inside_frame(piece);
+}
+
+// The groove's pieces meet edge to edge, and a filtered edge would blend in
+// the first column of the frame beside it: a light seam where a cap meets
+// the middle, a dash beside the middle. They sample half a texel inside.
+void KC_SLIDER_STRIP::keep_inside_frame(KC_QUAD* piece) const {
+  if (piece->vertex_count() < 4) return;
+  float left = piece->vertices[0].u;
+  float right = left;
+  for (int i = 1; i < 4; ++i) {
+    left = std::min(left, piece->vertices[i].u);
+    right = std::max(right, piece->vertices[i].u);
+  }
+  const float half_texel = 0.5f / strip_width_;
+  for (int i = 0; i < 4; ++i) {
+    float& u = piece->vertices[i].u;
+    u = u == left ? left + half_texel : right - half_texel;
+  }
 }
 
 void KC_SLIDER_STRIP::build(KC_TEXTURE* texture, const KC_BASESLIDER& slider, float middle_extra) {
   frame_width_ = static_cast<float>(texture->image_size.x / columns_);
+  strip_width_ = static_cast<float>(std::max(texture->image_size.x, 1));
   frame_height_ = static_cast<float>(texture->image_size.y);
   const KS_VECTOR2 d = slider.direction();
   const KS_VECTOR2 s = slider.start_button();
@@ -70,9 +92,11 @@ void KC_SLIDER_STRIP::build(KC_TEXTURE* texture, const KC_BASESLIDER& slider, fl
   }
   start_cap_ = own_piece(texture, slider, frame_height_);
   start_cap_->set_grid_frame(columns_, 1, kStartCapFrame, false);
+  keep_inside_frame(start_cap_.get());
   start_cap_->transform()->set_position(s + button_vector_ - d * frame_width_ / 2.0f);
   end_cap_ = own_piece(texture, slider, frame_height_);
   end_cap_->set_grid_frame(columns_, 1, kEndCapFrame, false);
+  keep_inside_frame(end_cap_.get());
   end_cap_->transform()->set_position(e - button_vector_ + d * frame_width_ / 2.0f);
   const float run = ((e - button_vector_) - (s + button_vector_)).length();
   middle_ = own_piece(texture, slider, run + middle_extra);

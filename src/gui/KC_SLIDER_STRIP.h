@@ -51,10 +51,12 @@ class KC_SLIDER_STRIP {
   std::unique_ptr<KC_QUAD> own_piece(KC_TEXTURE* texture, const KC_BASESLIDER& slider,
                                      float length) const;
   void show_column(KC_QUAD* piece, int column) const;
+  void keep_inside_frame(KC_QUAD* piece) const;
   void turn(const KC_BASESLIDER& slider);
 
   int columns_;
   float frame_width_ = 0.0f;
+  float strip_width_ = 1.0f;
   float frame_height_ = 0.0f;
   KS_VECTOR2 button_vector_;
   std::unique_ptr<KC_QUAD> start_;

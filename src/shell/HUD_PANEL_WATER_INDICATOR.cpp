@@ -14,6 +14,7 @@ namespace game {
 namespace {
 
 constexpr unsigned int kDial = 1;
+constexpr unsigned int kSpentFace = 2;
 constexpr unsigned int kLowerFill = 3;
 constexpr unsigned int kUpperFill = 4;
 constexpr unsigned int kHand = 6;
@@ -42,6 +43,7 @@ void HUD_PANEL_WATER_INDICATOR::set_star_times(int32_t three_stars, int32_t two_
   // dial and the cut pictures leave their squares: it stays at the empty end.
   two_star_angle = std::max((1.0f - (t2 - t3) / t3) * 180.0f * kDegree, 0.0f);
   phase = FILLING;
+  show_widget(find_widget(*this, kSpentFace), false);
   update_clock(0, nullptr);
   angle = 0.0f;
 }
@@ -51,6 +53,10 @@ void HUD_PANEL_WATER_INDICATOR::update_clock(int32_t elapsed,
   const int64_t full = static_cast<int64_t>(three_star_time) * 1000;
   float fraction;
   if (elapsed > full) {
+    // An empty dial would read the same at the end as at the start: once
+    // the water runs, the part it gives back shows as spent, so the last
+    // state reads as time up.
+    if (phase != EMPTYING) show_widget(find_widget(*this, kSpentFace), true);
     phase = EMPTYING;
     const float over = static_cast<float>(elapsed - full);
     const float part = over / static_cast<float>(full);

@@ -136,6 +136,30 @@ TEST_F(EditBox, RejectedTextShowsTheErrorUntilTheTextIsGoodAgain) {
   EXPECT_FALSE(error_shown());
 }
 
+// The fixture's line box takes two letters: at the second the player is
+// told the line is full, while OK still takes the name.
+TEST_F(EditBox, AFullLineSaysSoUntilALetterIsTakenBack) {
+  auto full_shown = [this] { return box->gui()->find(11)->visible != 0; };
+  EXPECT_FALSE(full_shown());
+  type(kKeyI, L'I');
+  EXPECT_FALSE(full_shown());
+  type(kKeyI, L'I');
+  EXPECT_TRUE(full_shown()) << "the last letter the line takes";
+  type(kKeyI, L'I');
+  EXPECT_EQ(box->text(), L"II");
+  EXPECT_TRUE(full_shown());
+  EXPECT_EQ(ok_state(), KC_GUI_BUTTON5::NORMAL);
+  EXPECT_FALSE(error_shown());
+  type(kBackspace, 0);
+  EXPECT_FALSE(full_shown());
+
+  type(kKeyI, L'I');
+  box->close();
+  manager.update();
+  manager.show("Players_EditBox");
+  EXPECT_FALSE(full_shown()) << "a new name starts empty";
+}
+
 TEST_F(EditBox, AnEmptyLineDisablesOkWhateverTheValidatorSays) {
   box->set_validator(&anything, nullptr);
   type(kKeyI, L'I');

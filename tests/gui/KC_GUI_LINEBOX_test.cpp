@@ -54,10 +54,13 @@ TEST_F(LineBoxTest, TypingInsertsAtTheCaretUpToTheMaximumLength) {
   EXPECT_EQ(type(kKeyI, L'I'), GUI_EVENT_CHANGED);
   EXPECT_EQ(type(kKeyL, L'L'), GUI_EVENT_CHANGED);
   EXPECT_EQ(box->text(), L"IL");
+  EXPECT_FALSE(box->is_full());
   box->set_max_length(2);
+  EXPECT_TRUE(box->is_full());
   EXPECT_EQ(type(kKeyI, L'I'), 0);
   EXPECT_EQ(type(kBackspace), 0);
   EXPECT_EQ(box->text(), L"I");
+  EXPECT_FALSE(box->is_full());
   EXPECT_EQ(type(kLeft), 0);
   EXPECT_EQ(type(kDelete), 0);
   EXPECT_EQ(box->text(), L"");
@@ -82,8 +85,11 @@ TEST_F(LineBoxTest, TheInputAreaWidthBoundsTypingAndSetText) {
   box->set_text(L"LLLL");  // 128 wide
   EXPECT_EQ(box->caret(), 0u) << "set_text puts the caret first";
   box->set_caret(99);
+  EXPECT_FALSE(box->is_full());
   EXPECT_EQ(type(kKeyL, L'L'), 0) << "128 + 2 x 32 is not below 192";
+  EXPECT_TRUE(box->is_full()) << "the letter found no room";
   EXPECT_EQ(type(kKeyI, L'I'), GUI_EVENT_CHANGED) << "128 + 2 x 16";
+  EXPECT_FALSE(box->is_full()) << "a longer line has not been tried";
   box->set_text(L"LLLLLL");
   EXPECT_EQ(box->text(), L"LLLLLL") << "exactly as wide as the area";
   box->set_text(L"LLLLLLI");

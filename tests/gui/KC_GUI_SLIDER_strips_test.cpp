@@ -154,6 +154,34 @@ TEST_F(StripSliderTest, ThirteenFramesAnswerWhereTheyAreDrawnInsideAMovedWindow)
   slider.release_resources();
 }
 
+// The groove's pieces meet edge to edge: a piece whose edge sampled the
+// frame beside its own drew a seam at a cap and a stray dash beside the
+// middle.
+TEST_F(StripSliderTest, TheGroovePiecesSampleOnlyTheirOwnFrames) {
+  KC_GUI_SLIDER13 slider(9, "strip13.png", KS_VECTOR2(100, 300), KS_VECTOR2(400, 300), 20, 1.5f, 0,
+                         100, 5, 40);
+  slider.load_resources();
+  slider.set_value(60);
+  const float columns = 13.0f;
+  const struct {
+    const char* piece;
+    const KC_QUAD* quad;
+    int frame;
+  } cases[] = {{"start cap", slider.strip().start_cap(), 9},
+               {"middle", slider.strip().middle(), 10},
+               {"end cap", slider.strip().end_cap(), 11},
+               {"fill", slider.strip().fill(), 12}};
+  for (const auto& c : cases) {
+    ASSERT_NE(c.quad, nullptr) << c.piece;
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_GT(c.quad->vertices[i].u, c.frame / columns) << c.piece << " corner " << i;
+      EXPECT_LT(c.quad->vertices[i].u, (c.frame + 1) / columns) << c.piece << " corner " << i;
+    }
+    EXPECT_GT(c.quad->vertices[1].u - c.quad->vertices[0].u, 0.9f / columns) << c.piece;
+  }
+  slider.release_resources();
+}
+
 TEST_F(StripSliderTest, ANewTrackKeepsTheFillAnchoredAtTheKnobOrigin) {
   KC_GUI_SLIDER13 slider(2, "strip13.png", KS_VECTOR2(0, -100), KS_VECTOR2(0, 100), 10, 0.5f, 0, 10,
                          1, 5);

@@ -120,6 +120,24 @@ TEST_F(WaterHud, DialFillsToTheThreeStarTimeThenEmpties) {
   EXPECT_EQ(dial->phase, HUD_PANEL_WATER_INDICATOR::EMPTYING);
 }
 
+// Empty at the start and empty at the end must not look alike: the spent
+// face comes up with the water and stays through the last state.
+TEST_F(WaterHud, TheLastStateReadsAsTimeUpNotAsJustStarted) {
+  const KOR::KC_GUI_OBJECT* spent = dial->gui()->find(2);
+  ASSERT_NE(spent, nullptr);
+  dial->set_star_times(120, 180);
+  EXPECT_FALSE(spent->visible) << "just started";
+  dial->update_clock(120000, nullptr);
+  EXPECT_FALSE(spent->visible) << "full at the three-star time";
+  dial->update_clock(120001, nullptr);
+  EXPECT_TRUE(spent->visible) << "the water has started";
+  dial->update_clock(240000, nullptr);
+  EXPECT_NEAR(dial->angle, 0.0f, 1e-5f);
+  EXPECT_TRUE(spent->visible) << "time up";
+  dial->set_star_times(120, 180);
+  EXPECT_FALSE(spent->visible) << "a restarted level starts afresh";
+}
+
 TEST_F(WaterHud, WithTheLevelDefaultsTheUpperPictureCarriesTheWholeFill) {
   dial->set_star_times(150, 300);
   struct CASE {

@@ -149,9 +149,11 @@ def dial_face():
     return surface_to_image(surface)
 
 
-def dial_fill(colours):
+def dial_fill(colours, cracked=False):
     """A fill square: the half disc in its upper half, which the game wipes
-    around the centre as the water clock runs."""
+    around the centre as the water clock runs. Cracked, it is the spent
+    face the water gives back once it runs, so a dial emptied by the water
+    reads as time up and not as the empty dial of a level just begun."""
     s = DIAL
     c = s / 2
     surface, ctx = canvas(s, s)
@@ -159,11 +161,21 @@ def dial_fill(colours):
     ctx.move_to(c, c)
     ctx.arc(c, c, c - 6, math.pi, 2 * math.pi)
     ctx.close_path()
+    ctx.save()
+    ctx.clip_preserve()
     grad = cairo.RadialGradient(c, c, 8, c, c, c - 6)
     grad.add_color_stop_rgba(0, *colours[0], 0.95)
     grad.add_color_stop_rgba(1, *colours[1], 0.95)
     ctx.set_source(grad)
     ctx.fill()
+    if cracked:
+        for k in range(-6, 8):
+            ctx.move_to(c + k * 13, 0)
+            ctx.line_to(k * 13, c)
+        ctx.set_source_rgba(*P.INK, 0.45)
+        ctx.set_line_width(2.5)
+        ctx.stroke()
+    ctx.restore()
     return surface_to_image(surface)
 
 
@@ -482,6 +494,7 @@ def pictures():
     out["dial_face"] = dial_face()
     out["dial_fill_stars"] = dial_fill((P.WATER_LIGHT, P.WATER))
     out["dial_fill_hurry"] = dial_fill((P.ORANGE_LIGHT, P.CORAL))
+    out["dial_spent"] = dial_fill((M._darker(P.BERRY, 0.35), P.BERRY), cracked=True)
     out["dial_hand"] = dial_hand()
     out["console"] = console()
     out["tape_housing"] = tape_housing()

@@ -85,8 +85,11 @@ def hud_windows():
         return W.image(wid, pic(stem), dial[1024], dy, enabled=enabled, wide=(dial[WIDE], dy))
     water = W.Window("HUD_WATER_INDICATOR", "HUD_PANEL_WATER_INDICATOR", [
         # The star fill is drawn over the hurry fill, so the three-star span
-        # keeps its colour while the water clock runs beyond it.
+        # keeps its colour while the water clock runs beyond it; under both,
+        # the spent face shows what the running water has used up.
         at_dial(1, "dial_face"),
+        W.image(2, pic("dial_spent"), dial[1024], dy, enabled=False, visible=False,
+                wide=(dial[WIDE], dy)),
         at_dial(4, "dial_fill_hurry"),
         at_dial(3, "dial_fill_stars"),
         at_dial(6, "dial_hand"),

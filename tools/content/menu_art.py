@@ -310,6 +310,15 @@ def _disc(ctx, cx, cy, r, stops, outline=P.LINE_THIN + 0.5, shadow=True):
     _ink(ctx, outline)
 
 
+def _water_across(c, half, along_x=False):
+    """The fill's water, deep at the groove's rims and light in its middle."""
+    grad = cairo.LinearGradient(c - half, 0, c + half, 0) if along_x else \
+        cairo.LinearGradient(0, c - half, 0, c + half)
+    for pos, col in ((0.0, P.WATER_DEEP), (0.5, P.WATER_LIGHT), (1.0, P.WATER_DEEP)):
+        grad.add_color_stop_rgb(pos, *col)
+    return grad
+
+
 def slider_strip():
     """Thirteen square frames: the minus button (idle, hover, pressed), the
     plus button, the brass knob, the groove's start cap, its middle column,
@@ -357,21 +366,29 @@ def slider_strip():
             ctx.set_source_rgba(1, 1, 1, 0.85)
             ctx.fill()
         elif i in (9, 11):
-            # Caps: the groove's round end, open toward the middle, as an
-            # ink band around a flat inside, the same across as the columns.
+            # Caps: the groove's round ends, open toward the middle. Each
+            # end lies where the knob covers it at its stop, so the start
+            # cap is water like the fill it leads into: the water starts at
+            # the groove's start, and at the lowest value the knob hides it.
             left = i == 9
-            for r, colour in ((groove, P.INK), (groove - rim, GROOVE)):
+            cx = s - 6 if left else 6
+            for r, colour in ((groove, P.INK), (groove - rim, None)):
                 ctx.new_path()
                 if left:
-                    ctx.arc(c, c, r, math.pi / 2, 3 * math.pi / 2)
+                    ctx.arc(cx, c, r, math.pi / 2, 3 * math.pi / 2)
                     ctx.line_to(s + 2, c - r)
                     ctx.line_to(s + 2, c + r)
                 else:
-                    ctx.arc(c, c, r, -math.pi / 2, math.pi / 2)
+                    ctx.arc(cx, c, r, -math.pi / 2, math.pi / 2)
                     ctx.line_to(-2, c + r)
                     ctx.line_to(-2, c - r)
                 ctx.close_path()
-                ctx.set_source_rgb(*colour)
+                if colour is not None:
+                    ctx.set_source_rgb(*colour)
+                elif left:
+                    ctx.set_source(_water_across(c, groove - rim))
+                else:
+                    ctx.set_source_rgb(*GROOVE)
                 ctx.fill()
         else:
             # Columns: the same band across x, even along y so it repeats;
@@ -384,10 +401,7 @@ def slider_strip():
             if i == 10:
                 ctx.set_source_rgb(*GROOVE)
             else:
-                grad = cairo.LinearGradient(c - inner, 0, c + inner, 0)
-                for pos, col in ((0.0, P.WATER_DEEP), (0.5, P.WATER_LIGHT), (1.0, P.WATER_DEEP)):
-                    grad.add_color_stop_rgb(pos, *col)
-                ctx.set_source(grad)
+                ctx.set_source(_water_across(c, inner, along_x=True))
             ctx.fill()
     ctx.restore()
     return surface_to_image(surface)

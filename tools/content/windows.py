@@ -25,12 +25,15 @@ FONTS = {name: ("fonts %s.xml" % name, "fonts %s.png" % name)
          for name in ("font_big", "font_med", "font_extra_text", "font_text", "fnt20_blue",
                       "font_cg_25_orange", "font_cg_14_white", "default")}
 
-HS_MID, HS_ML = 0, 7
+HS_MID, HS_ML, HS_MR = 0, 7, 8
 INK = "FF1B2A4A"
 INK_BLUE = "FF1686C7"
 # Behind a dialog the screen darkens while it opens and brightens while it
 # closes: a white pixel stretched over the widest screen, tinted ink.
 DIM = ("white_pixel", "0 27 42 74", "150 27 42 74", "1366 768")
+
+# The longest player name; the note of a full name box says it in words.
+NAME_LETTERS = 12
 
 LABELS = {
     "label_title_player": "Player",
@@ -56,6 +59,7 @@ LABELS = {
     "label_editbox_title": "Your name",
     "label_editbox_prompt": "Type a name and press OK.",
     "label_editbox_error": "That name is taken.",
+    "label_editbox_full": "A name holds %d letters at most." % NAME_LETTERS,
     "label_delete_title": "Delete player",
     "label_delete_question": "Delete the player\n%s\nand all of the progress?",
     "label_exit_title": "Leave",
@@ -73,12 +77,14 @@ class Widget:
     """One GUI element: its name, attributes in order, its place in both
     layouts and its nested widgets."""
 
-    def __init__(self, element, wid, attrs, x, y, wide=None, children=()):
+    def __init__(self, element, wid, attrs, x, y, wide=None, children=(), inner=()):
         self.element = element
         self.attrs = [("ID", str(wid))] + list(attrs)
         self.x, self.y = x, y
         self.wide = wide
         self.children = list(children)
+        # Settings written as child elements, (name, text).
+        self.inner = list(inner)
 
     def lines(self, indent):
         pad = "  " * indent
@@ -89,6 +95,8 @@ class Widget:
             if self.wide is not None:
                 out.append("%s  <TRANSFORM_1366>%s</TRANSFORM_1366>"
                            % (pad, _transform(*self.wide)))
+        for name, text in self.inner:
+            out.append("%s  <%s>%s</%s>" % (pad, name, text, name))
         if self.children:
             out.append("%s  <CONTEXT>" % pad)
             for child in self.children:
@@ -141,10 +149,11 @@ def checkbox(wid, x, y):
 
 
 def slider(wid, x0, x1, y):
-    # A strip slider is placed by its track's two ends alone.
+    # A strip slider is placed by its track's two ends alone; the knob stops
+    # a frame inside the buttons, where the groove's round ends lie.
     return Widget("SLIDER13", wid, [
         ("TEXTURE", art.texture("slider13")), ("START", "%d %d" % (x0, y)),
-        ("END", "%d %d" % (x1, y)), ("RADIUS", "16"), ("MIN", "0"), ("MAX", "100"),
+        ("END", "%d %d" % (x1, y)), ("RADIUS", "16"), ("BTN_DISTANCE", "1"), ("MIN", "0"), ("MAX", "100"),
         ("STEP", "5"), ("VALUE", "50")], 0, 0)
 
 
@@ -285,9 +294,13 @@ def windows():
         Widget("LINEBOX", 2, [
             ("TEXTURE", art.texture("line_box")),
             ("FONT", FONTS["fnt20_blue"][0]), ("FONT_TEXTURE", FONTS["fnt20_blue"][1]),
-            ("MAXLEN", "12"), ("CARRY_BLINK_TIME", "0.5"), ("FONT_COLOR", "255 255 255 255")],
-            0, 0),
-        label(10, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
+            ("MAXLEN", str(NAME_LETTERS)), ("CARRY_BLINK_TIME", "0.5"),
+            ("FONT_COLOR", "255 255 255 255")],
+            # The font's cell hangs below its letters: a deeper lower margin
+            # lifts the text to the middle of the box.
+            0, 0, inner=[("INPUT_AREA", "4 4 4 10")]),
+        label(11, "label_editbox_full", "font_text", 0, 42, color=INK, visible=False),
+        label(10, "label_editbox_error", "font_text", 0, 62, color="FFD23F2C", visible=False),
         button(3, "button_ok", -100, eh // 2 - 56),
         button(4, "button_cancel", 100, eh // 2 - 56),
     ], 3, modal=True, background=DIM,
