@@ -431,7 +431,7 @@ struct EXTENT {
 
 // Where a widget's picture lies on the screen: its quad hangs from the
 // widget's pivot, except a label's text, which stands by its hot spot
-// (middle or middle left).
+// (middle, middle left or middle right).
 EXTENT extent_of(KOR::KC_GUI_OBJECT* widget) {
   const KOR::KS_TRANSFORM3 world = widget->transform->world();
   const float w = widget->width();
@@ -439,7 +439,9 @@ EXTENT extent_of(KOR::KC_GUI_OBJECT* widget) {
   float left = world.position.x - widget->transform->pivot.x;
   float top = world.position.y - widget->transform->pivot.y;
   if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget)) {
-    left = label->hot_spot() == 7 ? world.position.x : world.position.x - w / 2.0f;
+    left = label->hot_spot() == KOR::HS_ML   ? world.position.x
+           : label->hot_spot() == KOR::HS_MR ? world.position.x - w
+                                             : world.position.x - w / 2.0f;
     top = world.position.y - h / 2.0f;
   }
   return {left, left + w, top, top + h};
@@ -579,6 +581,39 @@ TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
     game::game_instance().windows = game_windows;
     set_players(SCENE{"", {}});
   }
+}
+
+bool overlap(const EXTENT& a, const EXTENT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A trophy's progress may run as long as its largest condition: it keeps
+// clear of the coin before the reward and of the rank marks.
+TEST_P(WindowPreview, TheLongestTrophyProgressKeepsClearOfTheCoinAndTheMarks) {
+  const SCENE* scene = nullptr;
+  for (const SCENE& s : kScenes) {
+    if (std::string(s.name) == "trophies") scene = &s;
+  }
+  ASSERT_NE(scene, nullptr);
+  KOR_GF::G_WINDOW_MANAGER windows(&any_window);
+  ASSERT_TRUE(windows.load_list("xml/Windows all_windows.xml"));
+  KOR_GF::G_WINDOW_MANAGER* const game_windows = game::game_instance().windows;
+  game::game_instance().windows = &windows;
+  open(windows, *scene);
+  for (unsigned n = 1; n <= 18; ++n) {
+    SCOPED_TRACE("trophy " + std::to_string(n));
+    set_label(windows, "WINDOW_TROPHIES", 100 * n + 3, L"99999 of 100000");
+    KOR::KC_GUI_OBJECT* progress = widget_of(windows, "WINDOW_TROPHIES", 100 * n + 3);
+    ASSERT_NE(progress, nullptr);
+    for (unsigned beside : {5u, 12u, 14u, 16u}) {
+      KOR::KC_GUI_OBJECT* other = widget_of(windows, "WINDOW_TROPHIES", 100 * n + beside);
+      if (other == nullptr) continue;
+      EXPECT_FALSE(overlap(extent_of(progress), extent_of(other))) << "widget +" << beside;
+    }
+  }
+  windows.disable_all();
+  game::game_instance().windows = game_windows;
+  set_players(SCENE{"", {}});
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWidths, WindowPreview, ::testing::Values(1024, 1366));

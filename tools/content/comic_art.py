@@ -315,18 +315,21 @@ def map_scene(ctx, w, h):
     ctx.rectangle(0, 0, w, h)
     ctx.set_source(_vgrad(0, h, (P.CREAM, P.PARCHMENT)))
     ctx.fill()
+    # The three worlds, and under them the way from the town to the
+    # spring's drop, all inside the picture above the caption band.
     for k, world in enumerate((1, 2, 3)):
-        _mini(ctx, world, 14 + k * 132, 40, 118, 110)
+        _mini(ctx, world, 14 + k * 132, 14, 118, 94)
+    route = h - 40
     ctx.new_path()
-    ctx.move_to(40, 170)
-    ctx.curve_to(140, 200, 260, 140, 370, 170)
+    ctx.move_to(40, route)
+    ctx.curve_to(140, route + 24, 260, route - 24, 366, route)
     ctx.set_source_rgb(*P.CORAL)
     ctx.set_line_width(4)
     ctx.set_dash([10, 8])
     ctx.stroke()
     ctx.set_dash([])
-    _house(ctx, 24, 184, 26, 20, P.CREAM, P.CORAL)
-    images._drop(ctx, 380, 176, 18)
+    _house(ctx, 24, route + 14, 26, 20, P.CREAM, P.CORAL)
+    images._drop(ctx, 380, route - 4, 18)
 
 
 def pipes_ready(ctx, w, h):

@@ -53,8 +53,10 @@ def hud_windows():
     cx = {1024: 980, WIDE: 1140}
     completion = W.Window("HUD_COMPLETION", "HUD_BUTTON_COMPLETION", [
         W.button(1, pic("hud_completion"), cx[1024], 730, wide=(cx[WIDE], 712)),
-        W.label(11, "label_hud_count", "font_extra_text", cx[1024] + 26, 750,
-                wide=(cx[WIDE] + 26, 732)),
+        # The count stands on the button's lower right, clear of the
+        # screen's bottom edge at 1024.
+        W.label(11, "label_hud_count", "font_extra_text", cx[1024] + 24, 740,
+                wide=(cx[WIDE] + 24, 722)),
     ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN", fractions=ORIGIN)
 
     # The level moves these next to the cell a bonus is meant for, in screen
@@ -110,7 +112,7 @@ def hud_windows():
         W.label(4, "label_trophy_progress", "fnt20_blue", 50, 22),
         W.label(3, "label_trophy_reward", "font_text", 50, 56, color=W.INK),
     ] + [W.image(110 + k, pic("mark_filled" if k % 2 == 0 else "mark_empty"),
-                 -182 + 32 * ((k - 1) // 2), 80, enabled=False) for k in range(1, 7)],
+                 -160 + 30 * ((k - 1) // 2), 80, enabled=False) for k in range(1, 7)],
         3, "SH_MOVE_DOWN", "SH_MOVE_UP", fractions=(0.5, 0.3))
 
     # The tutorial moves the card (centred on its place) beside what each

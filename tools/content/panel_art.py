@@ -30,6 +30,9 @@ LEVEL_TILE = (118, 104)
 PACK_SIZE = (250, 92)
 STAR_SMALL = 26
 STAR_WORLD = 40
+# The distance between the stars of a row.
+STAR_SMALL_STEP = 30
+STAR_WORLD_STEP = 46
 BADGE = 34
 
 # The tab buttons of the header: stem -> (frame w, h, caption, scheme, size).
@@ -79,12 +82,29 @@ def star(size, filled):
         ctx.set_source_rgba(1, 1, 1, 0.55)
         ctx.fill()
     else:
+        # Made to lie on its tray: a dark star with a light rim.
         _star_path(ctx, c, c, r)
-        ctx.set_source_rgba(*P.INK, 0.28)
-        ctx.fill_preserve()
-        ctx.set_source_rgba(*P.INK, 0.55)
-        ctx.set_line_width(P.LINE_THIN)
-        ctx.stroke()
+        _fill_and_rim(ctx, (*P.INK, 0.6), (*P.CREAM, 0.75))
+    return surface_to_image(surface)
+
+
+def _fill_and_rim(ctx, fill, rim):
+    """Fills the path and draws its thin rim, both in RGBA."""
+    ctx.set_source_rgba(*fill)
+    ctx.fill_preserve()
+    ctx.set_source_rgba(*rim)
+    ctx.set_line_width(P.LINE_THIN)
+    ctx.stroke()
+
+
+def star_tray(size, step):
+    """The dark pill under a row of three stars: the empty slots stay in
+    sight over any picture, and the backdrop's bubbles pass behind it
+    instead of among the stars."""
+    w, h = 2 * step + size + 8, size + 8
+    surface, ctx = canvas(w + 4, h + 4)
+    rounded_rect(ctx, 2, 2, w, h, h / 2)
+    _fill_and_rim(ctx, (*P.INK, 0.62), (*P.INK, 0.9))
     return surface_to_image(surface)
 
 
@@ -446,6 +466,8 @@ def pictures():
         "star_small_slot": star(STAR_SMALL, False),
         "star_world": star(STAR_WORLD, True),
         "star_world_slot": star(STAR_WORLD, False),
+        "star_small_tray": star_tray(STAR_SMALL, STAR_SMALL_STEP),
+        "star_world_tray": star_tray(STAR_WORLD, STAR_WORLD_STEP),
         # The level buttons: a water-blue face whose number the game writes.
         "level_tile": art.button_strip(*LEVEL_TILE, "", "water", 20),
         "level_lock": level_lock_strip(),

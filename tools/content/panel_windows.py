@@ -65,10 +65,12 @@ def main_panel():
 
 
 def _stars(row, x, y, stem, step):
-    """A row's empty star slots (ids 100n + 52, 54, 56) and over them its
-    three stars (100n + 12, 14, 16), hidden until the game shows them."""
-    slots = [W.image(100 * row + 50 + 2 * k, pic(stem + "_slot"), x + (k - 2) * step, y,
-                     enabled=False) for k in (1, 2, 3)]
+    """A row's tray (id 100n + 50), its empty star slots (100n + 52, 54, 56)
+    and over them its three stars (100n + 12, 14, 16), hidden until the
+    game shows them."""
+    slots = [W.image(100 * row + 50, pic(stem + "_tray"), x, y, enabled=False)]
+    slots += [W.image(100 * row + 50 + 2 * k, pic(stem + "_slot"), x + (k - 2) * step, y,
+                      enabled=False) for k in (1, 2, 3)]
     stars = [W.image(100 * row + 10 + 2 * k, pic(stem), x + (k - 2) * step, y, enabled=False,
                      visible=False) for k in (1, 2, 3)]
     return slots + stars
@@ -83,7 +85,7 @@ def worlds():
     for world, x in enumerate(WORLD_X, 1):
         widgets.append(W.button(world, pic("world_%d" % world), x, WORLD_Y))
         # On the bottom of the card's view, clear of the backdrop below.
-        widgets += _stars(world, x, WORLD_Y + 52, "star_world", 46)
+        widgets += _stars(world, x, WORLD_Y + 52, "star_world", art.STAR_WORLD_STEP)
     return W.Window("WINDOW_WORLDS", "SG_WINDOW_WORLDS", widgets, 1, "SH_FADE", "SH_FADE",
                     time="0.3")
 
@@ -109,7 +111,8 @@ def levels():
         # The lock lies over the tile and its number.
         widgets.append(W.button(i, pic("level_tile"), x, y))
         widgets.append(W.label(100 * i + 1, "label_levels_number", "font_med", x - 2, y - 6))
-        widgets += _stars(i, x - 2, y + art.LEVEL_TILE[1] // 2 + 10, "star_small", 30)
+        widgets += _stars(i, x - 2, y + art.LEVEL_TILE[1] // 2 + 10, "star_small",
+                          art.STAR_SMALL_STEP)
         widgets.append(W.button(10000 + i, pic("level_lock"), x, y, visible=False))
     return W.Window("WINDOW_LEVELS", "SG_WINDOW_LEVELS", widgets, 1, "SH_FADE", "SH_FADE",
                     time="0.3")
@@ -117,7 +120,8 @@ def levels():
 
 PAGE_W, PAGE_H = art.COMIC_PAGE
 PANEL_X = (-209, 209)
-PANEL_Y = (-126, 118)
+# Both rows inside the page's brass rim, under the header band.
+PANEL_Y = (-114, 130)
 
 
 def comic(page):

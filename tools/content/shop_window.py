@@ -340,7 +340,9 @@ def _card(n):
     elif n >= 5 and n <= 12:
         children.append(W.image(base + 8, C.texture("shop_owned"), BUY_X, BUY_Y,
                                 enabled=False))
-    price = W.label(base + 5, "shop_item%d_price1" % n, "font_extra_text", 4, -2,
+    # The digits' cell hangs below them: lifted, they stand at the height of
+    # "Buy" and the coin drawn on the button.
+    price = W.label(base + 5, "shop_item%d_price1" % n, "font_extra_text", 4, -8,
                     hot_spot=W.HS_ML)
     children.append(W.button(base + 4, C.texture("button_buy"), BUY_X, BUY_Y,
                              children=[price]))

@@ -26,21 +26,26 @@ def pictures():
 def _card(n):
     ranks = len(tuning.TROPHIES[n][0])
     cup_x = C.PICTURE_X
-    marks = [cup_x] if ranks == 1 else [cup_x - 30, cup_x, cup_x + 30]
+    # The rank marks stand in a column beside the cup, clear of the card's
+    # rivets and of the progress line, which may run long ("1205 of 10000").
+    mark_x = cup_x + 58
+    marks = [(mark_x, 28)] if ranks == 1 else [(mark_x, -28), (mark_x, 0), (mark_x, 28)]
     base = 100 * n
     children = [
         W.label(base + 20, "trophy_item%d_title" % n, "font_med", 40, C.TITLE_Y),
         W.label(base + 1, "trophy_item%d_description" % n, "font_text", 40, 14, color=W.INK,
                 line_space=2),
-        W.label(base + 3, "trophy_item%d_progress" % n, "fnt20_blue", -74, 62),
+        # The progress ends left of the coin whatever its length.
+        W.label(base + 3, "trophy_item%d_progress" % n, "fnt20_blue", -16, 62,
+                hot_spot=W.HS_MR),
         W.image(base + 5, hud.texture("coin"), 2, 62, enabled=False),
         W.label(base + 2, "trophy_item%d_reward" % n, "font_text", 20, 62, hot_spot=W.HS_ML,
                 color=W.INK),
         W.image(base + 4, C.texture("trophy_rank0"), cup_x, 0, enabled=False),
     ] + [W.image(base + 5 + r, hud.texture("trophy_rank%d" % r), cup_x, 0, enabled=False,
                  visible=False) for r in (1, 2, 3)]
-    for k, mx in enumerate(marks):
-        children.append(W.image(base + 12 + 2 * k, hud.texture("mark_filled"), mx, 66,
+    for k, (mx, my) in enumerate(marks):
+        children.append(W.image(base + 12 + 2 * k, hud.texture("mark_filled"), mx, my,
                                 enabled=False, visible=False))
     return C.card(n, *C.place(n), children)
 
