@@ -91,7 +91,6 @@ KOR::KS_GUI_EVENT* G_WINDOW_EDITBOX::key_up(int code) {
 
 void G_WINDOW_EDITBOX::validate(int code) {
   const std::wstring& typed = line_box_->text();
-  show_label(*gui(), kFullLabel, line_box_->is_full());
   if (typed.empty()) {
     set_ok_enabled(false);
   } else if (!validator_ || validator_(validator_data_, typed)) {
@@ -105,6 +104,10 @@ void G_WINDOW_EDITBOX::validate(int code) {
     line_box_->text_color = error_color_;
     show_error(true);
   }
+  // The note shares the error's place under the line: the error, which
+  // says why OK is off, goes first.
+  const KOR::KC_GUI_OBJECT* error = gui()->find(kErrorLabel);
+  show_label(*gui(), kFullLabel, line_box_->is_full() && !(error && error->visible));
 }
 
 bool G_WINDOW_EDITBOX::pointer_on(KC_GUI_BUTTON5* button) const {

@@ -158,6 +158,14 @@ TEST_F(EditBox, AFullLineSaysSoUntilALetterIsTakenBack) {
   manager.update();
   manager.show("Players_EditBox");
   EXPECT_FALSE(full_shown()) << "a new name starts empty";
+
+  // Where the full line is also refused, the error stands alone in the
+  // place they share.
+  box->set_validator(&one_letter, nullptr);
+  type(kKeyI, L'I');
+  type(kKeyI, L'I');
+  EXPECT_TRUE(error_shown());
+  EXPECT_FALSE(full_shown());
 }
 
 TEST_F(EditBox, AnEmptyLineDisablesOkWhateverTheValidatorSays) {

@@ -299,8 +299,8 @@ def windows():
             # The font's cell hangs below its letters: a deeper lower margin
             # lifts the text to the middle of the box.
             0, 0, inner=[("INPUT_AREA", "4 4 4 10")]),
-        label(11, "label_editbox_full", "font_text", 0, 42, color=INK, visible=False),
-        label(10, "label_editbox_error", "font_text", 0, 62, color="FFD23F2C", visible=False),
+        label(11, "label_editbox_full", "font_text", 0, 44, color=INK, visible=False),
+        label(10, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
         button(3, "button_ok", -100, eh // 2 - 56),
         button(4, "button_cancel", 100, eh // 2 - 56),
     ], 3, modal=True, background=DIM,
