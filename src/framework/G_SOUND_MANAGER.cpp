@@ -21,6 +21,7 @@ void G_SOUND_MANAGER::drop_list() {
 
 bool G_SOUND_MANAGER::load(const std::string& list_name) {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+  list_name_ = list_name;
   if (manager == nullptr) return false;
   drop_list();
   list_document_ = manager->get_xml(list_name);

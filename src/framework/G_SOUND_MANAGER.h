@@ -49,6 +49,8 @@ class G_SOUND_MANAGER {
   // Gives every stream back; the manager plays nothing afterwards.
   void release_all();
 
+  // The resource name last given to load, kept also when it failed.
+  const std::string& list_name() const { return list_name_; }
   float music_volume() const { return music_volume_; }
   float sound_volume() const { return sound_volume_; }
   bool is_muted() const { return muted_; }
@@ -71,6 +73,7 @@ class G_SOUND_MANAGER {
   std::map<std::string, KOR::KC_SOUND_STREAM*> sounds_;
   std::map<std::string, bool> music_flags_;
   std::map<std::string, REPEAT> repeats_;
+  std::string list_name_;
   pugi::xml_document* list_document_ = nullptr;
   float music_volume_ = 0.5f;
   float sound_volume_ = 0.5f;

@@ -85,6 +85,8 @@ class G_WINDOW {
   virtual void on_refresh() {}
   virtual void on_enable() {}
   virtual void on_disable() {}
+  // A spare hook of the window family; no window gives it a use yet.
+  virtual void extra_hook() {}
   virtual void on_control(int widget_id) = 0;
 
   KOR::KC_GUI_ROOT* gui() const { return gui_.get(); }

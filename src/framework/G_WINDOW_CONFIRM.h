@@ -17,8 +17,9 @@ class G_WINDOW_CONFIRM : public G_WINDOW {
     callback_ = callback;
     callback_data_ = data;
   }
-  // Only an open question takes an answer: a second click during the
-  // closing animation must not answer again.
+  // Only an open question takes an answer. A second click during the
+  // closing animation would run the callback again: a second "yes" to
+  // deleting a player would delete the one who moved into that row.
   void on_control(int widget_id) override;
 
  private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 namespace pugi {
@@ -14,6 +15,8 @@ class gPlayer {
  public:
   gPlayer() = default;
   explicit gPlayer(const std::wstring& name) : name_(name) {}
+  // The defaults, then the element's base attributes (see load).
+  explicit gPlayer(const pugi::xml_node& element);
   gPlayer(const gPlayer&) = default;
   gPlayer& operator=(const gPlayer&) = default;
   virtual ~gPlayer() = default;
@@ -27,6 +30,13 @@ class gPlayer {
   // The whole profile element: the base attributes first, then the game's.
   virtual void load_profile(const pugi::xml_node& element) = 0;
   virtual void save_profile(pugi::xml_node& element) const = 0;
+
+  // The binary form: the name in UTF-8 and a line feed, the sound and music
+  // volumes as 4-byte floats, then the game-cursor and full-screen flags as
+  // one byte each. Reading takes nothing from a stream that is not good and
+  // changes the profile only when the whole record was read.
+  void write_binary(std::ostream& out) const;
+  bool read_binary(std::istream& in);
 
   float sound_volume() const { return sound_volume_; }
   void set_sound_volume(float volume) { sound_volume_ = volume; }

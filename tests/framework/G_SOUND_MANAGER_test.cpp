@@ -67,6 +67,7 @@ TEST_F(SoundManager, ListKeepsTheFirstCompleteEntryOfEachName) {
   EXPECT_TRUE(manager.find("whole")->fully_decoded);
   EXPECT_EQ(manager.find("whole")->buffer_count, 0);
   EXPECT_EQ(res.references("xml sounds.xml"), 1);
+  EXPECT_EQ(manager.list_name(), "xml sounds.xml");
 }
 
 TEST_F(SoundManager, AListThatCannotBeReadLoadsNothing) {
@@ -75,6 +76,7 @@ TEST_F(SoundManager, AListThatCannotBeReadLoadsNothing) {
     G_SOUND_MANAGER other;
     EXPECT_FALSE(other.load(name));
     EXPECT_FALSE(other.has("effect"));
+    EXPECT_EQ(other.list_name(), name) << "the name stays stored";
     EXPECT_LE(res.references(name), 0);
   }
   EXPECT_EQ(res.references("sounds blip.ogg"), 1);
