@@ -79,7 +79,9 @@ bool CLevel_Press::update() {
   const float dt = KOR::frame_dt.load();
   HUD_PANEL_PRESS* window = display();
   if (state_ == COOLING) {
-    if (window) window->set_cooldown_seconds(std::max(0, int(cooldown_ - cooldown_elapsed_)));
+    // A cool-down shortened below the time already cooled gives a negative
+    // count here, but that frame ends the cooling and empties the label.
+    if (window) window->set_cooldown_seconds(int(cooldown_ - cooldown_elapsed_));
     cooldown_elapsed_ += dt;
     if (window && cooldown_elapsed_ < moving_time_) {
       window->slide_out_closed_press(fraction(cooldown_elapsed_, moving_time_));

@@ -1,5 +1,6 @@
 #include "level/CScene_Level.h"
 
+#include "SERVICE/engine_globals.h"
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_SOUND_MANAGER.h"
@@ -8,10 +9,13 @@
 #include "level/CLevel_Tape.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
+#include "platform/KC_FILE_SYSTEM.h"
 #include "platform/runtime_random.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
+#include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/menu_sound.h"
 #include "shell/window_factory.h"
@@ -44,10 +48,30 @@ CScene_Level::CScene_Level()
   kind = 1;
 }
 
-// The water sound is stopped only when it was ever loaded.
+// The level's objects go while the windows they use still exist; the water
+// sound is stopped only when it was ever loaded. What the level alone held
+// is freed before the window managers go, their windows last.
 CScene_Level::~CScene_Level() {
+  level.reset();
+  field.reset();
+  tape.reset();
+  press.reset();
+  held_piece.reset();
+  tutorial.reset();
   KOR_GF::G_SOUND_MANAGER& sounds = KOR_GF::sound_manager_instance();
   if (sounds.has("sound_water_flow")) sounds.stop("sound_water_flow");
+  explosions.reset();
+  bonuses.reset();
+  if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
+  closeup_windows_.reset();
+  bottom_windows_.reset();
+  hud_windows_.reset();
+}
+
+bool point_in_centered_rect(float x, float y, float centre_x, float centre_y, float width,
+                            float height) {
+  return centre_x - width / 2 <= x && x <= centre_x + width / 2 && centre_y - height / 2 <= y &&
+         y <= centre_y + height / 2;
 }
 
 bool CScene_Level::load_level() {
@@ -193,6 +217,23 @@ KOR::KS_VECTOR2 CScene_Level::first_tape_piece_position() const {
 void CScene_Level::on_shop_purchase(int item) {
   if (item == SHOP_PRESS_COOLDOWN) press->compute_cooldown();
   refresh_hud_counts();
+}
+
+void CScene_Level::start_level_number(int n) {
+  current_level_number = n;
+  game_instance().start_level();
+}
+
+bool CScene_Level::level_file_exists(int n) {
+  return KOR::file_exists(("xml/Levels/level_" + std::to_string(n) + ".xml").c_str());
+}
+
+void CScene_Level::start_water_with_end_scroll() {
+  auto* inscription =
+      dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
+  if (inscription) inscription->show_water_started();
+  field->start_end_scroll();
+  field->start_water();
 }
 
 void CScene_Level::spawn_effects(float dx, float dy) {

@@ -29,6 +29,11 @@ class CPipe_Sprite;
 // Pieces dropped on the board from the hand; the tutorial counts them.
 extern int32_t placed_piece_count;
 
+// Whether (x, y) lies in the width x height rectangle centred on
+// (centre_x, centre_y), its edges included.
+bool point_in_centered_rect(float x, float y, float centre_x, float centre_y, float width,
+                            float height);
+
 // The level's result as the finish window shows it.
 struct CLevel_Result {
   int32_t money_total = 0;
@@ -84,6 +89,15 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void set_destruction_lock(bool on) { destruction_lock = on; }
   void set_completion_lock(bool on);
   void on_shop_purchase(int item);
+  // Sets current_level_number and starts that level through the
+  // application, which may restart or drop the running scene: static, so
+  // nothing of a scene is touched afterwards.
+  static void start_level_number(int n);
+  // Whether level n lies as a loose file "xml/Levels/level_<n>.xml" below
+  // the current folder.
+  static bool level_file_exists(int n);
+  // The water starts at once and the board scrolls to its end.
+  void start_water_with_end_scroll();
   // Moves the effects with the board.
   void spawn_effects(float dx, float dy);
   // Credits coins collected in this level.
@@ -123,6 +137,8 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void finish_level();
   // Shows the close-up picture of the pack after a fifth level.
   void open_pack_closeup();
+  // The pack's close-up window closes and its textures are given back.
+  void close_pack_closeup();
   void hide_interface();
   void close_hud_windows();
   void reset_hud_positions();
@@ -189,9 +205,10 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void place_held_piece(float x, float y);
   void reward_piece(const CPipe_Sprite& piece, float x, float y);
   // What a completion piece just dropped on the open connection whose
-  // centre is (x, y) gives; the preview may be gone afterwards.
-  void fill_completion(float x, float y);
-  void connect_equipment();
+  // centre is (x, y) gives, by the place button or by a click in
+  // completion mode; the preview may be gone afterwards.
+  void fill_completion(float x, float y, bool by_button);
+  void connect_equipment(bool every_join);
   void developer_key(int code);
   void pay_points(int points, float x, float y);
   bool in_tape_area(float x, float y) const;

@@ -121,18 +121,18 @@ void CScene_Level::apply_completion_bonus() {
       return;
     }
     if (field->drop_piece(held_piece.get(), centre.x, centre.y))
-      fill_completion(centre.x, centre.y);
+      fill_completion(centre.x, centre.y, true);
   }
   if (completion_target_chosen) hide_bonus_buttons();
 }
 
 // Spending the last bonus leaves completion mode and so frees the preview:
 // nothing here reads it after the spend.
-void CScene_Level::fill_completion(float x, float y) {
+void CScene_Level::fill_completion(float x, float y, bool by_button) {
   if (tutorial) tutorial->completion_filled();
   held_piece->hide();
   const int type = held_piece->type();
-  connect_equipment();
+  connect_equipment(by_button);
   play_once("sound_bonus_fill");
   pay_points(CGame_Config::instance().get_int_w(L"pipe_" + std::to_wstring(type)), x, y);
   change_bonus_count(true);

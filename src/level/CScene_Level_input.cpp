@@ -182,7 +182,7 @@ void CScene_Level::click_empty_handed(float x, float y) {
       const KOR::KS_VECTOR2 centre = field->cell_center(cx, cy);
       const bool allowed = !tutorial || tutorial->allows_completion_on(cx, cy);
       if (allowed && held_piece->is_visible() && field->drop_piece(held_piece.get(), x, y)) {
-        fill_completion(centre.x, centre.y);
+        fill_completion(centre.x, centre.y, false);
       }
     }
   }
@@ -248,7 +248,7 @@ void CScene_Level::place_held_piece(float x, float y) {
   }
   ++placed_piece_count;
   if (tutorial) tutorial->piece_placed(cx, cy);
-  connect_equipment();
+  connect_equipment(false);
   reward_piece(*piece, centre.x, centre.y);
   play_once("sound_tube_place");
   held_piece.reset();
@@ -257,9 +257,11 @@ void CScene_Level::place_held_piece(float x, float y) {
   if (field->is_pipeline_complete()) level_won(true);
 }
 
-// Equipment newly joined to the start's pipes sets the water countdown
-// back by its seconds.
-void CScene_Level::connect_equipment() {
+// Equipment joined to the start's pipes sets the water countdown back by
+// its seconds: on its first join, or on every join when `every_join` (the
+// place button's fill, which pays also for a block joined again after its
+// pipe was broken).
+void CScene_Level::connect_equipment(bool every_join) {
   const int equipment = field->check_equipment_connection();
   if (equipment == 0) return;
   play_once("sound_equip_connect");
@@ -267,7 +269,9 @@ void CScene_Level::connect_equipment() {
   auto* inscription =
       dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
   if (inscription) inscription->show_equipment_bonus(seconds * 1000);
-  if (field->equipment_newly_connected()) water_timer = std::max(0, water_timer - seconds * 1000);
+  if (every_join || field->equipment_newly_connected()) {
+    water_timer = std::max(0, water_timer - seconds * 1000);
+  }
 }
 
 void CScene_Level::pay_points(int points, float x, float y) {

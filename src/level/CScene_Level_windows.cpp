@@ -132,6 +132,11 @@ void CScene_Level::open_pack_closeup() {
   state = STATE_PACK_CLOSEUP;
 }
 
+void CScene_Level::close_pack_closeup() {
+  closeup_windows_->close(closeup_name());
+  closeup_windows_->disable_all();
+}
+
 void CScene_Level::hide_interface() {
   const float seconds = CGame_Config::instance().get_float("interfaceHidingTime");
   for (const SLIDE& slide : kHudSlides) {

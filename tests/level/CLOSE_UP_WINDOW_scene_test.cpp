@@ -43,4 +43,20 @@ TEST_F(CloseUpScene, ClosingTheCloseUpEndsTheLevelWithTheFinishWindow) {
   EXPECT_TRUE(game::window_manager_instance().is_open("WINDOW_FINISH"));
 }
 
+// Closing the close-up from the scene starts the window's closing and
+// gives its textures back at once.
+TEST_F(CloseUpScene, TheSceneClosesThePacksCloseUpAndDisablesIt) {
+  start(5);
+  scene->state = CScene_Level::STATE_WON;
+  scene->open_pack_closeup();
+  auto* window = dynamic_cast<CLOSE_UP_WINDOW*>(scene->closeup_windows().find("CLOSE_UP_PACK_1"));
+  ASSERT_NE(window, nullptr);
+  for (int i = 0; i < 4; ++i) scene->closeup_windows().update();
+  ASSERT_TRUE(window->is_open());
+  ASSERT_TRUE(window->is_enabled());
+  scene->close_pack_closeup();
+  EXPECT_FALSE(window->is_open());
+  EXPECT_FALSE(window->is_enabled());
+}
+
 }  // namespace

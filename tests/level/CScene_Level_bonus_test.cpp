@@ -3,6 +3,7 @@
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "scene_fixture.h"
+#include "support/puzzle_fixture.h"
 
 namespace {
 
@@ -115,6 +116,53 @@ TEST_F(SceneBonus, ModesAreRefusedWithoutBonusesOrWhileHolding) {
   EXPECT_EQ(scene->bonus_mode, CScene_Level::BONUS_COMPLETION);
   scene->bonus_command(CScene_Level::BONUS_COMPLETION);
   EXPECT_EQ(scene->bonus_mode, CScene_Level::BONUS_NONE);
+}
+
+// Equipment joined by a completion fill sets the water clock back by its
+// seconds. Joined again after its pipe was broken, it does so once more
+// when the place button filled the gap, but not for a click in completion
+// mode (nor for a dropped piece).
+TEST_F(SceneBonus, ThePlaceButtonSetsTheClockBackForEveryJoinItMakes) {
+  struct CASE {
+    bool by_button;
+    int timer_after_second_join;
+  };
+  for (const CASE& c : {CASE{true, 50000}, CASE{false, 60000}}) {
+    SCOPED_TRACE(c.by_button ? "place button" : "click in completion mode");
+    set_config("<equipment_type3 text=\"10\"/>");
+    player.completionBonuses = 3;
+    player.destructionBonuses = 3;
+    start(3, puzzle_test::fixture_text("bonus_branch.xml"));
+    hold(2);
+    click_cell(2, 4);
+    ASSERT_EQ(scene->field->content_type_at(2, 4), game::CONTENT_PIPE);
+    // A click in completion mode fills only a board at rest.
+    const auto fill_gap = [&](bool by_button) {
+      if (!by_button) {
+        scene->bonus_command(CScene_Level::BONUS_COMPLETION);
+        ASSERT_EQ(scene->bonus_mode, CScene_Level::BONUS_COMPLETION);
+        for (int frame = 0; frame < 200 && scene->field->scroll_state != 0; ++frame) {
+          scene->update();
+        }
+      }
+      scene->water_timer = 60000;
+      if (by_button) {
+        click_cell(3, 4);
+        ASSERT_EQ(scene->completion_target.x, 3);
+        scene->apply_completion_bonus();
+      } else {
+        click_cell(3, 4);
+      }
+      ASSERT_EQ(scene->field->content_type_at(3, 4), game::CONTENT_PIPE);
+    };
+    fill_gap(true);
+    EXPECT_EQ(scene->water_timer, 50000) << "the first join";
+    click_cell(3, 4);
+    click_cell(3, 4);
+    ASSERT_EQ(scene->field->content_type_at(3, 4), game::CONTENT_EMPTY);
+    fill_gap(c.by_button);
+    EXPECT_EQ(scene->water_timer, c.timer_after_second_join);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_ExplosionList.h"
@@ -10,8 +12,10 @@
 #include "level/CLevel_Tape.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
+#include "resources/KC_RESOURCE.h"
 #include "scene_fixture.h"
 #include "shell/CLOSE_UP_WINDOW.h"
+#include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 
 namespace {
 
@@ -166,6 +170,106 @@ TEST_F(SceneStart, ThePressTakesItsAreaFromTheGamesHud) {
   EXPECT_EQ(player.trophy(game::TROPHY_PRESS_USES), 2);
 }
 
+// The countdown shows the whole seconds left, taken before each frame's
+// time; the frame that ends the cooling empties it, also when a purchase
+// has cut the cool-down below the time already cooled.
+TEST_F(SceneStart, ThePressCountsDownWholeSecondsAndEndsEmpty) {
+  set_config(
+      "<baseSpeedOfCoolDownOfPressInSeconds text=\"3\"/><shop_9_upgrade1_value text=\"2\"/>"
+      "<pressMovingTime text=\"0.5\"/><pressAnimationFrameTime text=\"0.1\"/>");
+  use_game_hud(true);
+  use_game_texts();
+  start(3);
+  KOR::KC_GUI_WLABEL* countdown = label_of(scene->bottom_windows(), "HUD_PRESS", 10);
+  ASSERT_NE(countdown, nullptr);
+  scene->load_resources();
+  KOR::frame_dt = 0.25f;
+  const auto crush_a_piece = [&] {
+    const KOR::KS_VECTOR2 at = scene->press->area_position;
+    hold(5);
+    point_at(at.x + 1.0f, at.y + 1.0f);
+    scene->key_down(1);
+    for (int frame = 0; frame < 20 && scene->press->state() != game::CLevel_Press::COOLING;
+         ++frame) {
+      scene->update();
+    }
+    ASSERT_EQ(scene->press->state(), game::CLevel_Press::COOLING);
+  };
+  crush_a_piece();
+  std::vector<std::wstring> shown;
+  for (int frame = 0; frame < 12; ++frame) {
+    scene->update();
+    shown.push_back(countdown->text);
+  }
+  EXPECT_EQ(shown, (std::vector<std::wstring>{L"3", L"2", L"2", L"2", L"2", L"1", L"1", L"1", L"1",
+                                              L"0", L"0", L""}));
+  EXPECT_EQ(scene->press->state(), game::CLevel_Press::RETURNING);
+
+  for (int frame = 0; frame < 4; ++frame) scene->update();
+  crush_a_piece();
+  for (int frame = 0; frame < 8; ++frame) scene->update();  // 2 s of 3 cooled
+  EXPECT_EQ(countdown->text, L"1");
+  player.shop[game::SHOP_PRESS_COOLDOWN - 1] = 1;
+  scene->on_shop_purchase(game::SHOP_PRESS_COOLDOWN);
+  EXPECT_EQ(scene->press->cooldown(), 1.0f);
+  scene->update();
+  EXPECT_EQ(countdown->text, L"");
+  EXPECT_EQ(scene->press->state(), game::CLevel_Press::RETURNING);
+}
+
+// The level's own file and the pieces of the board are given back when the
+// scene goes; nothing else holds them.
+TEST_F(SceneStart, DeletingTheSceneFreesWhatOnlyTheLevelHeld) {
+  start(3);
+  const KOR::KC_RESOURCE* file = manager->find("xml/Levels Levels/level_3.xml");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->loaded, 1);
+  EXPECT_EQ(file->ref_count, 0);
+  scene.reset();
+  EXPECT_EQ(file->loaded, 0);
+}
+
+TEST_F(SceneStart, ALevelNumberStartsThroughTheApplication) {
+  for (int n : {3, 4}) write_level(n, straight_level());
+  mount();
+  game::CGame_App& app = game::game_instance();
+  CScene_Level::start_level_number(4);
+  EXPECT_EQ(game::current_level_number, 4);
+  CScene_Level* level = app.current_level_scene();
+  ASSERT_NE(level, nullptr);
+  EXPECT_EQ(level->level->level_number(), 4);
+  CScene_Level::start_level_number(3);
+  EXPECT_EQ(app.current_level_scene(), level) << "a running level restarts in place";
+  EXPECT_EQ(level->level->level_number(), 3);
+}
+
+// Only a loose file below the current folder counts, not an archive entry.
+TEST_F(SceneStart, ALevelFileExistsOnlyAsALooseFile) {
+  const std::filesystem::path folder = sandbox.resources() / "xml" / "Levels";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "level_4.xml") << "<level/>";
+  EXPECT_TRUE(CScene_Level::level_file_exists(4));
+  EXPECT_FALSE(CScene_Level::level_file_exists(5));
+  std::filesystem::remove_all(folder);
+  write_level(4, straight_level());
+  EXPECT_FALSE(CScene_Level::level_file_exists(4)) << "inside the packed repository";
+}
+
+TEST(SceneGeometry, APointInACentredRectangleCountsItsEdges) {
+  struct CASE {
+    float x, y;
+    bool inside;
+  };
+  // A 40 x 20 rectangle around (100, 50): 80..120 across, 40..60 down.
+  const CASE cases[] = {{100, 50, true},    {80, 40, true},      {120, 60, true},
+                        {79.9f, 50, false}, {120.1f, 50, false}, {100, 39.9f, false},
+                        {100, 60.1f, false}};
+  for (const CASE& c : cases) {
+    EXPECT_EQ(game::point_in_centered_rect(c.x, c.y, 100, 50, 40, 20), c.inside)
+        << c.x << ", " << c.y;
+  }
+}
+
 TEST_F(SceneStart, AWidthSwitchMovesTheTapeAndItsPiecesAlong) {
   use_game_hud(true);
   start(3);
@@ -222,6 +326,19 @@ TEST_F(SceneFrame, TheWaterStartsByItselfAtTheThreeStarTimeButNotWithoutOne) {
   start(3, straight_level(0, 2));
   for (int frame = 0; frame < 50; ++frame) scene->update();
   EXPECT_EQ(scene->field->water_started, 0);
+}
+
+TEST_F(SceneFrame, TheWaterCanStartAtOnceWithTheEndScroll) {
+  use_game_hud(false);
+  start(3);
+  auto* inscription = dynamic_cast<game::HUD_PANEL_WATER_INSCRIPTION*>(
+      scene->hud_windows().find("HUD_WATER_INSCRIPTION"));
+  ASSERT_NE(inscription, nullptr);
+  EXPECT_EQ(inscription->state, game::HUD_PANEL_WATER_INSCRIPTION::IDLE);
+  scene->start_water_with_end_scroll();
+  EXPECT_EQ(scene->field->water_started, 1);
+  EXPECT_EQ(scene->field->scroll_state, 2) << "scrolling to the end";
+  EXPECT_NE(inscription->state, game::HUD_PANEL_WATER_INSCRIPTION::IDLE);
 }
 
 TEST_F(SceneFrame, PauseFreezesTheClocksTapeAndPress) {

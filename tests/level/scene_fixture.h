@@ -15,7 +15,10 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_IVECTOR2.h"
 #include "framework/G_PLAYERS.h"
+#include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "gui/KC_GUI_ROOT.h"
+#include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
@@ -25,6 +28,7 @@
 #include "render/KC_RENDER.h"
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
+#include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/window_factory.h"
@@ -85,6 +89,7 @@ class SceneFixture : public ::testing::Test {
     KOR::input_mouse_position = nullptr;
     game::CGame_Config::instance().set_document(nullptr);
     KOR::engine_resource_manager = nullptr;
+    KOR::string_table_instance().clear();
     KOR::frame_dt = 0.0f;
   }
 
@@ -98,6 +103,22 @@ class SceneFixture : public ::testing::Test {
                         extra + "</config>")
                            .c_str());
     game::CGame_Config::instance().set_document(&config);
+  }
+
+  // The game's own texts, for labels whose numbers a test reads; before
+  // the scene is made, as its windows take their texts when built.
+  void use_game_texts() {
+    pugi::xml_document texts;
+    ASSERT_TRUE(texts.load_file(test_support::source_path("Resources/xml/strings.xml").c_str()));
+    KOR::string_table_instance().load(texts, 0, 0);
+  }
+
+  // A wide label of a window of one of the scene's managers; null when
+  // either is missing.
+  static KOR::KC_GUI_WLABEL* label_of(const KOR_GF::G_WINDOW_MANAGER& windows, const char* window,
+                                      unsigned int id) {
+    const KOR_GF::G_WINDOW* found = windows.find(window);
+    return found ? dynamic_cast<KOR::KC_GUI_WLABEL*>(found->gui()->find(id)) : nullptr;
   }
 
   // The level files live in the archive "xml/Levels", as in the game;
