@@ -16,7 +16,10 @@
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
+#include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
 #include "shell/window_factory.h"
@@ -274,6 +277,11 @@ void CGame_App::dev_add_money() {
   auto* player = dynamic_cast<gPlayer_Flumo*>(players->current);
   if (player == nullptr) return;
   player->money += kDeveloperMoney;
+  if (CScene_Level* level = current_level_scene()) level->refresh_hud_counts();
+  if (auto* panel = dynamic_cast<SG_MAIN_PANEL*>(windows->find_open("WINDOW_MAIN_PANEL"))) {
+    panel->refresh_money();
+  }
+  if (auto* shop = dynamic_cast<SG_WINDOW_SHOP*>(windows->find_open("WINDOW_SHOP"))) shop->fill();
 }
 
 // Both keys are letters a player may be typing into the name box, so
@@ -283,6 +291,16 @@ void CGame_App::developer_key(int code) {
     dev_add_money();
   } else if (code == kKeyOpenLevels && !current_scene && !windows->is_open("Players_EditBox")) {
     all_levels_open = all_levels_open ? 0 : 1;
+    refresh_level_choice();
+  }
+}
+
+// The worlds or the levels on show take the switch at once.
+void CGame_App::refresh_level_choice() const {
+  if (auto* worlds = dynamic_cast<SG_WINDOW_WORLDS*>(windows->find_open("WINDOW_WORLDS"))) {
+    worlds->refresh();
+  } else if (auto* levels = dynamic_cast<SG_WINDOW_LEVELS*>(windows->find_open("WINDOW_LEVELS"))) {
+    levels->refresh();
   }
 }
 

@@ -82,7 +82,8 @@ class CGame_App {
   bool save_players();
   // Textures and sounds given back, the players saved, the scene gone.
   void shutdown();
-  // Developer key 'M': 5000 more money for the current player.
+  // Developer key 'M': 5000 more money for the current player, shown at
+  // once by the level's HUD, the main panel and the shop.
   void dev_add_money();
 
   KOR_GF::G_CURSOR cursor;
@@ -104,6 +105,7 @@ class CGame_App {
  private:
   void make_letterbox_bars();
   void developer_key(int code);
+  void refresh_level_choice() const;
   // The HUD closes with the scene; the windows shown after it are the
   // caller's.
   bool drop_level();

@@ -120,14 +120,16 @@ int32_t G_LOADER_SCREEN::update() {
   return 0;
 }
 
-// Last splash first, each opaque one over the background. What an opaque
-// splash hides is never seen: drawing starts at the topmost one that hides
-// all below it, no background goes under a splash whose own picture covers
-// the screen, and splashes faded out are skipped.
+// Once every splash is done, the windows lie below the last fading one.
+// Then the last splash first, each opaque one over the background. What an
+// opaque splash hides is never seen: drawing starts at the topmost one that
+// hides all below it, no background goes under a splash whose own picture
+// covers the screen, and splashes faded out are skipped.
 int32_t G_LOADER_SCREEN::draw() {
   const auto alpha = [this](int i) { return splashes[i]->vertex_color(0) >> 24; };
   const auto covers = [this](int i) { return covers_screen(*splashes[i]); };
   const int count = int(splashes.size());
+  if (current >= count) window_manager_instance().draw();
   int first = count - 1;
   for (int i = 0; i < count; ++i) {
     if (alpha(i) == 0xFF && (background_opaque_ || covers(i))) {

@@ -180,4 +180,21 @@ TEST_F(SceneInput, DeveloperKeysWorkOnlyInDeveloperModeUpToTheLimits) {
   EXPECT_EQ(player.completionBonuses, 5);
 }
 
+// The application's money key reaches the running level's HUD at once.
+TEST_F(SceneInput, TheDeveloperMoneyKeyShowsInTheHudAtOnce) {
+  use_game_hud(false);
+  use_game_texts();
+  start(3);
+  KOR::KC_GUI_WLABEL* label = label_of(scene->hud_windows(), "HUD_MONEY", 2);
+  ASSERT_NE(label, nullptr);
+  scene->load_resources();
+  player.money = 7;
+  game::CGame_App& app = game::game_instance();
+  app.current_scene = std::move(scene);
+  app.developer_mode = 1;
+  app.on_key_down('M');
+  app.developer_mode = 0;
+  EXPECT_EQ(label->text, L"5007");
+}
+
 }  // namespace

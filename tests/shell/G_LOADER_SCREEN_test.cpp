@@ -10,11 +10,15 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_CURSOR.h"
+#include "framework/G_SPRITE.h"
+#include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
 #include "render/gpu_null.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/game_repositories.h"
+#include "shell/window_factory.h"
 #include "support/paths.h"
 #include "support/resource_sandbox.h"
 
@@ -172,6 +176,33 @@ TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
   EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, second}));
 }
 
+// Once the last splash is done its fade runs over the windows, so they are
+// drawn below it; before that no window shows.
+TEST_F(LoaderScreen, AfterTheLastSplashTheWindowsLieBelowIt) {
+  std::ofstream(sandbox_.resources() / "xml/loader_windows.xml")
+      << "<windows><window file=\"xml backdrop.xml\"/></windows>";
+  std::ofstream(sandbox_.resources() / "xml/backdrop.xml")
+      << "<window _type=\"G_WINDOW_SIMPLE\" _name=\"Backdrop\" _typeOpen=\"SH_MOMENTAL\" "
+         "_typeClose=\"SH_MOMENTAL\" _timeShow=\"0\"><background START_COLOR=\"255 255 255 "
+         "255\">graphics splash.png</background></window>";
+  write_three_splashes();
+  manager_.add_repository("graphics", "");
+  KOR_GF::G_WINDOW_MANAGER& windows = game::window_manager_instance();
+  ASSERT_TRUE(windows.load_list("xml loader_windows.xml"));
+  windows.show("Backdrop");
+  windows.enable("Backdrop");
+  G_LOADER_SCREEN screen(&no_step);
+  KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
+  KOR::GPU_TEXTURE* backdrop = windows.find("Backdrop")->background()->texture()->texture;
+  screen.next_splash();
+  screen.next_splash();
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{first}));
+  screen.next_splash();
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{backdrop, first}));
+  windows.disable_all();
+  windows.close_all();
+}
+
 TEST_F(LoaderScreen, TheBackgroundShowsBesideASplashNarrowerThanTheScreen) {
   KOR::auto_position_screen_width = 1366;
   write_three_splashes();
@@ -192,8 +223,7 @@ TEST_F(LoaderScreen, ASeeThroughBackgroundHidesNothing) {
   KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
   KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
   KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
-  EXPECT_EQ(drawn_textures(screen),
-            (std::vector<KOR::GPU_TEXTURE*>{back, second, back, first}));
+  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{back, second, back, first}));
 }
 
 TEST_F(LoaderScreen, WithoutAScreenFileTheTitleOpensAtOnce) {

@@ -205,4 +205,20 @@ TEST_F(WorldsAndLevels, ADueComicShowsWhenTheLevelsHaveOpened) {
   EXPECT_FALSE(scene.is_open("WINDOW_COMICS2")) << "no comic due";
 }
 
+// The developer switch shows at once on the worlds or levels on screen.
+TEST_F(WorldsAndLevels, TheOpenAllLevelsKeyShowsAtOnce) {
+  game::CGame_App& app = game::game_instance();
+  app.developer_mode = 1;
+  scene.open_panel(SG_MAIN_PANEL::TAB_WORLDS);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::DISABLED);
+  app.on_key_down('O');
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::NORMAL);
+  close_levels();
+  open_levels(1);
+  EXPECT_EQ(rows(), "000000000000000");
+  app.on_key_down('O');
+  EXPECT_EQ(rows(), "0--------------");
+  app.developer_mode = 0;
+}
+
 }  // namespace

@@ -253,4 +253,20 @@ TEST_F(Shop, ThePurchasesReachThePlayersFileOnceTheShopHasClosed) {
   EXPECT_EQ(reread.money, 10000 - price(6, 1));
 }
 
+// The developer's money shows at once in the header and in the offers.
+TEST_F(Shop, TheDeveloperMoneyKeyShowsAtOnce) {
+  player->money = 0;
+  auto* panel = scene.open<game::SG_MAIN_PANEL>("WINDOW_MAIN_PANEL");
+  ASSERT_NE(panel, nullptr);
+  ASSERT_NE(open(), nullptr);
+  EXPECT_FALSE(offered(5));
+  game::CGame_App& app = game::game_instance();
+  app.developer_mode = 1;
+  app.on_key_down('M');
+  app.developer_mode = 0;
+  EXPECT_EQ(player->money, 5000);
+  EXPECT_EQ(widget_of<KOR::KC_GUI_WLABEL>(*panel, 1)->text, L"Money 5000");
+  EXPECT_TRUE(offered(5));
+}
+
 }  // namespace
