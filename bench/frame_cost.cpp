@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "SERVICE/engine_globals.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/host.h"
 #include "render/KC_RENDER.h"
@@ -55,8 +55,8 @@ SCREEN* screen() {
     s->resources = std::make_unique<KC_RESOURCE_MANAGER>();
     game::mount_repositories(s->resources.get());
     engine_resource_manager = s->resources.get();
-    KOR_GF::G_SETTINGS::screen_width = 1024;
-    KOR_GF::G_SETTINGS::screen_height = 768;
+    auto_position_screen_width = 1024;
+    auto_position_screen_height = 768;
     return s;
   }();
   return made;
