@@ -36,7 +36,7 @@ def _card(n):
         W.label(base + 1, "trophy_item%d_description" % n, "font_text", 40, 14, color=W.INK,
                 line_space=2),
         # The progress ends left of the coin whatever its length.
-        W.label(base + 3, "trophy_item%d_progress" % n, "fnt20_blue", -16, 62,
+        W.label(base + 3, "trophy_item%d_progress" % n, "fnt20_blue", -22, 62,
                 hot_spot=W.HS_MR),
         W.image(base + 5, hud.texture("coin"), 2, 62, enabled=False),
         W.label(base + 2, "trophy_item%d_reward" % n, "font_text", 20, 62, hot_spot=W.HS_ML,
