@@ -173,11 +173,22 @@ void CLevel_Tape::new_piece() {
   auto piece = std::make_unique<CPipe_Sprite>();
   piece->load_sprite(type);
   if (is_two_cell(type)) piece->rotate_90();
+  fit_to_slot(*piece);
   piece->set_position(entry_x_ - 30.0f, entry_y_);
   if (draw_() % 100 < bonus_threshold()) piece->set_bonus(1);
   if (!slots_.empty()) renumber(0);
   slots_[int(slots_.size()) + 1] = std::move(piece);
   if (weights_[type] > weight_step_) weights_[type] -= weight_step_;
+}
+
+void CLevel_Tape::fit_to_slot(CPipe_Sprite& piece) {
+  const KOR::KC_QUAD* quad = piece.sprite();
+  if (quad == nullptr || quad->width() <= 0.0f || quad->height() <= 0.0f) return;
+  const int angle = piece.angle_degrees();
+  const bool across = angle == 90 || angle == 270;
+  const float wide = across ? quad->height() : quad->width();
+  const float tall = across ? quad->width() : quad->height();
+  piece.set_scale(std::min({1.0f, kSlotWidth / wide, kSlotHeight / tall}));
 }
 
 void CLevel_Tape::renumber(int reserved) {
@@ -298,7 +309,10 @@ void CLevel_Tape::start_return_flight(float x, float y, int slot) {
   flying_->tint_normal();
   const int angle = target->angle_degrees();
   if (is_two_cell(target->type()) && (angle == 0 || angle == 180)) target->set_angle_degrees(90);
+  // Fitted once it stands as it will lie; the copy lands at that size.
+  fit_to_slot(*target);
   flying_->set_angle_degrees(float(target->angle_degrees()));
+  flying_->set_scale(target->scale());
   flight_target_ = target;
 }
 
@@ -310,6 +324,7 @@ std::unique_ptr<CPipe_Sprite> CLevel_Tape::take_piece(int slot, bool discard) {
   ++taken_count_;
   park_x_ = std::min(park_x_, piece->position().x);
   weights_[piece->type()] += weight_step_;
+  piece->set_scale(1.0f);
   if (!discard) return piece;
   piece.reset();
   renumber(0);

@@ -67,6 +67,13 @@ class CLevel_Tape {
   void reset_restrictions(uint8_t on);
 
   void new_piece();
+  // A piece on the tape is drawn whole inside its slot of the belt: at its
+  // picture's size where that fits, smaller where it does not (a two-cell
+  // piece stands twice as tall as the belt). A piece leaving the tape is
+  // drawn at full size again.
+  static constexpr float kSlotWidth = 54.0f;
+  static constexpr float kSlotHeight = 56.0f;
+  static void fit_to_slot(CPipe_Sprite& piece);
   // Numbers the pieces 1, 2, ... in order, leaving `reserved` (if > 0) free.
   void renumber(int reserved);
   void start_return_flight(float x, float y, int slot);

@@ -79,12 +79,14 @@ void CPipe_Sprite::set_bonus(uint8_t flag) {
 void CPipe_Sprite::load_sprite_bonus(int type, uint8_t flag) {
   const KOR::KS_VECTOR2 at = position();
   const float rotation = quad_ ? quad_->transform()->rotation.z : 0.0f;
+  const float kept_scale = scale();
   destroy();
   if (type != 0) pipe_type_ = type;
   bonus_ = flag;
   make_quad();
   quad_->set_position(at.x, at.y, 0.0f);
   quad_->set_rotation(rotation);
+  set_scale(kept_scale);
 }
 
 void CPipe_Sprite::destroy() { quad_.reset(); }
@@ -118,6 +120,12 @@ void CPipe_Sprite::set_position(float x, float y) {
 void CPipe_Sprite::move_by(float dx, float dy) {
   const KOR::KS_VECTOR2 at = position();
   set_position(at.x + dx, at.y + dy);
+}
+
+float CPipe_Sprite::scale() const { return quad_ ? quad_->scale_x() : 1.0f; }
+
+void CPipe_Sprite::set_scale(float scale) {
+  if (quad_) quad_->set_scale(scale, scale, 1.0f);
 }
 
 void CPipe_Sprite::tint(uint32_t argb) {

@@ -18,7 +18,11 @@ namespace game {
 class CPipe_Sprite {
  public:
   static constexpr uint32_t kWhite = 0xFFFFFFFF;
+  // The completion preview: a faint shadow of the piece that would fit.
   static constexpr uint32_t kGrey = 0x96646464;
+  // The piece in the hand over a cell that refuses it: red, yet nearly
+  // opaque and light enough that its shape still reads while aiming.
+  static constexpr uint32_t kRefused = 0xE8FF7A6E;
 
   CPipe_Sprite() = default;
   // The quad goes with the piece; the source is left without one.
@@ -47,10 +51,15 @@ class CPipe_Sprite {
   KOR::KS_VECTOR2 position() const;
   void set_position(float x, float y);
   void move_by(float dx, float dy);
+  // Drawn size as a share of the picture's, about the piece's centre;
+  // a new picture starts at 1, a bonus remake keeps it.
+  float scale() const;
+  void set_scale(float scale);
 
   void tint_normal() { tint(kWhite); }
   void tint_grey() { tint(kGrey); }
   void tint_grey_preview() { tint_grey(); }
+  void tint_refused() { tint(kRefused); }
   // Transparent in the stored colour; apply_color shows it again.
   void hide();
   void apply_color();

@@ -62,7 +62,7 @@ void CScene_Level::follow_pointer() {
   const KOR::KS_VECTOR2 at = pointer();
   held_piece->set_position(at.x, at.y);
   if (at.y <= kBoardBottom && !field->can_place_piece(held_piece.get(), at.x, at.y)) {
-    held_piece->tint_grey();
+    held_piece->tint_refused();
   } else {
     held_piece->tint_normal();
   }

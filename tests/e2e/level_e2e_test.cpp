@@ -122,7 +122,7 @@ TEST(level_e2e, ALevelWonFromTheTapeIsScoredSavedAndNextStartsTheNext) {
 // A piece turns a quarter right per click of the right button; over a
 // cell it cannot go on it is grey and a click leaves it in the hand; over
 // its cell of the solution it shows as it is and is laid.
-TEST(level_e2e, TheRightButtonTurnsAndAPieceThatDoesNotFitIsGreyAndRefused) {
+TEST(level_e2e, TheRightButtonTurnsAndAPieceThatDoesNotFitIsShownRefused) {
   on_level_three([](SCRIPTED_PLAYER& p, LEVEL_PLAYER& level) {
     const test_support::LEVEL_ACTION first = test_support::stored_solution(3).front();
     ASSERT_TRUE(level.take(first.type));
@@ -137,7 +137,7 @@ TEST(level_e2e, TheRightButtonTurnsAndAPieceThatDoesNotFitIsGreyAndRefused) {
     ASSERT_TRUE(level.cell_in_view(start.x, start.y));
     const KOR::KS_VECTOR2 at = level.cell_point(start.x, start.y);
     p.move_pointer(int(at.x), int(at.y));
-    EXPECT_EQ(LEVEL_PLAYER::held()->color(), game::CPipe_Sprite::kGrey);
+    EXPECT_EQ(LEVEL_PLAYER::held()->color(), game::CPipe_Sprite::kRefused);
     const int start_type = scene().level->header()->cell_at(start.x, start.y)->pipeType;
     p.press_left();
     ASSERT_NE(LEVEL_PLAYER::held(), nullptr) << "refused: still in the hand";

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "PRIMITIVES/KC_QUAD.h"
@@ -313,6 +315,51 @@ TEST_F(TapeTest, PutBackPieceShowsWhenItsCopyLands) {
   EXPECT_EQ(tape.flying_copy(), nullptr);
   EXPECT_TRUE(held->is_visible());
   for (const auto& [slot, p] : tape.slots()) EXPECT_TRUE(p->is_visible()) << slot;
+}
+
+// Pieces stand 60 pixels apart on a belt whose rails leave 56 pixels
+// between them: every piece, plain or bonus, is drawn whole in that room,
+// a one-cell piece at its full 50 pixels, a two-cell piece (standing 100
+// tall) shrunk to fit. Off the tape it is drawn full size again, and a
+// piece put back is fitted as it stands on the tape, its copy too.
+TEST_F(TapeTest, EveryPieceIsDrawnWholeInsideItsSlot) {
+  const auto drawn = [](const CPipe_Sprite& p) {
+    const bool across = p.angle_degrees() == 90 || p.angle_degrees() == 270;
+    const float w = p.sprite()->width() * p.scale();
+    const float h = p.sprite()->height() * p.scale();
+    return across ? KOR::KS_VECTOR2{h, w} : KOR::KS_VECTOR2{w, h};
+  };
+  for (const int bonus : {0, 100}) {
+    header.percentOfBonusPipesOnTape = bonus;
+    for (int type = 1; type <= 12; ++type) {
+      header.availablePipes = {{type, true}};
+      use_config("<probability_pipe" + std::to_string(type) + " text=\"1\"/>");
+      tape.setup(&header);
+      tape.new_piece();
+      ASSERT_EQ(tape.slots().size(), 1u);
+      const CPipe_Sprite& piece = *tape.slots().at(1);
+      ASSERT_EQ(piece.type(), type);
+      ASSERT_EQ(piece.is_bonus(), bonus != 0);
+      const KOR::KS_VECTOR2 size = drawn(piece);
+      EXPECT_LE(size.x, 54.0f) << type << " leaves room to its neighbours";
+      EXPECT_LE(size.y, 56.0f) << type << " stays between the rails";
+      EXPECT_GE(std::max(size.x, size.y), type <= 5 ? 50.0f : 56.0f) << type << " fills its slot";
+      std::unique_ptr<CPipe_Sprite> taken = tape.take_piece(1, false);
+      EXPECT_EQ(taken->scale(), 1.0f) << type << " in the hand";
+    }
+  }
+
+  header.availablePipes = {{1, true}};
+  use_config("<probability_pipe1 text=\"1\"/>");
+  tape.setup(&header);
+  auto owned = std::make_unique<CPipe_Sprite>();
+  CPipe_Sprite* held = owned.get();
+  held->load_sprite(7);  // lying at 0 degrees, 100 wide
+  held->set_position(400, 650);
+  ASSERT_TRUE(tape.put_back(owned));
+  EXPECT_EQ(drawn(*held).y, 56.0f);
+  ASSERT_NE(tape.flying_copy(), nullptr);
+  EXPECT_EQ(tape.flying_copy()->scale(), held->scale());
 }
 
 TEST_F(TapeTest, TakingAPiece) {

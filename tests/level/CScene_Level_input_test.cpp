@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "level/CLevel_Press.h"
@@ -48,8 +49,42 @@ TEST_F(SceneInput, TheRightButtonTurnsTheHeldPieceAtOnce) {
   point_at_cell(3, 3);
   scene->key_down(2);
   EXPECT_EQ(scene->held_piece->angle_degrees(), 90);
-  EXPECT_EQ(scene->held_piece->color(), game::CPipe_Sprite::kGrey) << "over the obstacle";
+  EXPECT_EQ(scene->held_piece->color(), game::CPipe_Sprite::kRefused) << "over the obstacle";
   EXPECT_EQ(scene->held_piece->position().x, scene->field->cell_center(3, 3).x);
+}
+
+// The piece in the hand says whether the cell under it takes it, and over
+// a refusing cell it stays nearly opaque and light, so its shape and turn
+// still read: red over the picture, not a dim grey square.
+TEST_F(SceneInput, TheHeldPieceShowsWhetherTheCellUnderItTakesItAndStaysReadable) {
+  start(3);
+  struct CASE {
+    const char* where;
+    int angle;
+    int x, y;  // a cell, or (-1, -1) for a point on the tape below the board
+    uint32_t color;
+  };
+  const CASE cases[] = {
+      {"above the start pipe, turned to join it", 90, 2, 4, game::CPipe_Sprite::kWhite},
+      {"above the start pipe, lying across it", 0, 2, 4, game::CPipe_Sprite::kRefused},
+      {"on the obstacle", 90, 3, 3, game::CPipe_Sprite::kRefused},
+      {"below the board", 0, -1, -1, game::CPipe_Sprite::kWhite},
+  };
+  for (const CASE& c : cases) {
+    hold(5, c.angle);
+    if (c.x < 0) {
+      point_at(float(scene->tape->origin_x() + 200), 700.0f);
+    } else {
+      point_at_cell(c.x, c.y);
+    }
+    scene->mouse_move();
+    EXPECT_EQ(scene->held_piece->color(), c.color) << c.where;
+  }
+  const uint32_t refused = game::CPipe_Sprite::kRefused;
+  const auto channel = [refused](int shift) { return int((refused >> shift) & 0xFFu); };
+  EXPECT_GE(channel(24), 0xD0) << "nearly opaque";
+  EXPECT_GE(std::min(channel(8), channel(0)), 0x60) << "light enough to show the picture";
+  EXPECT_GE(channel(16) - std::max(channel(8), channel(0)), 0x60) << "clearly red";
 }
 
 TEST_F(SceneInput, BelowTheBoardThePieceGoesToTheTapeOrAReadyPress) {

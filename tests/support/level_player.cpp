@@ -257,9 +257,9 @@ bool LEVEL_PLAYER::lay(int x, int y) {
   }
   point_at(lay_point(x, y));
   if (held() == nullptr) return false;
-  if (held()->color() == game::CPipe_Sprite::kGrey) {
+  if (held()->color() == game::CPipe_Sprite::kRefused) {
     ADD_FAILURE() << "type " << held()->type() << " at " << held()->angle_degrees()
-                  << " is shown grey over " << cell_name(x, y);
+                  << " is shown refused over " << cell_name(x, y);
     return false;
   }
   p_.press_left();

@@ -253,22 +253,27 @@ def tape_housing():
 
 
 def belt():
-    """The rubber belt: slats every BELT_PERIOD pixels, so the picture repeats
-    after each slat and the game can scroll it by whole periods."""
+    """The belt: a light band, so that a piece's brass walls and dark
+    channel both stand out on it as they do on the field, with a rib every
+    BELT_PERIOD pixels, so the picture repeats after each rib and the game
+    can scroll it by whole periods. It has no slots: the pieces stand 60
+    pixels apart and would sit across them."""
     w, h = BELT_SIZE
     surface, ctx = canvas(w, h)
     ctx.rectangle(0, 0, w, h)
-    ctx.set_source(M._vgrad(0, h, (H("4A4F5E"), H("3A3E4B"), H("2B2E38"))))
+    ctx.set_source(M._vgrad(0, h, (H("F1F4F9"), H("DCE3EE"), H("C3CCDC"))))
     ctx.fill()
     for x0 in range(0, w, BELT_PERIOD):
-        rounded_rect(ctx, x0 + 4, 6, BELT_PERIOD - 8, h - 12, 5)
-        ctx.set_source(M._vgrad(6, h - 6, (H("6B7287"), H("505668"))))
-        ctx.fill_preserve()
-        ctx.set_source_rgba(*P.INK, 0.8)
-        ctx.set_line_width(1.5)
-        ctx.stroke()
-        ctx.rectangle(x0 + 7, 8, BELT_PERIOD - 14, 3)
-        ctx.set_source_rgba(1, 1, 1, 0.18)
+        ctx.rectangle(x0, 5, 2, h - 10)
+        ctx.set_source_rgba(*P.INK, 0.22)
+        ctx.fill()
+        ctx.rectangle(x0 + 2, 5, 1, h - 10)
+        ctx.set_source_rgba(1, 1, 1, 0.8)
+        ctx.fill()
+    # The rails the belt runs between, in the housing's steel.
+    for y0 in (0, h - 4):
+        ctx.rectangle(0, y0, w, 4)
+        ctx.set_source_rgb(*H("5A6C96"))
         ctx.fill()
     for y in (1, h - 1):
         ctx.move_to(0, y)
