@@ -101,6 +101,7 @@ void CLevel_Tutorial::set_locks(int n) {
 void CLevel_Tutorial::enter_step(int n) {
   set_tape_switch(n);
   step = n;
+  card_follows_board_ = false;
   layout();
   if (HUD_PANEL_TUTORIAL* card = window()) {
     if (n != kNoStep) {
@@ -116,6 +117,13 @@ void CLevel_Tutorial::enter_step(int n) {
     }
   }
   set_locks(n);
+}
+
+void CLevel_Tutorial::relayout() {
+  const bool following = card_follows_board_;
+  layout();
+  enter_step(step);
+  if (following) update(0.0f, true);
 }
 
 void CLevel_Tutorial::step_done() {

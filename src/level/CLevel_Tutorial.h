@@ -57,6 +57,10 @@ class CLevel_Tutorial {
   void enter_step(int n);
   // Fills the current step's layout for the screen width.
   void layout();
+  // After a switch of the screen width the step is shown anew for the new
+  // width; a card that had gone with the board since the step began stands
+  // beside its cell again, not back where the step first put it.
+  void relayout();
   // The current step is over: its tape switch off, then no step shown.
   void step_done();
   void clear_step() { enter_step(kNoStep); }
@@ -112,6 +116,7 @@ class CLevel_Tutorial {
   HUD_PANEL_TUTORIAL* window() const;
   void follow_with_card(KOR::KS_VECTOR2 at);
   KOR::KS_VECTOR2 cell_point(int x, int y) const;
+  KOR::KS_VECTOR2 screen_point(const TUTORIAL_ARROW& arrow) const;
 
   CScene_Level& scene_;
   CLevel_Field* field_ = nullptr;
@@ -120,6 +125,7 @@ class CLevel_Tutorial {
   OWNED_SPRITE arrows_[2];
   float arrow_width_ = 0.0f;
   float arrow_height_ = 0.0f;
+  bool card_follows_board_ = false;
   KOR::KC_BOT_LIST bots_;
 };
 

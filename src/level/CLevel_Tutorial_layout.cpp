@@ -38,6 +38,15 @@ void set_cell(TUTORIAL_ARROW& arrow, int x, int y) {
   arrow.cell_y = y;
 }
 
+// The centre of a thing of half-size `half` moved no further than keeps
+// the thing on the screen.
+KOR::KS_VECTOR2 inside_screen(KOR::KS_VECTOR2 at, KOR::KS_VECTOR2 half) {
+  const float right = float(KOR::auto_position_screen_width) - half.x;
+  const float bottom = float(KOR::auto_position_screen_height) - half.y;
+  return KOR::KS_VECTOR2{std::clamp(at.x, half.x, std::max(half.x, right)),
+                         std::clamp(at.y, half.y, std::max(half.y, bottom))};
+}
+
 template <typename WINDOW>
 const WINDOW* window_of(KOR_GF::G_WINDOW_MANAGER& windows, const char* name) {
   return dynamic_cast<const WINDOW*>(windows.find(name));
@@ -138,9 +147,18 @@ void CLevel_Tutorial::place_arrow_at(int arrow, KOR::KS_VECTOR2 at) {
   arrows_[arrow]->set_position(at.x, at.y, 0.0f);
 }
 
+// An arrow at a point of the screen stands whole on it: at the narrow
+// width the press is at the screen's left edge, and the arrow pointing at
+// it from above and left would hang over the edge. Arrows off the screen
+// stay off.
+KOR::KS_VECTOR2 CLevel_Tutorial::screen_point(const TUTORIAL_ARROW& a) const {
+  const KOR::KS_VECTOR2 at{a.x, a.y};
+  return a.x == kOff ? at : inside_screen(at, KOR::KS_VECTOR2{arrow_width_, arrow_height_} * 0.5f);
+}
+
 void CLevel_Tutorial::place_arrow(int arrow) {
   const TUTORIAL_ARROW& a = current_layout().arrow[arrow];
-  place_arrow_at(arrow, a.at_cell ? cell_point(a.cell_x, a.cell_y) : KOR::KS_VECTOR2{a.x, a.y});
+  place_arrow_at(arrow, a.at_cell ? cell_point(a.cell_x, a.cell_y) : screen_point(a));
   arrows_[arrow]->set_rotation(a.angle * kDegrees);
 }
 
@@ -164,11 +182,9 @@ void CLevel_Tutorial::start_arrow_bot(int arrow) {
 void CLevel_Tutorial::follow_with_card(KOR::KS_VECTOR2 at) {
   HUD_PANEL_TUTORIAL* card = window();
   if (card == nullptr) return;
-  const KOR::KS_VECTOR2 half = card->card_size() * 0.5f;
-  const float right = float(KOR::auto_position_screen_width) - half.x;
-  const float bottom = float(KOR::auto_position_screen_height) - half.y;
-  card->move_card(std::clamp(at.x, half.x, std::max(half.x, right)),
-                  std::clamp(at.y, half.y, std::max(half.y, bottom)));
+  const KOR::KS_VECTOR2 place = inside_screen(at, card->card_size() * 0.5f);
+  card->move_card(place.x, place.y);
+  card_follows_board_ = true;
 }
 
 void CLevel_Tutorial::update(float dy, bool ended) {
@@ -185,7 +201,7 @@ void CLevel_Tutorial::update(float dy, bool ended) {
     if (!ended) continue;
     const int other = 1 - arrow;
     if (at.arrow[other].x != kOff) {
-      place_arrow_at(other, KOR::KS_VECTOR2{at.arrow[other].x, at.arrow[other].y});
+      place_arrow_at(other, screen_point(at.arrow[other]));
       bounce(other);
     }
     bounce(arrow);

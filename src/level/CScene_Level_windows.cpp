@@ -175,10 +175,7 @@ void CScene_Level::relayout(int old_screen_width) {
   press->relayout();
   tape->relayout(old_screen_width);
   field->shift_for_screen_width(old_screen_width);
-  if (level_tutorial_active && tutorial && !tutorial->is_idle()) {
-    tutorial->layout();
-    tutorial->enter_step(tutorial->step);
-  }
+  if (level_tutorial_active && tutorial && !tutorial->is_idle()) tutorial->relayout();
 }
 
 }  // namespace game

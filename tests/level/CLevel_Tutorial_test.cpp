@@ -63,6 +63,12 @@ class Tutorial : public level_test::SceneFixture {
     return window != nullptr ? game::find_widget(*window, id) : nullptr;
   }
   KS_VECTOR2 card() { return game::widget_position(card_widget(kCard)); }
+  // Half the card's size, which keeps it inside the screen.
+  KS_VECTOR2 card_half() {
+    const auto* window =
+        dynamic_cast<game::HUD_PANEL_TUTORIAL*>(scene->hud_windows().find("HUD_TUTORIAL"));
+    return window != nullptr ? window->card_size() * 0.5f : KS_VECTOR2{};
+  }
   std::wstring text() {
     auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(card_widget(kText));
     return label != nullptr ? label->text : L"<none>";
@@ -114,10 +120,17 @@ TEST_F(Tutorial, EachStepSetsTheTapeTheLocksTheTextAndTheArrows) {
       EXPECT_EQ(at.text_x, c.card_x);
       EXPECT_EQ(at.text_y, c.card_y);
     }
+    // A point arrow is kept whole on the screen (step 8's press arrow).
+    const KS_VECTOR2 half = tutorial().arrow_size() * 0.5f;
     for (int arrow = 1; arrow <= 2; ++arrow) {
       const game::TUTORIAL_ARROW& spec = at.arrow[arrow - 1];
-      const KS_VECTOR2 expected =
-          spec.at_cell ? before_cell(spec.cell_x, spec.cell_y) : KS_VECTOR2{spec.x, spec.y};
+      KS_VECTOR2 expected{spec.x, spec.y};
+      if (spec.at_cell) {
+        expected = before_cell(spec.cell_x, spec.cell_y);
+      } else if (spec.x != -500.0f) {
+        expected = {std::clamp(spec.x, half.x, 1024.0f - half.x),
+                    std::clamp(spec.y, half.y, 768.0f - half.y)};
+      }
       EXPECT_EQ(tutorial().arrow_position(arrow).x, expected.x) << "arrow " << arrow;
       EXPECT_EQ(tutorial().arrow_position(arrow).y, expected.y) << "arrow " << arrow;
       EXPECT_EQ(tutorial().arrow_rotation(arrow),
@@ -172,15 +185,37 @@ TEST_F(Tutorial, TheWideScreenMovesTheCardsAndThePanelArrows) {
   }
 }
 
+// An arrow that points at something on the screen (a tape piece, the water
+// clock, the completion button, the press, the call button) stands whole
+// on the screen at both widths; at 1024 the press is at the left edge.
+TEST_F(Tutorial, EveryArrowAtAScreenPointStandsWholeOnTheScreen) {
+  start_tutorial(2);
+  const KS_VECTOR2 half = tutorial().arrow_size() * 0.5f;
+  ASSERT_GT(half.x, 0.0f);
+  for (const int width : {1024, 1366}) {
+    KOR::auto_position_screen_width = width;
+    for (int step = 1; step <= 10; ++step) {
+      tutorial().enter_step(step);
+      for (int arrow = 1; arrow <= 2; ++arrow) {
+        const game::TUTORIAL_ARROW& a = tutorial().current_layout().arrow[arrow - 1];
+        if (a.at_cell || a.x == -500.0f) continue;
+        const KS_VECTOR2 at = tutorial().arrow_position(arrow);
+        EXPECT_GE(at.x - half.x, 0.0f) << width << " step " << step << " arrow " << arrow;
+        EXPECT_LE(at.x + half.x, float(width)) << width << " step " << step << " arrow " << arrow;
+        EXPECT_GE(at.y - half.y, 0.0f) << width << " step " << step << " arrow " << arrow;
+        EXPECT_LE(at.y + half.y, 768.0f) << width << " step " << step << " arrow " << arrow;
+      }
+    }
+  }
+  KOR::auto_position_screen_width = 1024;
+}
+
 // While the board scrolls, the arrows at cells and the card go with it,
 // the card no further than the screen's edge; the card of step 7 stays; a
 // scroll of nothing moves nothing.
 TEST_F(Tutorial, ArrowsAndCardFollowTheBoard) {
   start_tutorial(1);
-  const auto* window =
-      dynamic_cast<game::HUD_PANEL_TUTORIAL*>(scene->hud_windows().find("HUD_TUTORIAL"));
-  ASSERT_NE(window, nullptr);
-  const KS_VECTOR2 half = window->card_size() * 0.5f;
+  const KS_VECTOR2 half = card_half();
   ASSERT_GT(half.x, 0.0f);
   const struct {
     int step;
@@ -209,6 +244,40 @@ TEST_F(Tutorial, ArrowsAndCardFollowTheBoard) {
   tutorial().clear_step();
   tutorial().update(30.0f, true);
   EXPECT_EQ(card().x, -1000.0f);
+}
+
+// Full screen turned off and on again: the card ends where it was. A card
+// that has gone with the board stays beside its arrow's cell at either
+// width; one the board has not moved stands at its step's place.
+TEST_F(Tutorial, AWidthSwitchAndBackLeavesTheCardWhereItWas) {
+  start_tutorial(1);
+  const KS_VECTOR2 half = card_half();
+  ASSERT_GT(half.x, 0.0f);
+  const auto switch_to = [&](int width) {
+    const int old = KOR::auto_position_screen_width;
+    KOR::auto_position_screen_width = width;
+    scene->relayout(old);
+  };
+  for (const bool scrolled : {false, true}) {
+    tutorial().enter_step(2);
+    if (scrolled) scroll_down(30.0f);
+    const KS_VECTOR2 narrow = card();
+    switch_to(1366);
+    const game::TUTORIAL_ARROW& a = tutorial().current_layout().arrow[0];
+    ASSERT_TRUE(a.at_cell);
+    const KS_VECTOR2 centre = scene->field->cell_center(a.cell_x, a.cell_y);
+    EXPECT_EQ(tutorial().arrow_position(1).x, centre.x - 20.0f) << scrolled;
+    if (scrolled) {
+      EXPECT_EQ(card().x, std::clamp(centre.x, half.x, 1366.0f - half.x));
+      EXPECT_EQ(card().y, std::clamp(centre.y - 220.0f, half.y, 768.0f - half.y));
+    } else {
+      EXPECT_EQ(card().x, narrow.x + 11.0f);
+      EXPECT_EQ(card().y, narrow.y);
+    }
+    switch_to(1024);
+    EXPECT_EQ(card().x, narrow.x) << scrolled;
+    EXPECT_EQ(card().y, narrow.y) << scrolled;
+  }
 }
 
 // Every step gives each arrow a new bounce in place of its old one, so
