@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "fieldview/field_atlas.h"
 #include "foundation/KS_VECTOR2.h"
@@ -194,6 +195,10 @@ class CLevel_FieldView {
   // Cells one tile covers along a side; a tile under a cell (or a missing
   // one) counts as one cell, so the layout never divides by zero.
   static int tile_cells(int pixels);
+  // The tile indices along one axis that draw_tiles draws: 0..last, and
+  // those of the same grid that cover the rest of a screen `screen` pixels
+  // long.
+  static std::vector<int> tile_indices(float origin, int step, int last, int screen);
   // Positions, turns (degrees) and draws a shared sprite; null draws nothing.
   static void put(KOR::KC_QUAD* sprite, float x, float y, float degrees);
   // One cell of a layer over the cell grid, with the cell's centre.

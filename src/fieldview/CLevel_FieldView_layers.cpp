@@ -1,5 +1,10 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "PRIMITIVES/KC_QUAD.h"
 #include "fieldview/CLevel_FieldView.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
@@ -56,16 +61,46 @@ void CLevel_FieldView::color_pipe(KOR::KC_QUAD* sprite, int x, int y) const {
   sprite->set_color(hovered ? kTranslucent : kOpaque);
 }
 
+// The tiles of one axis, in drawing order: the laid-out ones 0..last and,
+// where the screen reaches beyond them, the tiles of the same grid on to
+// its edges. Tile i is centred at origin - 200 + i * step.
+std::vector<int> CLevel_FieldView::tile_indices(float origin, int step, int last, int screen) {
+  const float first_left = origin - 200.0f - float(step) / 2.0f;
+  // The tile under a point, held to a range so that an absurd origin still
+  // gives a short list; no origin at all (NaN) gives tile 0.
+  const auto under = [&](float x) {
+    const float i = std::floor((x - first_left) / float(step));
+    return i > 1.0e6f ? 1000000 : i < -1.0e6f ? -1000000 : i == i ? int(i) : 0;
+  };
+  // From the screen's left (top) edge to its far one, which the renderer's
+  // last pixel reaches.
+  const int from = under(0.0f);
+  const int to = under(float(screen));
+  std::vector<int> indices;
+  for (int i = from; i <= to && i < 0; ++i) indices.push_back(i);
+  for (int i = 0; i <= last; ++i) indices.push_back(i);
+  for (int i = std::max(from, last + 1); i <= to; ++i) indices.push_back(i);
+  return indices;
+}
+
+// The layout covers the board and four cells beyond each side, enough
+// beside a board on the narrow screen. A narrow board on the wide screen,
+// or one scrolled past its end, leaves more of the screen bare: there the
+// tiles go on, each in the variant of the nearest laid-out tile.
 void CLevel_FieldView::draw_tiles() {
   const int cw = tile_cells(tile_width);
   const int ch = tile_cells(tile_height);
   const int nx = (level_header->fieldWidth + 8) / cw;
   const int ny = (level_header->fieldHeight + 8) / ch;
-  for (int i = 0; i <= ny; ++i) {
-    for (int j = 0; j <= nx; ++j) {
-      const auto column = tile_layout.find(j);
+  const std::vector<int> columns =
+      tile_indices(origin_x, cw * kCellSize, nx, KOR::auto_position_screen_width);
+  const std::vector<int> rows =
+      tile_indices(origin_y, ch * kCellSize, ny, KOR::auto_position_screen_height);
+  for (int i : rows) {
+    for (int j : columns) {
+      const auto column = tile_layout.find(std::clamp(j, 0, nx));
       if (column == tile_layout.end()) continue;
-      const auto variant = column->second.find(i);
+      const auto variant = column->second.find(std::clamp(i, 0, ny));
       if (variant == column->second.end()) continue;
       put(find(tile_sprites, variant->second), origin_x + float(j * cw * kCellSize) - 200.0f,
           origin_y + float(i * ch * kCellSize) - 200.0f, 0.0f);

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
 
 #include "fieldview/CLevel_FieldView.h"
 #include "fieldview/FieldViewBoard.h"
-#include "framework/G_SETTINGS.h"
+#include "foundation/KS_AUTO_POSITION.h"
 #include "platform/runtime_random.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -133,24 +134,68 @@ TEST_F(BoardTest, DecorIsPlacedByItsOffsetsAndWholeDegreesAndUnknownTypesAreSkip
   EXPECT_EQ(d[0].degrees, 89);
 }
 
-TEST_F(BoardTest, TilesCoverTheBoardWithAMarginAndATileUnder50PixelsStillLaysOut) {
+// The layout's tiles start 200 pixels left of and above the board; where
+// the screen reaches beyond them, tiles of the same grid go on to its
+// edges in the variant of the nearest laid-out tile.
+TEST_F(BoardTest, TilesCoverTheBoardWithAMarginAndTheWholeScreen) {
+  struct Row {
+    int screen_width;
+    float origin_x, origin_y;
+    float first_x, last_x;  // centres of the outermost tile columns
+    float first_y, last_y;
+  };
+  const Row rows[] = {
+      {1024, 0.0f, 0.0f, -200.0f, 1000.0f, -200.0f, 800.0f},   // the layout reaches left and up
+      {1366, 533.0f, 0.0f, -67.0f, 1333.0f, -200.0f, 800.0f},  // a narrow board in the middle
+      {1366, 700.0f, 500.0f, 100.0f, 1300.0f, 100.0f, 900.0f},  // scrolled right and down
+  };
   view.show_tiles = 1;
   view.tile_sprites[1] = quad(200, 200);
+  view.tile_sprites[2] = quad(200, 199);
   view.tile_width = view.tile_height = 200;
+  for (int x = 0; x <= 3; ++x) {
+    for (int y = 0; y <= 3; ++y) view.tile_layout[x][y] = x == 3 ? 2 : 1;
+  }
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.screen_width);
+    KOR::auto_position_screen_width = row.screen_width;
+    view.set_origin(row.origin_x, row.origin_y);
+    view.draw(-1, -1);
+    const std::vector<Drawn> d = drawn();
+    float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
+    for (const Drawn& tile : d) {
+      left = std::min(left, tile.x);
+      right = std::max(right, tile.x);
+      top = std::min(top, tile.y);
+      bottom = std::max(bottom, tile.y);
+      // Columns 3 and beyond on the right repeat the last laid-out column.
+      EXPECT_EQ(tile.h, tile.x >= row.origin_x + 400.0f ? 199.0f : 200.0f) << tile.x;
+    }
+    EXPECT_EQ(left, row.first_x);
+    EXPECT_EQ(right, row.last_x);
+    EXPECT_EQ(top, row.first_y);
+    EXPECT_EQ(bottom, row.last_y);
+    // Every tile of the grid between, each once.
+    const size_t columns = size_t((row.last_x - row.first_x) / 200.0f) + 1;
+    const size_t tile_rows = size_t((row.last_y - row.first_y) / 200.0f) + 1;
+    EXPECT_EQ(d.size(), columns * tile_rows);
+  }
+  KOR::auto_position_screen_width = 1024;
+}
+
+// A missing tile item counts as one cell: the layout's 4 x 4 tiles step by
+// 50 pixels, and tiles beyond it have no laid-out neighbour to repeat.
+TEST_F(BoardTest, ATileUnder50PixelsStillLaysOut) {
+  view.show_tiles = 1;
+  view.tile_sprites[1] = quad(200, 200);
+  view.tile_width = view.tile_height = 0;
   for (int x = 0; x <= 3; ++x) {
     for (int y = 0; y <= 3; ++y) view.tile_layout[x][y] = 1;
   }
   view.draw(-1, -1);
-  std::vector<Drawn> d = drawn();
-  ASSERT_EQ(d.size(), 16u);  // (6 + 8) / 4 = 3 and (5 + 8) / 4 = 3, both bounds in
-  EXPECT_EQ(d[0].x, -200);
-  EXPECT_EQ(d[0].y, -200);
-  EXPECT_EQ(d[1].x, 0);
-  EXPECT_EQ(d[4].y, 0);
-  view.tile_width = view.tile_height = 0;  // a missing tile item
-  view.draw(-1, -1);
-  d = drawn();
+  const std::vector<Drawn> d = drawn();
   ASSERT_EQ(d.size(), 16u);
+  EXPECT_EQ(d[0].x, -200);
   EXPECT_EQ(d[1].x, -150);
 }
 
