@@ -253,10 +253,12 @@ TEST_F(FieldArt, InterfaceAndPackPicturesResolveWithTheSizesTheirPlacesNeed) {
   ASSERT_TRUE(picture("graphics/main/interface stripe.png", size));
   EXPECT_GE(size.w, 1366);
   EXPECT_GE(size.h, 80);
+  // A pack picture is the whole screen the board scrolls away from.
   for (int t = 1; t <= 9; ++t) {
     const std::string name = "graphics/main/backs back" + std::to_string(t) + ".png";
     ASSERT_TRUE(picture(name, size)) << name;
     EXPECT_GE(size.w, 1366) << name;
+    EXPECT_GE(size.h, 768) << name;
   }
   for (const char* name :
        {"graphics/main/interface coin.png", "graphics/main/interface star.png",

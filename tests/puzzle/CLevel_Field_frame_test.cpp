@@ -202,7 +202,7 @@ TEST_F(FieldFrame, FifthLevelsShowTheirPackPicturesAboveTheBoard) {
     field.draw(0, -1, -1);
     const float y = field.origin_y;
     EXPECT_EQ(field.pack_back->transform()->position,
-              KOR::KS_VECTOR3(512, y - float(row.gap) - 280.0f, 0));
+              KOR::KS_VECTOR3(512, y - float(row.gap) - 384.0f, 0));
     if (row.stripe) {
       EXPECT_EQ(field.pack_stripe->transform()->position,
                 KOR::KS_VECTOR3(512, y - 0.5f * float(row.gap), 0));

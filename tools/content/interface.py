@@ -29,7 +29,7 @@ FILES = {
     "destruction": "graphics/gui/destruction.png",
 }
 BACK = "graphics/main/backs/back%d.png"
-BACK_SIZE = (1366, 560)
+BACK_SIZE = (1366, 768)
 STRIPE_SIZE = (1366, 84)
 
 
