@@ -16,7 +16,6 @@
 #include "PRIMITIVES/KC_QUAD.h"
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
-#include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SPRITE.h"
 #include "framework/G_WINDOW.h"
@@ -30,8 +29,6 @@
 #include "platform/KC_INPUT.h"
 #include "platform/host.h"
 #include "puzzle/CShop_Item.h"
-#include "render/KC_RENDER.h"
-#include "render/gpu.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
 #include "shell/CLOSE_UP_WINDOW.h"
@@ -47,6 +44,7 @@
 #include "shell/window_factory.h"
 #include "support/game_resources.h"
 #include "support/images.h"
+#include "support/logical_screen.h"
 
 namespace {
 
@@ -472,18 +470,10 @@ void expect_on_screen(KOR::KC_GUI_OBJECT* widget, int width, const std::string& 
 class WindowPreview : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    const int width = GetParam();
-    // A window of each width from its start: its back buffer has that size.
-    window = KOR::host_window_create("preview", width, kHeight);
-    if (window == nullptr) GTEST_SKIP() << "no display: " << KOR::host_error();
-    render = new KOR::KC_RENDER;
-    ASSERT_EQ(render->init(window, 0.1f, 0.0f), 1);
-    render->set_video_mode(width, kHeight, false, false);
-    render->clear_color = KOR::KS_COLOR(0xFF000000);
-    KOR::engine_render = render;
-    game.resolution = KOR::KS_IVECTOR2(width, kHeight);
-    KOR::engine_game = &game;
-    KOR::auto_position_set_screen(width, kHeight);
+    if (!screen.open("preview", GetParam(), kHeight, 0xFF000000u)) {
+      GTEST_SKIP() << "no display: " << KOR::host_error();
+    }
+    ASSERT_NE(screen.render, nullptr);
     pugi::xml_node table = resources.root("xml strings.xml");
     ASSERT_TRUE(table);
     KOR::string_table_instance().clear();
@@ -493,13 +483,7 @@ class WindowPreview : public ::testing::TestWithParam<int> {
     ASSERT_TRUE(game::game_info_load("xml game.xml"));
   }
 
-  void TearDown() override {
-    KOR::string_table_instance().clear();
-    KOR::engine_game = nullptr;
-    KOR::engine_render = nullptr;
-    delete render;
-    if (window) KOR::host_window_destroy(window);
-  }
+  void TearDown() override { KOR::string_table_instance().clear(); }
 
   static void set_players(const SCENE& scene) {
     KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
@@ -523,7 +507,7 @@ class WindowPreview : public ::testing::TestWithParam<int> {
 
   void save(KOR_GF::G_WINDOW_MANAGER& windows, const char* backdrop, const std::string& file,
             int width) {
-    ASSERT_EQ(render->begin_frame(), 1);
+    ASSERT_EQ(screen.render->begin_frame(), 1);
     if (backdrop) {
       KOR_GF::G_SPRITE picture(backdrop);
       picture.load();
@@ -533,11 +517,8 @@ class WindowPreview : public ::testing::TestWithParam<int> {
       picture.unload();
     }
     windows.draw();
-    render->flush();
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * kHeight);
-    ASSERT_TRUE(render->get_device()->read_pixels(0, 0, width, kHeight, pixels.data()));
-    render->end_frame();
-    for (uint32_t& p : pixels) p |= 0xFF000000u;
+    const std::vector<uint32_t> pixels = screen.end_frame();
+    ASSERT_FALSE(pixels.empty());
     // Every scene stands on a backdrop that reaches both edges of the screen.
     for (int x : {2, width - 3}) {
       EXPECT_NE(pixels[static_cast<size_t>(300 * width + x)], 0xFF000000u) << "column " << x;
@@ -547,12 +528,11 @@ class WindowPreview : public ::testing::TestWithParam<int> {
         .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   }
 
-  KOR::KS_HOST_WINDOW* window = nullptr;
-  KOR::KC_RENDER* render = nullptr;
-  KOR::KC_GAME game;
   // Widgets keep the address of its pointer from their construction on.
   KOR::KC_INPUT input;
   content_test::GameResources resources;
+  // Gone before the resources, as the game's renderer is.
+  test_support::LOGICAL_SCREEN screen;
 };
 
 TEST_P(WindowPreview, EverySceneIsDrawnWithEveryWidgetOnTheScreen) {
