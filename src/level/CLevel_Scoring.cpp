@@ -5,6 +5,7 @@
 
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CShop_Item.h"
+#include "shell/CTrophy.h"
 
 namespace game {
 
@@ -62,6 +63,13 @@ int CLevel_Scoring::trophy_rank(int n, int value) {
   int rank = 0;
   while (rank < ranks && value >= trophy_condition(n, rank + 1)) ++rank;
   return rank;
+}
+
+// Pieces placed pays too: its ranks carry rewards like the other counted
+// trophies, and without a rise in play it would never be awarded at all.
+bool CLevel_Scoring::pays_rewards(int n) {
+  return n == TROPHY_DESTRUCTION_BONUSES || n == TROPHY_COMPLETION_BONUSES ||
+         n == TROPHY_PRESS_USES || n == TROPHY_PIECES_PLACED || n == TROPHY_BONUS_PIECES;
 }
 
 int CLevel_Scoring::trophy_rewards(int n, int from_rank, int to_rank) {

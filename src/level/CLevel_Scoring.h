@@ -22,6 +22,10 @@ class CLevel_Scoring {
   // in order. Only the trophy's own ranks count, so a one-rank trophy never
   // reaches the empty conditions of ranks it does not have.
   static int trophy_rank(int n, int value);
+  // Whether trophy n pays its ranks' rewards: only the trophies counted in
+  // play do, as each new rank shows its pop-up; the others are awarded
+  // without money.
+  static bool pays_rewards(int n);
   // The money of ranks `from_rank` + 1 .. `to_rank`, reached in one step.
   static int trophy_rewards(int n, int from_rank, int to_rank);
   // 1..3 stars. The two-star time is the three-star limit and twice it the

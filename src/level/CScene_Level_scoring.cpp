@@ -13,15 +13,7 @@ namespace game {
 
 namespace {
 
-// The trophies whose every rise during play pays its reward, and those
-// that follow the whole profile when a level is scored. Pieces placed pays
-// too: its ranks carry rewards like the other counted trophies, and
-// without a rise in play it would never be awarded at all.
-bool rewarded_in_play(int n) {
-  return n == TROPHY_DESTRUCTION_BONUSES || n == TROPHY_COMPLETION_BONUSES ||
-         n == TROPHY_PRESS_USES || n == TROPHY_PIECES_PLACED || n == TROPHY_BONUS_PIECES;
-}
-
+// The trophies that follow the whole profile when a level is scored.
 bool follows_profile(int n) {
   return n == TROPHY_TOTAL_SCORE || n == TROPHY_TOTAL_STARS || n == TROPHY_THREE_STAR_LEVELS ||
          n == TROPHY_BONUS_FLAG_LEVELS || n == TROPHY_TWO_STAR_LEVELS ||
@@ -43,7 +35,7 @@ void CScene_Level::add_trophy_progress(int n, int amount) {
   const int old_value = player->trophy(n);
   const int new_value = old_value + (amount == -1 ? 1 : amount);
   player->trophies[size_t(n - 1)] = new_value;
-  if (!rewarded_in_play(n)) return;
+  if (!CLevel_Scoring::pays_rewards(n)) return;
   const int old_rank = CLevel_Scoring::trophy_rank(n, old_value);
   const int rank = CLevel_Scoring::trophy_rank(n, new_value);
   if (rank > old_rank) {

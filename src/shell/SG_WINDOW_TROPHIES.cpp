@@ -25,7 +25,7 @@ enum : unsigned int {
   kReward = 2,
   kProgress = 3,
   kNoRank = 4,
-  kNotAll = 5,
+  kRewardCoin = 5,  // beside the reward
   kOneOfThree = 6,
   kTwoOfThree = 7,
   kAllRanks = 8,
@@ -94,15 +94,17 @@ void SG_WINDOW_TROPHIES::fill_trophy(int n, const gPlayer_Flumo* player) {
   templates_.take(*this, {part(n, kCondition), part(n, kReward), part(n, kProgress)});
   templates_.fill(*this, part(n, kCondition), {target});
   const bool open_ranks = reached < ranks;
+  // A reward is promised only where reaching the rank pays it.
+  const bool paid = open_ranks && CLevel_Scoring::pays_rewards(n);
   auto* reward = widget_of<KOR::KC_GUI_WLABEL>(*this, part(n, kReward));
   auto* progress = widget_of<KOR::KC_GUI_WLABEL>(*this, part(n, kProgress));
-  show_widget(reward, open_ranks);
+  show_widget(reward, paid);
   show_widget(progress, open_ranks);
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, kNotAll)), open_ranks);
-  if (open_ranks) {
+  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, kRewardCoin)), paid);
+  if (paid) {
     templates_.fill(*this, part(n, kReward), {CLevel_Scoring::trophy_reward(n, shown_rank)});
-    templates_.fill(*this, part(n, kProgress), {shown_value, target});
   }
+  if (open_ranks) templates_.fill(*this, part(n, kProgress), {shown_value, target});
   const auto picture = [this, n](unsigned int which) {
     return widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, which));
   };

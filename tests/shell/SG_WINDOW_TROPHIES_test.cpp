@@ -17,12 +17,19 @@ namespace {
 using game::SG_WINDOW_TROPHIES;
 using game::widget_of;
 
-// Trophy 7 has three ranks (10, 50, 100; rewards 5, 6, 7), trophy 13 one
+// Trophy 8 (pieces placed, paid in play) has three ranks (10, 50, 100;
+// rewards 5, 6, 7), trophy 7 (total score, awarded without money) the
+// same ranks and rewards, trophy 13 one
 // (20), the pack trophies 1 and 2 name the last packs of worlds 1 and 2
 // (packs 3 and 6, as the game's data does), and trophy 4 claims seven
 // ranks, of which only three can be shown.
 const char* const kConfig =
     "<config>"
+    "<trophy_8_numberOfRanks text='3'/>"
+    "<trophy_8_rank1_condition text='10'/><trophy_8_rank2_condition text='50'/>"
+    "<trophy_8_rank3_condition text='100'/>"
+    "<trophy_8_rank1_reward text='5'/><trophy_8_rank2_reward text='6'/>"
+    "<trophy_8_rank3_reward text='7'/>"
     "<trophy_7_numberOfRanks text='3'/>"
     "<trophy_7_rank1_condition text='10'/><trophy_7_rank2_condition text='50'/>"
     "<trophy_7_rank3_condition text='100'/>"
@@ -79,24 +86,37 @@ TEST_F(Trophies, ATrophyOfThreeRanksShowsTheNextRankItsRewardProgressAndPictures
     std::wstring goal, reward, progress;
     std::vector<unsigned int> shown;
   } const cases[] = {
-      {0, L"Goal 10", L"Reward 5", L"0 of 10", {704, 705}},
-      {10, L"Goal 50", L"Reward 6", L"10 of 50", {705, 706, 712}},
-      {50, L"Goal 100", L"Reward 7", L"50 of 100", {705, 707, 712, 714}},
-      {120, L"Goal 100", L"", L"", {708, 712, 714, 716}},
+      {0, L"Goal 10", L"Reward 5", L"0 of 10", {804, 805}},
+      {10, L"Goal 50", L"Reward 6", L"10 of 50", {805, 806, 812}},
+      {50, L"Goal 100", L"Reward 7", L"50 of 100", {805, 807, 812, 814}},
+      {120, L"Goal 100", L"", L"", {808, 812, 814, 816}},
   };
   open();
   window()->on_control(30000);
   for (const Case& c : cases) {
-    set_trophy(7, c.value);
+    set_trophy(8, c.value);
     window()->fill();
-    EXPECT_EQ(label(701), c.goal) << c.value;
+    EXPECT_EQ(label(801), c.goal) << c.value;
     if (!c.reward.empty()) {
-      EXPECT_EQ(label(702), c.reward) << c.value;
-      EXPECT_EQ(label(703), c.progress) << c.value;
+      EXPECT_EQ(label(802), c.reward) << c.value;
+      EXPECT_EQ(label(803), c.progress) << c.value;
     }
-    EXPECT_EQ(visible(702), !c.reward.empty()) << c.value;
-    EXPECT_EQ(visible(703), !c.reward.empty()) << c.value;
-    EXPECT_EQ(shown({704, 705, 706, 707, 708, 712, 714, 716}), c.shown) << c.value;
+    EXPECT_EQ(visible(802), !c.reward.empty()) << c.value;
+    EXPECT_EQ(visible(803), !c.reward.empty()) << c.value;
+    EXPECT_EQ(shown({804, 805, 806, 807, 808, 812, 814, 816}), c.shown) << c.value;
+  }
+}
+
+// Trophies awarded without money show their goal and progress but promise
+// no reward, whatever rewards the configuration holds.
+TEST_F(Trophies, OnlyATrophyThatPaysItsRewardShowsIt) {
+  open();
+  window()->on_control(30000);
+  for (int value : {0, 10, 50}) {
+    set_trophy(7, value);
+    window()->fill();
+    EXPECT_TRUE(visible(703)) << value;
+    EXPECT_EQ(shown({702, 705}), std::vector<unsigned int>{}) << value;
   }
 }
 
@@ -104,7 +124,7 @@ TEST_F(Trophies, SingleRankTrophiesAndTrophiesOfMoreRanksThanCanBeShown) {
   SG_WINDOW_TROPHIES* list = open();
   list->on_control(30000);
   list->on_control(30000);
-  EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1303, 1304, 1305}));
+  EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1303, 1304}));
   set_trophy(13, 25);
   list->fill();
   EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1308, 1312}));

@@ -36,7 +36,7 @@ INTERVAL_X = TEXT_GAP - PICTURE[0] // 2
 # The book's place from the window's centre: the picture's left edge
 # 300 px left of it.
 BOOK_X = -300 + PICTURE[0] + INTERVAL_X // 2
-BOOK_Y = -10
+BOOK_Y = -30
 
 # (picture stem, text id, text) of each page, in reading order.
 PAGES = [
@@ -57,8 +57,9 @@ PAGES = [
      "what you have joined; keep\nbuilding, the level goes on.\nFinish sooner for more stars\n"
      "and points for the time left."),
     ("help_bonus", "help_text_bonus",
-     "Bonuses help you. Click a rock\nor a pipe, then click it again:\nthe destruction bonus clears it.\n"
-     "Click the completion button,\nthen an open pipe end: a piece\nthat fits is laid for you."),
+     "Bonuses help you. Click a rock\nor a pipe, then click it again:\nthe destruction bonus blasts it\n"
+     "(hard rocks take a few blasts).\nClick the completion button,\nthen an open pipe end: a piece\n"
+     "that fits is laid for you."),
     ("help_coins", "help_text_coins",
      "Golden pieces on the belt give\npoints or a new bonus when\nlaid. Lay pipes over coins to\n"
      "collect them, and spend your\ncoins in the shop on bonuses\nand upgrades."),
@@ -331,8 +332,9 @@ def _coins(src):
     card = _backdrop()
     _tiles(card, src, [(60, 130)])
     _paste(card, src.atlas_item("pipes_pipe5_bonus"), 60, 130, angle=90)
-    _paste(card, src.interface("coin"), 60, 60, scale=1.4)
-    _paste(card, src.interface("coin"), 95, 80, scale=1.1)
+    # Coins as the board shows them, and the money they become.
+    _paste(card, src.atlas_item("coin4"), 55, 55)
+    _paste(card, src.atlas_item("coin4"), 100, 80, scale=0.8)
     _paste(card, src.interface("money_panel"), 180, 60, scale=1.2)
     _paste(card, src.interface("star_big"), 178, 135, scale=0.75)
     return card
