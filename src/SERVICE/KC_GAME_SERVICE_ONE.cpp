@@ -114,6 +114,11 @@ void KC_GAME_SERVICE::update_step() {
   callback_invoke(hook_update, nullptr);
   engine_input->end_frame();
   message_pump(engine_input, engine_window);
+  // A window system may grant or change the size later: the picture follows.
+  if (engine_window != nullptr && engine_window->size_changed) {
+    engine_window->size_changed = 0;
+    engine_render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
+  }
 }
 
 void KC_GAME_SERVICE::render_step() {

@@ -15,12 +15,11 @@ unsigned char G_SETTINGS::wide_desktop = 0;
 namespace {
 
 constexpr const char* kDefaultSettings = "xml/Settings.xml";
-constexpr float kWideRatio = 1.5f;
 
 }  // namespace
 
 bool desktop_is_wide(const KOR::KS_IVECTOR2& desktop) {
-  return desktop.y > 0 && float(desktop.x) / float(desktop.y) > kWideRatio;
+  return KOR::screen_is_wide(desktop.x, desktop.y);
 }
 
 int logical_screen_width(bool wide_desktop, bool full_screen) {

@@ -37,24 +37,51 @@ int KC_WINDOW::create(const std::string& title) {
   return 1;
 }
 
+KS_WINDOW_PLACE window_place(int width, int height, const int usable[4], const int frame[4]) {
+  const int room_w = usable[2] - frame[0] - frame[2];
+  const int room_h = usable[3] - frame[1] - frame[3];
+  const float scale = std::min({1.0f, static_cast<float>(room_w) / static_cast<float>(width),
+                                static_cast<float>(room_h) / static_cast<float>(height)});
+  KS_WINDOW_PLACE place;
+  place.width = std::max(1, static_cast<int>(static_cast<float>(width) * scale));
+  place.height = std::max(1, static_cast<int>(static_cast<float>(height) * scale));
+  place.x = usable[0] + frame[0] + std::max(0, (room_w - place.width) / 2);
+  place.y = usable[1] + frame[1] + std::max(0, (room_h - place.height) / 2);
+  return place;
+}
+
 void KC_WINDOW::set_mode(int new_width, int new_height, bool new_full_screen, bool new_stretch) {
   width = new_width;
   height = new_height;
   full_screen = new_full_screen;
   stretch = new_stretch;
-  if (handle != nullptr) {
-    if (full_screen) {
-      // Stretched, the window keeps the desktop's own mode and the picture is
-      // scaled into it; otherwise the display switches to the logical size.
-      host_window_set_mode(
-          handle, stretch ? HOST_MODE::full_screen_desktop : HOST_MODE::full_screen, width, height);
-    } else {
-      apply_style();
-      host_window_set_mode(handle, HOST_MODE::windowed, width, height);
-      host_window_confine_pointer(handle, nullptr);
-    }
+  if (handle == nullptr) {
+    // Nothing to ask: the window would get the desktop or its own size.
+    client_size = full_screen ? desktop_size : KS_IVECTOR2{width, height};
+    update_letterbox();
+    return;
   }
-  update_letterbox();
+  if (full_screen) {
+    host_window_set_mode(handle, HOST_MODE::full_screen, 0, 0, 0, 0);
+  } else {
+    apply_style();
+    int usable[4] = {0, 0, desktop_size.x, desktop_size.y};
+    host_usable_area(&usable[0], &usable[1], &usable[2], &usable[3]);
+    // A frame taken off for full screen comes back only once the window is
+    // windowed again; placed without it, the window is placed once more.
+    int frame[4] = {-1, -1, -1, -1};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      int now[4];
+      host_window_frame(handle, &now[0], &now[1], &now[2], &now[3]);
+      if (std::equal(now, now + 4, frame)) break;
+      std::copy(now, now + 4, frame);
+      const KS_WINDOW_PLACE place = window_place(width, height, usable, frame);
+      host_window_set_mode(handle, HOST_MODE::windowed, place.x, place.y, place.width,
+                           place.height);
+    }
+    host_window_confine_pointer(handle, nullptr);
+  }
+  read_client_size();
 }
 
 void KC_WINDOW::apply_style() {
@@ -62,43 +89,46 @@ void KC_WINDOW::apply_style() {
   host_window_set_decoration(handle, has_caption != 0, has_sizing_border != 0);
 }
 
+void KC_WINDOW::read_client_size() {
+  if (handle == nullptr) return;
+  KS_IVECTOR2 now;
+  host_window_client_size(handle, &now.x, &now.y);
+  if (now.x != client_size.x || now.y != client_size.y) size_changed = 1;
+  client_size = now;
+  update_letterbox();
+}
+
 void KC_WINDOW::update_letterbox() {
-  if (!full_screen) return;
-  const bool desktop_sized = width == desktop_size.x && height == desktop_size.y;
-  if (desktop_sized) {
+  const bool own_size = width == client_size.x && height == client_size.y;
+  if (own_size || width <= 0 || height <= 0) {
     picture_scale = 1.0f;
     letterbox_offset_x = 0.0f;
     letterbox_offset_y = 0.0f;
   } else {
-    const float dw = static_cast<float>(desktop_size.x);
-    const float dh = static_cast<float>(desktop_size.y);
-    picture_scale = std::min(dw / static_cast<float>(width), dh / static_cast<float>(height));
-    letterbox_offset_x = (dw - picture_scale * static_cast<float>(width)) / 2.0f;
-    letterbox_offset_y = (dh - picture_scale * static_cast<float>(height)) / 2.0f;
+    const float cw = static_cast<float>(client_size.x);
+    const float ch = static_cast<float>(client_size.y);
+    picture_scale = std::min(cw / static_cast<float>(width), ch / static_cast<float>(height));
+    letterbox_offset_x = (cw - picture_scale * static_cast<float>(width)) / 2.0f;
+    letterbox_offset_y = (ch - picture_scale * static_cast<float>(height)) / 2.0f;
   }
   if (handle == nullptr) return;
-  // Only a stretched picture lies inside a larger window; without the
-  // stretch the display itself has the logical size and there is nothing to
-  // keep the pointer out of.
-  if (desktop_sized || !stretch) {
+  // In full screen the pointer stays on the picture; a window's bars are
+  // the window's own and the pointer leaves it freely.
+  if (!full_screen || own_size) {
     host_window_confine_pointer(handle, nullptr);
     return;
   }
   const int clip[4] = {static_cast<int>(letterbox_offset_x), static_cast<int>(letterbox_offset_y),
-                       static_cast<int>(static_cast<float>(desktop_size.x) - letterbox_offset_x),
-                       static_cast<int>(static_cast<float>(desktop_size.y) - letterbox_offset_y)};
+                       static_cast<int>(static_cast<float>(client_size.x) - letterbox_offset_x),
+                       static_cast<int>(static_cast<float>(client_size.y) - letterbox_offset_y)};
   host_window_confine_pointer(handle, clip);
 }
 
 void KC_WINDOW::client_mouse(const KS_IVECTOR2& window_point, KS_IVECTOR2* out) const {
-  if (full_screen && stretch) {
-    out->x =
-        static_cast<int>((static_cast<float>(window_point.x) - letterbox_offset_x) / picture_scale);
-    out->y =
-        static_cast<int>((static_cast<float>(window_point.y) - letterbox_offset_y) / picture_scale);
-    return;
-  }
-  *out = window_point;
+  out->x =
+      static_cast<int>((static_cast<float>(window_point.x) - letterbox_offset_x) / picture_scale);
+  out->y =
+      static_cast<int>((static_cast<float>(window_point.y) - letterbox_offset_y) / picture_scale);
 }
 
 void KC_WINDOW::show_cursor(bool show) {
@@ -133,6 +163,9 @@ int message_pump(KC_INPUT* input, KC_WINDOW* window) {
       case HOST_EVENT_KIND::close:
         // The window stays; whoever handles the close decides what ends.
         callback_invoke(hook_close, nullptr);
+        break;
+      case HOST_EVENT_KIND::resized:
+        window->read_client_size();
         break;
     }
   }

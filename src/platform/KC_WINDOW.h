@@ -11,8 +11,22 @@ namespace KOR {
 class KC_INPUT;
 struct KS_HOST_WINDOW;
 
+// Where a window's client area goes: its top-left corner on the desktop and
+// its size.
+struct KS_WINDOW_PLACE {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The client area for a picture of width x height in a window with that
+// frame (left, top, right, bottom): the picture's own size where the usable
+// area (x, y, width, height) holds it with its frame, else scaled down
+// uniformly until it does; centred in the usable area.
+KS_WINDOW_PLACE window_place(int width, int height, const int usable[4], const int frame[4]);
+
 // The one window the engine draws into: windowed at the logical size, or
-// full screen, where the stretched picture is letterboxed on the desktop.
+// full screen over the desktop. Whatever client area the window system
+// grants, the picture is scaled uniformly into it and centred, with bars
+// where the shapes differ.
 class KC_WINDOW {
  public:
   KC_WINDOW();  // measures the desktop
@@ -26,6 +40,9 @@ class KC_WINDOW {
   void set_mode(int width, int height, bool full_screen, bool stretch);
   void apply_style();
   void update_letterbox();
+  // Reads the client size the window really has and letterboxes into it;
+  // sets size_changed when it differs from the last one read.
+  void read_client_size();
   // Window pixels to logical pixels.
   void client_mouse(const KS_IVECTOR2& window_point, KS_IVECTOR2* out) const;
   void show_cursor(bool show);
@@ -39,10 +56,15 @@ class KC_WINDOW {
   uint8_t has_caption = 1;
   uint8_t has_sizing_border = 0;
   uint8_t cursor_visible = 1;
-  float picture_scale = 1.0f;       // full screen: picture pixels per logical pixel
-  float letterbox_offset_x = 0.0f;  // full screen: the picture's corner on the desktop
+  float picture_scale = 1.0f;       // window pixels per logical pixel
+  float letterbox_offset_x = 0.0f;  // the picture's corner in the client area
   float letterbox_offset_y = 0.0f;
   uint8_t stretch = 0;
+  // The client area the window system granted, read back after every mode
+  // and size change.
+  KS_IVECTOR2 client_size{kNarrowScreenWidth, kScreenHeight};
+  // Set when a later read found another size; cleared by whoever follows it.
+  uint8_t size_changed = 0;
 };
 
 // The desktop's size, measured by every window constructor.

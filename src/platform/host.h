@@ -42,16 +42,30 @@ std::vector<KS_HOST_DISPLAY_MODE> host_display_modes();
 struct KS_HOST_WINDOW;
 
 enum class HOST_MODE {
-  windowed,             // decorated window of the given client size, centred
-  full_screen,          // the display switched to the given size
-  full_screen_desktop,  // borderless over the whole desktop at its own size
+  windowed,     // decorated window of the given client size
+  full_screen,  // borderless over the whole desktop at its own size
 };
 
 // A shown window of the given client size with its GL context current; null
 // when it cannot be made (no display, no GL), with host_error() saying why.
 KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height);
 void host_window_destroy(KS_HOST_WINDOW* window);
-void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int width, int height);
+// Windowed: the client area of that size with its top-left corner at (x, y)
+// on the desktop. Full screen: the arguments are not used; where no window
+// manager answers the request the window covers the desktop by itself.
+// Waits a moment for the window system to grant the request; what it
+// granted is host_window_client_size.
+void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int x, int y, int width,
+                          int height);
+// The size of the client area as the window system really has it, which can
+// differ from what was asked and from what SDL believes.
+void host_window_client_size(KS_HOST_WINDOW* window, int* width, int* height);
+// The frame a window manager draws around the client area, per side; 0
+// without a window manager or while the window is full screen.
+void host_window_frame(KS_HOST_WINDOW* window, int* left, int* top, int* right, int* bottom);
+// The part of the desktop a window may use (without the panels a window
+// manager keeps free); the whole desktop without one. False without display.
+bool host_usable_area(int* x, int* y, int* width, int* height);
 void host_window_set_decoration(KS_HOST_WINDOW* window, bool caption, bool sizing_border);
 // The window's icon from a PNG file; false when it cannot be read.
 bool host_window_set_icon(KS_HOST_WINDOW* window, const std::string& png_path);
@@ -64,14 +78,22 @@ void host_show_pointer(bool show);
 
 bool host_gl_make_current(KS_HOST_WINDOW* window);
 void host_gl_swap(KS_HOST_WINDOW* window);
-// The size of the window's drawable in pixels.
+// The size of the window's drawable in pixels: its real client size.
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height);
 // 1 waits for the vertical blank on swap, 0 does not.
 void host_gl_set_swap_interval(int interval);
 
 // ---- events ----------------------------------------------------------------
 
-enum class HOST_EVENT_KIND { key_down, key_up, pointer_move, focus_lost, focus_gained, close };
+enum class HOST_EVENT_KIND {
+  key_down,
+  key_up,
+  pointer_move,
+  focus_lost,
+  focus_gained,
+  close,
+  resized  // the client area changed size (host_window_client_size)
+};
 
 struct KS_HOST_EVENT {
   HOST_EVENT_KIND kind = HOST_EVENT_KIND::close;

@@ -7,6 +7,7 @@
 
 #include "platform/host.h"
 #include "platform/host_sdl_keys.h"
+#include "platform/host_sdl_x11.h"
 
 // Static, so the decoder the renderer links stays its own.
 #define STB_IMAGE_STATIC
@@ -124,6 +125,9 @@ bool translate(const SDL_Event& e, KS_HOST_EVENT* out) {
         case SDL_WINDOWEVENT_CLOSE:
           out->kind = HOST_EVENT_KIND::close;
           return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          out->kind = HOST_EVENT_KIND::resized;
+          return true;
         default:
           return false;
       }
@@ -210,33 +214,75 @@ void host_window_destroy(KS_HOST_WINDOW* window) {
   delete window;
 }
 
-void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int width, int height) {
-  SDL_Window* w = window->window;
-  switch (mode) {
-    case HOST_MODE::windowed:
-      SDL_SetWindowFullscreen(w, 0);
-      SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
-      SDL_SetWindowSize(w, width, height);
-      SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-      break;
-    case HOST_MODE::full_screen: {
-      SDL_DisplayMode wanted{};
-      wanted.w = width;
-      wanted.h = height;
-      SDL_DisplayMode closest;
-      if (SDL_GetClosestDisplayMode(0, &wanted, &closest) != nullptr) {
-        SDL_SetWindowDisplayMode(w, &closest);
-      }
-      SDL_SetWindowSize(w, width, height);
-      SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN);
-      SDL_SetWindowAlwaysOnTop(w, SDL_TRUE);
-      break;
-    }
-    case HOST_MODE::full_screen_desktop:
-      SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
-      SDL_SetWindowAlwaysOnTop(w, SDL_TRUE);
-      break;
+namespace {
+
+// How long a window manager gets to grant a mode before the game goes on
+// with what there is; a later grant arrives as a resize.
+constexpr Uint32 kGrantPatienceMs = 500;
+
+bool window_manager_runs(SDL_Window* window) {
+  bool runs = true;
+  x11_window_manager_runs(window, &runs);
+  return runs;
+}
+
+void wait_for_size(KS_HOST_WINDOW* window, int width, int height) {
+  const Uint32 start = SDL_GetTicks();
+  while (SDL_GetTicks() - start < kGrantPatienceMs) {
+    SDL_PumpEvents();
+    int w = 0;
+    int h = 0;
+    host_window_client_size(window, &w, &h);
+    if (w == width && h == height) return;
+    SDL_Delay(10);
   }
+}
+
+}  // namespace
+
+void host_window_set_mode(KS_HOST_WINDOW* window, HOST_MODE mode, int x, int y, int width,
+                          int height) {
+  SDL_Window* w = window->window;
+  const bool managed = window_manager_runs(w);
+  if (mode == HOST_MODE::windowed) {
+    SDL_SetWindowFullscreen(w, 0);
+    SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
+    SDL_SetWindowSize(w, width, height);
+    SDL_SetWindowPosition(w, x, y);
+    if (!managed) x11_place(w, x, y, width, height);
+    wait_for_size(window, width, height);
+    return;
+  }
+  SDL_Rect desktop{0, 0, 0, 0};
+  SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(w), &desktop);
+  SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_SetWindowAlwaysOnTop(w, SDL_TRUE);
+  // Nobody else would: the request stays unanswered without a manager.
+  if (!managed) x11_place(w, desktop.x, desktop.y, desktop.w, desktop.h);
+  wait_for_size(window, desktop.w, desktop.h);
+}
+
+void host_window_client_size(KS_HOST_WINDOW* window, int* width, int* height) {
+  if (!x11_client_size(window->window, width, height)) {
+    SDL_GetWindowSize(window->window, width, height);
+  }
+}
+
+void host_window_frame(KS_HOST_WINDOW* window, int* left, int* top, int* right, int* bottom) {
+  *left = *top = *right = *bottom = 0;
+  SDL_GetWindowBordersSize(window->window, top, left, bottom, right);
+}
+
+bool host_usable_area(int* x, int* y, int* width, int* height) {
+  *x = *y = *width = *height = 0;
+  SDL_Rect area;
+  if (!video_ready()) return false;
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0) return fail("no usable desktop area");
+  *x = area.x;
+  *y = area.y;
+  *width = area.w;
+  *height = area.h;
+  return true;
 }
 
 void host_window_set_decoration(KS_HOST_WINDOW* window, bool caption, bool sizing_border) {
@@ -278,7 +324,7 @@ bool host_gl_make_current(KS_HOST_WINDOW* window) {
 void host_gl_swap(KS_HOST_WINDOW* window) { SDL_GL_SwapWindow(window->window); }
 
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
-  SDL_GL_GetDrawableSize(window->window, width, height);
+  host_window_client_size(window, width, height);
 }
 
 void host_gl_set_swap_interval(int interval) { SDL_GL_SetSwapInterval(interval); }

@@ -56,22 +56,20 @@ int KC_RENDER::init(KS_HOST_WINDOW* window, float near, float far) {
 
 void KC_RENDER::set_video_mode(int width, int height, bool full, bool stretched) {
   if (device == nullptr) return;
-  if (device_ready && width == present_size.x && height == present_size.y &&
-      present_windowed == !full && stretched == stretch) {
+  // The back buffer is the window's client area, whatever was asked of it.
+  KS_IVECTOR2 drawable;
+  device->drawable_size(&drawable.x, &drawable.y);
+  if (device_ready && width == requested_size.x && height == requested_size.y &&
+      present_windowed == !full && stretched == stretch && drawable.x == picture_size.x &&
+      drawable.y == picture_size.y) {
     return;
   }
   full_screen = full;
   stretch = stretched;
   present_windowed = !full;
   requested_size = KS_IVECTOR2(width, height);
-  present_size = KS_IVECTOR2(width, height);
-  if (full && stretched) {
-    // The window already covers the desktop; its drawable is the back buffer.
-    device->drawable_size(&picture_size.x, &picture_size.y);
-    present_size = picture_size;
-  } else if (!full) {
-    picture_size = requested_size;
-  }
+  picture_size = drawable;
+  present_size = drawable;
   reset_device();
 }
 
@@ -104,7 +102,8 @@ void KC_RENDER::reset_device() {
 
 void KC_RENDER::update_stretch_matrix() {
   stretch_matrix.set_identity();
-  if (!stretch || (picture_size.x == requested_size.x && picture_size.y == requested_size.y)) {
+  if (picture_size.x <= 0 || picture_size.y <= 0 ||
+      (picture_size.x == requested_size.x && picture_size.y == requested_size.y)) {
     return;
   }
   const float fx = static_cast<float>(picture_size.x) / static_cast<float>(requested_size.x);

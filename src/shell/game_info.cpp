@@ -59,6 +59,28 @@ void set_display_mode(int width, bool full_screen) {
                                              G_SETTINGS::wide_desktop != 0);
 }
 
+// The layout the window's granted client area shows best; the one asked for
+// where there is no real window.
+int granted_width(int asked) {
+  const KOR::KC_WINDOW* window = KOR::engine_window;
+  if (window == nullptr || window->get_handle() == nullptr) return asked;
+  return KOR::screen_layout_width_for(window->client_size.x, window->client_size.y);
+}
+
+// The screens follow the window: the mode is asked again at the width of the
+// layout the granted area holds, and the windows and a running level are
+// laid out anew when that width changed.
+void lay_out_for_window(int asked, bool full_screen) {
+  const int old_width = KOR::auto_position_screen_width;
+  const int width = granted_width(asked);
+  if (width != asked) set_display_mode(width, full_screen);
+  KOR::auto_position_set_screen(width, KOR::kScreenHeight);
+  if (width != old_width) {
+    game_instance().windows->relayout(old_width);
+    if (CScene_Level* level = game_instance().current_level_scene()) level->relayout(old_width);
+  }
+}
+
 void show_system_pointer(bool show) {
   if (KOR::engine_window != nullptr) KOR::engine_window->show_cursor(show);
 }
@@ -94,7 +116,6 @@ std::string user_data_dir() {
 }
 
 void apply_player_settings(KOR_GF::gPlayer* player) {
-  const int old_width = KOR::auto_position_screen_width;
   const bool wide = G_SETTINGS::wide_desktop != 0;
   bool full_screen = false;
   int width = KOR::kNarrowScreenWidth;
@@ -118,13 +139,14 @@ void apply_player_settings(KOR_GF::gPlayer* player) {
   sounds.set_music_volume(music_volume);
   sounds.set_sound_volume(sound_volume);
   game_instance().apply_cursor_setting(player);
-  KOR::auto_position_set_screen(width, KOR::kScreenHeight);
-  KOR_GF::G_WINDOW_MANAGER& windows = *game_instance().windows;
-  if (width != old_width) {
-    windows.relayout(old_width);
-    if (CScene_Level* level = game_instance().current_level_scene()) level->relayout(old_width);
-  }
-  windows.refresh_all();
+  lay_out_for_window(width, full_screen);
+  game_instance().windows->refresh_all();
+}
+
+void follow_window_size() {
+  const int width = KOR::auto_position_screen_width;
+  if (granted_width(width) == width) return;
+  lay_out_for_window(width, KOR::engine_game != nullptr && KOR::engine_game->full_screen != 0);
 }
 
 }  // namespace game

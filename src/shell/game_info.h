@@ -26,6 +26,12 @@ std::string user_data_dir();
 // Display mode, system pointer, custom cursor and logical screen size from
 // the player's settings, or from the screen settings without a player; the
 // player becomes the registry's current player when registered.
+// The layout follows the size the window really got, read back after the
+// mode is applied.
 void apply_player_settings(KOR_GF::gPlayer* player);
+// Lays the screens out anew when the window's granted size now holds the
+// other layout (a window manager granting or changing it late); called every
+// update.
+void follow_window_size();
 
 }  // namespace game

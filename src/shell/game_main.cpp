@@ -123,6 +123,7 @@ int game_load_step(KOR::KC_LOADER*) {
 }
 
 int game_on_update(void*) {
+  follow_window_size();
   if (loading_screen_active) {
     if (loader_screen != nullptr) loader_screen->update();
   } else if (game_ready) {

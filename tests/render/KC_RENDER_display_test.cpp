@@ -23,7 +23,7 @@ class DisplayTest : public ::testing::Test {
 
   void SetUp() override {
     if (window == nullptr) GTEST_SKIP() << "no display: " << host_error();
-    host_window_set_mode(window, HOST_MODE::windowed, 1024, 768);
+    host_window_set_mode(window, HOST_MODE::windowed, 0, 0, 1024, 768);
     render = new KC_RENDER;
     ASSERT_EQ(render->init(window, 0.1f, 0.0f), 1);
     render->clear_color = KS_COLOR(0xFF000000);
@@ -150,7 +150,7 @@ TEST_F(DisplayTest, AStretchedPictureKeepsItsShapeBetweenBlackBars) {
   ASSERT_TRUE(host_desktop_size(&desktop_w, &desktop_h));
   // A window of the desktop's size stands in for full screen, which needs a
   // window manager that the test display does not run.
-  host_window_set_mode(window, HOST_MODE::windowed, desktop_w, desktop_h);
+  host_window_set_mode(window, HOST_MODE::windowed, 0, 0, desktop_w, desktop_h);
   render->set_video_mode(1024, 768, true, true);
   ASSERT_EQ(render->picture_size.x, desktop_w) << render->picture_size.y;
   ASSERT_EQ(render->picture_size.y, desktop_h);

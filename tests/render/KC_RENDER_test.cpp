@@ -320,6 +320,14 @@ TEST_F(RenderTest, TheScreenMappingShowsTheLogicalAreaAndLetterboxesAStretchedPi
   render.set_video_mode(1024, 768, false, false);
   render.set_video_mode(1024, 768, false, false);
   EXPECT_EQ(gpu->resets, resets + 3);
+  // The client area the window got decides, not the mode: a windowed
+  // picture in a larger area is letterboxed too, and one in an area of its
+  // own size fills it once the same mode is set again.
+  EXPECT_NEAR((ndc(0, 0)[0] + 1) / 2 * 1920, 240, 0.01);
+  gpu->drawable_width = 1024;
+  gpu->drawable_height = 768;
+  render.set_video_mode(1024, 768, false, false);
+  EXPECT_EQ(gpu->resets, resets + 4);
   EXPECT_NEAR(ndc(1025, 0)[0], 1, eps);
 }
 

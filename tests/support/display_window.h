@@ -22,7 +22,7 @@ class DisplayWindow : public ::testing::Test {
 
   void SetUp() override {
     if (window == nullptr) GTEST_SKIP() << "no display: " << KOR::host_error();
-    KOR::host_window_set_mode(window, KOR::HOST_MODE::windowed, 1024, 768);
+    KOR::host_window_set_mode(window, KOR::HOST_MODE::windowed, 0, 0, 1024, 768);
     render = new KOR::KC_RENDER;
     ASSERT_EQ(render->init(window, 0.1f, 0.0f), 1);
     render->clear_color = KOR::KS_COLOR(0xFF000000);

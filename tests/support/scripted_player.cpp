@@ -94,11 +94,11 @@ SDL_KEY sdl_key(int code) {
   }
 }
 
-// Window pixels of a logical point: the stretched full-screen picture is
-// scaled and letterboxed on the desktop.
+// Window pixels of a logical point: the picture is scaled and letterboxed
+// into the client area the window was granted.
 void window_point(int x, int y, int* wx, int* wy) {
   const KOR::KC_WINDOW* window = KOR::engine_window;
-  if (window != nullptr && window->full_screen && window->stretch) {
+  if (window != nullptr) {
     *wx = int(float(x) * window->picture_scale + window->letterbox_offset_x + 0.5f);
     *wy = int(float(y) * window->picture_scale + window->letterbox_offset_y + 0.5f);
     return;

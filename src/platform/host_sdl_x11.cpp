@@ -1,0 +1,63 @@
+#include "platform/host_sdl_x11.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
+
+namespace KOR {
+
+namespace {
+
+bool x11_of(SDL_Window* window, Display** display, Window* x_window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    return false;
+  }
+  *display = info.info.x11.display;
+  *x_window = info.info.x11.window;
+  return true;
+}
+
+}  // namespace
+
+bool x11_client_size(SDL_Window* window, int* width, int* height) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  if (!x11_of(window, &display, &x_window)) return false;
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, x_window, &attributes) == 0) return false;
+  *width = attributes.width;
+  *height = attributes.height;
+  return true;
+}
+
+bool x11_window_manager_runs(SDL_Window* window, bool* runs) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  if (!x11_of(window, &display, &x_window)) return false;
+  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  *runs = false;
+  if (check == None) return true;
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                         &format, &items, &after, &data) == Success) {
+    *runs = items == 1 && format == 32;
+  }
+  if (data != nullptr) XFree(data);
+  return true;
+}
+
+bool x11_place(SDL_Window* window, int x, int y, int width, int height) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  if (!x11_of(window, &display, &x_window)) return false;
+  XMoveResizeWindow(display, x_window, x, y, static_cast<unsigned>(width),
+                    static_cast<unsigned>(height));
+  XSync(display, False);
+  return true;
+}
+
+}  // namespace KOR
