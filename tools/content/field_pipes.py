@@ -162,8 +162,8 @@ def _end_plug(ctx, cx, cy, side):
 
 def _channel_sources(w, h):
     empty = cairo.LinearGradient(0, 0, w * 0.4, h)
-    empty.add_color_stop_rgb(0, *P.INK_SOFT)
-    empty.add_color_stop_rgb(1, *P.INK)
+    empty.add_color_stop_rgb(0, *P.STEEL_LIGHT)
+    empty.add_color_stop_rgb(1, *P.STEEL)
     return empty
 
 

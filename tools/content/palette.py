@@ -13,6 +13,10 @@ def hex_rgb(text):
 # Ink: the outline colour of everything drawn. Never pure black.
 INK = hex_rgb("1B2A4A")
 INK_SOFT = hex_rgb("34466E")
+# The inside of an empty pipe: light enough that its shape reads against the
+# ink outline on the belt and the board.
+STEEL_LIGHT = hex_rgb("A3B6D2")
+STEEL = hex_rgb("7088AE")
 
 # Water.
 WATER_LIGHT = hex_rgb("8BE8F7")
