@@ -190,6 +190,10 @@ void G_WINDOW::open() {
     queue_move(shown_, 50.0f);
   }
   queue_show(KOR::bot_create_sleep(nullptr, &open_done_callback_, show_time_, 0));
+  // Shown again, the window finds the pointer elsewhere than where it left
+  // it: the hover states follow the pointer from the start, or a button
+  // hovered the last time would take the next press wherever it lands.
+  gui_->on_pointer_move();
   on_open_started();
 }
 

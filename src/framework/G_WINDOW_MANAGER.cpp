@@ -6,6 +6,7 @@
 
 #include "SERVICE/engine_globals.h"
 #include "framework/G_WINDOW.h"
+#include "gui/KS_GUI_EVENT.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 
 namespace KOR_GF {
@@ -159,7 +160,7 @@ void G_WINDOW_MANAGER::key_up(int code) {
 }
 
 void G_WINDOW_MANAGER::mouse_move() {
-  offer([](G_WINDOW* window) { return window->mouse_move() != nullptr; });
+  offer([](G_WINDOW* window) { return KOR::gui_takes_pointer(window->mouse_move()); });
 }
 
 void G_WINDOW_MANAGER::update_activation() {

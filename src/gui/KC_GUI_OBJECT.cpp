@@ -49,6 +49,8 @@ void KC_GUI_OBJECT::draw_tree() {
 
 KS_GUI_EVENT* KC_GUI_OBJECT::dispatch(DISPATCH how) {
   if (!enabled) return nullptr;
+  // The first LEAVE of a move: the walk goes on to what the pointer came onto.
+  KS_GUI_EVENT* left = nullptr;
   for (size_t i = 0; i < children.size(); ++i) {
     KC_GUI_OBJECT* child = children[i];
     KS_GUI_EVENT* answer = child->dispatch(how);
@@ -61,11 +63,17 @@ KS_GUI_EVENT* KC_GUI_OBJECT::dispatch(DISPATCH how) {
         if (j != i) children[j]->set_focus_tree(0);
       }
     }
+    if (how == DISPATCH::MOVE && !gui_takes_pointer(answer)) {
+      if (!left) left = answer;
+      continue;
+    }
     if (how != DISPATCH::PRESS || child->pass_through) return answer;
   }
   switch (how) {
-    case DISPATCH::MOVE:
-      return on_pointer_move();
+    case DISPATCH::MOVE: {
+      KS_GUI_EVENT* own = on_pointer_move();
+      return gui_takes_pointer(own) || !left ? own : left;
+    }
     case DISPATCH::PRESS:
       return on_press();
     case DISPATCH::RELEASE:

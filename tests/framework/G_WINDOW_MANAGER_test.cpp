@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/KC_GUI_BUTTON5.h"
+#include "gui/KC_GUI_ROOT.h"
 #include "support/window_probe.h"
 
 using framework_test::PROBE_WINDOW;
@@ -121,6 +123,35 @@ TEST_F(WindowManager, ModalWindowTakesEveryClickThatReachesIt) {
   window_log.clear();
   click(5, 5);
   EXPECT_EQ(window_log, (NAMES{"top:key_up", "modal:key_up"}));
+}
+
+// A jump from a button of the front window onto one of a window behind:
+// the front button's leave does not keep the move from the window behind,
+// whose button enters at once and takes the click.
+TEST_F(WindowManager, ALeaveInFrontLetsTheMoveOnToTheWindowsBehind) {
+  auto* behind = new KOR::KC_GUI_BUTTON5(1, "graphics page.png");
+  behind->set_position(0, -50, 0);
+  probe("plain")->gui()->add(behind);
+  auto* front = new KOR::KC_GUI_BUTTON5(2, "graphics page.png");
+  front->set_position(0, 50, 0);
+  probe("top")->gui()->add(front);
+  manager.show("plain");
+  manager.show("top");
+  manager.update();
+
+  scene.point(512, 434);
+  manager.mouse_move();
+  ASSERT_EQ(front->state, KOR::KC_GUI_BUTTON5::HOVER);
+  scene.point(512, 334);
+  manager.mouse_move();
+  EXPECT_EQ(front->state, KOR::KC_GUI_BUTTON5::NORMAL);
+  EXPECT_EQ(behind->state, KOR::KC_GUI_BUTTON5::HOVER);
+  scene.click_down(512, 334);
+  manager.key_down(1);
+  scene.next_frame();
+  window_log.clear();
+  click(512, 334);
+  EXPECT_EQ(window_log, (NAMES{"top:key_up", "plain:key_up", "plain:control 1"}));
 }
 
 TEST_F(WindowManager, ActivationFollowsTheFirstModalWindow) {

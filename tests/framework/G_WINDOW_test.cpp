@@ -8,6 +8,7 @@
 
 #include "foundation/KS_TRANSFORM3.h"
 #include "framework/G_SPRITE.h"
+#include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KS_GUI_EVENT.h"
@@ -308,6 +309,50 @@ TEST_F(Window, ActivationFollowsThePointerAtOnce) {
   EXPECT_EQ(hooks(), (std::vector<std::string>{"menu:enable", "menu:open_begin",
                                                "menu:open_started", "menu:opened", "menu:activate",
                                                "menu:deactivate", "menu:deactivate"}));
+}
+
+// The pointer moves on while a window is away. Shown again, its buttons
+// hover where the pointer is now, not where it was when the window closed:
+// a button hovered then takes no press elsewhere, and one the pointer rests
+// on takes it without a move first.
+TEST_F(Window, OpeningAgainTakesThePointerWhereItIsNow) {
+  auto window = make(
+      "<window _typeOpen=\"SH_MOMENTAL\" _typeClose=\"SH_MOMENTAL\">"
+      "<GUI><BUTTON5 ID=\"3\" TEXTURE=\"graphics page.png\"/></GUI></window>");
+  auto* button = dynamic_cast<KOR::KC_GUI_BUTTON5*>(window->gui()->find(3));
+  ASSERT_NE(button, nullptr);
+  window->enable();
+  struct CASE {
+    int pointer_x;  // where the pointer rests while the window opens again
+    int state;      // the button's state then, and after a press there
+    int pressed;
+  };
+  for (const CASE c : {CASE{0, KOR::KC_GUI_BUTTON5::NORMAL, KOR::KC_GUI_BUTTON5::NORMAL},
+                       CASE{512, KOR::KC_GUI_BUTTON5::HOVER, KOR::KC_GUI_BUTTON5::PRESSED}}) {
+    window->open();
+    run(*window, 2);
+    scene.point(512, 384);
+    window->mouse_move();
+    ASSERT_EQ(button->state, KOR::KC_GUI_BUTTON5::HOVER);
+    window->close();
+    run(*window, 2);
+    ASSERT_TRUE(window->is_closed());
+
+    scene.point(c.pointer_x, 384);
+    window->open();
+    EXPECT_EQ(button->state, c.state) << c.pointer_x;
+    scene.click_down(c.pointer_x, 384);
+    window->key_down(1);
+    EXPECT_EQ(button->state, c.pressed) << c.pointer_x;
+    scene.next_frame();
+    scene.point(0, 0);
+    window->mouse_move();
+    scene.click_up(0, 0);
+    window->key_up(1);
+    scene.next_frame();
+    window->close();
+    run(*window, 2);
+  }
 }
 
 TEST_F(Window, SlideRunsFromTheShownPlaceAndEndsIdle) {

@@ -203,6 +203,31 @@ TEST_F(GuiTree, AnswersThatAreNoFocusCodesLeaveTheMarks) {
   }
 }
 
+// A LEAVE does not end a move: the pointer that left one widget may have
+// come onto another in the same step. Any other answer does, as before.
+TEST_F(GuiTree, AMoveWalksPastLeavesToWhatThePointerCameOnto) {
+  PROBE* left = add(holder.root, 1, KOR::GUI_EVENT_LEAVE);
+  PROBE* entered = add(holder.root, 2, KOR::GUI_EVENT_ENTER);
+  add(holder.root, 3, KOR::GUI_EVENT_GRAB);
+  EXPECT_EQ(holder.on_pointer_move(), &entered->event);
+  EXPECT_EQ(take_log(), (LOG{"move 1", "move 2"}));
+
+  // Only leaves: every widget is asked and the first leave answers.
+  KOR::KC_GUI_ROOT quiet;
+  PROBE* first = new PROBE(4, log, KOR::GUI_EVENT_LEAVE);
+  quiet.add(first);
+  quiet.add(new PROBE(5, log, KOR::GUI_EVENT_LEAVE));
+  quiet.add(new PROBE(6, log));
+  EXPECT_EQ(quiet.on_pointer_move(), &first->event);
+  EXPECT_EQ(take_log(), (LOG{"move 4", "move 5", "move 6"}));
+
+  // A panel whose child was left is entered itself in the same move.
+  PROBE* panel = add(left, 7, KOR::GUI_EVENT_ENTER);
+  add(panel, 8, KOR::GUI_EVENT_LEAVE);
+  EXPECT_EQ(left->dispatch_move(), &panel->event);
+  EXPECT_EQ(take_log(), (LOG{"move 8", "move 7"}));
+}
+
 TEST_F(GuiTree, FindTakesTheFirstMatchInPreOrderAndNeverTheRoot) {
   PROBE* panel = add(holder.root, 1);
   PROBE* nested = add(panel, 5);

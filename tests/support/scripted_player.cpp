@@ -309,9 +309,13 @@ void SCRIPTED_PLAYER::push_button(bool down, uint8_t button) {
 }
 
 void SCRIPTED_PLAYER::press_left() {
-  push_button(true, SDL_BUTTON_LEFT);
-  push_button(false, SDL_BUTTON_LEFT);
+  left_down();
+  left_up();
 }
+
+void SCRIPTED_PLAYER::left_down() { push_button(true, SDL_BUTTON_LEFT); }
+
+void SCRIPTED_PLAYER::left_up() { push_button(false, SDL_BUTTON_LEFT); }
 
 void SCRIPTED_PLAYER::press_right() {
   push_button(true, SDL_BUTTON_RIGHT);

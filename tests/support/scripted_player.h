@@ -98,6 +98,10 @@ class SCRIPTED_PLAYER {
   void press_button(int x, int y);
   // The left button pressed and released where the pointer is.
   void press_left();
+  // Its two halves, each in a frame of its own, for a script that looks
+  // between them.
+  void left_down();
+  void left_up();
   // The right button pressed and released where the pointer is: it turns
   // the piece in the hand.
   void press_right();
