@@ -203,6 +203,9 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void click_holding(float x, float y);
   void choose_target(int x, int y);
   void place_held_piece(float x, float y);
+  // The angle at which the piece would be laid on the cell under (x, y):
+  // its own, else the first quarter turn that fits; -1 when none fits.
+  int fitting_angle(CPipe_Sprite* piece, float x, float y);
   void reward_piece(const CPipe_Sprite& piece, float x, float y);
   // What a completion piece just dropped on the open connection whose
   // centre is (x, y) gives, by the place button or by a click in

@@ -61,7 +61,12 @@ void CScene_Level::follow_pointer() {
   if (!held_piece) return;
   const KOR::KS_VECTOR2 at = pointer();
   held_piece->set_position(at.x, at.y);
-  if (at.y <= kBoardBottom && !field->can_place_piece(held_piece.get(), at.x, at.y)) {
+  // Refused where a click would refuse it: a piece that a click turns to
+  // fit shows as it is, so red never sends a player away from the cell.
+  const KOR::KS_VECTOR2 cell = field->cell_at_point(int(at.x), int(at.y));
+  const bool refused = fitting_angle(held_piece.get(), at.x, at.y) < 0 ||
+                       (tutorial && !tutorial->allows_piece_on(int(cell.x), int(cell.y)));
+  if (at.y <= kBoardBottom && refused) {
     held_piece->tint_refused();
   } else {
     held_piece->tint_normal();
@@ -227,15 +232,25 @@ void CScene_Level::click_holding(float x, float y) {
   refresh_hud_counts();
 }
 
+int CScene_Level::fitting_angle(CPipe_Sprite* piece, float x, float y) {
+  const int own = piece->angle_degrees();
+  int found = -1;
+  for (int turn = 0; turn < 4 && found < 0; ++turn) {
+    const int angle = (own + 90 * turn) % 360;
+    piece->set_angle_degrees(float(angle));
+    if (field->can_place_piece(piece, x, y)) found = angle;
+  }
+  piece->set_angle_degrees(float(own));
+  return found;
+}
+
 // A piece that does not fit as it stands is turned a quarter at a time
-// until it does; four turns bring it back where it was.
+// until it does; when no turn fits it keeps its angle.
 void CScene_Level::place_held_piece(float x, float y) {
   CPipe_Sprite* piece = holding ? held_piece.get() : nullptr;
-  if (piece && !field->can_place_piece(piece, x, y)) {
-    for (int turn = 0; turn < 4; ++turn) {
-      piece->set_angle_degrees(float((piece->angle_degrees() + 90) % 360));
-      if (field->can_place_piece(piece, x, y)) break;
-    }
+  if (piece) {
+    const int angle = fitting_angle(piece, x, y);
+    if (angle >= 0) piece->set_angle_degrees(float(angle));
   }
   const KOR::KS_VECTOR2 cell = field->cell_at_point(int(x), int(y));
   const int cx = int(cell.x);

@@ -53,7 +53,8 @@ TEST_F(SceneInput, TheRightButtonTurnsTheHeldPieceAtOnce) {
   EXPECT_EQ(scene->held_piece->position().x, scene->field->cell_center(3, 3).x);
 }
 
-// The piece in the hand says whether the cell under it takes it, and over
+// The piece in the hand says whether a click on the cell under it lays it
+// (turned to fit where it must), and over
 // a refusing cell it stays nearly opaque and light, so its shape and turn
 // still read: red over the picture, not a dim grey square.
 TEST_F(SceneInput, TheHeldPieceShowsWhetherTheCellUnderItTakesItAndStaysReadable) {
@@ -66,7 +67,8 @@ TEST_F(SceneInput, TheHeldPieceShowsWhetherTheCellUnderItTakesItAndStaysReadable
   };
   const CASE cases[] = {
       {"above the start pipe, turned to join it", 90, 2, 4, game::CPipe_Sprite::kWhite},
-      {"above the start pipe, lying across it", 0, 2, 4, game::CPipe_Sprite::kRefused},
+      {"above the start pipe, lying across it: a click turns it to join", 0, 2, 4,
+       game::CPipe_Sprite::kWhite},
       {"on the obstacle", 90, 3, 3, game::CPipe_Sprite::kRefused},
       {"below the board", 0, -1, -1, game::CPipe_Sprite::kWhite},
   };
