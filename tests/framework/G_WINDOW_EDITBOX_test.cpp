@@ -136,9 +136,11 @@ TEST_F(EditBox, RejectedTextShowsTheErrorUntilTheTextIsGoodAgain) {
   EXPECT_FALSE(error_shown());
 }
 
-// The fixture's line box takes two letters: at the second the player is
-// told the line is full, while OK still takes the name.
+// A line box that takes two letters: at the second the player is told the
+// line is full, while OK still takes the name. The cap is set here, as the
+// menus' tests type whole names into the same fixture.
 TEST_F(EditBox, AFullLineSaysSoUntilALetterIsTakenBack) {
+  box->line_box()->set_max_length(2);
   auto full_shown = [this] { return box->gui()->find(11)->visible != 0; };
   EXPECT_FALSE(full_shown());
   type(kKeyI, L'I');
