@@ -137,6 +137,14 @@ class GPU {
 
   // Top-down rows of 0xAARRGGBB from the current target, for tests.
   virtual bool read_pixels(int x, int y, int width, int height, uint32_t* out) = 0;
+
+  // Pixels shaded, for benchmarks: while counting is on, every sample that
+  // a draw between `begin_scene` and `end_scene` writes to any target,
+  // once per draw that covers it. Clears and copies are not shading. Off
+  // until asked for, as counting may cost the device a little per scene.
+  virtual void count_shaded(bool on) = 0;
+  // The samples counted since the device was made.
+  virtual uint64_t shaded_samples() = 0;
 };
 
 // What the OpenGL backend needs of the window that owns its context.

@@ -8,9 +8,11 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "foundation/KS_VERTEX.h"
 #include "render/KS_LIGHT.h"
+#include "render/gl_shaded_count.h"
 #include "render/gpu.h"
 
 namespace KOR {
@@ -257,10 +259,13 @@ class GPU_GL : public GPU {
   bool begin_scene() override {
     surface_.make_current();
     set_target(target_);
+    if (counting_) shaded_->begin_scene();
     return true;
   }
 
-  void end_scene() override {}
+  void end_scene() override {
+    if (shaded_ != nullptr) shaded_->end_scene();
+  }
 
   void present() override { surface_.swap(); }
 
@@ -554,6 +559,15 @@ class GPU_GL : public GPU {
     return true;
   }
 
+  void count_shaded(bool on) override {
+    if (on && shaded_ == nullptr) shaded_ = std::make_unique<GL_SHADED_COUNT>();
+    counting_ = on;
+  }
+
+  uint64_t shaded_samples() override {
+    return shaded_ != nullptr ? shaded_->total() : 0;
+  }
+
  private:
   struct LOCATIONS {
     GLint world, view, projection, lighting, texture;
@@ -739,6 +753,8 @@ class GPU_GL : public GPU {
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;
   float max_anisotropy_ = 1.0f;
+  bool counting_ = false;
+  std::unique_ptr<GL_SHADED_COUNT> shaded_;
   std::array<std::array<float, 16>, 3> matrices_{
       {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
        {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},

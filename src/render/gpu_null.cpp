@@ -193,4 +193,6 @@ bool GPU_NULL::load_vertex_shader(const std::string& source) {
 
 bool GPU_NULL::read_pixels(int, int, int, int, uint32_t*) { return false; }
 
+void GPU_NULL::count_shaded(bool on) { calls.push_back(flag("count_shaded", on)); }
+
 }  // namespace KOR

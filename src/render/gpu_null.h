@@ -80,6 +80,9 @@ class GPU_NULL : public GPU {
 
   bool load_vertex_shader(const std::string& source) override;
   bool read_pixels(int x, int y, int width, int height, uint32_t* out) override;
+  // Nothing is drawn, so nothing is shaded.
+  void count_shaded(bool on) override;
+  uint64_t shaded_samples() override { return 0; }
 
   // What was asked, one readable line per state call, e.g. "blend 1".
   std::vector<std::string> calls;

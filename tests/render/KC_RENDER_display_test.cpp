@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "foundation/KS_TRANSFORM3.h"
 #include "platform/host.h"
@@ -247,6 +249,58 @@ TEST_F(DisplayTest, LightingShadesByTheNormalFacingTheLight) {
   EXPECT_TRUE(near(pixel(150, 150), 0xFF7F00)) << std::hex << pixel(150, 150);
   EXPECT_EQ(pixel(350, 150), 0u);
   render->end_frame();
+}
+
+// Screens are 1024 × 768 pixels; logical 0..1025 × 0..769 covers them.
+TEST_F(DisplayTest, ShadedSamplesCountWhatEachDrawCoversButNotClears) {
+  GPU* device = render->get_device();
+  constexpr uint64_t kScreen = 1024 * 768;
+  const auto full = [this](uint32_t argb) { rect(0, 0, 1025, 769, argb, nullptr, word(false)); };
+  struct CASE {
+    const char* what;
+    std::function<void()> draw;
+    uint64_t samples;
+  };
+  const std::vector<CASE> cases = {
+      {"only the clear", [] {}, 0},
+      {"one opaque screen", [&] { full(0xFFFF0000); }, kScreen},
+      {"a blended screen over another",
+       [&] {
+         full(0xFFFF0000);
+         full(0x80FFFFFF);
+       },
+       2 * kScreen},
+      {"a quad half off the right edge",
+       [&] { rect(512.5f, 0, 1025, 769, 0xFF00FF00, nullptr, word(false)); }, kScreen / 2},
+      {"a quad wholly off screen",
+       [&] { rect(-400, -400, 200, 200, 0xFF00FF00, nullptr, word(false)); }, 0},
+  };
+  device->count_shaded(true);
+  for (const CASE& c : cases) {
+    const uint64_t before = device->shaded_samples();
+    ASSERT_EQ(render->begin_frame(), 1);
+    c.draw();
+    render->end_frame();
+    EXPECT_EQ(device->shaded_samples() - before, c.samples) << c.what;
+  }
+
+  // Drawing into a texture is shading too.
+  KS_RENDER_TARGET* target = render->create_render_target(64, 64);
+  ASSERT_NE(target->target_surface, nullptr);
+  uint64_t before = device->shaded_samples();
+  ASSERT_EQ(render->begin_target(target), 1);
+  rect(0, 0, 64, 32, 0xFFFF0000, nullptr, word(false));
+  ASSERT_EQ(render->end_target(), 0);
+  EXPECT_EQ(device->shaded_samples() - before, 64u * 32u);
+  render->release_render_target(target);
+
+  // Once counting stops the total stands.
+  device->count_shaded(false);
+  before = device->shaded_samples();
+  ASSERT_EQ(render->begin_frame(), 1);
+  full(0xFFFF0000);
+  render->end_frame();
+  EXPECT_EQ(device->shaded_samples(), before);
 }
 
 struct SPARK {
