@@ -1,10 +1,10 @@
-// The cost of one frame of a level in play on the largest board (level 44,
-// 19 x 50 cells): its stored solution laid, the water running through it,
-// a piece in the hand and fresh effects every second, updated and drawn on
-// the game's real window as the frame loop runs them, next to a bare clear
-// and swap of the same window; the same frame with every HUD window in
-// motion at once; and the network rebuild after a drop on that board.
-// Without a display every benchmark is skipped.
+// Frames of a level in play on the largest board (level 44, 19 x 50
+// cells), its stored solution laid and a piece in the hand, updated and
+// drawn on the game's real window as the frame loop runs them: with every
+// HUD window in motion at once, with the board scrolling from end to end,
+// and with the water running through it and fresh effects every second;
+// and the network rebuild after a drop on that board. Without a display
+// every benchmark is skipped.
 #include <memory>
 
 #include "fieldview/CEffect_BonusList.h"
@@ -13,12 +13,11 @@
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Press.h"
-#include "game_window.h"
 #include "level/CPipe_Sprite.h"
-#include "level/CScene_Level.h"
+#include "level_window.h"
+#include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
-#include "shell/CGame_App.h"
 #include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
@@ -36,13 +35,8 @@ CScene_Level* level_in_play() {
   static CScene_Level* scene = []() -> CScene_Level* {
     KOR::KC_GAME_SERVICE* game = bench::started_game();
     if (game == nullptr) return nullptr;
-    game::current_level_number = kLargestBoard;
-    if (!game::game_instance().start_level()) return nullptr;
-    CScene_Level* s = game::game_instance().current_level_scene();
-    while (s->state == CScene_Level::STATE_INTRO) {
-      game->update_step();
-      game->render_step();
-    }
+    CScene_Level* s = bench::level_past_intro(game, kLargestBoard);
+    if (s == nullptr) return nullptr;
     for (const test_support::LEVEL_ACTION& a : test_support::stored_solution(kLargestBoard)) {
       if (a.destroy) {
         s->field->clear_cell(a.x, a.y, false);
@@ -57,7 +51,6 @@ CScene_Level* level_in_play() {
         return nullptr;
       }
     }
-    s->field->start_water();
     s->held_piece = std::make_unique<game::CPipe_Sprite>();
     s->held_piece->load_sprite(5);
     s->held_piece->set_position(512.0f, 400.0f);
@@ -74,10 +67,12 @@ CScene_Level* level_or_skip(benchmark::State& state) {
   return scene;
 }
 
-void BM_LevelFrameWithWater(benchmark::State& state) {
+void BM_LevelWaterRunning(benchmark::State& state) {
   CScene_Level* scene = level_or_skip(state);
   if (scene == nullptr) return;
   KOR::KC_GAME_SERVICE* game = bench::started_game();
+  if (!scene->field->water_started) scene->field->start_water();
+  bench::FRAME_FIGURES figures;
   int frame = 0;
   for (auto _ : state) {
     // A drop's burst and points once a second of frames.
@@ -85,12 +80,43 @@ void BM_LevelFrameWithWater(benchmark::State& state) {
       scene->explosions->add(game::CEffect_Explosion::KIND_FRAME_EXPLOSION, 400.0f, 300.0f);
       scene->bonuses->add(0, 400.0f, 300.0f, 20);
     }
-    game->update_step();
-    game->render_step();
+    bench::frame(game);
   }
-  state.counters["water"] = scene->field->water_started;
+  figures.report(state);
   state.counters["level_state"] = scene->state;
-  bench::report_batches(state);
+}
+
+// Sends the board on to its other end, the way it came from the intro or
+// back, at the game's own scroll speed, whenever it stands.
+void scroll_on(game::CLevel_Field& f) {
+  if (f.scroll_state != 0) return;
+  const bool at_play = f.origin_x == f.play_x && f.origin_y == f.play_y;
+  f.target_x = at_play ? f.intro_x : f.play_x;
+  f.target_y = at_play ? f.intro_y : f.play_y;
+  if (f.target_y != f.origin_y) {
+    f.scroll_direction = f.target_y > f.origin_y ? game::SCROLL_DOWN : game::SCROLL_UP;
+  } else {
+    f.scroll_direction = f.target_x > f.origin_x ? game::SCROLL_RIGHT : game::SCROLL_LEFT;
+  }
+  f.scroll_state = 2;
+}
+
+void BM_LevelBoardScroll(benchmark::State& state) {
+  CScene_Level* scene = level_or_skip(state);
+  if (scene == nullptr) return;
+  KOR::KC_GAME_SERVICE* game = bench::started_game();
+  game::CLevel_Field& field = *scene->field;
+  bench::FRAME_FIGURES figures;
+  int scrolling = 0;
+  for (auto _ : state) {
+    scroll_on(field);
+    bench::frame(game);
+    scrolling += field.scroll_state == 2;
+  }
+  figures.report(state);
+  // The share of frames that moved the board.
+  state.counters["scrolling"] = double(scrolling) / double(state.iterations());
+  while (field.scroll_state == 2) bench::frame(game);
 }
 
 // Keeps each HUD and bottom-panel window moving: the panels glide 40 px
@@ -134,10 +160,9 @@ class HUD_IN_MOTION {
   }
 
  private:
-  static constexpr const char* kGliding[] = {"HUD_PAUSE",           "HUD_COMPLETION",
-                                             "HUD_MONEY",           "HUD_WATER_INDICATOR",
-                                             "HUD_BOTTOM_PANEL",    "HUD_TAPE",
-                                             "HUD_PRESS"};
+  static constexpr const char* kGliding[] = {
+      "HUD_PAUSE",        "HUD_COMPLETION", "HUD_MONEY", "HUD_WATER_INDICATOR",
+      "HUD_BOTTOM_PANEL", "HUD_TAPE",       "HUD_PRESS"};
 
   static void glide(KOR_GF::G_WINDOW* window) {
     if (window == nullptr || window->state() == KOR_GF::WINDOW_SLIDING) return;
@@ -148,19 +173,19 @@ class HUD_IN_MOTION {
   CScene_Level* scene_;
 };
 
-void BM_LevelFrameEveryHudWindowAnimating(benchmark::State& state) {
+void BM_LevelEveryHudWindowAnimating(benchmark::State& state) {
   CScene_Level* scene = level_or_skip(state);
   if (scene == nullptr) return;
   KOR::KC_GAME_SERVICE* game = bench::started_game();
   HUD_IN_MOTION hud(scene);
+  bench::FRAME_FIGURES figures;
   int frame = 0;
   for (auto _ : state) {
     hud.step(frame++);
-    game->update_step();
-    game->render_step();
+    bench::frame(game);
   }
+  figures.report(state);
   state.counters["level_state"] = scene->state;
-  bench::report_batches(state);
 }
 
 void BM_RebuildAfterDropOnLargestBoard(benchmark::State& state) {
@@ -172,20 +197,10 @@ void BM_RebuildAfterDropOnLargestBoard(benchmark::State& state) {
   }
 }
 
-// Software drawing runs on threads of its own: the CPU of the whole process
-// is the figure that matters.
-BENCHMARK(BM_BareClearAndSwap)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LevelFrameWithWater)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LevelFrameEveryHudWindowAnimating)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+FRAME_BENCHMARK(BM_BareClearAndSwap);
+FRAME_BENCHMARK(BM_LevelEveryHudWindowAnimating);
+FRAME_BENCHMARK(BM_LevelBoardScroll);
+FRAME_BENCHMARK(BM_LevelWaterRunning);
 BENCHMARK(BM_RebuildAfterDropOnLargestBoard)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -564,9 +564,7 @@ class GPU_GL : public GPU {
     counting_ = on;
   }
 
-  uint64_t shaded_samples() override {
-    return shaded_ != nullptr ? shaded_->total() : 0;
-  }
+  uint64_t shaded_samples() override { return shaded_ != nullptr ? shaded_->total() : 0; }
 
  private:
   struct LOCATIONS {
