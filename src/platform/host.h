@@ -22,9 +22,16 @@ const std::string& host_error();
 // The desktop's size in pixels; false (and 0 x 0) when there is no display.
 bool host_desktop_size(int* width, int* height);
 
-// A plain message box with one OK button. It is also written to stderr, so
-// the text is seen when there is no display to show the box on.
+// A plain message box with one OK button; returns when it is closed. It is
+// also written to stderr, so the text is seen when there is no display to
+// show the box on. A termination signal takes the box away and returns at
+// once, leaving the close request to the event loop; once the program is
+// ending, boxes are only written.
 void host_message_box(const std::string& caption, const std::string& text);
+// The box is shown by a process of its own, the program started again with
+// arguments of the box's: main calls this first and, when it answers true,
+// ends, the box having been shown.
+bool host_message_box_process(int argc, char** argv);
 // Where message boxes go instead of the screen; null shows them again.
 // Returns the sink it replaces. Every test program sets one, since a shown
 // box waits for a person.
@@ -115,8 +122,9 @@ bool host_poll_event(KS_HOST_EVENT* event);
 // Asks the program to close, as the window's close box or a termination
 // signal does: the next poll returns a close event.
 void host_request_close();
-// From now on SIGTERM and SIGINT ask the program to close as the close box
-// does, so a session's end or Ctrl+C saves what the close box saves.
+// From now on SIGTERM, SIGINT and SIGHUP ask the program to close as the
+// close box does, so a session's end, Ctrl+C or a logout saves what the close
+// box saves, also while a message box is open.
 void host_close_on_termination_signals();
 
 // ---- clock -----------------------------------------------------------------

@@ -1,13 +1,11 @@
 #include <SDL2/SDL.h>
-#include <signal.h>
 
-#include <atomic>
 #include <bitset>
-#include <cstdio>
 
 #include "platform/host.h"
 #include "platform/host_sdl_keys.h"
 #include "platform/host_sdl_x11.h"
+#include "platform/host_termination.h"
 
 // Static, so the decoder the renderer links stays its own.
 #define STB_IMAGE_STATIC
@@ -25,13 +23,6 @@ struct KS_HOST_WINDOW {
 namespace {
 
 std::string last_error;
-
-// Set by the close request and by a termination signal; an atomic flag is
-// all a signal handler may touch.
-std::atomic<bool> close_requested{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-void on_termination_signal(int) { close_requested.store(true); }
 
 // Key-ups are delivered only for keys whose key-down was, so a key released
 // after a system-key combination never reads as released without a press.
@@ -166,21 +157,6 @@ std::vector<KS_HOST_DISPLAY_MODE> host_display_modes() {
                                          static_cast<int>(SDL_BITSPERPIXEL(mode.format))});
   }
   return modes;
-}
-
-namespace {
-std::atomic<HOST_MESSAGE_SINK> message_sink{nullptr};
-}  // namespace
-
-HOST_MESSAGE_SINK host_set_message_sink(HOST_MESSAGE_SINK sink) { return message_sink.exchange(sink); }
-
-void host_message_box(const std::string& caption, const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  if (const HOST_MESSAGE_SINK sink = message_sink) {
-    sink(caption, text);
-    return;
-  }
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 
 KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height) {
@@ -330,7 +306,7 @@ void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
 void host_gl_set_swap_interval(int interval) { SDL_GL_SetSwapInterval(interval); }
 
 bool host_poll_event(KS_HOST_EVENT* event) {
-  if (close_requested.exchange(false)) {
+  if (host_take_close_request()) {
     *event = KS_HOST_EVENT{};
     event->kind = HOST_EVENT_KIND::close;
     return true;
@@ -341,17 +317,6 @@ bool host_poll_event(KS_HOST_EVENT* event) {
     if (translate(e, event)) return true;
   }
   return false;
-}
-
-void host_request_close() { close_requested.store(true); }
-
-void host_close_on_termination_signals() {
-  struct sigaction action {};
-  action.sa_handler = &on_termination_signal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
 }
 
 }  // namespace KOR

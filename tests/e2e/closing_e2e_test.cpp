@@ -14,16 +14,26 @@ namespace {
 
 using test_support::SCRIPTED_PLAYER;
 
-// How the game is asked to end: the window's close box, or the
-// termination signal a session's end or `kill` sends.
-enum class ENDING { close_box, sigterm };
+// How the game is asked to end: the window's close box, or a signal the
+// desktop sends (a session's end or `kill`, Ctrl+C, a logout or a closed
+// terminal).
+constexpr int kCloseBox = 0;
 
 struct SCREEN {
   const char* name;
   // Takes the player, whose players file names "Ada", to the screen.
   std::function<void(SCRIPTED_PLAYER&)> reach;
-  ENDING ending;
+  int ending;  // kCloseBox or the signal
 };
+
+// A window the title opens with one of its buttons.
+std::function<void(SCRIPTED_PLAYER&)> from_title(int button, const char* window) {
+  return [=](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    ASSERT_TRUE(p.click("Title", button));
+    ASSERT_TRUE(p.wait_open(window));
+  };
+}
 
 void to_worlds(SCRIPTED_PLAYER& p) {
   ASSERT_TRUE(p.skip_splashes());
@@ -46,9 +56,9 @@ const SCREEN kScreens[] = {
        ASSERT_TRUE(p.skip_splashes());
        ASSERT_TRUE(p.wait_open("Title"));
      },
-     ENDING::sigterm},
-    {"Splashes", [](SCRIPTED_PLAYER& p) { p.frames(5); }, ENDING::close_box},
-    {"Worlds", &to_worlds, ENDING::close_box},
+     SIGTERM},
+    {"Splashes", [](SCRIPTED_PLAYER& p) { p.frames(5); }, kCloseBox},
+    {"Worlds", &to_worlds, kCloseBox},
     {"Comic",
      [](SCRIPTED_PLAYER& p) {
        ASSERT_TRUE(p.skip_splashes());
@@ -57,31 +67,40 @@ const SCREEN kScreens[] = {
        ASSERT_TRUE(p.click("Title", 1));
        ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
      },
-     ENDING::sigterm},
+     SIGTERM},
     {"Shop",
      [](SCRIPTED_PLAYER& p) {
        to_worlds(p);
        ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 7));
        ASSERT_TRUE(p.wait_open("WINDOW_SHOP"));
      },
-     ENDING::close_box},
-    {"LevelInPlay", &to_level, ENDING::close_box},
-    {"LevelInPlayTerminated", &to_level, ENDING::sigterm},
+     kCloseBox},
+    {"LevelInPlay", &to_level, kCloseBox},
+    {"LevelInPlayTerminated", &to_level, SIGTERM},
+    {"ExitQuestion", from_title(5, "Confirm_Exit"), SIGHUP},
+    {"Options", from_title(2, "Options"), SIGINT},
+    {"NameBox",
+     [](SCRIPTED_PLAYER& p) {
+       from_title(3, "Players")(p);
+       ASSERT_TRUE(p.click("Players", 5));
+       ASSERT_TRUE(p.wait_open("Players_EditBox"));
+     },
+     SIGHUP},
     {"LevelPaused",
      [](SCRIPTED_PLAYER& p) {
        to_level(p);
        game::game_instance().current_level_scene()->open_pause();
        ASSERT_TRUE(p.wait_open("WINDOW_PAUSE"));
      },
-     ENDING::close_box},
+     kCloseBox},
 };
 
 void PrintTo(const SCREEN& screen, std::ostream* out) { *out << screen.name; }
 
 class closing_e2e : public testing::TestWithParam<SCREEN> {};
 
-// Wherever the player is, closing the window or terminating the program
-// ends the game normally, the profile written as the game writes it (the
+// Wherever the player is, in whatever window, closing the window or a
+// signal of the desktop ends the game normally, the profile written as the game writes it (the
 // test's short file gains the level list).
 TEST_P(closing_e2e, EndsNormallyWithTheProfileSaved) {
   const SCREEN& screen = GetParam();
@@ -92,10 +111,10 @@ TEST_P(closing_e2e, EndsNormallyWithTheProfileSaved) {
     screen.reach(p);
     if (testing::Test::HasFatalFailure()) return;
     reached = true;
-    if (screen.ending == ENDING::sigterm) {
-      ASSERT_EQ(raise(SIGTERM), 0);
-    } else {
+    if (screen.ending == kCloseBox) {
       p.click_close_box();
+    } else {
+      ASSERT_EQ(raise(screen.ending), 0);
     }
     EXPECT_TRUE(p.wait_until([&] { return !p.running(); }, "the game ends", 2));
   });

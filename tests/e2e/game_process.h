@@ -98,9 +98,9 @@ class GAME_PROCESS {
   }
 
   // The exit status; -2 when it did not end in time (it is then killed).
-  int wait() {
+  int wait(std::chrono::steady_clock::duration patience = kPatience) {
     int status = 0;
-    const auto give_up = std::chrono::steady_clock::now() + kPatience;
+    const auto give_up = std::chrono::steady_clock::now() + patience;
     while (!ended(&status)) {
       if (std::chrono::steady_clock::now() > give_up) return -2;
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -114,6 +114,31 @@ class GAME_PROCESS {
   bool ended_ = false;
   int status_ = 0;
 };
+
+// Polls until the condition holds; false when it still does not after the
+// patience given.
+template <class CONDITION>
+bool wait_until(CONDITION holds, std::chrono::steady_clock::duration patience = kPatience) {
+  const auto give_up = std::chrono::steady_clock::now() + patience;
+  while (!holds()) {
+    if (std::chrono::steady_clock::now() > give_up) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
+// What a window manager sends when a window's close box is clicked.
+inline void send_close_box(Display* display, Window window) {
+  XEvent close{};
+  close.xclient.type = ClientMessage;
+  close.xclient.window = window;
+  close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  close.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &close);
+  XFlush(display);
+}
 
 // Other tests' windows come and go on the shared X server: one gone between
 // listing and asking is skipped, where Xlib's default handler would end the

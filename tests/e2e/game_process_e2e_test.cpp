@@ -13,27 +13,14 @@ namespace {
 namespace fs = std::filesystem;
 using e2e::GAME_PROCESS;
 using e2e::ignore_x_error;
+using e2e::send_close_box;
 using e2e::wait_for_window;
 using test_support::TempFolder;
 
-// What a window manager sends when the window's close box is clicked.
-void send_close_box(Display* display, Window window) {
-  XEvent close{};
-  close.xclient.type = ClientMessage;
-  close.xclient.window = window;
-  close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  close.xclient.format = 32;
-  close.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  close.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &close);
-  XFlush(display);
-}
-
-enum class ENDING { close_box, sigterm, sigint };
-
+// How the program is asked to end: its close box, or a signal.
 struct ENDING_CASE {
   const char* name;
-  ENDING ending;
+  int signal;  // 0: the close box
 };
 
 void PrintTo(const ENDING_CASE& c, std::ostream* out) { *out << c.name; }
@@ -41,8 +28,9 @@ void PrintTo(const ENDING_CASE& c, std::ostream* out) { *out << c.name; }
 class game_process_e2e : public testing::TestWithParam<ENDING_CASE> {};
 
 // The program, closed by its close box, by the termination signal of a
-// session's end or by Ctrl+C in its terminal, ends with status 0 and
-// leaves the profile saved as the game writes it.
+// session's end, by Ctrl+C in its terminal or by the hang-up of a logout or
+// a closed terminal, ends with status 0 and leaves the profile saved as the
+// game writes it.
 TEST_P(game_process_e2e, EndsWithStatusZeroAndTheProfileSaved) {
   Display* display = XOpenDisplay(nullptr);
   ASSERT_NE(display, nullptr) << "the test needs a display";
@@ -57,16 +45,10 @@ TEST_P(game_process_e2e, EndsWithStatusZeroAndTheProfileSaved) {
     ASSERT_TRUE(game.started());
     const Window window = wait_for_window(display, game);
     ASSERT_NE(window, 0u) << "no game window; the game said:\n" << e2e::file_text(error_file);
-    switch (GetParam().ending) {
-      case ENDING::close_box:
-        send_close_box(display, window);
-        break;
-      case ENDING::sigterm:
-        kill(game.pid(), SIGTERM);
-        break;
-      case ENDING::sigint:
-        kill(game.pid(), SIGINT);
-        break;
+    if (GetParam().signal == 0) {
+      send_close_box(display, window);
+    } else {
+      kill(game.pid(), GetParam().signal);
     }
     status = game.wait();
   }
@@ -78,13 +60,11 @@ TEST_P(game_process_e2e, EndsWithStatusZeroAndTheProfileSaved) {
   EXPECT_NE(saved.find("<levels>"), std::string::npos) << saved;
 }
 
-INSTANTIATE_TEST_SUITE_P(Endings, game_process_e2e,
-                         testing::Values(ENDING_CASE{"CloseBox", ENDING::close_box},
-                                         ENDING_CASE{"Sigterm", ENDING::sigterm},
-                                         ENDING_CASE{"Sigint", ENDING::sigint}),
-                         [](const testing::TestParamInfo<ENDING_CASE>& info) {
-                           return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Endings, game_process_e2e,
+    testing::Values(ENDING_CASE{"CloseBox", 0}, ENDING_CASE{"Sigterm", SIGTERM},
+                    ENDING_CASE{"Sigint", SIGINT}, ENDING_CASE{"Sighup", SIGHUP}),
+    [](const testing::TestParamInfo<ENDING_CASE>& info) { return std::string(info.param.name); });
 
 // Started where there is no display, the program says so and fails.
 TEST(game_process_e2e, WithoutADisplayItSaysSoAndFails) {
