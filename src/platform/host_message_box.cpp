@@ -30,6 +30,29 @@ constexpr const char* kBoxArgument = "--message-box";
 // wakes it at once.
 constexpr int kBoxCheckMs = 100;
 
+// The box does not break lines itself: a long text would run off the screen.
+constexpr size_t kBoxLineLength = 80;
+
+// Broken at spaces into lines of at most kBoxLineLength bytes where it can
+// be; a longer word keeps a line of its own.
+std::string in_box_lines(const std::string& text) {
+  std::string lines = text;
+  size_t line_start = 0;
+  size_t last_space = std::string::npos;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == '\n') {
+      line_start = i + 1;
+      last_space = std::string::npos;
+    } else if (i - line_start >= kBoxLineLength && last_space != std::string::npos) {
+      lines[last_space] = '\n';
+      line_start = last_space + 1;
+      last_space = std::string::npos;
+    }
+    if (lines[i] == ' ' && i >= line_start) last_space = i;
+  }
+  return lines;
+}
+
 void show_here(const char* caption, const char* text) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr);
 }
@@ -86,9 +109,10 @@ void host_message_box(const std::string& caption, const std::string& text) {
   }
   // A game that is ending keeps nobody waiting; the text is on stderr.
   if (host_terminating()) return;
-  const pid_t box = start_box_process(caption, text);
+  const std::string lines = in_box_lines(text);
+  const pid_t box = start_box_process(caption, lines);
   if (box == 0) {
-    show_here(caption.c_str(), text.c_str());
+    show_here(caption.c_str(), lines.c_str());
     return;
   }
   wait_for_box(box);

@@ -24,6 +24,7 @@ using test_support::TempFolder;
 // fails here instead of holding the run.
 constexpr auto kEndPatience = std::chrono::seconds(60);
 
+constexpr int kDesktopWidth = 1024;
 constexpr const char* kDamaged = "<Players current=\"Ada\"><player name=\"Ada\" money=";
 
 struct SIGNAL_CASE {
@@ -43,7 +44,7 @@ class message_box_process_e2e : public testing::TestWithParam<SIGNAL_CASE> {};
 TEST_P(message_box_process_e2e, ATerminationSignalEndsTheGameThroughItsOpenBox) {
   const SIGNAL_CASE& c = GetParam();
   XSetErrorHandler(&e2e::ignore_x_error);
-  DESKTOP desktop(1024, 768, false);
+  DESKTOP desktop(kDesktopWidth, 768, false);
   ASSERT_NE(desktop.display(), nullptr) << "no X server of our own (Xvfb)";
   TempFolder user_root("aquavex-box");
   const fs::path folder = user_root.path() / "Korvane" / "Aquavex";
@@ -58,6 +59,13 @@ TEST_P(message_box_process_e2e, ATerminationSignalEndsTheGameThroughItsOpenBox) 
     ASSERT_TRUE(e2e::wait_until([&] { return !desktop.message_boxes().empty(); }))
         << "no message box; the game said:\n"
         << e2e::file_text(error_file);
+    // Its long text broken into lines that fit on the desktop.
+    for (const Window box : desktop.message_boxes()) {
+      XWindowAttributes shown{};
+      XGetWindowAttributes(desktop.display(), box, &shown);
+      EXPECT_LE(shown.x + shown.width, kDesktopWidth);
+      EXPECT_GE(shown.x, 0);
+    }
     ASSERT_EQ(kill(game.pid(), c.signal), 0);
     status = game.wait(kEndPatience);
   }
