@@ -14,6 +14,7 @@
 #include "level/CScene_Level.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "platform/KC_WINDOW.h"
+#include "platform/host_folders.h"
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
@@ -99,8 +100,17 @@ bool game_info_load(const std::string& resource_name) {
   info.version = element_value(root, "version");
   info.copyright = element_value(root, "copyright");
   manager->release_xml(document);
+  return true;
+}
+
+bool open_user_folder() {
   const std::string folder = user_data_dir();
-  if (!folder.empty()) KOR_GF::settings_load(folder + "Settings.xml");
+  if (folder.empty()) return true;
+  KOR::KC_FILE_SYSTEM::create_directories(folder);
+  // A folder that cannot hold the lock cannot hold the saves either, and
+  // those tell the player.
+  if (KOR::host_lock_folder(folder) == KOR::HOST_FOLDER_LOCK::taken) return false;
+  KOR_GF::settings_load(folder + "Settings.xml");
   return true;
 }
 

@@ -8,11 +8,15 @@ class gPlayer;
 
 namespace game {
 
-// Loads the configuration store, asks for the stretched full screen, reads
-// the game description ("company", "product", "version" and "copyright",
-// each in a "value" attribute) and then the per-user "Settings.xml". False
-// only when the description cannot be had; the settings are then not read.
+// Loads the configuration store, asks for the stretched full screen and
+// reads the game description ("company", "product", "version" and
+// "copyright", each in a "value" attribute), which names the per-user
+// folder. False only when the description cannot be had.
 bool game_info_load(const std::string& resource_name);
+// Takes the per-user folder for this run, so that no second copy of the game
+// saves over this one's progress, and reads its "Settings.xml". False when
+// another copy holds it: nothing in it is then read or written.
+bool open_user_folder();
 
 std::wstring game_info_company();
 std::wstring game_info_product();

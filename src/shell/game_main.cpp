@@ -87,6 +87,16 @@ int cannot_start(const std::string& file) {
   return kStartFailed;
 }
 
+// Each copy saves the whole players file from what it holds: a second copy
+// on the same folder would throw away the first one's progress.
+int another_copy_runs() {
+  KOR::host_message_box("Aquavex",
+                        "Another copy of Aquavex is already running with the same players. Play "
+                        "on in that copy; this one closes so that neither overwrites the other's "
+                        "progress.");
+  return kStartFailed;
+}
+
 void tell_players_file_damaged(const std::string& kept_as) {
   KOR::host_message_box("Aquavex", "The players file could not be read; it is kept as \"" +
                                        kept_as + "\" and the game starts without players.");
@@ -151,6 +161,7 @@ int game_on_init(void*) {
   }
   mount_repositories(KOR::engine_resource_manager);
   if (!game_info_load(kGameInfo)) return cannot_start(kGameInfo);
+  if (!open_user_folder()) return another_copy_runs();
   KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
   players.factory = &new_player_profile;
   const std::string user_folder = user_data_dir();
