@@ -27,6 +27,7 @@ void replace_in(const fs::path& path, const std::string& from, const std::string
 // window is left out, and the game plays on without it.
 TEST(bad_content_e2e, BrokenWindowDescriptionsAreNamedAndSkippedAndTheGameGoesOn) {
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const fs::path windows = player.resources() / "xml" / "Windows";
   const std::string credits = file_text(windows / "Credits.xml");
@@ -63,6 +64,7 @@ TEST(bad_content_e2e, BrokenWindowDescriptionsAreNamedAndSkippedAndTheGameGoesOn
 
 TEST(bad_content_e2e, AMissingPictureIsNamedAndAPlainOneStandsIn) {
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const fs::path title = player.resources() / "xml" / "Windows" / "Title.xml";
   const std::string text = file_text(title);
@@ -89,6 +91,7 @@ class missing_startup_file : public testing::TestWithParam<const char*> {};
 TEST_P(missing_startup_file, EndsTheGameWithAMessageNamingIt) {
   const std::string file = GetParam();
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   fs::remove(player.resources() / file.substr(0, file.find(' ')) / file.substr(file.find(' ') + 1));
   testing::internal::CaptureStderr();
   bool script_ran = false;

@@ -48,6 +48,7 @@ SEEN seen(const game::CLOSE_UP_WINDOW& closeup) {
 // the close-up closes by itself and only then the finish window opens.
 TEST(closeup_e2e, WinningLevelFiveShowsPackOnesCloseUpBeforeTheFinish) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes() && p.wait_open("Title"));

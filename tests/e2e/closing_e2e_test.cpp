@@ -105,6 +105,7 @@ class closing_e2e : public testing::TestWithParam<SCREEN> {};
 TEST_P(closing_e2e, EndsNormallyWithTheProfileSaved) {
   const SCREEN& screen = GetParam();
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   bool reached = false;
   const int status = player.play([&](SCRIPTED_PLAYER& p) {

@@ -93,6 +93,7 @@ void play_with_the_values(SCRIPTED_PLAYER& p) {
 TEST(config_fuzz_e2e, DamagedTuningValuesNeverCrashTheGame) {
   const std::vector<std::unique_ptr<pugi::xml_document>> configurations = damaged_configurations();
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   testing::internal::CaptureStderr();
   const int status = player.play([&](SCRIPTED_PLAYER& p) {

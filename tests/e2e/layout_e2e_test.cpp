@@ -17,6 +17,7 @@ class layout_e2e : public testing::TestWithParam<bool> {};
 TEST_P(layout_e2e, EveryMenuWindowStandsOnTheScreen) {
   const bool full_screen = GetParam();
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada", full_screen}});
   const int status = player.play([&](SCRIPTED_PLAYER& p) {
     p.skip_splashes();

@@ -25,12 +25,11 @@ void write_levels(const SCRIPTED_PLAYER& p, int broken) {
   ASSERT_NE(zip, nullptr);
   for (int n = 1; n <= 45; ++n) {
     const std::string name = "level_" + std::to_string(n) + ".xml";
-    std::string text =
-        e2e::file_text(test_support::source_path("content/Levels/" + name));
+    std::string text = e2e::file_text(test_support::source_path("content/Levels/" + name));
     if (n == broken) text = text.substr(0, text.size() / 2);
     zip_fileinfo info{};
-    ASSERT_EQ(zipOpenNewFileInZip64(zip, ("Levels/" + name).c_str(), &info, nullptr, 0, nullptr,
-                                    0, nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
+    ASSERT_EQ(zipOpenNewFileInZip64(zip, ("Levels/" + name).c_str(), &info, nullptr, 0, nullptr, 0,
+                                    nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
               ZIP_OK);
     zipWriteInFileInZip(zip, text.data(), unsigned(text.size()));
     zipCloseFileInZip(zip);
@@ -42,6 +41,7 @@ void write_levels(const SCRIPTED_PLAYER& p, int broken) {
 // message names the level, and the players file is as it was.
 TEST(level_bad_input_e2e, AnUnreadableLevelStartsNoSceneAndLosesNothing) {
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   write_levels(player, 7);
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const int status = player.play([](SCRIPTED_PLAYER& p) {
@@ -70,13 +70,15 @@ TEST(level_bad_input_e2e, AnUnreadableLevelStartsNoSceneAndLosesNothing) {
 // default texture and plays: pieces are taken, turned and laid.
 TEST(level_bad_input_e2e, ALevelWithoutItsHudPicturesStillPlays) {
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   const std::regex picture("TEXTURE=\"graphics/main/interface ([^\"]+)\"");
   int removed = 0;
   for (const auto& entry : fs::directory_iterator(player.resources() / "xml" / "Game")) {
     if (entry.path().filename().string().rfind("HUD_", 0) != 0) continue;
     const std::string text = e2e::file_text(entry.path());
     for (std::sregex_iterator it(text.begin(), text.end(), picture), end; it != end; ++it) {
-      removed += fs::remove(player.resources() / "graphics" / "main" / "interface" / (*it)[1].str());
+      removed +=
+          fs::remove(player.resources() / "graphics" / "main" / "interface" / (*it)[1].str());
     }
   }
   ASSERT_GT(removed, 10);

@@ -39,6 +39,7 @@ void known_player(const SCRIPTED_PLAYER& p) {
 // its intro scroll; the game then ends normally.
 void on_level_three(const std::function<void(SCRIPTED_PLAYER&, LEVEL_PLAYER&)>& script) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   known_player(player);
   const int status = player.play([&script](SCRIPTED_PLAYER& p) {
     LEVEL_PLAYER level(p);
@@ -63,8 +64,8 @@ game::gPlayer_Flumo& ada() { return *game::current_player(); }
 std::string saved_level(const SCRIPTED_PLAYER& p, int level, const char* attribute) {
   pugi::xml_document file;
   file.load_file((p.user_folder() / "players.xml").c_str());
-  const pugi::xml_node levels = file.child("Players").find_child_by_attribute("player", "name", "Ada")
-                                    .child("levels");
+  const pugi::xml_node levels =
+      file.child("Players").find_child_by_attribute("player", "name", "Ada").child("levels");
   return levels.find_child_by_attribute("level", "id", std::to_string(level).c_str())
       .attribute(attribute)
       .value();
@@ -84,6 +85,7 @@ int shown_stars(SCRIPTED_PLAYER& p) {
 // profile keeps the result with the next level open, and "next" starts it.
 TEST(level_e2e, ALevelWonFromTheTapeIsScoredSavedAndNextStartsTheNext) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   known_player(player);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(to_title(p));
@@ -246,8 +248,8 @@ TEST(level_e2e, TheWaterStartsWhenTheTimerRunsOut) {
     ASSERT_GT(due_ms, 0);
     EXPECT_FALSE(scene().field->water_started);
     const int frames = due_ms / 16 + 600;
-    ASSERT_TRUE(p.wait_until([] { return scene().field->water_started != 0; },
-                             "the water started", frames));
+    ASSERT_TRUE(p.wait_until([] { return scene().field->water_started != 0; }, "the water started",
+                             frames));
     EXPECT_GE(scene().water_timer, due_ms);
     EXPECT_LT(scene().water_timer, due_ms + 100) << "at once, not later";
     const auto* inscription = dynamic_cast<game::HUD_PANEL_WATER_INSCRIPTION*>(

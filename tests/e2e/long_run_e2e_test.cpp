@@ -28,7 +28,8 @@ constexpr int kStepsPerSecond = 20;
 constexpr int kMinute = 60 * kStepsPerSecond;  // update steps
 constexpr int kHour = 60;                      // minutes
 // Live heap may wander by what caches and the GL driver keep; a leak of
-// even a few bytes a frame passes this over an hour.
+// even a few bytes a frame passes this over an hour. The hours run on the
+// real device, so a texture the driver is never told to free counts too.
 constexpr int64_t kHeapSlack = 16 << 20;
 // Resident memory also holds the sanitizer's quarantine of freed blocks
 // (256 MB at most), so it gets that much more room.

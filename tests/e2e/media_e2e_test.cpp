@@ -33,6 +33,7 @@ void play_around(SCRIPTED_PLAYER& p) {
 // plays on.
 TEST(media_e2e, MissingFontsAndSoundsAreNamedAndTheGamePlaysOn) {
   SCRIPTED_PLAYER player(true);
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   for (const char* file : {"fonts/font_med.xml", "fonts/font_text.png", "music/music_title.ogg",
                            "sounds/sound_button_click.ogg"}) {
@@ -56,6 +57,7 @@ TEST(media_e2e, WithoutASoundDeviceTheGameIsQuietlySilent) {
   // Read once, at the sound library's first use in this process.
   setenv("ALSOFT_DRIVERS", "no_such_device", 1);
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_NE(KOR::KC_SOUND_SYSTEM::instance, nullptr);

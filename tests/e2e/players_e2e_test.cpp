@@ -16,6 +16,7 @@ using test_support::SCRIPTED_PLAYER;
 // and the selection moves to the first row.
 TEST(players_e2e, ADeletedPlayerIsGoneFromThePlayersFileAndTheSelectionMoves) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_players(player.user_folder(), "Bob", {{"Ada"}, {"Bob"}, {"Cy"}});
   const int status = player.play([&](SCRIPTED_PLAYER& p) {
     p.skip_splashes();
@@ -45,6 +46,7 @@ TEST(players_e2e, ADeletedPlayerIsGoneFromThePlayersFileAndTheSelectionMoves) {
 
 TEST(players_e2e, ExitAsksAndYesEndsTheGameNormallyWithThePlayersSaved) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_players(player.user_folder(), "Ada", {{"Ada"}});
   bool ended_by_yes = false;
   const int status = player.play([&](SCRIPTED_PLAYER& p) {

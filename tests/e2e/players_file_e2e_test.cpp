@@ -38,6 +38,7 @@ void add_player_bo(SCRIPTED_PLAYER& p) {
 // at every save after it, and the file saved before stays as it was.
 TEST(players_file_e2e, InAReadOnlyFolderThePlayerIsToldOnceAndTheOldFileStays) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const std::string old_file = file_text(player.user_folder() / "players.xml");
   fs::permissions(player.user_folder(), fs::perms::owner_read | fs::perms::owner_exec);
@@ -65,6 +66,7 @@ TEST(players_file_e2e, InAReadOnlyFolderThePlayerIsToldOnceAndTheOldFileStays) {
 // end) writes everything.
 TEST(players_file_e2e, OnAFullDiskTheOldFileStaysAndTheNextSaveCatchesUp) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const fs::path file = player.user_folder() / "players.xml";
   const std::string old_file = file_text(file);
@@ -88,6 +90,7 @@ TEST(players_file_e2e, OnAFullDiskTheOldFileStaysAndTheNextSaveCatchesUp) {
 // brought into range.
 TEST(players_file_e2e, AProfileOfAbsurdNumbersPlaysAndIsSavedInRange) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   const std::string name(120, 'W');
   std::string file = "<Players current=\"" + name + "\"><player name=\"" + name +
                      "\" sound_volume=\"nan\" music_volume=\"1e38\" game_cursor=\"true\" "

@@ -71,6 +71,7 @@ void play_level(SCRIPTED_PLAYER& p, int world, unsigned button) {
 // levels window shows its stars and level 2 open.
 TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
     ASSERT_TRUE(p.wait_open("Players_EditBox"));
@@ -145,6 +146,7 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
 // levels.
 TEST(road_e2e, AfterWorldOneTheSecondComicComesBeforeWorldTwosLevels) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_progress(player.user_folder(), 15, 1);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
@@ -176,6 +178,7 @@ TEST(road_e2e, AfterWorldOneTheSecondComicComesBeforeWorldTwosLevels) {
 // it to the title.
 TEST(road_e2e, FinishingLevelFortyFiveShowsTheLastComicAndThenTheTitle) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_progress(player.user_folder(), 44, 3);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());

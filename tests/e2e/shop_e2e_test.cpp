@@ -83,6 +83,7 @@ pugi::xml_node saved_ada(pugi::xml_document& file, const SCRIPTED_PLAYER& p) {
 // "players.xml" once the shop has closed.
 TEST(shop_e2e, APlayerBuysAnUpgradeToItsCapAndThePurchasesAreSavedWhenTheShopCloses) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   // Exactly the three levels of the coin upgrade.
   const int money = 60 + 140 + 300;
   write_ada(player.user_folder(), money, 3, 3);
@@ -197,6 +198,7 @@ int water_advance(SCRIPTED_PLAYER& p) {
 // packs cannot be bought.
 TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_ada(player.user_folder(), 5000, 0, 0);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     LEVEL_PLAYER level(p);

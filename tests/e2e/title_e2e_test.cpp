@@ -31,6 +31,7 @@ bool splashes_over() { return game::loading_screen_active == 0; }
 // music; closing the window ends the game normally with the players saved.
 TEST(title_e2e, SplashesLeadStraightToTheTitleWithItsMusic) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     p.frames(30);
     EXPECT_EQ(game::game_clock_ms, 0) << "the game's clock rests while the splashes show";
@@ -61,6 +62,7 @@ TEST(title_e2e, SplashesLeadStraightToTheTitleWithItsMusic) {
 // the player is told, and the game starts without players.
 TEST(title_e2e, ADamagedPlayersFileIsKeptAsideAndThePlayerTold) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   fs::create_directories(player.user_folder());
   const std::string damaged = "<Players current=\"Ada\"><player name=\"Ada\" money=\"12";
   std::ofstream(player.user_folder() / "players.xml") << damaged;

@@ -65,8 +65,8 @@ std::wstring label(unsigned id) {
 // The pop-up names trophy n with the reward paid and its first rank's
 // picture, stays a while as the level runs and closes by itself.
 void pops_up_and_closes(SCRIPTED_PLAYER& p, int n, int reward) {
-  ASSERT_TRUE(p.wait_until(
-      [] { return hud().find(kPopUp)->state() == KOR_GF::WINDOW_OPENED; }, "the pop-up open"));
+  ASSERT_TRUE(p.wait_until([] { return hud().find(kPopUp)->state() == KOR_GF::WINDOW_OPENED; },
+                           "the pop-up open"));
   EXPECT_EQ(label(kTitle),
             KOR::string_table_instance().get_wide("trophy_item" + std::to_string(n) + "_title"));
   EXPECT_NE(label(kReward).find(std::to_wstring(reward)), std::wstring::npos);
@@ -85,6 +85,7 @@ void pops_up_and_closes(SCRIPTED_PLAYER& p, int n, int reward) {
 // new-trophy mark.
 TEST(trophy_e2e, TrophiesReachedInPlayPopUpPayOnceAndAreSaved) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   write_ada(player.user_folder());
   int press_reward = 0;
   int placed_reward = 0;
@@ -125,7 +126,8 @@ TEST(trophy_e2e, TrophiesReachedInPlayPopUpPayOnceAndAreSaved) {
   ASSERT_TRUE(file.load_file((player.user_folder() / "players.xml").c_str()));
   const pugi::xml_node ada_saved =
       file.child("Players").find_child_by_attribute("player", "name", "Ada");
-  EXPECT_EQ(ada_saved.attribute("money").as_int(), kStartMoney + press_reward + placed_reward + coins);
+  EXPECT_EQ(ada_saved.attribute("money").as_int(),
+            kStartMoney + press_reward + placed_reward + coins);
   EXPECT_GE(ada_saved.child("trophies").attribute("trophy6").as_int(), kPressGoal);
   EXPECT_GT(ada_saved.child("trophies").attribute("trophy8").as_int(), kPlacedGoal);
   EXPECT_TRUE(ada_saved.attribute("isHadNewAchivements").as_bool());

@@ -49,6 +49,7 @@ game::gPlayer_Flumo& ada() { return *game::current_player(); }
 // title; the game then ends normally.
 void on_level(int n, const std::function<void(SCRIPTED_PLAYER&, LEVEL_PLAYER&)>& script) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
   const int status = player.play([n, &script](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes() && p.wait_open("Title"));
