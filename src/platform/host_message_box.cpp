@@ -68,13 +68,10 @@ pid_t start_box_process(const std::string& caption, const std::string& text) {
                   const_cast<char*>(text.c_str()), nullptr};
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
+  // A group of its own: Ctrl+C in the terminal goes to the game alone, which
+  // ends the box with the whole group.
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attributes, 0);
-  // Ctrl+C in the terminal goes to the game alone, which ends its box.
-  sigset_t defaults;
-  sigemptyset(&defaults);
-  for (const int signal_number : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&defaults, signal_number);
-  posix_spawnattr_setsigdefault(&attributes, &defaults);
   pid_t box = 0;
   const bool started = posix_spawn(&box, kBoxProgram, nullptr, &attributes, argv, environ) == 0;
   posix_spawnattr_destroy(&attributes);
