@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <sstream>
 
 namespace KOR {
@@ -150,6 +151,31 @@ std::wstring wtext_from_text(const std::string& text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) out += static_cast<wchar_t>(next_utf8(text, i));
   return out;
+}
+
+std::wstring wtext_from_valid_text(const std::string& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const size_t at = i;
+    const char32_t c = next_utf8(text, i);
+    // A malformed sequence is passed one byte at a time; a real U+FFFD
+    // takes three.
+    if (c != kReplacement || i - at > 1) out += static_cast<wchar_t>(c);
+  }
+  return out;
+}
+
+std::wstring wtext_xml_chars(const std::wstring& text) {
+  const auto is_xml_char = [](wchar_t unit) {
+    const auto c = static_cast<char32_t>(unit);
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+  };
+  std::wstring kept;
+  kept.reserve(text.size());
+  std::copy_if(text.begin(), text.end(), std::back_inserter(kept), is_xml_char);
+  return kept;
 }
 
 std::wstring wtext_format(const std::wstring& pattern, std::initializer_list<int> args) {

@@ -33,6 +33,12 @@ float float_from_wtext(std::wstring text);
 // UTF-8 encoding and decoding; what cannot be encoded or decoded becomes U+FFFD.
 std::string text_from_wtext(const std::wstring& text);
 std::wstring wtext_from_text(const std::string& text);
+// UTF-8 decoding that leaves malformed sequences out instead.
+std::wstring wtext_from_valid_text(const std::string& text);
+// Only what an XML 1.0 document can hold: control characters other than
+// tab, line feed and carriage return, surrogates, U+FFFE, U+FFFF and values
+// beyond U+10FFFF are left out.
+std::wstring wtext_xml_chars(const std::wstring& text);
 
 // Replaces each "%i" or "%d" by the next argument, left to right. Markers
 // beyond the arguments stay as they are.

@@ -1,6 +1,7 @@
 #include "framework/G_PLAYERS.h"
 
 #include <cstdio>
+#include <map>
 #include <pugixml.hpp>
 
 #include "foundation/text_utilities.h"
@@ -22,6 +23,15 @@ std::string damaged_name(const std::string& path) {
     name = base + "." + std::to_string(n);
   }
   return name;
+}
+
+// The first name of "name 2", "name 3", ... that no profile has.
+std::wstring free_name(const G_PLAYERS& players, const std::wstring& name) {
+  std::wstring free;
+  for (int n = 2; free.empty() || players.find(free) != nullptr; ++n) {
+    free = name + L" " + std::to_wstring(n);
+  }
+  return free;
 }
 
 }  // namespace
@@ -66,6 +76,7 @@ gPlayer* G_PLAYERS::create(const std::wstring& name) {
 
 bool G_PLAYERS::load(const std::string& folder) {
   set_aside.clear();
+  renamed.clear();
   const std::string path = folder + kFileName;
   if (KOR::KC_FILE_SYSTEM::path_type(path) != KOR::PATH_FILE) return false;
   pugi::xml_document document;
@@ -79,15 +90,31 @@ bool G_PLAYERS::load(const std::string& folder) {
     return true;
   }
   const pugi::xml_node root = document.first_child();
-  const std::wstring current_name = KOR::wtext_from_text(root.attribute("current").as_string());
+  // Profiles by their names as spelled in the file, which may differ from
+  // the names they are given.
+  std::map<std::string, gPlayer*> spelled;
+  for (const std::unique_ptr<gPlayer>& player : players)
+    spelled[player->name_utf8()] = player.get();
   if (factory != nullptr) {
     for (const pugi::xml_node& element : root.children()) {
+      const std::string name = element.attribute("name").as_string();
+      // Of two profiles spelled alike the first is kept.
+      if (spelled.contains(name)) continue;
       std::unique_ptr<gPlayer> player = factory(std::wstring());
       player->load_profile(element);
-      add(player);
+      gPlayer* const read = player.get();
+      // A name that lost what the file could not keep may now equal another.
+      if (!add(player)) {
+        player->set_name(free_name(*this, player->name()));
+        add(player);
+      }
+      if (read->name_utf8() != name) renamed.push_back(read->name());
+      spelled[name] = read;
     }
   }
-  if (gPlayer* named = current_name.empty() ? nullptr : find(current_name)) current = named;
+  const std::string current_name = root.attribute("current").as_string();
+  const auto named = spelled.find(current_name);
+  if (!current_name.empty() && named != spelled.end()) current = named->second;
   return true;
 }
 

@@ -35,7 +35,10 @@ class G_PLAYERS {
   // Reads folder + "players.xml"; false when there is no such file. A file
   // that cannot be read or does not parse adds nothing and is renamed to
   // "players.xml.damaged" (or .damaged.1, ...), so a later save cannot
-  // overwrite the progress it may still hold.
+  // overwrite the progress it may still hold. Of two profiles whose names
+  // the file spells alike the first is kept; a name that, without what a
+  // players file cannot hold, equals another gets a number ("Ann 2"), so
+  // no profile is lost.
   bool load(const std::string& folder);
   // Writes a temporary file beside "players.xml" and renames it over the
   // old one, so a failed write leaves the old file whole. False when the
@@ -47,6 +50,9 @@ class G_PLAYERS {
   // Where the last load put a file it could not read (its own place when
   // it could not be moved); empty when none.
   std::string set_aside;
+  // The names the last load gave profiles whose names in the file were
+  // not kept as they stood, in file order.
+  std::vector<std::wstring> renamed;
   std::vector<std::unique_ptr<gPlayer>> players;  // in the order loaded or added
 };
 

@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/text_utilities.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_LINEBOX.h"
@@ -82,6 +83,7 @@ void G_WINDOW_EDITBOX::on_opened() {
 }
 
 KOR::KS_GUI_EVENT* G_WINDOW_EDITBOX::key_up(int code) {
+  if (line_box_) keep_storable_text();
   // The buttons' generous hit area is tested by the -1 event.
   if (code == kLeftButton) on_control(-1);
   KOR::KS_GUI_EVENT* const result = G_WINDOW::key_up(code);
@@ -108,6 +110,15 @@ void G_WINDOW_EDITBOX::validate(int code) {
   // says why OK is off, goes first.
   const KOR::KC_GUI_OBJECT* error = gui()->find(kErrorLabel);
   show_label(*gui(), kFullLabel, line_box_->is_full() && !(error && error->visible));
+}
+
+void G_WINDOW_EDITBOX::keep_storable_text() {
+  const std::wstring typed = line_box_->text();
+  const std::wstring kept = KOR::wtext_xml_chars(typed);
+  if (kept == typed) return;
+  const std::wstring before_caret = KOR::wtext_xml_chars(typed.substr(0, line_box_->caret()));
+  line_box_->set_text(kept);
+  line_box_->set_caret(static_cast<int>(before_caret.size()));
 }
 
 bool G_WINDOW_EDITBOX::pointer_on(KC_GUI_BUTTON5* button) const {

@@ -15,7 +15,8 @@ namespace KOR_GF {
 // A one-line text entry with OK (widget 3) and cancel (widget 4): a line
 // box (widget 2) whose text a validator checks after every released key,
 // an error label (widget 10) shown for rejected text, and a result callback
-// called once per opening. Missing widgets are tolerated.
+// called once per opening. The text it gives holds only what an XML file
+// can (it names players). Missing widgets are tolerated.
 class G_WINDOW_EDITBOX : public G_WINDOW {
  public:
   // ok is 1 or 0.
@@ -56,6 +57,9 @@ class G_WINDOW_EDITBOX : public G_WINDOW {
 
  private:
   bool pointer_on(KOR::KC_GUI_BUTTON5* button) const;
+  // What a players file cannot hold leaves the line when the key that
+  // typed it is released, before the text is checked or taken.
+  void keep_storable_text();
   void validate(int code);
 
   KOR::KC_GUI_LINEBOX* line_box_ = nullptr;

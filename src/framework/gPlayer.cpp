@@ -32,12 +32,18 @@ bool read_raw(std::istream& in, T& value) {
   return bool(in.read(reinterpret_cast<char*>(&value), sizeof value));
 }
 
+// A file may hold anything: what a players file cannot hold is left out,
+// so the name can be written back.
+std::wstring name_from_text(const std::string& text) {
+  return KOR::wtext_xml_chars(KOR::wtext_from_valid_text(text));
+}
+
 }  // namespace
 
 gPlayer::gPlayer(const pugi::xml_node& element) { gPlayer::load(element); }
 
 void gPlayer::load(const pugi::xml_node& element) {
-  name_ = KOR::wtext_from_text(element.attribute("name").as_string());
+  name_ = name_from_text(element.attribute("name").as_string());
   sound_volume_ = volume_attribute(element, "sound_volume");
   music_volume_ = volume_attribute(element, "music_volume");
   game_cursor_ = element.attribute("game_cursor").as_bool();
@@ -71,7 +77,7 @@ bool gPlayer::read_binary(std::istream& in) {
       !read_raw(in, cursor) || !read_raw(in, full)) {
     return false;
   }
-  name_ = KOR::wtext_from_text(name);
+  name_ = name_from_text(name);
   sound_volume_ = within_range(sound);
   music_volume_ = within_range(music);
   game_cursor_ = cursor != 0;

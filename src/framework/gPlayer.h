@@ -22,7 +22,7 @@ class gPlayer {
   virtual ~gPlayer() = default;
 
   // Every base attribute is read; a missing one gives 0 or false, not the
-  // default.
+  // default. Of the name, what a players file cannot hold is left out.
   virtual void load(const pugi::xml_node& element);
   // Appends "name", "sound_volume", "music_volume", "game_cursor" and
   // "full_screen" in that order.
@@ -45,6 +45,7 @@ class gPlayer {
   bool game_cursor() const { return game_cursor_ != 0; }
   void set_game_cursor(bool on) { game_cursor_ = on; }
   std::wstring name() const { return name_; }
+  void set_name(const std::wstring& name) { name_ = name; }
   std::string name_utf8() const;
 
   // Read and written by the game directly.

@@ -3,11 +3,14 @@
 #include <cstdio>
 #include <iterator>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "foundation/KC_CALLBACK.h"
+#include "foundation/text_utilities.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
@@ -102,6 +105,22 @@ void tell_players_file_damaged(const std::string& kept_as) {
                                        kept_as + "\" and the game starts without players.");
 }
 
+// A player who finds a name changed learns why, and under which names the
+// progress now is; a long list names the first few.
+void tell_players_renamed(const std::vector<std::wstring>& names) {
+  constexpr std::size_t kNamed = 5;
+  std::string list;
+  for (std::size_t i = 0; i < names.size() && i < kNamed; ++i) {
+    list += (i == 0 ? "\"" : ", \"") + KOR::text_from_wtext(names[i]) + "\"";
+  }
+  if (names.size() > kNamed) list += " and " + std::to_string(names.size() - kNamed) + " more";
+  KOR::host_message_box("Aquavex",
+                        "Some player names in the players file held characters that cannot be "
+                        "stored. They were left out, and a name that then equalled another took "
+                        "a number: these players are now called " +
+                            list + ".");
+}
+
 const bool registered = (KOR::service_register_main(&game_main), true);
 
 }  // namespace
@@ -167,6 +186,7 @@ int game_on_init(void*) {
   const std::string user_folder = user_data_dir();
   if (!user_folder.empty()) players.load(user_folder);
   if (!players.set_aside.empty()) tell_players_file_damaged(players.set_aside);
+  if (!players.renamed.empty()) tell_players_renamed(players.renamed);
   apply_player_settings(players.current);
   loader_screen = new G_LOADER_SCREEN(&game_load_step);
   loader_screen->init();

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <pugixml.hpp>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "e2e_game.h"
 #include "shell/CGame_App.h"
+#include "shell/gPlayer_Flumo.h"
 #include "support/file_permissions.h"
 
 namespace {
@@ -20,6 +24,57 @@ using test_support::SCRIPTED_PLAYER;
 int told_not_saved(const SCRIPTED_PLAYER& p) {
   return int(std::count_if(p.messages().begin(), p.messages().end(), [](const std::string& m) {
     return m.find("Your progress could not be saved to") != std::string::npos;
+  }));
+}
+
+// What a strict XML parser says of the file: empty when it is well-formed.
+std::string strict_xml_complaints(const fs::path& file) {
+  const std::string command = "xmllint --noout '" + file.string() + "' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return "xmllint could not be started";
+  std::string said;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) said += buffer;
+  const int status = pclose(pipe);
+  if (status == 0) return "";
+  return said.empty() ? "xmllint failed with status " + std::to_string(status) : said;
+}
+
+// Every profile of the registry as the players file writes it, in order.
+std::vector<std::string> written_profiles(const KOR_GF::G_PLAYERS& players) {
+  std::vector<std::string> written;
+  for (const auto& player : players.players) {
+    pugi::xml_document document;
+    pugi::xml_node element = document.append_child("player");
+    player->save_profile(element);
+    std::ostringstream text;
+    document.save(text);
+    written.push_back(text.str());
+  }
+  return written;
+}
+
+// The players file the game saved, checked by a strict XML parser and read
+// back: the same players as the game held at its end, the same current one,
+// and nothing left to change in their names.
+void expect_saved_well_formed(const fs::path& folder, const std::vector<std::wstring>& names,
+                              const std::wstring& current) {
+  EXPECT_EQ(strict_xml_complaints(folder / "players.xml"), "") << file_text(folder / "players.xml");
+  const KOR_GF::G_PLAYERS& played = KOR_GF::players_instance();
+  EXPECT_EQ(played.names(), names);
+  KOR_GF::G_PLAYERS back;
+  back.factory = &game::new_player_profile;
+  ASSERT_TRUE(back.load(folder.string() + "/"));
+  EXPECT_EQ(back.names(), names);
+  EXPECT_EQ(written_profiles(back), written_profiles(played));
+  ASSERT_NE(back.current, nullptr);
+  EXPECT_EQ(back.current->name(), current);
+  EXPECT_TRUE(back.renamed.empty());
+}
+
+int told_renamed(const SCRIPTED_PLAYER& p) {
+  return int(std::count_if(p.messages().begin(), p.messages().end(), [](const std::string& m) {
+    return m.find("Some player names in the players file held characters") != std::string::npos;
   }));
 }
 
@@ -135,6 +190,83 @@ TEST(players_file_e2e, AProfileOfAbsurdNumbersPlaysAndIsSavedInRange) {
   EXPECT_EQ(std::distance(profile.child("levels").children("level").begin(),
                           profile.child("levels").children("level").end()),
             45);
+}
+
+// Every kind of odd name a players file may bring: what XML cannot hold
+// (control characters, malformed UTF-8, U+FFFE and U+FFFF, an encoded
+// surrogate) is left out and the player is told, a name that comes to
+// equal another takes a number; the rest stays as it was. The file the
+// game saves is then well-formed XML that reads back to the same players.
+TEST(players_file_e2e, OddNamesFromThePlayersFileAreSavedAsWellFormedXml) {
+  struct ODD_NAME {
+    std::string spelled;  // as the file holds it
+    std::wstring kept;
+  };
+  std::string long_name;
+  std::wstring long_kept;
+  for (int n = 0; n < 150; ++n) {
+    long_name += "\xC3\xA9x";
+    long_kept += L"\u00E9x";
+  }
+  const ODD_NAME odd[] = {
+      {"Ann&#1;e&#7;", L"Anne"},
+      {"Anne", L"Anne 2"},
+      {"Zo\xEB\xFF", L"Zo"},
+      {"Ed\xEF\xBF\xBE\xEF\xBF\xBF", L"Ed"},
+      {"Sue\xED\xA0\x80", L"Sue"},
+      {"\xE2\x80\x8F\xD7\xA9\xD7\xA8\xE2\x80\xAE", L"\u200F\u05E9\u05E8\u202E"},
+      {long_name, long_kept},
+      {"&lt;b&gt; &amp; &quot;q&quot; &apos;a&apos;", L"<b> & \"q\" 'a'"},
+      {"Tab&#9;Name", L"Tab\tName"},
+      {"   ", L"   "},
+      {"", L""},
+  };
+  std::vector<e2e::PLAYER_RECORD> records;
+  std::vector<std::wstring> names;
+  for (const ODD_NAME& name : odd) {
+    records.push_back({name.spelled});
+    names.push_back(name.kept);
+  }
+  ASSERT_EQ(long_kept.size(), 300u);
+
+  SCRIPTED_PLAYER player;
+  e2e::write_players(player.user_folder(), odd[0].spelled, records);
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    EXPECT_EQ(e2e::current_name(), L"Anne");
+    ASSERT_TRUE(p.click("Title", 3));
+    ASSERT_TRUE(p.wait_open("Players"));
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(told_renamed(player), 1);
+  ASSERT_FALSE(player.messages().empty());
+  EXPECT_NE(player.messages().front().find("\"Anne\", \"Anne 2\", \"Zo\", \"Ed\", \"Sue\"."),
+            std::string::npos)
+      << player.messages().front();
+  expect_saved_well_formed(player.user_folder(), names, L"Anne");
+}
+
+// A name typed with characters no XML file can hold, as a keyboard layout
+// or an input method may deliver them: they leave the name box, and the
+// new player is saved in a well-formed file.
+TEST(players_file_e2e, ANameTypedWithCharactersXmlCannotHoldIsSavedWellFormed) {
+  SCRIPTED_PLAYER player;
+  const int status = player.play([](SCRIPTED_PLAYER& p) {
+    ASSERT_TRUE(p.skip_splashes());
+    ASSERT_TRUE(p.wait_open("Players_EditBox")) << "the first start asks for a name";
+    p.type("Cy");
+    for (const char* typed :
+         {"\x07", "\x1B", "\xEF\xBF\xBE", "\xEF\xBF\xBF", "\xE2\x80\x8F", "&"}) {
+      p.type_as('B', typed);
+    }
+    p.type("d");
+    ASSERT_TRUE(p.click("Players_EditBox", 3));
+    ASSERT_TRUE(p.wait_closed("Players_EditBox"));
+    EXPECT_EQ(e2e::current_name(), L"Cy\u200F&d");
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(told_renamed(player), 0);
+  expect_saved_well_formed(player.user_folder(), {L"Cy\u200F&d"}, L"Cy\u200F&d");
 }
 
 }  // namespace

@@ -108,6 +108,34 @@ TEST(text_utilities, MalformedUtf8BecomesReplacementCharacters) {
   EXPECT_EQ(text_from_wtext(invalid), "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+TEST(text_utilities, ValidTextDecodingLeavesMalformedSequencesOut) {
+  const std::pair<std::string, std::wstring> cases[] = {
+      {"a\xC3", L"a"},
+      {"\xE2\x82x", L"x"},
+      {"\x80x\xFF", L"x"},
+      {"\xC0\xAF", L""},
+      {"S\xED\xA0\x80", L"S"},      // encoded surrogate
+      {"\xEF\xBF\xBD", L"\uFFFD"},  // a real replacement character stays
+      {"Gr\xC3\xBC\xC3\x9F", L"Gr\u00FC\u00DF"},
+  };
+  for (const auto& [narrow, wide] : cases) EXPECT_EQ(wtext_from_valid_text(narrow), wide) << narrow;
+}
+
+TEST(text_utilities, XmlCharsLeaveOutWhatXmlCannotHold) {
+  const auto unit = [](long c) { return static_cast<wchar_t>(c); };
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"An\x01n\x07\x1F", L"Ann"},
+      {{L'\0', L'x', unit(0x7F)}, {L'x', unit(0x7F)}},
+      {L"tab\tline\ncarriage\r", L"tab\tline\ncarriage\r"},
+      {{L'a', unit(0xD800), unit(0xDFFF), L'b'}, L"ab"},
+      {{unit(0xFFFE), unit(0xFFFF), unit(0xFFFD)}, {unit(0xFFFD)}},
+      {{unit(0x10FFFF), unit(0x110000), unit(-1)}, {unit(0x10FFFF)}},
+      {L"\u200F\u202E<&\"'> ", L"\u200F\u202E<&\"'> "},
+      {L"", L""},
+  };
+  for (const auto& [text, kept] : cases) EXPECT_EQ(wtext_xml_chars(text), kept);
+}
+
 TEST(text_utilities, FormatReplacesMarkersLeftToRight) {
   struct Case {
     std::wstring pattern;

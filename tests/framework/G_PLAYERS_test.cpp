@@ -150,6 +150,50 @@ TEST_F(G_PLAYERS_test, LoadingFollowsTheFileRules) {
   EXPECT_TRUE(empty.names().empty());
 }
 
+// Names that lose what a players file cannot hold may come to equal
+// others: every profile stays, under a name of its own, and the load lists
+// the names it gave. The file saved then reads and writes back unchanged.
+TEST_F(G_PLAYERS_test, NamesCleanedOfWhatTheFileCannotHoldLoseNoProfile) {
+  fs::create_directories(folder_);
+  write_file(file(),
+             "<Players current=\"Ann&#1;e\">"
+             "<player name=\"Anne\" money=\"1\"/>"
+             "<player name=\"Ann&#1;e\" money=\"2\"/>"
+             "<player name=\"Anne 2\" money=\"3\"/>"
+             "<player name=\"Zo\xEB\" money=\"4\"/>"
+             "<player name=\"Ed\xEF\xBF\xBE\" money=\"5\"/>"
+             "<player name=\"Ed\xEF\xBF\xBF\" money=\"6\"/>"
+             "<player name=\"Ann&#1;e\" money=\"7\"/>"
+             "<player name=\"&#7;\" money=\"8\"/>"
+             "<player name=\"Bo\" money=\"9\"/>"
+             "</Players>");
+  ASSERT_TRUE(registry_.load(folder()));
+  const std::vector<std::wstring> names = {L"Anne", L"Anne 2", L"Anne 2 2", L"Zo",
+                                           L"Ed",   L"Ed 2",   L"",         L"Bo"};
+  ASSERT_EQ(registry_.names(), names);
+  std::vector<int> money;
+  for (const auto& player : registry_.players) {
+    money.push_back(static_cast<TEST_PLAYER&>(*player).money);
+  }
+  EXPECT_EQ(money, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9}))
+      << "a second profile spelled exactly like an earlier one is the only one dropped";
+  EXPECT_EQ(registry_.current, registry_.find(L"Anne 2")) << "current follows the spelling";
+  EXPECT_EQ(registry_.renamed,
+            (std::vector<std::wstring>{L"Anne 2", L"Anne 2 2", L"Zo", L"Ed", L"Ed 2", L""}));
+
+  ASSERT_TRUE(registry_.save(folder()));
+  const std::string saved = read_file(file());
+  EXPECT_EQ(saved.find("&#"), std::string::npos) << saved;
+  G_PLAYERS again;
+  again.factory = &new_test_player;
+  ASSERT_TRUE(again.load(folder()));
+  EXPECT_EQ(again.names(), names);
+  EXPECT_TRUE(again.renamed.empty());
+  EXPECT_EQ(again.current, again.find(L"Anne 2"));
+  ASSERT_TRUE(again.save(folder()));
+  EXPECT_EQ(read_file(file()), saved);
+}
+
 // A damaged file loads nothing, but it is kept aside under a fresh name, so
 // the next save cannot overwrite the progress it holds.
 TEST_F(G_PLAYERS_test, DamagedFileIsKeptAsideAndNeverOverwritten) {

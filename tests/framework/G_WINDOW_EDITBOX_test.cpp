@@ -179,6 +179,31 @@ TEST_F(EditBox, AnEmptyLineDisablesOkWhateverTheValidatorSays) {
   EXPECT_EQ(ok_state(), KC_GUI_BUTTON5::DISABLED);
 }
 
+// The text names a player in an XML file: a character such a file cannot
+// hold, however it was typed, leaves the line when its key is released,
+// with the caret staying between the same letters.
+TEST_F(EditBox, WhatAnXmlFileCannotHoldLeavesTheLine) {
+  constexpr int kLeftArrow = 37;
+  box->set_validator(&anything, nullptr);
+  type(kKeyI, L'\a');
+  EXPECT_EQ(box->line_box()->text(), L"");
+  EXPECT_EQ(ok_state(), KC_GUI_BUTTON5::DISABLED) << "nothing storable was typed";
+
+  type(kKeyI, L'I');
+  type(kKeyI, L'J');
+  type(kLeftArrow, 0);
+  for (const wchar_t unstorable : {L'\x01', L'\x1F', static_cast<wchar_t>(0xFFFE),
+                                   static_cast<wchar_t>(0xFFFF), static_cast<wchar_t>(0xD800)}) {
+    type(kKeyI, unstorable);
+    EXPECT_EQ(box->line_box()->text(), L"IJ") << int(unstorable);
+  }
+  type(kKeyI, L'\u200F');  // a right-to-left mark is text
+  type(kKeyI, L'K');
+  EXPECT_EQ(box->line_box()->text(), L"I\u200FKJ");
+  click(412, 484);
+  EXPECT_EQ(results, (std::vector<std::pair<int, std::wstring>>{{1, L"I\u200FKJ"}}));
+}
+
 TEST_F(EditBox, ReleasesNearAButtonCountWithinTwentyPixels) {
   type(kKeyI, L'I');
   click(437, 484);  // 25 pixels right of OK

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -96,6 +97,31 @@ TEST(gPlayer, AStreamThatFailsChangesNothingAndVolumesStayInRange) {
   BASE_PLAYER read;
   ASSERT_TRUE(read.read_binary(stream));
   EXPECT_FLOAT_EQ(read.sound_volume(), 100.0f);
+}
+
+// A name read from a file or a stream keeps only what a players file can
+// hold: malformed UTF-8, control characters, U+FFFE and U+FFFF and encoded
+// surrogates are left out; tab and the other characters stay.
+TEST(gPlayer, ANameReadKeepsOnlyWhatAPlayersFileCanHold) {
+  const std::pair<std::string, std::wstring> names[] = {
+      {"An\x01n\x07"
+       "e",
+       L"Anne"},
+      {"Zo\xEB", L"Zo"},
+      {"Ed\xEF\xBF\xBE\xEF\xBF\xBF", L"Ed"},
+      {"S\xED\xA0\x80", L"S"},
+      {"a\tb \xE2\x80\x8F<&>", L"a\tb \u200F<&>"},
+  };
+  for (const auto& [spelled, kept] : names) {
+    pugi::xml_document document;
+    document.append_child("player").append_attribute("name").set_value(spelled.c_str());
+    EXPECT_EQ(BASE_PLAYER(document.first_child()).name(), kept) << spelled;
+
+    std::stringstream stream(spelled + "\n" + std::string(10, '\0'));
+    BASE_PLAYER read;
+    ASSERT_TRUE(read.read_binary(stream));
+    EXPECT_EQ(read.name(), kept) << spelled;
+  }
 }
 
 }  // namespace

@@ -355,6 +355,11 @@ void SCRIPTED_PLAYER::type(const std::string& text) {
   }
 }
 
+void SCRIPTED_PLAYER::type_as(int code, const std::string& text) {
+  push_key(code, true, text.c_str());
+  push_key(code, false, nullptr);
+}
+
 bool SCRIPTED_PLAYER::skip_splashes() {
   return wait_until(
       [this] {

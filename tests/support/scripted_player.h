@@ -110,6 +110,9 @@ class SCRIPTED_PLAYER {
   void press_key(int code);
   // Letters, digits and blanks, each typed as a key with its character.
   void type(const std::string& text);
+  // A key (as press_key) that types the UTF-8 text, as a keyboard layout or
+  // an input method may deliver any character for a key.
+  void type_as(int code, const std::string& text);
   void click_close_box();
   // Space pressed until the splash cards are over, as an impatient player
   // does.
