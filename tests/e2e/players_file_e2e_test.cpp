@@ -230,6 +230,7 @@ TEST(players_file_e2e, OddNamesFromThePlayersFileAreSavedAsWellFormedXml) {
   ASSERT_EQ(long_kept.size(), 300u);
 
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   e2e::write_players(player.user_folder(), odd[0].spelled, records);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
@@ -251,6 +252,7 @@ TEST(players_file_e2e, OddNamesFromThePlayersFileAreSavedAsWellFormedXml) {
 // new player is saved in a well-formed file.
 TEST(players_file_e2e, ANameTypedWithCharactersXmlCannotHoldIsSavedWellFormed) {
   SCRIPTED_PLAYER player;
+  player.use_null_device();
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
     ASSERT_TRUE(p.wait_open("Players_EditBox")) << "the first start asks for a name";
