@@ -116,6 +116,17 @@ void G_WINDOW_MANAGER::disable_all() {
   if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
 }
 
+bool G_WINDOW_MANAGER::release_closed() {
+  for (const G_WINDOW* window : open_stack_) {
+    if (!window->is_open()) return false;
+  }
+  for (const std::unique_ptr<G_WINDOW>& window : windows_) {
+    if (window->is_enabled() && !on_stack(window.get())) window->disable();
+  }
+  if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
+  return true;
+}
+
 void G_WINDOW_MANAGER::refresh_all() {
   for (const std::unique_ptr<G_WINDOW>& window : windows_) window->refresh();
 }

@@ -48,6 +48,10 @@ class G_WINDOW_MANAGER {
   G_WINDOW* disable(const std::string& name);
   // Then frees the textures nothing holds any more.
   void disable_all();
+  // Gives back the pictures of every window that is closed, then frees the
+  // textures nothing holds any more. A window still on its way out draws
+  // its pictures: while there is one, nothing is done, and false.
+  bool release_closed();
   void refresh_all();
   void relayout(int old_width);
 

@@ -49,8 +49,9 @@ CScene_Level::CScene_Level()
 }
 
 // The level's objects go while the windows they use still exist; the water
-// sound is stopped only when it was ever loaded. What the level alone held
-// is freed before the window managers go, their windows last.
+// sound is stopped only when it was ever loaded. The window managers go
+// last, and what the level alone held is freed after them, its windows'
+// pictures with it.
 CScene_Level::~CScene_Level() {
   level.reset();
   field.reset();
@@ -62,10 +63,10 @@ CScene_Level::~CScene_Level() {
   if (sounds.has("sound_water_flow")) sounds.stop("sound_water_flow");
   explosions.reset();
   bonuses.reset();
-  if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
   closeup_windows_.reset();
   bottom_windows_.reset();
   hud_windows_.reset();
+  if (KOR::engine_resource_manager) KOR::engine_resource_manager->unload_unused();
 }
 
 bool point_in_centered_rect(float x, float y, float centre_x, float centre_y, float width,

@@ -127,6 +127,12 @@ void host_request_close();
 // box saves, also while a message box is open.
 void host_close_on_termination_signals();
 
+// ---- memory ----------------------------------------------------------------
+
+// Hands the heap's free pages back to the system. Pictures given back leave
+// holes between what stays, which the allocator keeps for later unless told.
+void host_return_free_memory();
+
 // ---- clock -----------------------------------------------------------------
 
 // The clock the engine's timers read and the sleep they wait with. Tests

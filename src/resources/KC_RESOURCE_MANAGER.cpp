@@ -8,6 +8,7 @@
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/text_utilities.h"
 #include "platform/KC_FILE_SYSTEM.h"
+#include "platform/host.h"
 #include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE.h"
 #include "sound/KC_SOUND_SYSTEM.h"
@@ -336,6 +337,7 @@ int32_t KC_RESOURCE_MANAGER::unload_unused() {
     }
     ++at;
   }
+  if (total > 0) host_return_free_memory();
   return total;
 }
 

@@ -92,6 +92,7 @@ int CGame_App::update() {
   game_clock_ms = int32_t(double(game_clock_ms) + double(KOR::frame_dt) * 1000.0);
   if (current_scene) current_scene->update();
   windows->update();
+  if (scene_changed_ && windows->release_closed()) scene_changed_ = false;
   sounds->update();
   return 1;
 }
@@ -144,6 +145,7 @@ bool CGame_App::start_level() {
   }
   windows->close_all();
   current_scene->load_resources();
+  scene_changed_ = true;
   return true;
 }
 
@@ -160,6 +162,7 @@ bool CGame_App::drop_level() {
   if (!current_scene) return false;
   if (CScene_Level* level = current_level_scene()) level->close_hud_windows();
   current_scene.reset();
+  scene_changed_ = true;
   return true;
 }
 

@@ -115,6 +115,9 @@ class CGame_App {
   KOR::KC_TEXTURE* bar_texture_ = nullptr;
   // The last save failed and the player was told.
   bool save_failed_ = false;
+  // A level began or ended: the menus' windows, or the level's, give their
+  // pictures back once they have closed, so only one side's are held.
+  bool scene_changed_ = false;
 };
 
 CGame_App& game_instance();

@@ -69,17 +69,22 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
   manager->release_xml(document);
 }
 
+G_LOADER_SCREEN::~G_LOADER_SCREEN() { release_pictures(); }
+
 // The fades point into the quads, so they go first, and the quads before
 // their textures.
-G_LOADER_SCREEN::~G_LOADER_SCREEN() {
+void G_LOADER_SCREEN::release_pictures() {
   fades.delete_all();
   splashes.clear();
   KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
-  if (render == nullptr) return;
-  for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
+  if (render != nullptr) {
+    for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
+  }
+  splash_textures_.clear();
   if (background_texture_ != nullptr) {
     background.set_texture(KOR_GF::default_texture());
-    render->release_texture(background_texture_);
+    if (render != nullptr) render->release_texture(background_texture_);
+    background_texture_ = nullptr;
   }
 }
 
@@ -114,7 +119,9 @@ int32_t G_LOADER_SCREEN::update() {
     if (clock >= time_per_splash) next_splash();
     return 0;
   }
+  // The screen is never drawn again: its pictures go.
   loading_screen_active = 0;
+  release_pictures();
   show_title_screen();
   window_manager_instance().update();
   return 0;

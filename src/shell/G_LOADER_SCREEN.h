@@ -44,6 +44,7 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
 
  private:
   void make_background(uint32_t argb);
+  void release_pictures();
 
   KOR::KC_TEXTURE* background_texture_ = nullptr;
   bool background_opaque_ = false;

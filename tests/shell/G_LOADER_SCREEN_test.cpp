@@ -106,21 +106,28 @@ TEST_F(LoaderScreen, ScreenFileGivesTimesBackgroundAndCentredSplashes) {
 }
 
 // Each splash starts fading after its time; the title follows in the next
-// update once all are done.
+// update once all are done, and the screen, never drawn again, gives its
+// pictures back.
 TEST_F(LoaderScreen, SplashesFollowEachOtherThenTheTitleOpens) {
   write_three_splashes();
+  const size_t textures_before = render_.textures.size();
   G_LOADER_SCREEN screen(&no_step);
+  EXPECT_EQ(render_.textures.size(), textures_before + 4) << "three splashes and the background";
   std::vector<int> fade_starts;
   int updates = 0;
-  while (game::loading_screen_active && updates < 100) {
+  while (screen.current < 3 && updates < 100) {
     const int32_t before = screen.current;
     EXPECT_EQ(screen.update(), 0);
     ++updates;
     if (screen.current != before) fade_starts.push_back(updates);
   }
   EXPECT_EQ(fade_starts, (std::vector<int>{4, 8, 12})) << "at 2 s, 4 s and 6 s";
-  EXPECT_EQ(updates, 13);
   EXPECT_EQ(screen.splashes[0]->vertex_color(0), 0x00FFFFFFu) << "faded to transparent white";
+  EXPECT_EQ(game::loading_screen_active, 1);
+  screen.update();
+  EXPECT_EQ(game::loading_screen_active, 0);
+  EXPECT_TRUE(screen.splashes.empty());
+  EXPECT_EQ(render_.textures.size(), textures_before);
 }
 
 TEST_F(LoaderScreen, KeyPressesSkipAndEachSkippedSplashFades) {

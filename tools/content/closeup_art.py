@@ -703,9 +703,11 @@ def _palette(cards, box):
 
 
 def pack_pictures(pack):
-    """stem -> picture of one pack, and where each frame lies on the card.
-    Picture and frames share one palette without dithering, so a frame's
-    pixels are the picture's wherever the card does not change."""
+    """stem -> picture of one pack, where each frame lies on the card, and
+    the stem each frame shows. Picture and frames share one palette without
+    dithering, so a frame's pixels are the picture's wherever the card does
+    not change. A frame equal to an earlier one shows that one's picture, so
+    no picture is loaded twice."""
     cards = [card(pack, m) for m in moments(pack)]
     box = changed_box(cards)
     palette = _palette(cards, box)
@@ -715,18 +717,25 @@ def pack_pictures(pack):
     picture = reduced(cards[0]).convert("RGBA")
     picture.putalpha(cards[0].getchannel("A"))
     out = {"closeup%d" % pack: picture}
+    shown = []
     for k, whole in enumerate(cards[1:], 1):
-        out["closeup%d_%02d" % (pack, k)] = reduced(whole.crop(box))
-    return out, box
+        frame = reduced(whole.crop(box))
+        same = [stem for stem in shown if out[stem].tobytes() == frame.tobytes()]
+        if same:
+            shown.append(same[0])
+            continue
+        stem = "closeup%d_%02d" % (pack, k)
+        out[stem] = frame
+        shown.append(stem)
+    return out, box, shown
 
 
-def window(pack, box):
+def window(pack, box, shown):
     """"CLOSE_UP_PACK_n": the picture (100) first, so the frames (1..N) are
     drawn over it; all hidden until the window shows them."""
     x, y = CARD_AT
-    count = PACKS[pack][0]
-    frames = [W.image(k, texture("closeup%d_%02d" % (pack, k)), x + box[0], y + box[1],
-                      enabled=False, visible=False) for k in range(1, count + 1)]
+    frames = [W.image(k, texture(stem), x + box[0], y + box[1], enabled=False, visible=False)
+              for k, stem in enumerate(shown, 1)]
     return W.Window("CLOSE_UP_PACK_%d" % pack, "CLOSE_UP_WINDOW", [
         W.image(100, texture("closeup%d" % pack), x, y, enabled=False, visible=False),
     ] + frames, 1, "SH_FADE", "SH_FADE", "0.5", fractions=(0.5, 0.5))
@@ -736,7 +745,7 @@ def build_all(resources):
     made = []
     group = []
     for pack in sorted(PACKS):
-        named, box = pack_pictures(pack)
+        named, box, shown = pack_pictures(pack)
         made += art.save_pictures(resources, FOLDER, named)
-        group.append(window(pack, box))
+        group.append(window(pack, box, shown))
     return made + W.write_list(resources, WINDOW_FOLDER, LIST, group)

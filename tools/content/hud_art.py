@@ -83,13 +83,11 @@ BUTTONS = {
     "hud_completion": (64, "leaf", _icon(interface.draw_completion_icon)),
     "hud_destroy": (64, "coral", _icon(interface.draw_destruction_icon)),
     "hud_buy_bonus": (64, "brass", _buy_sign),
-    "hud_place": (64, "leaf", _icon(interface.draw_completion_icon)),
 }
 # Captioned buttons of the level's windows, as the menu buttons.
 CAPTIONS = {
     "button_resume": (264, 62, "Resume", "leaf", 27),
     "button_restart": (264, 62, "Restart", "water", 27),
-    "button_options_small": (264, 62, "Options", "water", 27),
     "button_help": (264, 62, "Help", "water", 27),
     "button_menu": (264, 62, "Menu", "coral", 27),
     "button_next": (200, 60, "Next", "leaf", 27),

@@ -11,6 +11,7 @@ are placed by that corner.
 """
 
 from . import hud_art as art
+from . import menu_art
 from . import windows as W
 
 FOLDER = "xml/Game"
@@ -67,7 +68,9 @@ def hud_windows():
         W.button(1, pic("hud_destroy"), *parked, visible=False, children=[
             W.label(12, "label_hud_count", "font_extra_text", 24, 22)]),
         W.button(2, pic("hud_buy_bonus"), *parked, visible=False),
-        W.button(3, pic("hud_place"), *parked, visible=False, children=[
+        # Placing a completion bonus shows the completion button's own
+        # picture, so one texture serves both.
+        W.button(3, pic("hud_completion"), *parked, visible=False, children=[
             W.label(32, "label_hud_count", "font_extra_text", 24, 22)]),
     ], 2, "SH_MOMENTAL", "SH_MOMENTAL", "0", pixels=ORIGIN)
 
@@ -188,7 +191,8 @@ def app_windows():
         pic("panel_pause"), "label_pause_title", size=(pw, ph)) + [
         W.button(5, pic("button_resume"), 0, top),
         W.button(1, pic("button_restart"), 0, top + 72),
-        W.button(2, pic("button_options_small"), 0, top + 144),
+        # The title's Options button: the same picture, loaded once.
+        W.button(2, menu_art.texture("button_options"), 0, top + 144),
         W.button(3, pic("button_help"), 0, top + 216),
         W.button(4, pic("button_menu"), 0, top + 288),
     ], 2, modal=True, background=W.DIM)
