@@ -38,8 +38,8 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   float time_per_splash = 2.0f;  // seconds before the fade starts
   KOR_GF::G_SPRITE background;
   std::vector<std::unique_ptr<KOR::KC_QUAD>> splashes;  // in file order; the first lies on top
-  int32_t current = 0;  // the number of splashes when all are done
-  float clock = 0.0f;   // seconds the current splash has shown
+  int32_t current = 0;                                  // the number of splashes when all are done
+  float clock = 0.0f;                                   // seconds the current splash has shown
   KOR::KC_BOT_LIST fades;
 
  private:

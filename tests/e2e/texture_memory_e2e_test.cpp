@@ -141,7 +141,8 @@ TEST(texture_memory_e2e, ALevelHoldsNoMenuPicturesAndTheMenusNoLevelPictures) {
     EXPECT_FALSE(in_level());
     for (const char* picture : kLevelPictures) EXPECT_FALSE(is_live(picture)) << picture;
     EXPECT_FALSE(is_live("graphics/main/interface panel_pause.png"));
-    for (const char* picture : {"graphics/gui/road header.png", "graphics/gui/road level_tile.png"}) {
+    for (const char* picture :
+         {"graphics/gui/road header.png", "graphics/gui/road level_tile.png"}) {
       EXPECT_TRUE(is_live(picture)) << picture << " shown again";
     }
     EXPECT_EQ(held_by_nobody(), std::vector<std::string>{});
@@ -166,12 +167,14 @@ TEST(texture_memory_e2e, NoScreenHoldsOnePictureTwice) {
         {"players", [&] { return p.click("Title", 3) && p.wait_open("Players"); }},
         {"worlds",
          [&] { return p.click("Players", 8) && p.wait_closed("Players") && p.click("Title", 1); }},
-        {"trophies", [&] { return p.click("WINDOW_MAIN_PANEL", 6) && p.wait_open("WINDOW_TROPHIES"); }},
+        {"trophies",
+         [&] { return p.click("WINDOW_MAIN_PANEL", 6) && p.wait_open("WINDOW_TROPHIES"); }},
         {"shop", [&] { return p.click("WINDOW_MAIN_PANEL", 7) && p.wait_open("WINDOW_SHOP"); }},
         {"levels", [&] { return p.click("WINDOW_MAIN_PANEL", 5) && p.click("WINDOW_WORLDS", 1); }},
         {"level", [&] { return p.click("WINDOW_LEVELS", 1) && p.wait_until(in_level, "level 1"); }},
         {"pause", [&] { return pause(p); }},
-        {"options in the level", [&] { return p.click("WINDOW_PAUSE", 2) && p.wait_open("Options"); }},
+        {"options in the level",
+         [&] { return p.click("WINDOW_PAUSE", 2) && p.wait_open("Options"); }},
         {"help in the level",
          [&] {
            return p.click("Options", 4) && p.wait_closed("Options") && p.click("WINDOW_PAUSE", 3) &&

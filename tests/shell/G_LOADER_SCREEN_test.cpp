@@ -215,9 +215,9 @@ TEST_F(LoaderScreen, TheBackgroundShowsBesideASplashNarrowerThanTheScreen) {
   write_three_splashes();
   G_LOADER_SCREEN screen(&no_step);
   KOR::auto_position_screen_width = 1024;
-  EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{
-                                        screen.background.texture()->texture,
-                                        screen.splashes[0]->texture()->texture}));
+  EXPECT_EQ(drawn_textures(screen),
+            (std::vector<KOR::GPU_TEXTURE*>{screen.background.texture()->texture,
+                                            screen.splashes[0]->texture()->texture}));
 }
 
 TEST_F(LoaderScreen, ASeeThroughBackgroundHidesNothing) {
