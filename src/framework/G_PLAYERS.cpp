@@ -14,6 +14,8 @@ namespace KOR_GF {
 namespace {
 
 constexpr const char* kFileName = "players.xml";
+// For a name that held nothing a players file can keep.
+constexpr const wchar_t* kUnnamed = L"Player";
 
 // The first free name of the form players.xml.damaged, .damaged.1, ...
 std::string damaged_name(const std::string& path) {
@@ -103,6 +105,8 @@ bool G_PLAYERS::load(const std::string& folder) {
       std::unique_ptr<gPlayer> player = factory(std::wstring());
       player->load_profile(element);
       gPlayer* const read = player.get();
+      // An empty name could not be marked current, nor chosen in a list.
+      if (read->name().empty() && !name.empty()) read->set_name(kUnnamed);
       // A name that lost what the file could not keep may now equal another.
       if (!add(player)) {
         player->set_name(free_name(*this, player->name()));

@@ -37,8 +37,8 @@ class G_PLAYERS {
   // "players.xml.damaged" (or .damaged.1, ...), so a later save cannot
   // overwrite the progress it may still hold. Of two profiles whose names
   // the file spells alike the first is kept; a name that, without what a
-  // players file cannot hold, equals another gets a number ("Ann 2"), so
-  // no profile is lost.
+  // players file cannot hold, equals another gets a number ("Ann 2"), and
+  // one left empty is "Player", so no profile is lost.
   bool load(const std::string& folder);
   // Writes a temporary file beside "players.xml" and renames it over the
   // old one, so a failed write leaves the old file whole. False when the

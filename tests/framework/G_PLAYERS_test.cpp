@@ -165,21 +165,23 @@ TEST_F(G_PLAYERS_test, NamesCleanedOfWhatTheFileCannotHoldLoseNoProfile) {
              "<player name=\"Ed\xEF\xBF\xBF\" money=\"6\"/>"
              "<player name=\"Ann&#1;e\" money=\"7\"/>"
              "<player name=\"&#7;\" money=\"8\"/>"
+             "<player name=\"\" money=\"10\"/>"
              "<player name=\"Bo\" money=\"9\"/>"
              "</Players>");
   ASSERT_TRUE(registry_.load(folder()));
-  const std::vector<std::wstring> names = {L"Anne", L"Anne 2", L"Anne 2 2", L"Zo",
-                                           L"Ed",   L"Ed 2",   L"",         L"Bo"};
+  const std::vector<std::wstring> names = {L"Anne", L"Anne 2", L"Anne 2 2", L"Zo", L"Ed",
+                                           L"Ed 2", L"Player", L"",         L"Bo"};
   ASSERT_EQ(registry_.names(), names);
   std::vector<int> money;
   for (const auto& player : registry_.players) {
     money.push_back(static_cast<TEST_PLAYER&>(*player).money);
   }
-  EXPECT_EQ(money, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9}))
+  EXPECT_EQ(money, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 10, 9}))
       << "a second profile spelled exactly like an earlier one is the only one dropped";
   EXPECT_EQ(registry_.current, registry_.find(L"Anne 2")) << "current follows the spelling";
   EXPECT_EQ(registry_.renamed,
-            (std::vector<std::wstring>{L"Anne 2", L"Anne 2 2", L"Zo", L"Ed", L"Ed 2", L""}));
+            (std::vector<std::wstring>{L"Anne 2", L"Anne 2 2", L"Zo", L"Ed", L"Ed 2", L"Player"}))
+      << "a name empty in the file stays empty";
 
   ASSERT_TRUE(registry_.save(folder()));
   const std::string saved = read_file(file());
