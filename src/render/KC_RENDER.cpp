@@ -78,6 +78,7 @@ void KC_RENDER::reset_device() {
   batch_vertex_count = batch_index_count = 0;
   back_buffer = nullptr;
   release_targets_on_device();
+  ++device_resets;
   if (device_ready) {
     if (!device->reset()) return;
   } else {

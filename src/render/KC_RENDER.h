@@ -11,6 +11,7 @@
 #include "foundation/KS_IVECTOR2.h"
 #include "foundation/KS_MATRIX4.h"
 #include "foundation/KS_RENDER_STATE.h"
+#include "foundation/KS_SCREEN_RECT.h"
 #include "foundation/KS_VERTEX.h"
 #include "render/gpu.h"
 
@@ -94,6 +95,20 @@ class KC_RENDER {
   int begin_target(KS_RENDER_TARGET* target);
   int end_target();
   void release_render_target(KS_RENDER_TARGET* target);
+  // A still picture composed once and laid down again each frame: a target
+  // the back buffer's size, drawn into within an open frame through the
+  // screen's own view, so it holds what the same drawing would leave on the
+  // back buffer, and laid back over the whole back buffer texel for pixel.
+  // A target fits while it has the back buffer's size and a device surface.
+  KS_RENDER_TARGET* create_screen_target();
+  bool fits_screen(const KS_RENDER_TARGET* target);
+  int begin_screen_target(KS_RENDER_TARGET* target);
+  int end_screen_target();
+  void draw_screen_target(KS_RENDER_TARGET* target);
+  // Until end_clip, drawing lands only inside the rectangles (through the
+  // stencil, which end_clip leaves as it found it).
+  void begin_clip(const std::vector<KS_SCREEN_RECT>& rects);
+  void end_clip();
   void begin_mask();
   void next_mask_level();
   void end_mask();
@@ -120,7 +135,11 @@ class KC_RENDER {
   int vertex_capacity = 8192;
   int point_capacity = 4096;
   KC_TEXTURE* default_texture = nullptr;
-  int frame_state = 1;  // 1 no scene, 0 frame open, 2 render-target pass open
+  // 1 no scene, 0 frame open, 2 render-target pass open, 3 a screen
+  // target's pass within the open frame
+  int frame_state = 1;
+  // Device resets so far: each one empties every render target.
+  int device_resets = 0;
   KS_HOST_WINDOW* window_handle = nullptr;
   std::map<GPU_TEXTURE*, KC_TEXTURE*> textures;
   uint16_t next_target_id = 0;
@@ -161,6 +180,8 @@ class KC_RENDER {
   void release_targets_on_device();
   void create_targets_on_device();
   void delete_texture_record(KC_TEXTURE* texture);
+  void stencil_rects(const std::vector<KS_SCREEN_RECT>& rects, int value);
+  std::vector<KS_SCREEN_RECT> clip_rects_;
 
   std::vector<KS_VERTEX> batch_vertices_;
   std::vector<uint16_t> batch_indices_;

@@ -491,6 +491,12 @@ class GPU_GL : public GPU {
   void set_target(GPU_TARGET* target) override {
     target_ = static_cast<TARGET_GL*>(target);
     glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    // A texture's first row is the picture's top, as for every loaded
+    // image: its clip origin is the upper left. The rasteriser then places
+    // and decides every edge as on the back buffer, whose rows it also
+    // keeps from the top, so the same drawing gives the same pixels in both.
+    glClipControl(target_->texture != nullptr ? GL_UPPER_LEFT : GL_LOWER_LEFT,
+                  GL_NEGATIVE_ONE_TO_ONE);
     int width = 0, height = 0;
     target_size(&width, &height);
     glViewport(0, 0, width, height);
@@ -704,19 +710,13 @@ class GPU_GL : public GPU {
     return points && sprites_ ? kSprite : kTextured;
   }
 
-  // The program of that variant and its uniforms for one draw. Drawing into
-  // a texture flips y so that its first row is the picture's top, as for
-  // every loaded image.
+  // The program of that variant and its uniforms for one draw.
   void prepare(int variant) {
     const PROGRAM& p = programs_[variant];
     glUseProgram(p.id);
     glUniformMatrix4fv(p.loc.world, 1, GL_FALSE, matrices_[0].data());
     glUniformMatrix4fv(p.loc.view, 1, GL_FALSE, matrices_[1].data());
-    std::array<float, 16> projection = matrices_[2];
-    if (target_->texture != nullptr) {
-      for (int r = 0; r < 4; ++r) projection[4 * r + 1] = -projection[4 * r + 1];
-    }
-    glUniformMatrix4fv(p.loc.projection, 1, GL_FALSE, projection.data());
+    glUniformMatrix4fv(p.loc.projection, 1, GL_FALSE, matrices_[2].data());
     glUniform1i(p.loc.lighting, lighting_);
     if (lighting_) upload_lights(p.loc);
   }
