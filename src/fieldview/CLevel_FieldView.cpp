@@ -40,6 +40,7 @@ void CLevel_FieldView::reset_frames() {
 }
 
 void CLevel_FieldView::build_side_layout() {
+  ++side_layouts_made;
   side_layout.clear();
   side_rotation.clear();
   const int height = level_header ? level_header->fieldHeight : 0;
@@ -118,22 +119,29 @@ void CLevel_FieldView::update_timers(int now_ms) {
 
 void CLevel_FieldView::draw(int x, int y) {
   if (level_header == nullptr || level_header->cell_at(0, 0) == nullptr) return;
-  if (show_tiles) draw_tiles();
-  draw_decor();
-  draw_open_connections();
-  if (show_shadows) draw_shadows();
-  draw_side_walls();
-  if (show_obstacle_masses) draw_obstacle_masses();
-  if (show_pipes) draw_special_cells();
-  if (show_obstacles) draw_obstacles();
+  if (show_pipes) advance_running_equipment();
+  equipment_tick = 0;
+  if (!compose_still_layers || !draw_from_board_picture()) draw_board_layers(LAYER_PASS::every);
   if (water_visible) draw_water();
   if (show_pipes) draw_pipes();
-  equipment_tick = 0;
   if (x == -1 || y == -1 || destruction_cursor == nullptr) return;
   const KOR::KS_VECTOR2 c = cell_center(x, y);
   destruction_cursor->set_hot_spot(KOR::HS_MID);
   destruction_cursor->set_position(c.x, c.y, 0.0f);
   destruction_cursor->draw();
+}
+
+void CLevel_FieldView::draw_board_layers(LAYER_PASS pass) {
+  layer_pass_ = pass;
+  if (show_tiles) draw_tiles();
+  draw_decor();
+  if (pass != LAYER_PASS::still) draw_open_connections();
+  if (show_shadows) draw_shadows();
+  draw_side_walls();
+  if (show_obstacle_masses) draw_obstacle_masses();
+  if (show_pipes) draw_special_cells();
+  if (show_obstacles) draw_obstacles();
+  layer_pass_ = LAYER_PASS::every;
 }
 
 void CLevel_FieldView::set_origin(float x, float y) {

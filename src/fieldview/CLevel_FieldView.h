@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -8,7 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "fieldview/CLevel_BoardPicture.h"
 #include "fieldview/field_atlas.h"
+#include "foundation/KS_SCREEN_RECT.h"
 #include "foundation/KS_VECTOR2.h"
 
 namespace KOR {
@@ -65,6 +68,10 @@ class CLevel_FieldView {
   // One frame of the board; (x, y) is the destruction target cell, -1 for
   // none. Nothing for a level without cells. Consumes the equipment tick.
   void draw(int x, int y);
+  // What the still layers show, as numbers: the cells' contents, the board's
+  // place and the view's switches. The board picture is composed again
+  // whenever it changes.
+  void describe_still_layers(std::vector<int32_t>& out) const;
   // The clocks below take the level clock in ms; -1 means no time.
   // Steps the water-in-pipe frame 1..16 every 62.5 ms.
   void advance_water_frame(int now_ms);
@@ -107,6 +114,9 @@ class CLevel_FieldView {
   void draw_obstacles();
   void draw_water();
   void draw_pipes();
+
+  // Running equipment on screen steps one frame when the tick is due.
+  void advance_running_equipment();
 
   // The wall pieces of one cell of the masses: side -1 the left half, +1 the
   // right half, anything else nothing.
@@ -169,8 +179,39 @@ class CLevel_FieldView {
   // Slot -> row -> a rand value, the angle in degrees of the piece anchored
   // there; 0 elsewhere.
   std::map<int, std::map<int, int>> side_rotation;
+  // Counts the wall-band layouts made, so the board picture knows a new one.
+  int side_layouts_made = 0;
+  // The still layers (tiles, decor, shadows, walls, masses, resting pipes
+  // and equipment, obstacles) are composed once into `board_picture` and
+  // laid down each frame; off, every layer is drawn each frame.
+  bool compose_still_layers = false;
+  CLevel_BoardPicture board_picture;
 
  private:
+  // Which layers draw and what of them: every layer; the still layers for
+  // the board picture; or every layer over only the places where something
+  // moves under a still layer.
+  enum class LAYER_PASS { every, still, moving_places };
+  LAYER_PASS layer_pass_ = LAYER_PASS::every;
+  // Where the board was drawn from the picture's side last; none at first.
+  KOR::KS_VECTOR2 drawn_origin_{NAN, NAN};
+  // Where the moving pass draws, in screen pixels.
+  std::vector<KOR::KS_SCREEN_RECT> moving_places_;
+  // The layers from the tiles to the obstacles, in their order, for the pass.
+  void draw_board_layers(LAYER_PASS pass);
+  // The board picture with the moving things' places drawn over it; false
+  // when there is no picture to lay down.
+  bool draw_from_board_picture();
+  // Whether a cell's content moves from frame to frame: a coin or running
+  // equipment.
+  static bool moves(const CLevel_Cell& cell);
+  // The places of the open connections, coins and running equipment.
+  void find_moving_places();
+  // A place around (x, y) wide enough for the sprite, or reaching r.
+  void add_moving_place(const KOR::KC_QUAD* sprite, float x, float y);
+  void add_moving_place(float r, float x, float y);
+  // Whether the sprite at (x, y) is drawn in the current pass.
+  bool drawn_in_pass(const KOR::KC_QUAD* sprite, float x, float y) const;
   // Which of a cell's eight neighbours are walls.
   struct WallNeighbours {
     bool u, d, l, r, ul, ur, dl, dr;
@@ -199,8 +240,9 @@ class CLevel_FieldView {
   // those of the same grid that cover the rest of a screen `screen` pixels
   // long.
   static std::vector<int> tile_indices(float origin, int step, int last, int screen);
-  // Positions, turns (degrees) and draws a shared sprite; null draws nothing.
-  static void put(KOR::KC_QUAD* sprite, float x, float y, float degrees);
+  // Positions, turns (degrees) and draws a shared sprite; null draws
+  // nothing, nor does a sprite outside the moving places in that pass.
+  void put(KOR::KC_QUAD* sprite, float x, float y, float degrees) const;
   // One cell of a layer over the cell grid, with the cell's centre.
   using CellLayer = void (CLevel_FieldView::*)(int x, int y, CLevel_Cell& cell,
                                                const KOR::KS_VECTOR2& center);
@@ -208,6 +250,7 @@ class CLevel_FieldView {
   // [visible_left - left_margin, visible_left + 1416] x [-50, bottom].
   void draw_visible_cells(float left_margin, float bottom, CellLayer layer);
   void draw_special_cell(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
+  void advance_equipment(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
   void draw_obstacle(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
   void draw_rim(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);
   void draw_water_cell(int x, int y, CLevel_Cell& cell, const KOR::KS_VECTOR2& center);

@@ -48,8 +48,8 @@ int active_key(int type, int frame) {
 
 // A sprite that could not be made, or a key the level names but the view has
 // none for, draws nothing.
-void CLevel_FieldView::put(KOR::KC_QUAD* sprite, float x, float y, float degrees) {
-  if (sprite == nullptr) return;
+void CLevel_FieldView::put(KOR::KC_QUAD* sprite, float x, float y, float degrees) const {
+  if (sprite == nullptr || !drawn_in_pass(sprite, x, y)) return;
   sprite->set_position(x, y, 0.0f);
   sprite->set_rotation(degrees * kDegree);
   sprite->draw();
@@ -179,6 +179,7 @@ void CLevel_FieldView::draw_special_cells() {
 }
 
 void CLevel_FieldView::draw_special_cell(int x, int y, CLevel_Cell& at, const KOR::KS_VECTOR2& c) {
+  if (layer_pass_ == LAYER_PASS::still && moves(at)) return;
   if (at.contentType == CONTENT_EMPTY && at.isSpecial) {
     put(find(coin_sprites, coin_frame), c.x, c.y, 0.0f);
     return;
@@ -196,11 +197,26 @@ void CLevel_FieldView::draw_special_cell(int x, int y, CLevel_Cell& at, const KO
     put(pipe_sprites[t - 1].get(), p.x, p.y, a);
   } else if (cells == 4 && at.pipePartNumber == 0) {
     const KOR::KS_VECTOR2 p = equipment_center(x, y, at.pipeAngle);
-    if (t > 13 && at.equipmentAnimating && equipment_tick) at.advance_equipment_frame();
     const int key = t > 13 ? active_key(t, at.equipment_frame()) : 0;
     // A frame without an image of its own shows the equipment at rest.
     put(key ? find(active_equipment_sprites, key) : pipe_sprites[t - 1].get(), p.x, p.y, a);
   }
+}
+
+void CLevel_FieldView::advance_running_equipment() {
+  if (equipment_tick) draw_visible_cells(100.0f, 850.0f, &CLevel_FieldView::advance_equipment);
+}
+
+void CLevel_FieldView::advance_equipment(int, int, CLevel_Cell& at, const KOR::KS_VECTOR2&) {
+  if (moves(at) && at.contentType == CONTENT_PIPE && at.pipePartNumber == 0) {
+    at.advance_equipment_frame();
+  }
+}
+
+bool CLevel_FieldView::moves(const CLevel_Cell& at) {
+  if (at.contentType == CONTENT_EMPTY) return at.isSpecial;
+  return at.contentType == CONTENT_PIPE && at.pipeType > 13 && at.pipeType <= 17 &&
+         at.equipmentAnimating;
 }
 
 void CLevel_FieldView::draw_obstacles() {

@@ -21,7 +21,10 @@ void CLevel_FieldView::draw_wall_piece(const char* part, int variant, const KOR:
   KOR::KC_QUAD* sprite = obstacle_sprites[2][variant - 1].get();
   if (sprite == nullptr) return;
   const CLevel_PartOffset offset = part ? wall_part_offset(part) : CLevel_PartOffset{};
-  sprite->set_position(c.x + dx + offset.offsetX, c.y + dy + offset.offsetY, 0.0f);
+  const float x = c.x + dx + offset.offsetX;
+  const float y = c.y + dy + offset.offsetY;
+  if (!drawn_in_pass(sprite, x, y)) return;
+  sprite->set_position(x, y, 0.0f);
   sprite->draw();
 }
 

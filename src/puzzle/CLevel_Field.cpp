@@ -57,6 +57,7 @@ void CLevel_Field::init(CLevel_Header* header, int level) {
 
 void CLevel_Field::attach_board() {
   view = std::make_unique<CLevel_FieldView>();
+  view->compose_still_layers = true;
   view->set_level(level_header);
   view->load_graphics(level_number);
   layout_board();

@@ -37,7 +37,10 @@ class FieldFrame : public puzzle_test::FieldGraphicsFixture {
   }
 
   // The vertices the board itself draws, which come before the field's own.
+  // The board's own vertices, drawn layer by layer as in every frame of its
+  // own; the picture of its still layers has tests of its own.
   size_t board_vertices(int x, int y) {
+    field.view->compose_still_layers = false;
     field.view->draw(x, y);
     return render.drawn().size();
   }
