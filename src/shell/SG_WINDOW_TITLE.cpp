@@ -146,8 +146,10 @@ void title_on_new_player_name(void* data, int ok, const std::wstring& name) {
   if (!ok || title == nullptr) return;
   KOR_GF::gPlayer* player = create_player(name);
   if (player == nullptr) return;
-  game_instance().save_players();
+  // Made current before the save, so a game ended before its next save
+  // starts with this player instead of asking for a name that is taken.
   apply_player_settings(player);
+  game_instance().save_players();
   if (const gPlayer_Flumo* profile = current_player(); profile && profile->lastComicsShowed == 0) {
     title->open_first_comic();
   }

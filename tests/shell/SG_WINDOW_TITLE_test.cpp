@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <pugixml.hpp>
 
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "gui/KC_GUI_BUTTON5.h"
@@ -163,7 +163,10 @@ TEST_F(Title, AFirstStartAsksForANameUntilOneIsGiven) {
   EXPECT_TRUE(scene.is_open("WINDOW_COMICS1"));
   EXPECT_FALSE(title->is_open());
   EXPECT_FALSE(scene.is_open("Logo"));
-  EXPECT_TRUE(std::filesystem::exists(scene.players_file()));
+  pugi::xml_document saved;
+  ASSERT_TRUE(saved.load_file(scene.players_file().c_str()));
+  EXPECT_STREQ(saved.child("Players").attribute("current").as_string(), "Ann")
+      << "the saved file names the new player current";
 }
 
 TEST_F(Title, TakenNamesAreRefused) {
