@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "fieldview/field_atlas.h"
+#include "puzzle/explosion_kind.h"
 
 namespace game {
 
@@ -14,7 +15,7 @@ struct CEffect_Particle;
 // from the game-elements atlas (kind 2).
 class CEffect_Explosion {
  public:
-  enum { KIND_COIN_BURST = 0, KIND_STAR_BURST = 1, KIND_FRAME_EXPLOSION = 2 };
+  using enum EXPLOSION_KIND;
 
   CEffect_Explosion();
   CEffect_Explosion(const CEffect_Explosion&) = delete;

@@ -5,7 +5,6 @@
 #include "SERVICE/engine_globals.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CShop_Item.h"
@@ -54,7 +53,7 @@ void CLevel_Press::bind() {
 void CLevel_Press::compute_cooldown() {
   const CGame_Config& config = CGame_Config::instance();
   int seconds = config.get_int("baseSpeedOfCoolDownOfPressInSeconds");
-  seconds -= CLevel_Scoring::shop_upgrade_value(SHOP_PRESS_COOLDOWN,
+  seconds -= shop_upgrade_value(SHOP_PRESS_COOLDOWN,
                                                 owned_shop_level(shop_, SHOP_PRESS_COOLDOWN));
   cooldown_ = float(seconds);
 }

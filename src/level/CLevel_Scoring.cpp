@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "level/CTrophy.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CShop_Item.h"
-#include "shell/CTrophy.h"
 
 namespace game {
 
@@ -23,7 +23,7 @@ int trophy_value(int n, int rank, const wchar_t* what) {
 
 int bonus_limit(const char* base_key, int bonus_limit_level) {
   return CGame_Config::instance().get_int(base_key) +
-         CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_LIMIT, bonus_limit_level);
+         shop_upgrade_value(SHOP_BONUS_LIMIT, bonus_limit_level);
 }
 
 // The limit t seconds extended by the shop's fraction, in milliseconds.
@@ -33,12 +33,6 @@ float extended_ms(int seconds, float growth) {
 }
 
 }  // namespace
-
-int CLevel_Scoring::shop_upgrade_value(int item, int level) {
-  if (level < 1) return 0;
-  return CGame_Config::instance().get_int_w(L"shop_" + std::to_wstring(item) + L"_upgrade" +
-                                            std::to_wstring(level) + L"_value");
-}
 
 int CLevel_Scoring::destruction_bonus_limit(int bonus_limit_level) {
   return bonus_limit("maximumNumberOfDestructionBonus", bonus_limit_level);

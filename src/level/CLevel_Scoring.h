@@ -6,9 +6,6 @@ namespace game {
 // game's configuration afresh, so a changed document takes effect at once.
 class CLevel_Scoring {
  public:
-  // The configured value of shop item `item` at the owned `level`; 0 while the
-  // item is not owned (level below 1).
-  static int shop_upgrade_value(int item, int level);
   // The most bonuses a stock may hold: the configured base and what the
   // owned `bonus_limit_level` of the bonus-limit item adds.
   static int destruction_bonus_limit(int bonus_limit_level);

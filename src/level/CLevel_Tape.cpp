@@ -8,15 +8,14 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_IMAGE.h"
-#include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "platform/KC_INPUT.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CShop_Item.h"
-#include "shell/menu_sound.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -157,7 +156,7 @@ int CLevel_Tape::draw_type() {
 int CLevel_Tape::bonus_threshold() const {
   int threshold = header_ ? header_->percentOfBonusPipesOnTape : 0;
   if (owned_shop_level(shop_, SHOP_BONUS_PIECES) == 1) {
-    threshold += CLevel_Scoring::shop_upgrade_value(SHOP_BONUS_PIECES, 1);
+    threshold += shop_upgrade_value(SHOP_BONUS_PIECES, 1);
   }
   return threshold;
 }
@@ -213,7 +212,7 @@ void CLevel_Tape::schedule_delay(int now_ms) {
   next_piece_time_ = now_ms + delay;
   const int level = owned_shop_level(shop_, SHOP_TAPE_DELAY);
   if (level >= 1) {
-    const int percent = CLevel_Scoring::shop_upgrade_value(SHOP_TAPE_DELAY, level);
+    const int percent = shop_upgrade_value(SHOP_TAPE_DELAY, level);
     next_piece_time_ =
         int(float(percent) / 100.0f * float(next_piece_time_ - now_ms) + float(next_piece_time_));
   }
@@ -389,7 +388,7 @@ bool CLevel_Tape::call_next_piece(int now_ms) {
   if (px < at.x + half_width - 47.0f || px > at.x + half_width - 2.0f) return false;
   if (py < at.y - half_height || py > at.y + half_height) return false;
   next_piece_time_ = now_ms;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   return true;
 }
 

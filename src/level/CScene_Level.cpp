@@ -5,6 +5,7 @@
 #include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
 #include "level/CLevel_Tutorial.h"
@@ -17,7 +18,6 @@
 #include "shell/CGame_App.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/menu_sound.h"
 #include "shell/window_factory.h"
 
 namespace game {
@@ -244,6 +244,8 @@ void CScene_Level::spawn_effects(float dx, float dy) {
 
 void CScene_Level::board_scrolled(float dx, float dy) { spawn_effects(dx, dy); }
 
+bool CScene_Level::tutorial_running() const { return level_tutorial_active != 0; }
+
 void CScene_Level::tutorial_scrolled(float dy, bool ended) {
   if (tutorial) tutorial->update(dy, ended);
 }
@@ -261,7 +263,7 @@ void CScene_Level::money_taken(int x, int y, int amount) {
 int CScene_Level::shop_level(CShop_Item item) const { return current_shop_level(item); }
 
 void CScene_Level::add_money(int amount) {
-  play_once("sound_money_received");
+  KOR_GF::play_once("sound_money_received");
   result.money_collected += amount;
 }
 

@@ -144,6 +144,7 @@ class CScene_Level : public KOR_GF::CScene, public CLevel_FieldOwner, public CSh
   void reset_hud_positions();
 
   void board_scrolled(float dx, float dy) override;
+  bool tutorial_running() const override;
   void tutorial_scrolled(float dy, bool ended) override;
   void effect_at_cell(unsigned kind, float x, float y) override;
   // The current player gets the coins and, outside the tutorial's coin

@@ -2,21 +2,21 @@
 #include <string>
 
 #include "fieldview/CEffect_ExplosionList.h"
+#include "framework/menu_sound.h"
 #include "level/CLevel_Scoring.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
+#include "level/CTrophy.h"
 #include "platform/runtime_random.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
-#include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_COMPLETION.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_MONEY.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -69,7 +69,7 @@ void CScene_Level::bonus_command(int command) {
   const int y = destruction_target.y;
   const gPlayer_Flumo* player = current_player();
   if (!field->is_inside(x, y) || player == nullptr || player->destructionBonuses <= 0) return;
-  play_once("sound_bonus_destroy");
+  KOR_GF::play_once("sound_bonus_destroy");
   ++result.bonus_uses;
   bonus_mode = BONUS_DESTRUCTION;
   if (field->content_type_at(x, y) == kObstacle) {
@@ -133,7 +133,7 @@ void CScene_Level::fill_completion(float x, float y, bool by_button) {
   held_piece->hide();
   const int type = held_piece->type();
   connect_equipment(by_button);
-  play_once("sound_bonus_fill");
+  KOR_GF::play_once("sound_bonus_fill");
   pay_points(CGame_Config::instance().get_int_w(L"pipe_" + std::to_wstring(type)), x, y);
   change_bonus_count(true);
   add_trophy_progress(TROPHY_PIECES_PLACED, 1);
@@ -165,7 +165,7 @@ void CScene_Level::choose_target(int x, int y) {
 void CScene_Level::choose_destruction_target(int x, int y) {
   if (destruction_lock || state == STATE_INTRO) return;
   hide_bonus_buttons();
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   destruction_target_chosen = 1;
   const KOR::KS_VECTOR2 centre = field->cell_center(x, y);
   auto* buttons = dynamic_cast<HUD_BUTTON_DESTRUCTION*>(hud_window("HUD_DESTRUCTION"));
@@ -189,7 +189,7 @@ void CScene_Level::choose_destruction_target(int x, int y) {
 
 void CScene_Level::choose_completion_target(int x, int y) {
   reset_destruction_target();
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   completion_target_chosen = 1;
   bonus_command(BONUS_COMPLETION);
   const KOR::KS_VECTOR2 centre = field->cell_center(x, y);

@@ -3,16 +3,15 @@
 #include "fieldview/CEffect_ExplosionList.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Press.h"
-#include "level/CLevel_Scoring.h"
 #include "level/CLevel_Tape.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
+#include "level/CTrophy.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
 #include "shell/CLOSE_UP_WINDOW.h"
-#include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_TROPHY.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
@@ -83,8 +82,7 @@ void CScene_Level::time_trophy_popup() {
 void CScene_Level::count_down_water(float elapsed_ms) {
   const CLevel_Header& header = *level->header();
   int step = int(elapsed_ms * header.stepOfWaterFlowingOut);
-  const int slowdown =
-      CLevel_Scoring::shop_upgrade_value(SHOP_WATER_COUNTDOWN, shop_level(SHOP_WATER_COUNTDOWN));
+  const int slowdown = shop_upgrade_value(SHOP_WATER_COUNTDOWN, shop_level(SHOP_WATER_COUNTDOWN));
   if (slowdown != 0) step = int(float(step) + float(step) * (float(slowdown) / -100.0f));
   if (step < 0) step = 0;
   water_timer += step;

@@ -3,22 +3,22 @@
 
 #include "fieldview/CEffect_BonusList.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
 #include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "level/CScene_Level.h"
+#include "level/CTrophy.h"
 #include "platform/KC_INPUT.h"
 #include "platform/runtime_random.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
-#include "shell/CTrophy.h"
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -166,7 +166,7 @@ void CScene_Level::click_empty_handed(float x, float y) {
     if (!tape_lock) {
       held_piece = tape->take_piece(slot, false);
       holding = 1;
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       reset_destruction_target();
       hide_bonus_buttons();
       if (tutorial) tutorial->piece_taken();
@@ -211,9 +211,9 @@ void CScene_Level::click_holding(float x, float y) {
   if (in_tape_area(x, y) && !tape_lock) {
     if (held_piece && tape->put_back(held_piece)) {
       holding = 0;
-      play_once("sound_tube_place");
+      KOR_GF::play_once("sound_tube_place");
     } else {
-      play_once("sound_tube_wrong");
+      KOR_GF::play_once("sound_tube_wrong");
     }
   }
   if (holding && held_piece && in_press_area(x, y) && !press_lock &&
@@ -258,14 +258,14 @@ void CScene_Level::place_held_piece(float x, float y) {
   const KOR::KS_VECTOR2 centre = field->cell_center(cx, cy);
   if (piece == nullptr || !field->can_place_piece(piece, x, y) ||
       (tutorial && !tutorial->allows_piece_on(cx, cy)) || !field->drop_piece(piece, x, y)) {
-    play_once("sound_tube_wrong");
+    KOR_GF::play_once("sound_tube_wrong");
     return;
   }
   ++placed_piece_count;
   if (tutorial) tutorial->piece_placed(cx, cy);
   connect_equipment(false);
   reward_piece(*piece, centre.x, centre.y);
-  play_once("sound_tube_place");
+  KOR_GF::play_once("sound_tube_place");
   held_piece.reset();
   holding = 0;
   add_trophy_progress(TROPHY_PIECES_PLACED, 1);
@@ -279,7 +279,7 @@ void CScene_Level::place_held_piece(float x, float y) {
 void CScene_Level::connect_equipment(bool every_join) {
   const int equipment = field->check_equipment_connection();
   if (equipment == 0) return;
-  play_once("sound_equip_connect");
+  KOR_GF::play_once("sound_equip_connect");
   const int seconds = config_int(L"equipment_type" + std::to_wstring(equipment));
   auto* inscription =
       dynamic_cast<HUD_PANEL_WATER_INSCRIPTION*>(hud_window("HUD_WATER_INSCRIPTION"));
@@ -318,7 +318,7 @@ void CScene_Level::reward_piece(const CPipe_Sprite& piece, float x, float y) {
     bonuses->add(1, x, y, 0);
   }
   add_trophy_progress(TROPHY_BONUS_PIECES, 1);
-  play_once("sound_receive_bonus_reward");
+  KOR_GF::play_once("sound_receive_bonus_reward");
 }
 
 }  // namespace game

@@ -1,11 +1,11 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "level/CLevel_Scoring.h"
 #include "level/CScene_Level.h"
+#include "level/CTrophy.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
-#include "shell/CTrophy.h"
 #include "shell/HUD_PANEL_TROPHY.h"
 #include "shell/gPlayer_Flumo.h"
 
@@ -69,8 +69,7 @@ void CScene_Level::score_level() {
   if (state == STATE_WON && player != nullptr) {
     const CLevel_Header& header = *level->header();
     const float growth =
-        float(CLevel_Scoring::shop_upgrade_value(SHOP_STAR_TIME, shop_level(SHOP_STAR_TIME))) /
-        100.0f;
+        float(shop_upgrade_value(SHOP_STAR_TIME, shop_level(SHOP_STAR_TIME))) / 100.0f;
     result.stars = CLevel_Scoring::stars(water_timer, header.timeFor2Stars, growth);
     if (current_level_number % gPlayer_Flumo::kLevelsPerPack == 0) {
       const int pack = current_level_number / gPlayer_Flumo::kLevelsPerPack;

@@ -3,6 +3,7 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "level/CLevel_Press.h"
 #include "level/CLevel_Tape.h"
 #include "level/CLevel_Tutorial.h"
@@ -15,7 +16,6 @@
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 #include "shell/SG_FINISH_PANEL.h"
-#include "shell/menu_sound.h"
 #include "shell/window_factory.h"
 
 namespace game {
@@ -108,7 +108,7 @@ void CScene_Level::finish_level() {
   }
   app_windows().show("WINDOW_FINISH");
   KOR_GF::sound_manager_instance().stop("sound_water_flow");
-  play_once("sound_level_finished");
+  KOR_GF::play_once("sound_level_finished");
 }
 
 std::string CScene_Level::closeup_name() {

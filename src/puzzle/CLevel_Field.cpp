@@ -9,7 +9,6 @@
 #include "fieldview/CWater_Animations.h"
 #include "fieldview/field_atlas.h"
 #include "foundation/KS_AUTO_POSITION.h"
-#include "level/CLevel_Tutorial.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -228,7 +227,7 @@ void CLevel_Field::scroll_step(int direction, float speed) {
   place_view_and_grid();
   if (!owner) return;
   owner->board_scrolled(dx, dy);
-  if (level_tutorial_active) owner->tutorial_scrolled(dy, false);
+  if (owner->tutorial_running()) owner->tutorial_scrolled(dy, false);
 }
 
 void CLevel_Field::update_scroll_target() {

@@ -9,6 +9,8 @@ class CLevel_FieldOwner {
  public:
   // The board moved by (dx, dy) pixels: what is drawn over it moves along.
   virtual void board_scrolled(float dx, float dy) = 0;
+  // The tutorial of the first levels runs: it follows the board.
+  virtual bool tutorial_running() const = 0;
   // While the tutorial runs: the board moved by dy, or (ended) a vertical
   // scroll has reached its target.
   virtual void tutorial_scrolled(float dy, bool ended) = 0;

@@ -10,7 +10,6 @@
 #include "fieldview/field_atlas.h"
 #include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_SOUND_MANAGER.h"
-#include "level/CLevel_Tutorial.h"
 #include "platform/KC_FILE_SYSTEM.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -86,9 +85,10 @@ bool CLevel_Field::scroll_toward_target() {
     default:
       return false;
   }
-  if ((scroll_direction == SCROLL_UP || scroll_direction == SCROLL_DOWN) && level_tutorial_active) {
+  if ((scroll_direction == SCROLL_UP || scroll_direction == SCROLL_DOWN) && owner &&
+      owner->tutorial_running()) {
     view->set_origin(origin_x, origin_y);
-    if (owner) owner->tutorial_scrolled(0.0f, true);
+    owner->tutorial_scrolled(0.0f, true);
   }
   scroll_state = 0;
   place_view_and_grid();

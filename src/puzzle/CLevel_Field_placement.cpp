@@ -1,8 +1,6 @@
 #include <cmath>
 
-#include "fieldview/CEffect_Explosion.h"
 #include "fieldview/CLevel_FieldView.h"
-#include "level/CLevel_Scoring.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
@@ -10,6 +8,7 @@
 #include "puzzle/CLevel_FieldOwner.h"
 #include "puzzle/CPipe_Network.h"
 #include "puzzle/CShop_Item.h"
+#include "puzzle/explosion_kind.h"
 
 namespace game {
 
@@ -186,13 +185,12 @@ bool CLevel_Field::drop_piece(const CPipe_Sprite* piece, float screen_x, float s
 void CLevel_Field::pay_coins(int x, int y) {
   CLevel_Cell& c = *level_header->cell_at(x, y);
   if (!c.isSpecial) return;
-  const int percent =
-      CLevel_Scoring::shop_upgrade_value(SHOP_COIN_BONUS, owned_shop_level(shop, SHOP_COIN_BONUS));
+  const int percent = shop_upgrade_value(SHOP_COIN_BONUS, owned_shop_level(shop, SHOP_COIN_BONUS));
   const float coins = float(c.givesMoney);
   const int paid = int(coins + float(percent) / 100.0f * coins);
   if (owner) owner->money_taken(x, y, paid);
   c.isSpecial = 0;
-  add_explosion(CEffect_Explosion::KIND_COIN_BURST, x, y);
+  add_explosion(KIND_COIN_BURST, x, y);
 }
 
 int CLevel_Field::take_coins(const CPipe_Sprite* piece, float screen_x, float screen_y) {
@@ -259,7 +257,7 @@ int CLevel_Field::remove_content(int x, int y, bool with_effect) {
   const int content = content_type_at(x, y);
   if (content != CONTENT_OBSTACLE && content != CONTENT_PIPE) return content < 0 ? 0 : content;
   const CLevel_Cell c = *level_header->cell_at(x, y);
-  if (with_effect) add_explosion(CEffect_Explosion::KIND_FRAME_EXPLOSION, x, y);
+  if (with_effect) add_explosion(KIND_FRAME_EXPLOSION, x, y);
   if (content == CONTENT_OBSTACLE) {
     if (obstacle_class(c.obstacleType) == 4) {
       for (int part = 0; part < 4; ++part) {
@@ -336,7 +334,7 @@ int CLevel_Field::mark_fading(int x, int y) {
     p.fading = 1;
     p.fadeAlpha = 255.0f;
   }
-  add_explosion(CEffect_Explosion::KIND_FRAME_EXPLOSION, x, y);
+  add_explosion(KIND_FRAME_EXPLOSION, x, y);
   return content;
 }
 

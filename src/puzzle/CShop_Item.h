@@ -35,6 +35,10 @@ class CShop_Levels {
   ~CShop_Levels() = default;
 };
 
+// The configured value of shop item `item` at the owned `level`; 0 while the
+// item is not owned (level below 1).
+int shop_upgrade_value(int item, int level);
+
 // The owned level through `shop`; 0 when nobody plays.
 inline int owned_shop_level(const CShop_Levels* shop, CShop_Item item) {
   return shop ? shop->shop_level(item) : 0;

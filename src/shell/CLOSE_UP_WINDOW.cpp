@@ -4,12 +4,12 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
 #include "render/KC_TEXTURE.h"
 #include "shell/CGame_App.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -31,7 +31,8 @@ KOR::KC_QUAD* quad_of(KOR::KC_GUI_IMAGE* image) {
 }
 
 void show_frame(const KOR_GF::G_WINDOW& window, int32_t id, bool visible) {
-  if (id > 0) show_widget(widget_of<KOR::KC_GUI_IMAGE>(window, static_cast<unsigned>(id)), visible);
+  if (id > 0)
+    KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(window, static_cast<unsigned>(id)), visible);
 }
 
 }  // namespace

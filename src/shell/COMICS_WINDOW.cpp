@@ -2,6 +2,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "puzzle/CGame_Config.h"
@@ -9,7 +10,6 @@
 #include "shell/CGame_App.h"
 #include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_LEVELS.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -134,7 +134,7 @@ void COMICS_WINDOW::show_close_button() {
 
 KOR::KS_GUI_EVENT* COMICS_WINDOW::key_down(int code) {
   if (code == kLeftButton && !all_shown_) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     show_all_frames();
   }
   return G_WINDOW::key_down(code);
@@ -142,10 +142,10 @@ KOR::KS_GUI_EVENT* COMICS_WINDOW::key_down(int code) {
 
 void COMICS_WINDOW::on_control(int widget_id) {
   if (widget_id != static_cast<int>(kCloseButton)) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   close();
   windows().close(name());
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void COMICS_WINDOW::on_closed() {

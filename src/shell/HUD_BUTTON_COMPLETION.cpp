@@ -1,10 +1,10 @@
 #include "shell/HUD_BUTTON_COMPLETION.h"
 
+#include "framework/menu_sound.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
-#include "shell/menu_sound.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -29,12 +29,12 @@ void HUD_BUTTON_COMPLETION::set_available(bool available) {
 void HUD_BUTTON_COMPLETION::set_count(int count) { show_number(*this, kCount, count); }
 
 KOR::KS_VECTOR2 HUD_BUTTON_COMPLETION::button_position() const {
-  return widget_position(widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton));
+  return KOR_GF::widget_position(widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton));
 }
 
 void HUD_BUTTON_COMPLETION::on_control(int widget_id) {
   if (widget_id != kButton) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   CScene_Level* scene = game_instance().current_level_scene();
   if (scene == nullptr) return;
   scene->bonus_command(CScene_Level::BONUS_COMPLETION);

@@ -1,10 +1,10 @@
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 
+#include "framework/menu_sound.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
-#include "shell/menu_sound.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -19,47 +19,47 @@ constexpr unsigned int kCompletionCount = 32;
 }  // namespace
 
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::destroy_button_size() const {
-  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy));
 }
 
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::buy_button_size() const {
-  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy));
 }
 
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::place_button_size() const {
-  return widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace));
 }
 
 void HUD_BUTTON_DESTRUCTION::move_destroy_button(float x, float y) {
-  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::move_buy_button(float x, float y) {
-  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::move_place_button(float x, float y) {
-  move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_destroy_button(bool visible) {
-  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), visible);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_buy_button(bool visible) {
-  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), visible);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_place_button(bool visible) {
-  show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), visible);
 }
 
 bool HUD_BUTTON_DESTRUCTION::hit_test(float x, float y) const {
   for (unsigned int id : {kDestroy, kBuy, kPlace}) {
     auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, id);
     if (button == nullptr) continue;
-    const KOR::KS_VECTOR2 at = widget_position(button);
-    if (hud_point_in_centred_rect(x, y, at.x, at.y, button->width(), button->height())) {
+    const KOR::KS_VECTOR2 at = KOR_GF::widget_position(button);
+    if (KOR_GF::hud_point_in_centred_rect(x, y, at.x, at.y, button->width(), button->height())) {
       return true;
     }
   }
@@ -76,7 +76,7 @@ void HUD_BUTTON_DESTRUCTION::set_completion_count(int count) {
 
 void HUD_BUTTON_DESTRUCTION::on_control(int widget_id) {
   if (widget_id != kDestroy && widget_id != kBuy && widget_id != kPlace) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   CScene_Level* scene = game_instance().current_level_scene();
   if (scene == nullptr) return;
   if (widget_id == kDestroy) {

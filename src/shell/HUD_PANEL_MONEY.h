@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/G_WINDOW.h"
-#include "shell/window_widgets.h"
+#include "framework/window_widgets.h"
 
 namespace game {
 
@@ -17,7 +17,7 @@ class HUD_PANEL_MONEY : public KOR_GF::G_WINDOW {
   void on_control(int) override {}
 
  private:
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

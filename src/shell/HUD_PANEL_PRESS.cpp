@@ -19,11 +19,11 @@ void HUD_PANEL_PRESS::on_enable() { templates_.take(*this, {kSeconds}); }
 
 void HUD_PANEL_PRESS::measure_layout() {
   if (auto* open = widget_of<KOR::KC_GUI_IMAGE>(*this, kOpen)) {
-    open_rest_position = widget_position(open);
-    open_size = widget_size(open);
+    open_rest_position = KOR_GF::widget_position(open);
+    open_size = KOR_GF::widget_size(open);
   }
   if (auto* closed = widget_of<KOR::KC_GUI_IMAGE>(*this, kClosed)) {
-    hidden_x = 0.0f - widget_size(closed).x - kHiddenGap;
+    hidden_x = 0.0f - KOR_GF::widget_size(closed).x - kHiddenGap;
   }
   closed_rest_position = open_rest_position;
 }
@@ -39,18 +39,18 @@ void HUD_PANEL_PRESS::set_upgraded_images(bool upgraded_) {
   auto* upgraded_open = widget_of<KOR::KC_GUI_IMAGE>(*this, kOpen + kUpgraded);
   if (open == nullptr || upgraded_open == nullptr) return;
   upgraded_open->set_visible(open->visible);
-  const KOR::KS_VECTOR2 at = widget_position(open);
+  const KOR::KS_VECTOR2 at = KOR_GF::widget_position(open);
   upgraded_open->set_position(at.x, at.y, 0.0f);
 }
 
 void HUD_PANEL_PRESS::show_frame_pair(int n, bool visible) {
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), visible);
-  if (upgraded) show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), visible);
+  if (upgraded) KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), visible);
 }
 
 void HUD_PANEL_PRESS::move_frame_pair(int n, float x, float y) {
-  move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), x, y);
-  if (upgraded) move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n), x, y);
+  if (upgraded) KOR_GF::move_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, n + kUpgraded), x, y);
 }
 
 // The upgraded closed frame hides and slides with the plain one, so it never
@@ -60,7 +60,7 @@ void HUD_PANEL_PRESS::reset_display() {
   move_frame_pair(kClosed, closed_rest_position.x, closed_rest_position.y);
   show_frame_pair(kOpen, true);
   set_label_text(*this, kSeconds, L"");
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), false);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), false);
 }
 
 void HUD_PANEL_PRESS::show_frame(int n) {
@@ -94,7 +94,7 @@ void HUD_PANEL_PRESS::step_crush(float fraction) {
 
 void HUD_PANEL_PRESS::show_cooldown() {
   show_frame(kClosed);
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), true);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kCooldownSign), true);
 }
 
 void HUD_PANEL_PRESS::set_cooldown_seconds(int seconds) {
@@ -116,7 +116,8 @@ void HUD_PANEL_PRESS::slide_in_open_press(float fraction) {
 void HUD_PANEL_PRESS::on_open_begin() {
   show_frame_pair(kOpen, true);
   for (int n = kClosed; n <= kOpen; ++n) {
-    for (int id : {n, n + kUpgraded}) place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, id));
+    for (int id : {n, n + kUpgraded})
+      KOR_GF::place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, id));
   }
   reset_display();
 }

@@ -4,7 +4,7 @@
 
 #include "foundation/KS_VECTOR2.h"
 #include "framework/G_WINDOW.h"
-#include "shell/window_widgets.h"
+#include "framework/window_widgets.h"
 
 namespace game {
 
@@ -51,7 +51,7 @@ class HUD_PANEL_PRESS : public KOR_GF::G_WINDOW {
   void show_frame_pair(int n, bool visible);
   void move_frame_pair(int n, float x, float y);
 
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

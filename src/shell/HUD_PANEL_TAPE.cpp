@@ -1,7 +1,7 @@
 #include "shell/HUD_PANEL_TAPE.h"
 
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_IMAGE.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -12,7 +12,7 @@ constexpr unsigned int kBelt = 2;
 }  // namespace
 
 void HUD_PANEL_TAPE::on_open_begin() {
-  place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, kBelt));
+  KOR_GF::place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, kBelt));
 }
 
 }  // namespace game

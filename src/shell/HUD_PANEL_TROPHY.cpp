@@ -4,12 +4,12 @@
 #include <string>
 
 #include "foundation/text_utilities.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "level/CLevel_Scoring.h"
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -29,7 +29,7 @@ std::wstring text_of(int n, const char* part) {
 }
 
 void show_image(const KOR_GF::G_WINDOW& window, unsigned int id, bool visible) {
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(window, id), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(window, id), visible);
 }
 
 }  // namespace

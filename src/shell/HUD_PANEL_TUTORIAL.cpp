@@ -1,10 +1,10 @@
 #include "shell/HUD_PANEL_TUTORIAL.h"
 
+#include "framework/menu_sound.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_PANEL.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
-#include "shell/menu_sound.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -26,12 +26,12 @@ bool HUD_PANEL_TUTORIAL::move_card(float x, float y) {
 }
 
 KOR::KS_VECTOR2 HUD_PANEL_TUTORIAL::card_size() const {
-  return widget_size(widget_of<KOR::KC_GUI_PANEL>(*this, kCard));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_PANEL>(*this, kCard));
 }
 
 void HUD_PANEL_TUTORIAL::on_control(int widget_id) {
   if (widget_id != kEnd) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   if (CScene_Level* scene = game_instance().current_level_scene()) scene->end_tutorial();
   close();
 }

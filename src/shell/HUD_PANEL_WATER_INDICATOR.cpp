@@ -5,9 +5,9 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_VERTEX.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -43,7 +43,7 @@ void HUD_PANEL_WATER_INDICATOR::set_star_times(int32_t three_stars, int32_t two_
   // dial and the cut pictures leave their squares: it stays at the empty end.
   two_star_angle = std::max((1.0f - (t2 - t3) / t3) * 180.0f * kDegree, 0.0f);
   phase = FILLING;
-  show_widget(find_widget(*this, kSpentFace), false);
+  KOR_GF::show_widget(find_widget(*this, kSpentFace), false);
   update_clock(0, nullptr);
   angle = 0.0f;
 }
@@ -56,7 +56,7 @@ void HUD_PANEL_WATER_INDICATOR::update_clock(int32_t elapsed,
     // An empty dial would read the same at the end as at the start: once
     // the water runs, the part it gives back shows as spent, so the last
     // state reads as time up.
-    if (phase != EMPTYING) show_widget(find_widget(*this, kSpentFace), true);
+    if (phase != EMPTYING) KOR_GF::show_widget(find_widget(*this, kSpentFace), true);
     phase = EMPTYING;
     const float over = static_cast<float>(elapsed - full);
     const float part = over / static_cast<float>(full);
@@ -78,7 +78,7 @@ void HUD_PANEL_WATER_INDICATOR::update_clock(int32_t elapsed,
 }
 
 KOR::KS_VECTOR2 HUD_PANEL_WATER_INDICATOR::clock_position() const {
-  return widget_position(find_widget(*this, kDial));
+  return KOR_GF::widget_position(find_widget(*this, kDial));
 }
 
 void HUD_PANEL_WATER_INDICATOR::wipe_quadrant(unsigned int id, float a) {

@@ -3,10 +3,10 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/text_utilities.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_STRING_TABLE.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -95,7 +95,7 @@ void HUD_PANEL_WATER_INSCRIPTION::update(int32_t clock) {
 void HUD_PANEL_WATER_INSCRIPTION::reset() {
   state = IDLE;
   start_time = -1;
-  show_widget(find_widget(*this, kText), false);
+  KOR_GF::show_widget(find_widget(*this, kText), false);
 }
 
 }  // namespace game

@@ -2,12 +2,12 @@
 
 #include "fieldview/CEffect_ExplosionList.h"
 #include "foundation/KS_AUTO_POSITION.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -51,9 +51,9 @@ void SG_FINISH_PANEL::on_open_begin() {
   templates_.fill(*this, kScore, {result.score});
   templates_.fill(*this, kBest, {result.record});
   for (int star = 1; star <= 3; ++star) {
-    show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star)), false);
+    KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star)), false);
   }
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_FINISH_PANEL::on_opened() {
@@ -65,7 +65,7 @@ void SG_FINISH_PANEL::on_opened() {
     const bool earned = star <= result.stars;
     image->set_visible(earned ? 1 : 0);
     if (!earned) continue;
-    const KOR::KS_VECTOR2 at = widget_position(image);
+    const KOR::KS_VECTOR2 at = KOR_GF::widget_position(image);
     effects->add(kStarBurst, at.x + half_width, at.y + half_height);
   }
 }
@@ -76,9 +76,9 @@ void SG_FINISH_PANEL::on_control(int widget_id) {
   if (state() != KOR_GF::WINDOW_OPENED) return;
   last_id = widget_id;
   if (widget_id != kMenu && widget_id != kNext) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   close();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_FINISH_PANEL::on_closed() {

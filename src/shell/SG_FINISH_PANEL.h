@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "framework/G_WINDOW.h"
+#include "framework/window_widgets.h"
 #include "level/CScene_Level.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -38,7 +38,7 @@ class SG_FINISH_PANEL : public KOR_GF::G_WINDOW {
   std::unique_ptr<CEffect_ExplosionList> effects;
 
  private:
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

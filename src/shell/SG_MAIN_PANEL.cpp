@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
+#include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/text_utilities.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
-#include "PRIMITIVES/KC_QUAD.h"
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
-#include "shell/menu_sound.h"
 #include "shell/world_music.h"
 
 namespace game {
@@ -44,7 +44,7 @@ const unsigned int kTabButtons[] = {0, kWorldsTab, 0, kShopTab, kTrophiesTab};
 
 const char* tab_window(int tab) {
   return tab >= SG_MAIN_PANEL::TAB_WORLDS && tab <= SG_MAIN_PANEL::TAB_TROPHIES ? kTabWindows[tab]
-                                                                               : nullptr;
+                                                                                : nullptr;
 }
 
 }  // namespace
@@ -118,7 +118,7 @@ void SG_MAIN_PANEL::refresh_stars() {
 }
 
 void SG_MAIN_PANEL::select_tab(int tab) {
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   tab_ = tab;
   for (unsigned int id : {kWorldsTab, kTrophiesTab, kShopTab}) {
     if (auto* button = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(id))) button->enable();
@@ -150,7 +150,7 @@ bool SG_MAIN_PANEL::tab_window_busy() const {
 void SG_MAIN_PANEL::close_for_level() {
   last_control_ = 0;
   close();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_MAIN_PANEL::on_closed() {
@@ -160,7 +160,7 @@ void SG_MAIN_PANEL::on_closed() {
 
 bool SG_MAIN_PANEL::switch_tab(int tab) {
   if (windows().find(kTabWindows[tab]) == nullptr) return false;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   if (tab_ != tab) {
     if (const char* current = tab_window(tab_)) windows().close(current);
     select_tab(tab);
@@ -185,7 +185,7 @@ void SG_MAIN_PANEL::on_control(int widget_id) {
       break;
     case kBack:
       if (!is_open()) break;
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       if (const char* current = tab_window(tab_)) windows().close(current);
       close();
       return_to_title_music();

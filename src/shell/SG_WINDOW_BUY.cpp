@@ -1,12 +1,12 @@
 #include "shell/SG_WINDOW_BUY.h"
 
-#include "shell/menu_sound.h"
+#include "framework/menu_sound.h"
 
 namespace game {
 
 void SG_WINDOW_BUY::on_control(int widget_id) {
   if (widget_id < 4 || widget_id > 6) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   close();
 }
 

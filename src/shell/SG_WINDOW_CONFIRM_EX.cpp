@@ -3,9 +3,9 @@
 #include <pugixml.hpp>
 
 #include "framework/G_FONT_LIST.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -35,7 +35,7 @@ SG_WINDOW_CONFIRM_EX::SG_WINDOW_CONFIRM_EX(const pugi::xml_node& element)
   }
 }
 
-void SG_WINDOW_CONFIRM_EX::on_open_begin() { play_once("sound_gui_window"); }
+void SG_WINDOW_CONFIRM_EX::on_open_begin() { KOR_GF::play_once("sound_gui_window"); }
 
 void SG_WINDOW_CONFIRM_EX::on_enable() {
   extra_font_ = KOR_GF::font_list_instance().find(extra_font_name_);

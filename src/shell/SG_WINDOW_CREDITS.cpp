@@ -1,13 +1,13 @@
 #include "shell/SG_WINDOW_CREDITS.h"
 
-#include "shell/menu_sound.h"
+#include "framework/menu_sound.h"
 
 namespace game {
 
 void SG_WINDOW_CREDITS::on_control(int widget_id) {
   if (widget_id != 1 || state() != KOR_GF::WINDOW_OPENED) return;
-  play_once("sound_button_click");
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_button_click");
+  KOR_GF::play_once("sound_gui_window");
   close();
 }
 

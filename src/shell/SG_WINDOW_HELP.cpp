@@ -2,9 +2,9 @@
 
 #include <pugixml.hpp>
 
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_ROOT.h"
-#include "shell/menu_sound.h"
 #include "shell/window_paging.h"
 
 namespace game {
@@ -50,14 +50,14 @@ void SG_WINDOW_HELP::on_disable() { book_.release_resources(); }
 
 void SG_WINDOW_HELP::on_control(int widget_id) {
   if (widget_id == int(kPreviousPageButton) || widget_id == int(kNextPageButton)) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     widget_id == int(kNextPageButton) ? book_.next_page() : book_.previous_page();
     show_page();
     return;
   }
   if (widget_id != kCloseButton) return;
-  play_once("sound_button_click");
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_button_click");
+  KOR_GF::play_once("sound_gui_window");
   close();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/G_WINDOW.h"
+#include "framework/window_widgets.h"
 #include "shell/gPages_Help.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 
@@ -29,7 +29,7 @@ class SG_WINDOW_HELP : public KOR_GF::G_WINDOW {
   void show_page();
 
   gPages_Help book_;
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

@@ -4,6 +4,7 @@
 
 #include "foundation/text_utilities.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
@@ -13,7 +14,6 @@
 #include "shell/SG_MAIN_PANEL.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
-#include "shell/menu_sound.h"
 #include "shell/star_images.h"
 
 namespace game {
@@ -49,7 +49,8 @@ void SG_WINDOW_LEVELS::refresh() {
   const int open = std::clamp(unlocked - kLevelsPerWorld * (world - 1), 0, kLevelsPerWorld);
   const int packs_open = (unlocked + kLevelsPerPack - 1) / kLevelsPerPack;
   for (int pack = 1; pack <= kPacks; ++pack) {
-    const bool in_world = kPacksPerWorld * world - kPacksPerWorld < pack && pack <= kPacksPerWorld * world;
+    const bool in_world =
+        kPacksPerWorld * world - kPacksPerWorld < pack && pack <= kPacksPerWorld * world;
     show(gui()->find(kPackOpenBase + pack), in_world && pack <= packs_open);
     show(gui()->find(kPackLockedBase + pack), in_world && pack > packs_open);
   }
@@ -75,7 +76,7 @@ void SG_WINDOW_LEVELS::refresh() {
 }
 
 void SG_WINDOW_LEVELS::on_open_begin() {
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   refresh();
 }
 
@@ -92,7 +93,7 @@ KOR::KS_GUI_EVENT* SG_WINDOW_LEVELS::key_down(int code) {
   if (code == kLeftButton && band != nullptr && !story_comic_open() &&
       KOR::gui_pointer_in(*band, band->hit_area.get()) && current_world_number >= 1 &&
       current_world_number <= 3) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     windows().show("WINDOW_COMICS" + KOR::text_from_int(current_world_number));
   }
   return G_WINDOW::key_down(code);
@@ -103,12 +104,12 @@ void SG_WINDOW_LEVELS::on_control(int widget_id) {
   const int level = kLevelsPerWorld * current_world_number + widget_id - kLevelsPerWorld;
   const gPlayer_Flumo* player = current_player();
   if (player == nullptr || player->is_level_locked(level)) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   current_level_number = level;
   chosen_button_ = widget_id;
   close();
   if (SG_MAIN_PANEL* panel = main_panel()) panel->close_for_level();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_WINDOW_LEVELS::on_closed() {

@@ -5,6 +5,7 @@
 #include "framework/G_SETTINGS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_CHECKBOX_INTERFACE.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_SLIDER13.h"
@@ -12,7 +13,6 @@
 #include "shell/CGame_App.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -108,7 +108,7 @@ void SG_WINDOW_OPTIONS::restore() {
 
 void SG_WINDOW_OPTIONS::on_open_begin() {
   sync_from_player();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   if (auto* music = dynamic_cast<KOR::KC_GUI_SLIDER13*>(gui()->find(kMusicVolume))) {
     hover_slider_ = music;
   }
@@ -148,30 +148,30 @@ void SG_WINDOW_OPTIONS::on_control(int widget_id) {
   if (state() != KOR_GF::WINDOW_OPENED) return;
   switch (widget_id) {
     case kOk:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       apply();
       if (player_ != nullptr) game_instance().save_players();
       set_label(kCopyright, L"");
       close();
-      play_once("sound_gui_window");
+      KOR_GF::play_once("sound_gui_window");
       break;
     case kCancel:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       restore();
       set_label(kCopyright, L"");
       close();
-      play_once("sound_gui_window");
+      KOR_GF::play_once("sound_gui_window");
       break;
     case kCredits:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       windows().show("Credits");
-      play_once("sound_gui_window");
+      KOR_GF::play_once("sound_gui_window");
       break;
     case kFullScreen:
     case kGameCursor:
     case kSoundVolume:
     case kMusicVolume:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       apply();
       break;
     default:

@@ -1,8 +1,8 @@
 #include "shell/SG_WINDOW_PAUSE.h"
 
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "shell/CGame_App.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -19,7 +19,7 @@ constexpr int kResume = 5;
 // A choice made before the last opening is forgotten.
 void SG_WINDOW_PAUSE::on_open_begin() {
   last_id = 0;
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 // Only an open pause answers, so a second click while it closes cannot turn
@@ -32,17 +32,18 @@ void SG_WINDOW_PAUSE::on_control(int widget_id) {
     case kRestart:
     case kMenu:
     case kResume:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       close();
-      play_once("sound_gui_window");
+      KOR_GF::play_once("sound_gui_window");
       break;
     case kOptions:
-      play_once("sound_button_click");
+      KOR_GF::play_once("sound_button_click");
       if (windows != nullptr) windows->show("Options");
       break;
     case kHelp:
-      play_once("sound_button_click");
-      if (windows != nullptr && windows->show("Help") != nullptr) play_once("sound_gui_window");
+      KOR_GF::play_once("sound_button_click");
+      if (windows != nullptr && windows->show("Help") != nullptr)
+        KOR_GF::play_once("sound_gui_window");
       break;
     default:
       break;

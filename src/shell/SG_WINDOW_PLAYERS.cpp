@@ -7,6 +7,7 @@
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "framework/gPlayer.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_LISTBOX.h"
 #include "gui/KC_GUI_ROOT.h"
@@ -14,7 +15,6 @@
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/game_info.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -127,7 +127,7 @@ std::wstring SG_WINDOW_PLAYERS::selected_name() const {
 void SG_WINDOW_PLAYERS::on_open_started() {
   rebuild_list();
   select_current();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_WINDOW_PLAYERS::on_closed() { game_instance().show_title(); }
@@ -153,22 +153,21 @@ void SG_WINDOW_PLAYERS::on_control(int widget_id) {
     }
   }
   if (widget_id == kNewPlayer) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     ask_new_player();
-    play_once("sound_gui_window");
+    KOR_GF::play_once("sound_gui_window");
   } else if (widget_id == kOk) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     choose();
-    play_once("sound_gui_window");
+    KOR_GF::play_once("sound_gui_window");
   } else if (widget_id >= kFirstRow && widget_id <= kLastRow) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     ask_delete(widget_id - kFirstRow);
   }
 }
 
 void SG_WINDOW_PLAYERS::ask_new_player() {
-  auto* box =
-      dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(windows().show("Players_EditBox"));
+  auto* box = dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(windows().show("Players_EditBox"));
   if (box == nullptr) return;
   box->set_result_callback(&players_on_new_player_name, this);
   box->set_validator(&players_validate_player_name, this);
@@ -195,8 +194,7 @@ void SG_WINDOW_PLAYERS::ask_delete(int row) {
   if (list_ == nullptr) return;
   delete_row_ = row;
   const std::wstring name = list_->item_text(row);
-  auto* question =
-      dynamic_cast<SG_WINDOW_CONFIRM_EX*>(windows().show("Players_Confirm_Del"));
+  auto* question = dynamic_cast<SG_WINDOW_CONFIRM_EX*>(windows().show("Players_Confirm_Del"));
   if (question == nullptr) return;
   question->set_callback(&players_on_delete_answer, this);
   question->set_name_text(name);

@@ -8,6 +8,7 @@
 #include "foundation/text_utilities.h"
 #include "framework/G_PLAYERS.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_PANEL.h"
@@ -20,7 +21,6 @@
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/SG_MAIN_PANEL.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/menu_sound.h"
 #include "shell/window_paging.h"
 
 namespace game {
@@ -75,7 +75,7 @@ int listed_price(int n, int level) {
 
 int discounted(int price) {
   if (current_shop_level(SHOP_DISCOUNT) != 1) return price;
-  return price - price * CLevel_Scoring::shop_upgrade_value(SHOP_DISCOUNT, 1) / 100;
+  return price - price * shop_upgrade_value(SHOP_DISCOUNT, 1) / 100;
 }
 
 // The level whose price and description stand for item n at level c: the
@@ -117,7 +117,7 @@ int SG_WINDOW_SHOP::update() {
 void SG_WINDOW_SHOP::on_open_begin() {
   page_ = 1;
   fill();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_WINDOW_SHOP::on_closed() { game_instance().save_players(); }
@@ -126,18 +126,18 @@ void SG_WINDOW_SHOP::on_control(int widget_id) {
   last_control_ = widget_id;
   for (int n = 1; n <= kItemCount; ++n) {
     if (widget_id != int(buy_button_id(n))) continue;
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     buy(n);
     return;
   }
   if (widget_id == kPreviousPageButton || widget_id == kNextPageButton) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     page_ = turned_page(page_, widget_id, page_count_);
     fill();
   } else if (widget_id == kCloseInLevel) {
-    play_once("sound_button_click");
+    KOR_GF::play_once("sound_button_click");
     CScene_Level::close_shop();
-    play_once("sound_gui_window");
+    KOR_GF::play_once("sound_gui_window");
   }
 }
 
@@ -236,10 +236,10 @@ void SG_WINDOW_SHOP::fill_item(int n) {
   }
   if (levels > 1) {
     for (int j = 1; j <= levels; ++j) {
-      show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, level_mark_id(n, j)), j <= owned);
+      KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, level_mark_id(n, j)), j <= owned);
     }
   } else if (n == SHOP_DISCOUNT) {
-    show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kDiscountMark), owned == 1);
+    KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kDiscountMark), owned == 1);
   }
   if (is_money_pack(n)) {
     templates_.fill(*this, description_id(n),
@@ -252,7 +252,7 @@ void SG_WINDOW_SHOP::fill_item(int n) {
   }
   auto* panel = widget_of<KOR::KC_GUI_PANEL>(*this, n);
   set_active(panel, on_page(n, page_, in_level()));
-  if (is_money_pack(n)) move_widget(panel, -1000.0f, -1000.0f);
+  if (is_money_pack(n)) KOR_GF::move_widget(panel, -1000.0f, -1000.0f);
 }
 
 void SG_WINDOW_SHOP::buy(int n) {
@@ -314,8 +314,8 @@ void SG_WINDOW_SHOP::add_coin_burst(int n) {
   auto* panel = widget_of<KOR::KC_GUI_PANEL>(*this, n);
   auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, buy_button_id(n));
   if (panel == nullptr || button == nullptr) return;
-  const KOR::KS_VECTOR2 at = widget_position(panel);
-  const KOR::KS_VECTOR2 offset = widget_position(button);
+  const KOR::KS_VECTOR2 at = KOR_GF::widget_position(panel);
+  const KOR::KS_VECTOR2 offset = KOR_GF::widget_position(button);
   effects_->add(kCoinBurst, float(KOR::auto_position_screen_width / 2) + at.x + offset.x,
                 float(KOR::auto_position_screen_height / 2) + at.y + offset.y);
 }

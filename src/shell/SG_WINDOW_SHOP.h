@@ -6,7 +6,7 @@
 
 #include "foundation/KS_VECTOR2.h"
 #include "framework/G_WINDOW.h"
-#include "shell/window_widgets.h"
+#include "framework/window_widgets.h"
 
 namespace game {
 
@@ -63,7 +63,7 @@ class SG_WINDOW_SHOP : public KOR_GF::G_WINDOW {
   uint8_t in_level_ = 0;
   std::map<int, KOR::KS_VECTOR2> positions_1024_;
   std::map<int, KOR::KS_VECTOR2> positions_1366_;
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

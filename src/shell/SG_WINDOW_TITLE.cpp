@@ -6,6 +6,7 @@
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
@@ -15,7 +16,6 @@
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
-#include "shell/menu_sound.h"
 
 namespace game {
 
@@ -46,7 +46,7 @@ void SG_WINDOW_TITLE::on_open_begin() {
     exit->set_visible(1);
   }
   if (KOR::KC_GUI_OBJECT* picture = gui()->find(kPicture)) picture->set_enabled(0);
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_WINDOW_TITLE::on_close_started() { windows().close("Logo"); }
@@ -63,7 +63,7 @@ void SG_WINDOW_TITLE::on_control(int widget_id) {
   // A missing options window does not lock the player out of the game.
   const KOR_GF::G_WINDOW* options = windows().find("Options");
   if (options != nullptr && options->state() != KOR_GF::WINDOW_IDLE) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   switch (widget_id) {
     case kPlay:
       start_play();
@@ -119,7 +119,7 @@ bool SG_WINDOW_TITLE::leave_for(const char* window) {
 void SG_WINDOW_TITLE::open_options() { windows().show("Options"); }
 
 void SG_WINDOW_TITLE::ask_exit() {
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   if (auto* question = dynamic_cast<KOR_GF::G_WINDOW_CONFIRM*>(windows().show("Confirm_Exit"))) {
     question->set_callback(&title_on_exit_answer, this);
   }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_PANEL.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Scoring.h"
 #include "shell/gPlayer_Flumo.h"
-#include "shell/menu_sound.h"
 #include "shell/window_paging.h"
 
 namespace game {
@@ -56,13 +56,13 @@ void SG_WINDOW_TROPHIES::on_open_begin() {
   page_ = 1;
   if (gPlayer_Flumo* player = current_player()) player->clear_new_trophies();
   fill();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
 }
 
 void SG_WINDOW_TROPHIES::on_control(int widget_id) {
   last_control_ = widget_id;
   if (widget_id != kPreviousPageButton && widget_id != kNextPageButton) return;
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   page_ = turned_page(page_, widget_id, page_count_);
   fill();
 }
@@ -98,9 +98,9 @@ void SG_WINDOW_TROPHIES::fill_trophy(int n, const gPlayer_Flumo* player) {
   const bool paid = open_ranks && CLevel_Scoring::pays_rewards(n);
   auto* reward = widget_of<KOR::KC_GUI_WLABEL>(*this, part(n, kReward));
   auto* progress = widget_of<KOR::KC_GUI_WLABEL>(*this, part(n, kProgress));
-  show_widget(reward, paid);
-  show_widget(progress, open_ranks);
-  show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, kRewardCoin)), paid);
+  KOR_GF::show_widget(reward, paid);
+  KOR_GF::show_widget(progress, open_ranks);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, kRewardCoin)), paid);
   if (paid) {
     templates_.fill(*this, part(n, kReward), {CLevel_Scoring::trophy_reward(n, shown_rank)});
   }
@@ -109,15 +109,15 @@ void SG_WINDOW_TROPHIES::fill_trophy(int n, const gPlayer_Flumo* player) {
     return widget_of<KOR::KC_GUI_IMAGE>(*this, part(n, which));
   };
   if (ranks == 1) {
-    show_widget(picture(kAllRanks), reached == 1);
-    show_widget(picture(kNoRank), reached != 1);
-    show_widget(picture(kRankMark), reached == 1);
+    KOR_GF::show_widget(picture(kAllRanks), reached == 1);
+    KOR_GF::show_widget(picture(kNoRank), reached != 1);
+    KOR_GF::show_widget(picture(kRankMark), reached == 1);
   } else if (ranks == kMostRanks) {
     const unsigned int pictures[] = {kNoRank, kOneOfThree, kTwoOfThree, kAllRanks};
-    for (unsigned int which : pictures) show_widget(picture(which), false);
-    show_widget(picture(pictures[reached]), true);
+    for (unsigned int which : pictures) KOR_GF::show_widget(picture(which), false);
+    KOR_GF::show_widget(picture(pictures[reached]), true);
     for (int r = 1; r <= kMostRanks; ++r)
-      show_widget(picture(kRankMark + 2 * (r - 1)), reached >= r);
+      KOR_GF::show_widget(picture(kRankMark + 2 * (r - 1)), reached >= r);
   }
   const int first = 1 + (page_ - 1) * kTrophiesPerPage;
   const bool on_page = n >= first && n < first + kTrophiesPerPage;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/G_WINDOW.h"
-#include "shell/window_widgets.h"
+#include "framework/window_widgets.h"
 
 namespace game {
 
@@ -30,7 +30,7 @@ class SG_WINDOW_TROPHIES : public KOR_GF::G_WINDOW {
   int last_control_ = 0;
   int page_ = 1;
   int page_count_ = 3;
-  LABEL_TEMPLATES templates_;
+  KOR_GF::LABEL_TEMPLATES templates_;
 };
 
 }  // namespace game

@@ -1,11 +1,11 @@
 #include "shell/SG_WINDOW_WORLDS.h"
 
+#include "framework/menu_sound.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_ROOT.h"
 #include "shell/SG_MAIN_PANEL.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
-#include "shell/menu_sound.h"
 #include "shell/star_images.h"
 #include "shell/world_music.h"
 
@@ -35,7 +35,7 @@ void SG_WINDOW_WORLDS::refresh() {
 
 void SG_WINDOW_WORLDS::on_open_begin() {
   stop_world_music(current_world_number);
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   current_world_number = 0;
   refresh();
 }
@@ -47,10 +47,10 @@ void SG_WINDOW_WORLDS::on_control(int widget_id) {
       dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(widget_id)) == nullptr) {
     return;
   }
-  play_once("sound_button_click");
+  KOR_GF::play_once("sound_button_click");
   current_world_number = widget_id;
   close();
-  play_once("sound_gui_window");
+  KOR_GF::play_once("sound_gui_window");
   play_world_music(widget_id);
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/gPlayer.h"
+#include "level/CTrophy.h"
 #include "puzzle/CShop_Item.h"
-#include "shell/CTrophy.h"
 
 namespace game {
 
@@ -23,9 +23,9 @@ struct CPlayer_LevelRecord {
   int32_t id = 0;
   uint8_t lock = 1;
   int32_t score = 0;
-  int32_t stars = 0;                       // 0..3
-  uint8_t bonusesUsed = 1;                 // stays 1 only while every stored result used a bonus
-  uint8_t pressUsed = 1;                   // the same for the press
+  int32_t stars = 0;                      // 0..3
+  uint8_t bonusesUsed = 1;                // stays 1 only while every stored result used a bonus
+  uint8_t pressUsed = 1;                  // the same for the press
   std::map<int32_t, CPlayer_Coin> coins;  // keys 1..n in the order collected
 };
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
-#include "shell/window_widgets.h"
 
 namespace game {
 

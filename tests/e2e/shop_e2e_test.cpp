@@ -10,7 +10,6 @@
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Press.h"
-#include "level/CLevel_Scoring.h"
 #include "level/CLevel_Tape.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CGame_Config.h"
@@ -69,7 +68,7 @@ bool shown(SCRIPTED_PLAYER& p, const char* window, unsigned id) {
 
 std::wstring text_of(const std::string& id) { return KOR::string_table_instance().get_wide(id); }
 
-int value(int item, int level) { return game::CLevel_Scoring::shop_upgrade_value(item, level); }
+int value(int item, int level) { return game::shop_upgrade_value(item, level); }
 
 // The players file as it stands on the disk.
 pugi::xml_node saved_ada(pugi::xml_document& file, const SCRIPTED_PLAYER& p) {

@@ -5,11 +5,13 @@
 #include <pugixml.hpp>
 
 #include "puzzle/CGame_Config.h"
+#include "puzzle/CShop_Item.h"
 
 namespace {
 
 using game::CGame_Config;
 using game::CLevel_Scoring;
+using game::shop_upgrade_value;
 
 // Trophy 4 ranks at 5, 20, 50 paying 100, 250, 1000; trophy 5 has one rank
 // and trophy 6 two, their further conditions missing; trophy 7 claims nine
@@ -51,21 +53,19 @@ TEST_F(Scoring, RanksCountOverTheTrophysOwnNumberOfRanks) {
   const struct {
     int n, value, rank;
   } cases[] = {
-      {4, -1, 0}, {4, 0, 0}, {4, 4, 0},  {4, 5, 1},   {4, 19, 1}, {4, 20, 2},  {4, 49, 2},
-      {4, 50, 3}, {4, 5000, 3},  //
-      {5, 6, 0},  {5, 7, 1},  {5, 900, 1},   // one rank
-      {6, 2, 0},  {6, 3, 1},  {6, 9, 2},  {6, 900, 2},  // two ranks
-      {7, 4, 3},  {7, 900, 3},  // more than three claimed: three shown
-      {9, 0, 0},  {9, 900, 0},  // no ranks
-      {10, 0, 3},                // three ranks, all conditions 0
-      {11, 3, 0}, {11, 4, 2}, {11, 8, 3},  // two ranks at one value
+      {4, -1, 0}, {4, 0, 0},   {4, 4, 0},   {4, 5, 1},    {4, 19, 1},
+      {4, 20, 2}, {4, 49, 2},  {4, 50, 3},  {4, 5000, 3},  //
+      {5, 6, 0},  {5, 7, 1},   {5, 900, 1},                // one rank
+      {6, 2, 0},  {6, 3, 1},   {6, 9, 2},   {6, 900, 2},   // two ranks
+      {7, 4, 3},  {7, 900, 3},                             // more than three claimed: three shown
+      {9, 0, 0},  {9, 900, 0},                             // no ranks
+      {10, 0, 3},                                          // three ranks, all conditions 0
+      {11, 3, 0}, {11, 4, 2},  {11, 8, 3},                 // two ranks at one value
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CLevel_Scoring::trophy_rank(c.n, c.value), c.rank) << c.n << " at " << c.value;
   }
-  const struct {
-    int n, ranks;
-  } counts[] = {{4, 3}, {5, 1}, {6, 2}, {7, 3}, {9, 0}};
+  const struct { int n, ranks; } counts[] = {{4, 3}, {5, 1}, {6, 2}, {7, 3}, {9, 0}};
   for (const auto& c : counts) EXPECT_EQ(CLevel_Scoring::trophy_rank_count(c.n), c.ranks) << c.n;
 }
 
@@ -79,10 +79,10 @@ TEST_F(Scoring, RewardsOfRanksClimbedInOneStepAddUp) {
 }
 
 TEST_F(Scoring, ShopUpgradeCountsOnlyOwnedLevels) {
-  EXPECT_EQ(CLevel_Scoring::shop_upgrade_value(6, 0), 0);
-  EXPECT_EQ(CLevel_Scoring::shop_upgrade_value(6, 1), 10);
-  EXPECT_EQ(CLevel_Scoring::shop_upgrade_value(6, 2), 20);
-  EXPECT_EQ(CLevel_Scoring::shop_upgrade_value(8, 1), 0);
+  EXPECT_EQ(shop_upgrade_value(6, 0), 0);
+  EXPECT_EQ(shop_upgrade_value(6, 1), 10);
+  EXPECT_EQ(shop_upgrade_value(6, 2), 20);
+  EXPECT_EQ(shop_upgrade_value(8, 1), 0);
 }
 
 TEST_F(Scoring, StarsUseTheTwoStarTimeAsTheThreeStarLimit) {

@@ -11,6 +11,7 @@
 #include "foundation/KS_AUTO_POSITION.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Press.h"
@@ -20,7 +21,6 @@
 #include "resources/KC_STRING_TABLE.h"
 #include "scene_fixture.h"
 #include "shell/HUD_PANEL_TUTORIAL.h"
-#include "shell/window_widgets.h"
 #include "support/paths.h"
 
 namespace {
@@ -60,9 +60,9 @@ class Tutorial : public level_test::SceneFixture {
 
   KOR::KC_GUI_OBJECT* card_widget(unsigned id) {
     KOR_GF::G_WINDOW* window = scene->hud_windows().find("HUD_TUTORIAL");
-    return window != nullptr ? game::find_widget(*window, id) : nullptr;
+    return window != nullptr ? KOR_GF::find_widget(*window, id) : nullptr;
   }
-  KS_VECTOR2 card() { return game::widget_position(card_widget(kCard)); }
+  KS_VECTOR2 card() { return KOR_GF::widget_position(card_widget(kCard)); }
   // Half the card's size, which keeps it inside the screen.
   KS_VECTOR2 card_half() {
     const auto* window =

@@ -5,13 +5,13 @@
 
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_OBJECT.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tape.h"
 #include "scene_fixture.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/SG_FINISH_PANEL.h"
-#include "shell/window_widgets.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ class SceneHud : public SceneFixture {
   }
 
   KOR::KC_GUI_OBJECT* widget(const char* window, unsigned id) {
-    return game::find_widget(*scene->hud_windows().find(window), id);
+    return KOR_GF::find_widget(*scene->hud_windows().find(window), id);
   }
 };
 
@@ -41,12 +41,12 @@ TEST_F(SceneHud, TheDestroyButtonStandsByTheChosenCellUntilItIsUsed) {
   click_cell(3, 3);
   EXPECT_EQ(destroy->visible, 1);
   const KOR::KS_VECTOR2 centre = scene->field->cell_center(3, 3);
-  const KOR::KS_VECTOR2 at = game::widget_position(destroy);
+  const KOR::KS_VECTOR2 at = KOR_GF::widget_position(destroy);
   EXPECT_EQ(at.x, centre.x + 15.0f);
-  EXPECT_EQ(at.y, centre.y - game::widget_size(destroy).y * 0.5f - 30.0f);
+  EXPECT_EQ(at.y, centre.y - KOR_GF::widget_size(destroy).y * 0.5f - 30.0f);
   click_cell(3, 3);
   EXPECT_EQ(destroy->visible, 0);
-  EXPECT_EQ(game::widget_position(destroy).x, -200.0f);
+  EXPECT_EQ(KOR_GF::widget_position(destroy).x, -200.0f);
   EXPECT_EQ(player.destructionBonuses, 1);
   // The counters show what the player has left.
   const auto* count = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget("HUD_DESTRUCTION", 12));

@@ -104,7 +104,7 @@ TEST_F(ScrollTest, ScrollPassesTheTargetAndShiftsEffectsExactly) {
 
 TEST_F(ScrollTest, TheTutorialFollowsEveryStepAndHearsWhereAVerticalScrollEnds) {
   ASSERT_TRUE(load(sized(15, 40, 0)));
-  level_tutorial_active = 1;
+  owner.tutorial = true;
   field.origin_y = -500.0f;
   field.target_y = -400.0f;
   field.scroll_direction = SCROLL_DOWN;

@@ -4,6 +4,7 @@
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "framework/G_PLAYERS.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_ROOT.h"
@@ -17,11 +18,10 @@
 #include "shell/HUD_INTERFACE_BOTTOM_PANEL.h"
 #include "shell/HUD_PANEL_MONEY.h"
 #include "shell/HUD_PANEL_TAPE.h"
-#include "shell/window_widgets.h"
 
 namespace {
 
-using game::hud_point_in_centred_rect;
+using KOR_GF::hud_point_in_centred_rect;
 
 TEST(HudPointInCentredRect, EdgesCountAsInside) {
   struct CASE {

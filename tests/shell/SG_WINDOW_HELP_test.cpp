@@ -37,10 +37,10 @@ class Help : public ::testing::Test {
     return static_cast<gHelpItem*>(help->book().items().at(i));
   }
   std::wstring page_label(SG_WINDOW_HELP* help) {
-    return game::widget_of<KOR::KC_GUI_WLABEL>(*help, 10000)->text;
+    return KOR_GF::widget_of<KOR::KC_GUI_WLABEL>(*help, 10000)->text;
   }
   bool enabled(SG_WINDOW_HELP* help, unsigned int id) {
-    return game::widget_of<KOR::KC_GUI_BUTTON5>(*help, id)->state !=
+    return KOR_GF::widget_of<KOR::KC_GUI_BUTTON5>(*help, id)->state !=
            KOR::KC_GUI_BUTTON5::DISABLED;
   }
 

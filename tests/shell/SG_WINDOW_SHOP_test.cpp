@@ -7,6 +7,7 @@
 
 #include "foundation/KS_AUTO_POSITION.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_PANEL.h"
@@ -15,13 +16,12 @@
 #include "menu_scene.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/SG_MAIN_PANEL.h"
-#include "shell/window_widgets.h"
 
 namespace {
 
 using game::SG_WINDOW_SHOP;
-using game::widget_of;
 using KOR::KC_GUI_BUTTON5;
+using KOR_GF::widget_of;
 
 // Items 5 to 9 and 12 have three levels, the others one; the price of level
 // k of item n is 10n + k (fixture strings). Item 8 adds 2 to both bonus

@@ -4,18 +4,18 @@
 
 #include <string>
 
+#include "framework/window_widgets.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_IMAGE.h"
 #include "gui/KC_GUI_PANEL.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "menu_scene.h"
 #include "puzzle/CGame_Config.h"
-#include "shell/window_widgets.h"
 
 namespace {
 
 using game::SG_WINDOW_TROPHIES;
-using game::widget_of;
+using KOR_GF::widget_of;
 
 // Trophy 8 (pieces placed, paid in play) has three ranks (10, 50, 100;
 // rewards 5, 6, 7), trophy 7 (total score, awarded without money) the
@@ -64,7 +64,7 @@ class Trophies : public ::testing::Test {
   std::wstring label(unsigned int id) const {
     return widget_of<KOR::KC_GUI_WLABEL>(*window(), id)->text;
   }
-  bool visible(unsigned int id) const { return game::find_widget(*window(), id)->visible != 0; }
+  bool visible(unsigned int id) const { return KOR_GF::find_widget(*window(), id)->visible != 0; }
   // The visible ones among the ids.
   std::vector<unsigned int> shown(std::initializer_list<unsigned int> ids) const {
     std::vector<unsigned int> on;
@@ -144,12 +144,9 @@ TEST_F(Trophies, PackTrophiesAreReachedByTheirAwardAndCountTheLevelsOfTheirWorld
     std::wstring progress_1, progress_2;
     bool reached_1;
   } const cases[] = {
-      {0, 0, 0, L"0 of 15", L"0 of 15", false},
-      {3, 0, 0, L"3 of 15", L"0 of 15", false},
-      {14, 0, 0, L"14 of 15", L"0 of 15", false},
-      {15, 1, 0, L"", L"0 of 15", true},
-      {16, 1, 0, L"", L"1 of 15", true},
-      {30, 1, 1, L"", L"", true},
+      {0, 0, 0, L"0 of 15", L"0 of 15", false},   {3, 0, 0, L"3 of 15", L"0 of 15", false},
+      {14, 0, 0, L"14 of 15", L"0 of 15", false}, {15, 1, 0, L"", L"0 of 15", true},
+      {16, 1, 0, L"", L"1 of 15", true},          {30, 1, 1, L"", L"", true},
   };
   SG_WINDOW_TROPHIES* list = open();
   for (const Case& c : cases) {

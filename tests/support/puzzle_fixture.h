@@ -11,7 +11,6 @@
 
 #include "SERVICE/engine_globals.h"
 #include "foundation/KS_AUTO_POSITION.h"
-#include "level/CLevel_Tutorial.h"
 #include "level/CPipe_Sprite.h"
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Cell.h"
@@ -73,6 +72,7 @@ struct RecordingOwner : game::CLevel_FieldOwner, game::CShop_Levels {
     scrolled_x += dx;
     scrolled_y += dy;
   }
+  bool tutorial_running() const override { return tutorial; }
   void tutorial_scrolled(float dy, bool ended) override {
     tutorial_moved += dy;
     tutorial_ends += ended ? 1 : 0;
@@ -91,6 +91,7 @@ struct RecordingOwner : game::CLevel_FieldOwner, game::CShop_Levels {
   }
 
   bool won = false;
+  bool tutorial = false;
   float scrolled_x = 0.0f;
   float scrolled_y = 0.0f;
   float tutorial_moved = 0.0f;
@@ -115,12 +116,10 @@ class PlayFixture : public ::testing::Test {
     game::CGame_Config::instance().set_document(&config_);
     KOR::auto_position_screen_width = 1024;
     KOR::auto_position_screen_height = 768;
-    game::level_tutorial_active = 0;
     KOR::frame_dt = 0.1f;
   }
 
   void TearDown() override {
-    game::level_tutorial_active = 0;
     game::CGame_Config::instance().set_document(nullptr);
     KOR::frame_dt = 0.0f;
   }

@@ -1,4 +1,4 @@
-#include "shell/window_widgets.h"
+#include "framework/window_widgets.h"
 
 #include "PRIMITIVES/KC_QUAD.h"
 #include "foundation/KS_TRANSFORM3.h"
@@ -8,9 +8,9 @@
 #include "gui/KC_GUI_ROOT.h"
 #include "gui/KC_GUI_WLABEL.h"
 
-namespace game {
+namespace KOR_GF {
 
-KOR::KC_GUI_OBJECT* find_widget(const KOR_GF::G_WINDOW& window, unsigned int id) {
+KOR::KC_GUI_OBJECT* find_widget(const G_WINDOW& window, unsigned int id) {
   return window.gui() != nullptr ? window.gui()->find(id) : nullptr;
 }
 
@@ -43,23 +43,22 @@ void place_by_upper_left(KOR::KC_GUI_IMAGE* image) {
   if (image->quad != nullptr) image->quad->set_hot_spot(KOR::HS_UL);
 }
 
-void show_number(const KOR_GF::G_WINDOW& window, unsigned int id, int number) {
+void show_number(const G_WINDOW& window, unsigned int id, int number) {
   set_label_text(window, id, KOR::wtext_from_int(number));
 }
 
-void set_label_text(const KOR_GF::G_WINDOW& window, unsigned int id, const std::wstring& text) {
+void set_label_text(const G_WINDOW& window, unsigned int id, const std::wstring& text) {
   if (auto* label = widget_of<KOR::KC_GUI_WLABEL>(window, id)) label->set_text(text);
 }
 
-void LABEL_TEMPLATES::take(const KOR_GF::G_WINDOW& window,
-                           std::initializer_list<unsigned int> ids) {
+void LABEL_TEMPLATES::take(const G_WINDOW& window, std::initializer_list<unsigned int> ids) {
   for (unsigned int id : ids) {
     if (texts_.count(id) != 0) continue;
     if (auto* label = widget_of<KOR::KC_GUI_WLABEL>(window, id)) texts_[id] = label->text;
   }
 }
 
-void LABEL_TEMPLATES::fill(const KOR_GF::G_WINDOW& window, unsigned int id,
+void LABEL_TEMPLATES::fill(const G_WINDOW& window, unsigned int id,
                            std::initializer_list<int> numbers) {
   auto* label = widget_of<KOR::KC_GUI_WLABEL>(window, id);
   if (label == nullptr) return;
@@ -68,4 +67,4 @@ void LABEL_TEMPLATES::fill(const KOR_GF::G_WINDOW& window, unsigned int id,
   label->set_text(KOR::wtext_format(pattern, numbers));
 }
 
-}  // namespace game
+}  // namespace KOR_GF

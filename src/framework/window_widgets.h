@@ -12,17 +12,15 @@ class KC_GUI_OBJECT;
 }  // namespace KOR
 
 namespace KOR_GF {
-class G_WINDOW;
-}
 
-namespace game {
+class G_WINDOW;
 
 // The window's widget with the id, of any class; null without one.
-KOR::KC_GUI_OBJECT* find_widget(const KOR_GF::G_WINDOW& window, unsigned int id);
+KOR::KC_GUI_OBJECT* find_widget(const G_WINDOW& window, unsigned int id);
 
 // The window's widget with the id when it is of the class asked for.
 template <typename WIDGET>
-WIDGET* widget_of(const KOR_GF::G_WINDOW& window, unsigned int id) {
+WIDGET* widget_of(const G_WINDOW& window, unsigned int id) {
   return dynamic_cast<WIDGET*>(find_widget(window, id));
 }
 
@@ -43,8 +41,8 @@ void place_by_upper_left(KOR::KC_GUI_IMAGE* image);
 
 // A wide label's text as the decimal text of the number; a missing label,
 // or a widget of another class, is left alone.
-void show_number(const KOR_GF::G_WINDOW& window, unsigned int id, int number);
-void set_label_text(const KOR_GF::G_WINDOW& window, unsigned int id, const std::wstring& text);
+void show_number(const G_WINDOW& window, unsigned int id, int number);
+void set_label_text(const G_WINDOW& window, unsigned int id, const std::wstring& text);
 
 // The texts wide labels held when their window was first enabled, kept so
 // the labels can be filled from them ("%i"/"%d", left to right) any number
@@ -52,13 +50,13 @@ void set_label_text(const KOR_GF::G_WINDOW& window, unsigned int id, const std::
 class LABEL_TEMPLATES {
  public:
   // Keeps the current text of each label not kept before.
-  void take(const KOR_GF::G_WINDOW& window, std::initializer_list<unsigned int> ids);
+  void take(const G_WINDOW& window, std::initializer_list<unsigned int> ids);
   // The label's kept text with the numbers put in (its current text when
   // none was kept yet).
-  void fill(const KOR_GF::G_WINDOW& window, unsigned int id, std::initializer_list<int> numbers);
+  void fill(const G_WINDOW& window, unsigned int id, std::initializer_list<int> numbers);
 
  private:
   std::map<unsigned int, std::wstring> texts_;
 };
 
-}  // namespace game
+}  // namespace KOR_GF
