@@ -6,6 +6,7 @@
 // and the network rebuild after a drop on that board. Without a display
 // every benchmark is skipped.
 #include <memory>
+#include <utility>
 
 #include "fieldview/CEffect_BonusList.h"
 #include "fieldview/CEffect_Explosion.h"
@@ -147,7 +148,7 @@ class HUD_IN_MOTION {
       auto piece = std::make_unique<game::CPipe_Sprite>();
       piece->load_sprite(1 + frame % 5);
       piece->set_position(512.0f, 600.0f);
-      scene_->press->take_piece(piece.release());
+      scene_->press->take_piece(std::move(piece));
     }
     if (auto* buttons = dynamic_cast<game::HUD_BUTTON_DESTRUCTION*>(
             scene_->hud_windows().find("HUD_DESTRUCTION"))) {

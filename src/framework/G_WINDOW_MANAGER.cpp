@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <pugixml.hpp>
+#include <utility>
 
 #include "SERVICE/engine_globals.h"
 #include "framework/G_WINDOW.h"
@@ -38,8 +39,8 @@ bool G_WINDOW_MANAGER::load_list(const std::string& list_name) {
                    file.value());
       continue;
     }
-    if (G_WINDOW* window = factory_ ? factory_(*description) : nullptr) {
-      windows_.emplace_back(window);
+    if (std::unique_ptr<G_WINDOW> window = factory_ ? factory_(*description) : nullptr) {
+      windows_.push_back(std::move(window));
     }
     resources->release_xml(description);
   }

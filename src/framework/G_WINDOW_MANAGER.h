@@ -12,9 +12,9 @@ namespace KOR_GF {
 
 class G_WINDOW;
 
-// Turns one window description into a new window, which the caller then
-// owns, or null when it names no class the factory knows.
-using G_WINDOW_FACTORY = G_WINDOW* (*)(const pugi::xml_document& description);
+// Turns one window description into a new window, or null when it names no
+// class the factory knows.
+using G_WINDOW_FACTORY = std::unique_ptr<G_WINDOW> (*)(const pugi::xml_document& description);
 
 // Owns the windows built from a window list and keeps the stack of those
 // that are open, front first and ordered by layer. Updates, drawing and

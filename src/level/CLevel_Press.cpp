@@ -1,6 +1,7 @@
 #include "level/CLevel_Press.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "SERVICE/engine_globals.h"
 #include "framework/G_SOUND_MANAGER.h"
@@ -53,15 +54,14 @@ void CLevel_Press::bind() {
 void CLevel_Press::compute_cooldown() {
   const CGame_Config& config = CGame_Config::instance();
   int seconds = config.get_int("baseSpeedOfCoolDownOfPressInSeconds");
-  seconds -= shop_upgrade_value(SHOP_PRESS_COOLDOWN,
-                                                owned_shop_level(shop_, SHOP_PRESS_COOLDOWN));
+  seconds -= shop_upgrade_value(SHOP_PRESS_COOLDOWN, owned_shop_level(shop_, SHOP_PRESS_COOLDOWN));
   cooldown_ = float(seconds);
 }
 
-void CLevel_Press::take_piece(CPipe_Sprite* piece) {
+void CLevel_Press::take_piece(std::unique_ptr<CPipe_Sprite> piece) {
   if (piece == nullptr) return;
   KOR_GF::sound_manager_instance().play("sound_tube_box", false, 0.0f, 0.0f);
-  piece_.reset(piece);
+  piece_ = std::move(piece);
   piece_->set_flight_end(target_x_, target_y_);
   piece_->set_flight_start(piece_->position().x, piece_->position().y);
   piece_->set_flight_time(0.0f);

@@ -33,7 +33,7 @@ class CLevel_Press {
   void compute_cooldown();
   int state() const { return state_; }
   // The press owns the piece from now on.
-  void take_piece(CPipe_Sprite* piece);
+  void take_piece(std::unique_ptr<CPipe_Sprite> piece);
   // True in the frame a piece has been swallowed.
   bool update();
   void draw() const;

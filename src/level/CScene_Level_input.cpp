@@ -218,7 +218,7 @@ void CScene_Level::click_holding(float x, float y) {
   }
   if (holding && held_piece && in_press_area(x, y) && !press_lock &&
       press->state() == CLevel_Press::READY) {
-    press->take_piece(held_piece.release());
+    press->take_piece(std::move(held_piece));
     holding = 0;
     add_trophy_progress(TROPHY_PRESS_USES, 1);
     ++result.press_uses;

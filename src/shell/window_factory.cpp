@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 
@@ -48,11 +49,11 @@ namespace game {
 
 namespace {
 
-using MAKER = KOR_GF::G_WINDOW* (*)(const pugi::xml_node& element);
+using MAKER = std::unique_ptr<KOR_GF::G_WINDOW> (*)(const pugi::xml_node& element);
 
 template <typename WINDOW>
-KOR_GF::G_WINDOW* make(const pugi::xml_node& element) {
-  return new WINDOW(element);
+std::unique_ptr<KOR_GF::G_WINDOW> make(const pugi::xml_node& element) {
+  return std::make_unique<WINDOW>(element);
 }
 
 // Which window manager builds a class: the application's, or one of the
@@ -101,7 +102,7 @@ const WINDOW_CLASS kWindowClasses[] = {
 
 // A window that cannot be built is skipped, and the game goes on without
 // it; the line says which one, so broken game data is found.
-KOR_GF::G_WINDOW* skip(const char* name, const std::string& why) {
+std::unique_ptr<KOR_GF::G_WINDOW> skip(const char* name, const std::string& why) {
   const std::string which =
       *name != '\0' ? std::string("window \"") + name + "\"" : std::string("a window description");
   std::fprintf(stderr, "Aquavex: %s skipped: %s\n", which.c_str(), why.c_str());
@@ -118,8 +119,8 @@ const WINDOW_CLASS* window_class(const char* type, bool (*in_family)(WINDOW_FAMI
 
 // The window of the first class of the family whose type the description
 // names.
-KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
-                              bool (*in_family)(WINDOW_FAMILY)) {
+std::unique_ptr<KOR_GF::G_WINDOW> make_window(const pugi::xml_document& description,
+                                              bool (*in_family)(WINDOW_FAMILY)) {
   const pugi::xml_node element = description.first_child();
   const pugi::xml_attribute type = element.attribute("_type");
   const pugi::xml_attribute name = element.attribute("_name");
@@ -132,18 +133,18 @@ KOR_GF::G_WINDOW* make_window(const pugi::xml_document& description,
   if (entry == nullptr) {
     return skip(name.value(), std::string("unknown type \"") + type.value() + "\"");
   }
-  KOR_GF::G_WINDOW* window = entry->make(element);
+  std::unique_ptr<KOR_GF::G_WINDOW> window = entry->make(element);
   if (window->gui() != nullptr) localise_labels(window->gui()->root);
   return window;
 }
 
 }  // namespace
 
-KOR_GF::G_WINDOW* window_factory(const pugi::xml_document& description) {
+std::unique_ptr<KOR_GF::G_WINDOW> window_factory(const pugi::xml_document& description) {
   return make_window(description, [](WINDOW_FAMILY family) { return family == APPLICATION; });
 }
 
-KOR_GF::G_WINDOW* level_hud_window_factory(const pugi::xml_document& description) {
+std::unique_ptr<KOR_GF::G_WINDOW> level_hud_window_factory(const pugi::xml_document& description) {
   // The HUD list holds the tutorial's card for every level; without a
   // tutorial running it is left out, which is no fault to report.
   const char* type = description.first_child().attribute("_type").value();
@@ -154,11 +155,13 @@ KOR_GF::G_WINDOW* level_hud_window_factory(const pugi::xml_document& description
   });
 }
 
-KOR_GF::G_WINDOW* level_bottom_window_factory(const pugi::xml_document& description) {
+std::unique_ptr<KOR_GF::G_WINDOW> level_bottom_window_factory(
+    const pugi::xml_document& description) {
   return make_window(description, [](WINDOW_FAMILY family) { return family == LEVEL_BOTTOM; });
 }
 
-KOR_GF::G_WINDOW* level_closeup_window_factory(const pugi::xml_document& description) {
+std::unique_ptr<KOR_GF::G_WINDOW> level_closeup_window_factory(
+    const pugi::xml_document& description) {
   return make_window(description, [](WINDOW_FAMILY family) { return family == LEVEL_CLOSEUP; });
 }
 

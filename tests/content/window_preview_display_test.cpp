@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -409,14 +410,14 @@ std::unique_ptr<KOR_GF::gPlayer> new_profile(const std::wstring& name) {
 // plain one for a type no class builds yet, so a window can be looked at
 // before its class exists. The tutorial panel is built while the tutorial
 // runs.
-KOR_GF::G_WINDOW* any_window(const pugi::xml_document& description) {
+std::unique_ptr<KOR_GF::G_WINDOW> any_window(const pugi::xml_document& description) {
   for (auto* factory : {&game::window_factory, &game::level_hud_window_factory,
                         &game::level_bottom_window_factory, &game::level_closeup_window_factory}) {
-    if (KOR_GF::G_WINDOW* window = factory(description)) return window;
+    if (std::unique_ptr<KOR_GF::G_WINDOW> window = factory(description)) return window;
   }
   const pugi::xml_node element = description.first_child();
   if (!element.attribute("_name")) return nullptr;
-  auto* window = new KOR_GF::G_WINDOW_SIMPLE(element);
+  auto window = std::make_unique<KOR_GF::G_WINDOW_SIMPLE>(element);
   game::localise_labels(window->gui()->root);
   return window;
 }

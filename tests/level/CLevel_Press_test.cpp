@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
@@ -25,8 +26,8 @@ class PressTest : public level_test::TapeFixture {
     KOR::frame_dt = 0.125f;
   }
 
-  CPipe_Sprite* held_piece() {
-    CPipe_Sprite* p = new CPipe_Sprite();
+  std::unique_ptr<CPipe_Sprite> held_piece() {
+    auto p = std::make_unique<CPipe_Sprite>();
     p->load_sprite(3);
     p->set_position(100, 600);
     return p;

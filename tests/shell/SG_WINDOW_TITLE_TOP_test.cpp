@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 
@@ -12,8 +13,8 @@ namespace {
 
 using game::SG_WINDOW_TITLE_TOP;
 
-KOR_GF::G_WINDOW* title_top_factory(const pugi::xml_document& description) {
-  return new SG_WINDOW_TITLE_TOP(description.document_element());
+std::unique_ptr<KOR_GF::G_WINDOW> title_top_factory(const pugi::xml_document& description) {
+  return std::make_unique<SG_WINDOW_TITLE_TOP>(description.document_element());
 }
 
 // Greeting bars over the fixture's block font (lines 32 high, "LL" 64

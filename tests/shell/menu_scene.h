@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 
@@ -21,7 +22,7 @@ namespace shell_test {
 
 // The game's window factory, and the framework's probes for the windows
 // whose classes come later.
-inline KOR_GF::G_WINDOW* menu_factory(const pugi::xml_document& description) {
+inline std::unique_ptr<KOR_GF::G_WINDOW> menu_factory(const pugi::xml_document& description) {
   if (std::string(description.document_element().attribute("_type").value()) == "PROBE") {
     return framework_test::probe_factory(description);
   }

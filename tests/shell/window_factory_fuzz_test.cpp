@@ -63,7 +63,7 @@ TEST(window_factory_fuzz, DamagedDescriptionsNeverCrashTheFactory) {
     for (const std::string& variant : test_support::damaged_variants(text, random)) {
       pugi::xml_document document;
       document.load_buffer(variant.data(), variant.size());
-      std::unique_ptr<KOR_GF::G_WINDOW> window(game::window_factory(document));
+      const std::unique_ptr<KOR_GF::G_WINDOW> window = game::window_factory(document);
       if (window) ++built;
     }
   }

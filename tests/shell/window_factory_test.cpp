@@ -32,7 +32,7 @@ MADE make(const std::string& xml, KOR_GF::G_WINDOW_FACTORY factory = &window_fac
   description.load_string(xml.c_str());
   testing::internal::CaptureStderr();
   MADE made;
-  made.window.reset(factory(description));
+  made.window = factory(description);
   made.said = testing::internal::GetCapturedStderr();
   return made;
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -66,14 +67,17 @@ class PROBE_WINDOW : public KOR_GF::G_WINDOW {
 
 // The test factory: probes and the three dialogs, by "_type"; null
 // without "_type" or "_name".
-inline KOR_GF::G_WINDOW* probe_factory(const pugi::xml_document& description) {
+inline std::unique_ptr<KOR_GF::G_WINDOW> probe_factory(const pugi::xml_document& description) {
   const pugi::xml_node element = description.document_element();
   const char* type = element.attribute("_type").value();
   if (!element.attribute("_name")) return nullptr;
-  if (std::strcmp(type, "PROBE") == 0) return new PROBE_WINDOW(element);
-  if (std::strcmp(type, "G_WINDOW_CONFIRM") == 0) return new KOR_GF::G_WINDOW_CONFIRM(element);
-  if (std::strcmp(type, "G_WINDOW_SIMPLE") == 0) return new KOR_GF::G_WINDOW_SIMPLE(element);
-  if (std::strcmp(type, "G_WINDOW_EDITBOX") == 0) return new KOR_GF::G_WINDOW_EDITBOX(element);
+  if (std::strcmp(type, "PROBE") == 0) return std::make_unique<PROBE_WINDOW>(element);
+  if (std::strcmp(type, "G_WINDOW_CONFIRM") == 0)
+    return std::make_unique<KOR_GF::G_WINDOW_CONFIRM>(element);
+  if (std::strcmp(type, "G_WINDOW_SIMPLE") == 0)
+    return std::make_unique<KOR_GF::G_WINDOW_SIMPLE>(element);
+  if (std::strcmp(type, "G_WINDOW_EDITBOX") == 0)
+    return std::make_unique<KOR_GF::G_WINDOW_EDITBOX>(element);
   return nullptr;
 }
 
