@@ -12,7 +12,7 @@ namespace game {
 
 CLevel_FieldView::~CLevel_FieldView() { clear_part_offsets(); }
 
-void CLevel_FieldView::set_level(const CLevel_Header* header) {
+void CLevel_FieldView::set_level(CLevel_Header* header) {
   level_header = header;
   show_tiles = show_obstacle_masses = show_shadows = show_pipes = show_obstacles = 1;
   reset_frames();

@@ -53,7 +53,7 @@ class CLevel_FieldView {
 
   // Attaches a level: every layer on, the water layer off, timers unstarted,
   // the part offsets read and a new wall-band layout drawn from rand.
-  void set_level(const CLevel_Header* header);
+  void set_level(CLevel_Header* header);
   // The resets of set_level and a new wall-band layout, on the attached level.
   void reset_layout();
   // Creates every sprite of the board from the atlases (once per view), in
@@ -147,7 +147,7 @@ class CLevel_FieldView {
   OWNED_SPRITE destruction_cursor;
   float origin_x = 0.0f;
   float origin_y = 0.0f;
-  const CLevel_Header* level_header = nullptr;
+  CLevel_Header* level_header = nullptr;
   KOR::KS_VECTOR2 hovered_cell{-1.0f, -1.0f};
   std::map<int, CLevel_OpenConnection*> open_connections;
   std::map<int, WaterSize> water_sizes;

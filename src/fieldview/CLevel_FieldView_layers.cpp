@@ -109,11 +109,11 @@ void CLevel_FieldView::draw_tiles() {
 }
 
 void CLevel_FieldView::draw_decor() {
-  const std::map<int32_t, CLevel_Decor*>& decor = level_header->decor;
+  const std::map<int32_t, CLevel_Decor>& decor = level_header->decor;
   for (int k = 1; k <= int(decor.size()); ++k) {
     const auto item = decor.find(k);
-    if (item == decor.end() || item->second == nullptr) continue;
-    const CLevel_Decor& d = *item->second;
+    if (item == decor.end()) continue;
+    const CLevel_Decor& d = item->second;
     const KOR::KS_VECTOR2 c = cell_center(d.x, d.y);
     put(find(decor_sprites, d.type), c.x + d.offsetX, c.y + d.offsetY, float(int(d.angle)));
   }

@@ -168,10 +168,7 @@ int CLevel_Header::water_inlet(int sx, int sy, int& cell_x, int& cell_y) const {
 
 CLevel_Data::CLevel_Data() { clear(); }
 
-CLevel_Data::~CLevel_Data() {
-  release_grid();
-  release_decor();
-}
+CLevel_Data::~CLevel_Data() = default;
 
 void CLevel_Data::set_defaults() {
   header_.fieldWidth = 15;
@@ -192,30 +189,14 @@ void CLevel_Data::clear() {
   for (int t = 1; t <= 17; ++t) header_.availablePipes[t] = true;
 }
 
-void CLevel_Data::release_grid() {
-  for (auto& column : header_.cells) {
-    for (CLevel_Cell* c : column) delete c;
-  }
-  header_.cells.clear();
-}
-
-void CLevel_Data::release_decor() {
-  for (auto& [k, d] : header_.decor) delete d;
-  header_.decor.clear();
-}
-
 void CLevel_Data::create_grid(int width, int height) {
-  release_grid();
-  header_.cells.assign(size_t(width), std::vector<CLevel_Cell*>(size_t(height), nullptr));
-  for (auto& column : header_.cells) {
-    for (CLevel_Cell*& c : column) c = new CLevel_Cell();
-  }
+  header_.cells.assign(size_t(width), std::vector<CLevel_Cell>(size_t(height)));
 }
 
 bool CLevel_Data::fail(const std::string& why) {
   error_ = "level " + std::to_string(levelNumber) + ": " + why;
-  release_grid();
-  release_decor();
+  header_.cells.clear();
+  header_.decor.clear();
   header_.fieldWidth = 0;
   header_.fieldHeight = 0;
   return false;
@@ -307,17 +288,16 @@ bool CLevel_Data::load_document(int n, const pugi::xml_document& document) {
     }
   }
 
-  release_decor();
+  h.decor.clear();
   int32_t k = 1;
   for (const pugi::xml_node e : level.children("decor")) {
-    CLevel_Decor* d = new CLevel_Decor();
-    d->type = e.attribute("type").as_int();
-    d->x = e.attribute("x").as_int();
-    d->y = e.attribute("y").as_int();
-    d->offsetX = e.attribute("offsetX").as_float();
-    d->offsetY = e.attribute("offsetY").as_float();
-    d->angle = e.attribute("angle").as_float();
-    h.decor[k++] = d;
+    CLevel_Decor& d = h.decor[k++];
+    d.type = e.attribute("type").as_int();
+    d.x = e.attribute("x").as_int();
+    d.y = e.attribute("y").as_int();
+    d.offsetX = e.attribute("offsetX").as_float();
+    d.offsetY = e.attribute("offsetY").as_float();
+    d.angle = e.attribute("angle").as_float();
   }
 
   if (!check_parts(h, why)) return fail(why);
@@ -345,15 +325,15 @@ bool CLevel_Data::load_document(int n, const pugi::xml_document& document) {
 
 void CLevel_Data::prepare_special_cells() {
   for (auto& column : header_.cells) {
-    for (CLevel_Cell* c : column) {
-      if (c->contentType != CONTENT_PIPE || !c->isSpecial) continue;
-      c->expectedPipeType = c->pipeType;
-      c->expectedPipeAngle = c->pipeAngle;
-      c->expectedPipePartNumber = c->pipePartNumber;
-      c->contentType = CONTENT_EMPTY;
-      c->pipeType = 0;
-      c->pipeAngle = 0;
-      c->pipePartNumber = 0;
+    for (CLevel_Cell& c : column) {
+      if (c.contentType != CONTENT_PIPE || !c.isSpecial) continue;
+      c.expectedPipeType = c.pipeType;
+      c.expectedPipeAngle = c.pipeAngle;
+      c.expectedPipePartNumber = c.pipePartNumber;
+      c.contentType = CONTENT_EMPTY;
+      c.pipeType = 0;
+      c.pipeAngle = 0;
+      c.pipePartNumber = 0;
     }
   }
 }
@@ -361,8 +341,8 @@ void CLevel_Data::prepare_special_cells() {
 int32_t CLevel_Data::special_cells_money() const {
   int32_t sum = 0;
   for (const auto& column : header_.cells) {
-    for (const CLevel_Cell* c : column) {
-      if (c->isSpecial) sum += c->givesMoney;
+    for (const CLevel_Cell& c : column) {
+      if (c.isSpecial) sum += c.givesMoney;
     }
   }
   return sum;
@@ -371,7 +351,7 @@ int32_t CLevel_Data::special_cells_money() const {
 void CLevel_Data::randomize_obstacles(int (*draw)()) {
   for (int x = 0; x < int(header_.cells.size()); ++x) {
     for (int y = 0; y < int(header_.cells[x].size()); ++y) {
-      CLevel_Cell& c = *header_.cells[x][y];
+      CLevel_Cell& c = header_.cells[x][y];
       if (c.contentType != CONTENT_OBSTACLE) continue;
       const int type = c.obstacleType;
       if (type == 1 || type == 2 || type == 7) {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/CLevel_Cell.h"
+
 namespace pugi {
 class xml_document;
 }
 
 namespace game {
-
-struct CLevel_Cell;
 
 // One decor item of the level file.
 struct CLevel_Decor {
@@ -35,19 +35,21 @@ struct CLevel_Header {
   float stepOfWaterFlowingOut = 0.0f;
   std::map<int32_t, bool> availablePipes;
   // cells[x][y]; the vectors' sizes are the allocated grid, which a failed
-  // load leaves empty. Cells and decor are plain pointers: a header the
-  // level reader filled owns them through its CLevel_Data (freed by
-  // release_grid and release_decor), one a caller builds holds its own.
-  std::vector<std::vector<CLevel_Cell*>> cells;
+  // load leaves empty. The grid is not resized while a level is played, so
+  // the cells stay where they are.
+  std::vector<std::vector<CLevel_Cell>> cells;
   std::map<int32_t, int32_t> additionalTasks;
-  std::map<int32_t, CLevel_Decor*> decor;
+  std::map<int32_t, CLevel_Decor> decor;
 
   // The cell at (x, y), null outside the grid.
-  CLevel_Cell* cell_at(int x, int y) const {
-    if (x < 0 || y < 0 || size_t(x) >= cells.size() || size_t(y) >= cells[size_t(x)].size()) {
-      return nullptr;
-    }
-    return cells[size_t(x)][size_t(y)];
+  CLevel_Cell* cell_at(int x, int y) {
+    return in_grid(x, y) ? &cells[size_t(x)][size_t(y)] : nullptr;
+  }
+  const CLevel_Cell* cell_at(int x, int y) const {
+    return in_grid(x, y) ? &cells[size_t(x)][size_t(y)] : nullptr;
+  }
+  bool in_grid(int x, int y) const {
+    return x >= 0 && y >= 0 && size_t(x) < cells.size() && size_t(y) < cells[size_t(x)].size();
   }
   // The last starting (final) pipe in column order, x outer, y inner; false
   // with x and y untouched when the level has none.
@@ -97,8 +99,6 @@ class CLevel_Data {
   void rotate_block(int x, int y, int angle);
 
  private:
-  void release_grid();
-  void release_decor();
   void create_grid(int width, int height);
   bool fail(const std::string& why);
 

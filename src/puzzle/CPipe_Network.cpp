@@ -27,7 +27,7 @@ void CPipe_Network::recycle(std::vector<std::unique_ptr<CPipe_Node>>& nodes) {
   nodes.clear();
 }
 
-void CPipe_Network::init(const CLevel_Header* header, const CLevel_Field* field) {
+void CPipe_Network::init(CLevel_Header* header, const CLevel_Field* field) {
   // Whatever an earlier level left goes while its board is still known.
   clear_water_list();
   clear_trees();

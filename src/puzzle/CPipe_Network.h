@@ -35,7 +35,7 @@ class CPipe_Network {
 
   // Attaches the level and the field whose cell queries are used; finds the
   // start and final pipe and the equipment blocks.
-  void init(const CLevel_Header* header, const CLevel_Field* field);
+  void init(CLevel_Header* header, const CLevel_Field* field);
 
   KOR::KS_IVECTOR2 start_cell() const { return {start_x, start_y}; }
   KOR::KS_IVECTOR2 final_cell() const { return {final_x, final_y}; }
@@ -91,7 +91,7 @@ class CPipe_Network {
 
   std::map<int32_t, CPipe_Node*> tree_roots;
   std::map<int32_t, int32_t> tree_node_counts;
-  const CLevel_Header* level_header = nullptr;
+  CLevel_Header* level_header = nullptr;
   int32_t start_x = -1;
   int32_t start_y = -1;
   int32_t final_x = -1;

@@ -121,9 +121,8 @@ TEST_F(BoardTest, LeadingOpenConnectionsGlowAndEachIncomingSideTurnsTheMark) {
 }
 
 TEST_F(BoardTest, DecorIsPlacedByItsOffsetsAndWholeDegreesAndUnknownTypesAreSkipped) {
-  CLevel_Decor kept{2, 1, 1, 4.0f, -3.0f, 89.9f};
-  CLevel_Decor unknown{19, 2, 2, 0.0f, 0.0f, 0.0f};
-  header.decor = {{1, &kept}, {2, nullptr}, {3, &unknown}};
+  header.decor = {{1, CLevel_Decor{2, 1, 1, 4.0f, -3.0f, 89.9f}},
+                  {2, CLevel_Decor{19, 2, 2, 0.0f, 0.0f, 0.0f}}};
   view.draw(-1, -1);
   const std::vector<Drawn> d = drawn();
   header.decor.clear();
@@ -145,8 +144,8 @@ TEST_F(BoardTest, TilesCoverTheBoardWithAMarginAndTheWholeScreen) {
     float first_y, last_y;
   };
   const Row rows[] = {
-      {1024, 0.0f, 0.0f, -200.0f, 1000.0f, -200.0f, 800.0f},   // the layout reaches left and up
-      {1366, 533.0f, 0.0f, -67.0f, 1333.0f, -200.0f, 800.0f},  // a narrow board in the middle
+      {1024, 0.0f, 0.0f, -200.0f, 1000.0f, -200.0f, 800.0f},    // the layout reaches left and up
+      {1366, 533.0f, 0.0f, -67.0f, 1333.0f, -200.0f, 800.0f},   // a narrow board in the middle
       {1366, 700.0f, 500.0f, 100.0f, 1300.0f, 100.0f, 900.0f},  // scrolled right and down
   };
   view.show_tiles = 1;

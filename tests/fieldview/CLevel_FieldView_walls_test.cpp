@@ -202,13 +202,13 @@ TEST_F(WallTest, MassPiecesFollowTheWallNeighbours) {
       {1, 1, 0, {}, {}},         // no such side
   };
   for (const Case& c : cases) {
-    for (auto& cell : cells) *cell = CLevel_Cell{};
+    clear_cells();
     wall(c.x, c.y);
     for (auto [x, y] : c.walls) wall(x, y);
     view.draw_obstacle_cell(c.x, c.y, c.side);
     EXPECT_EQ(variants(pieces()), c.want) << c.x << "," << c.y << " side " << c.side;
   }
-  for (auto& cell : cells) *cell = CLevel_Cell{};
+  clear_cells();
   wall(1, 0);
   wall(1, 1);
   view.draw_obstacle_cell(1, 1, -1);
@@ -235,7 +235,7 @@ TEST_F(WallTest, EmptyCellsGetInnerCornersAndPiecesTakeTheirOffsets) {
   wall(4, 0);
   view.draw_obstacle_cell(4, 1, 1);
   EXPECT_EQ(pieces(), (std::vector<Piece>{{10, 250, 50}, {5, 250, 50}}));
-  for (auto& cell : cells) *cell = CLevel_Cell{};
+  clear_cells();
   wall(0, 0);  // only diagonal
   view.draw_obstacle_cell(1, 1, -1);
   EXPECT_TRUE(pieces().empty());

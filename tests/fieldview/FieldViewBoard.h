@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -50,14 +51,7 @@ class BoardTest : public ::testing::Test {
   void board(int width, int height) {
     header.fieldWidth = width;
     header.fieldHeight = height;
-    header.cells.assign(size_t(width), {});
-    cells.clear();
-    for (int x = 0; x < width; ++x) {
-      for (int y = 0; y < height; ++y) {
-        cells.push_back(std::make_unique<CLevel_Cell>());
-        header.cells[size_t(x)].push_back(cells.back().get());
-      }
-    }
+    header.cells.assign(size_t(width), std::vector<CLevel_Cell>(size_t(height)));
     view.set_level(&header);
     view.visible_left = 0;
     view.side_layout.clear();
@@ -70,7 +64,11 @@ class BoardTest : public ::testing::Test {
     return q;
   }
 
-  CLevel_Cell& at(int x, int y) { return *header.cells[size_t(x)][size_t(y)]; }
+  // Every cell empty again.
+  void clear_cells() {
+    for (auto& column : header.cells) std::fill(column.begin(), column.end(), CLevel_Cell{});
+  }
+  CLevel_Cell& at(int x, int y) { return header.cells[size_t(x)][size_t(y)]; }
   void pipe(int x, int y, int type, int angle, int part = 0) {
     at(x, y).contentType = CONTENT_PIPE;
     at(x, y).pipeType = type;
@@ -100,7 +98,6 @@ class BoardTest : public ::testing::Test {
   primitives_test::NullRender render;
   KOR::KC_TEXTURE* texture = render.texture(4, 4);
   CLevel_Header header;
-  std::vector<std::unique_ptr<CLevel_Cell>> cells;
   CLevel_FieldView view;
 };
 

@@ -56,9 +56,9 @@ TEST(LevelFile, ReadsTheHeaderCellsAndDecor) {
   EXPECT_EQ(h.cell_at(0, 0)->isDestructible, 1);
 
   ASSERT_EQ(h.decor.size(), 1u);
-  EXPECT_EQ(h.decor.at(1)->type, 2);
-  EXPECT_EQ(h.decor.at(1)->offsetX, 3.5f);
-  EXPECT_EQ(h.decor.at(1)->angle, 45.0f);
+  EXPECT_EQ(h.decor.at(1).type, 2);
+  EXPECT_EQ(h.decor.at(1).offsetX, 3.5f);
+  EXPECT_EQ(h.decor.at(1).angle, 45.0f);
 
   ASSERT_TRUE(load(data, fixture_text("straight_up.xml")));
   EXPECT_EQ(h.decor.size(), 1u);

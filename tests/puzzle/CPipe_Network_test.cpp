@@ -145,10 +145,7 @@ TEST_F(NetworkTest, LevelWithoutStartBuildsNoWater) {
   CLevel_Header header;
   header.fieldWidth = 2;
   header.fieldHeight = 2;
-  header.cells.assign(2, std::vector<CLevel_Cell*>(2, nullptr));
-  for (auto& column : header.cells) {
-    for (CLevel_Cell*& c : column) c = new CLevel_Cell();
-  }
+  header.cells.assign(2, std::vector<CLevel_Cell>(2));
   CLevel_Field bare;
   bare.init(&header, 1);
   network->init(&header, &bare);
@@ -157,9 +154,6 @@ TEST_F(NetworkTest, LevelWithoutStartBuildsNoWater) {
   EXPECT_EQ(network->water_node_count(), 0);
   network->partition();
   EXPECT_FALSE(network->is_connected());
-  for (auto& column : header.cells) {
-    for (CLevel_Cell* c : column) delete c;
-  }
 }
 
 class EquipmentTest : public puzzle_test::PlayFixture {};
