@@ -25,9 +25,6 @@ CLevel_Field::~CLevel_Field() {
   grid.reset();
   release_open_connections();
   network.reset();
-  release_sprite(pump_gutter);
-  release_sprite(pump_gauge);
-  release_pack_pictures();
   water_strip.reset();
 }
 
@@ -45,10 +42,8 @@ void CLevel_Field::init(CLevel_Header* header, int level) {
   attach_board();
   water_strip = std::make_unique<CWater_Animations>();
   water_strip->load();
-  release_sprite(pump_gutter);
-  release_sprite(pump_gauge);
-  pump_gutter = texture_sprite("graphics/main/interface pump_gutter.png", KOR::HS_MID);
-  pump_gauge = texture_sprite("graphics/main/interface pump_water.png", KOR::HS_UL);
+  pump_gutter.reset(texture_sprite("graphics/main/interface pump_gutter.png", KOR::HS_MID));
+  pump_gauge.reset(texture_sprite("graphics/main/interface pump_water.png", KOR::HS_UL));
   gauge_height = pump_gauge ? int(pump_gauge->height()) : 0;
   make_pack_pictures();
   scroll_state = 1;

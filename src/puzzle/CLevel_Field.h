@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "fieldview/field_atlas.h"
 #include "foundation/KS_IVECTOR2.h"
 #include "foundation/KS_VECTOR2.h"
 
@@ -150,10 +151,10 @@ class CLevel_Field {
   int screen_width = 1024;
   int pack_gap = 80;
   std::unique_ptr<CWater_Animations> water_strip;
-  KOR::KC_QUAD* pack_back = nullptr;
-  KOR::KC_QUAD* pack_stripe = nullptr;
-  KOR::KC_QUAD* pump_gutter = nullptr;
-  KOR::KC_QUAD* pump_gauge = nullptr;
+  OWNED_SPRITE pack_back;
+  OWNED_SPRITE pack_stripe;
+  OWNED_SPRITE pump_gutter;
+  OWNED_SPRITE pump_gauge;
   int gauge_height = 0;
 
  private:

@@ -51,16 +51,16 @@ void CLevel_Field::make_pack_pictures() {
       KOR::KC_FILE_SYSTEM::instance ? KOR::KC_FILE_SYSTEM::instance->resource_dir() : "";
   const std::string file = folder + "graphics/main/backs/back" + std::to_string(pack) + ".png";
   if (!KOR::file_exists(file.c_str())) pack = 1;
-  pack_back =
-      texture_sprite("graphics/main/backs back" + std::to_string(pack) + ".png", KOR::HS_MID);
+  pack_back.reset(
+      texture_sprite("graphics/main/backs back" + std::to_string(pack) + ".png", KOR::HS_MID));
   if (!close_pack(pack)) {
-    pack_stripe = texture_sprite("graphics/main/interface stripe.png", KOR::HS_MID);
+    pack_stripe.reset(texture_sprite("graphics/main/interface stripe.png", KOR::HS_MID));
   }
 }
 
 void CLevel_Field::release_pack_pictures() {
-  release_sprite(pack_back);
-  release_sprite(pack_stripe);
+  pack_back.reset();
+  pack_stripe.reset();
 }
 
 bool CLevel_Field::scroll_toward_target() {

@@ -82,16 +82,16 @@ TEST_F(FieldFrame, InitBuildsThePicturesAndARestartKeepsWhatItShould) {
   field.water_strip->update(1000);
   KOR::auto_position_screen_width = 1366;
   CLevel_Grid* grid = field.grid.get();
-  KOR::KC_QUAD* gutter = field.pump_gutter;
-  KOR::KC_QUAD* gauge = field.pump_gauge;
+  KOR::KC_QUAD* gutter = field.pump_gutter.get();
+  KOR::KC_QUAD* gauge = field.pump_gauge.get();
   const int pixel_refs = references("graphics/gui white_pixel.png");
   const int gutter_refs = references("graphics/main/interface pump_gutter.png");
 
   for (int i = 0; i < 10; ++i) restart();
   EXPECT_EQ(field.grid.get(), grid);
   EXPECT_EQ(field.grid->line_quads.size(), 13u);
-  EXPECT_EQ(field.pump_gutter, gutter);
-  EXPECT_EQ(field.pump_gauge, gauge);
+  EXPECT_EQ(field.pump_gutter.get(), gutter);
+  EXPECT_EQ(field.pump_gauge.get(), gauge);
   EXPECT_EQ(field.grid_debug, 1);
   EXPECT_EQ(field.screen_width, 1024);
   EXPECT_EQ(field.view->water_visible, 0);
