@@ -271,7 +271,8 @@ void CGame_App::shutdown() {
   windows->disable_all();
   fonts->release_textures();
   sounds->release_all();
-  save_players();
+  // A game that could not start has changed nothing to save.
+  if (startup_failure.empty()) save_players();
   current_scene.reset();
 }
 

@@ -80,7 +80,8 @@ class CGame_App {
   // written, and the player is told the first time saving fails (the file
   // saved before stays as it was).
   bool save_players();
-  // Textures and sounds given back, the players saved, the scene gone.
+  // Textures and sounds given back, the players saved (unless the game
+  // could not start), the scene gone.
   void shutdown();
   // Developer key 'M': 5000 more money for the current player, shown at
   // once by the level's HUD, the main panel and the shop.

@@ -112,13 +112,23 @@ void G_LOADER_SCREEN::next_splash() {
   ++current;
 }
 
+// The loading step waits until the first card has been drawn, so the game
+// shows itself at once and the step's time passes under that card; without
+// a card to show it runs at once. A failed step opens nothing: the game is
+// ending.
 int32_t G_LOADER_SCREEN::update() {
+  const int32_t count = int32_t(splashes.size());
+  if (!loading_done_ && (drawn_ || current >= count)) {
+    loading_done_ = true;
+    loaded_ = job == nullptr || job(this) == 1;
+  }
   fades.update();
-  if (current < int32_t(splashes.size())) {
+  if (current < count) {
     clock += KOR::frame_dt;
     if (clock >= time_per_splash) next_splash();
     return 0;
   }
+  if (!loaded_) return 0;
   // The screen is never drawn again: its pictures go.
   loading_screen_active = 0;
   release_pictures();
@@ -133,6 +143,7 @@ int32_t G_LOADER_SCREEN::update() {
 // hides all below it, no background goes under a splash whose own picture
 // covers the screen, and splashes faded out are skipped.
 int32_t G_LOADER_SCREEN::draw() {
+  drawn_ = true;
   const auto alpha = [this](int i) { return splashes[i]->vertex_color(0) >> 24; };
   const auto covers = [this](int i) { return covers_screen(*splashes[i]); };
   const int count = int(splashes.size());

@@ -21,7 +21,8 @@ extern uint8_t loading_screen_active;
 
 // The start-up splash pictures of "xml screen_loading.xml", one after
 // another over a plain background colour; each stays for a while and then
-// fades out to show the next, and a key press skips to the next one. After
+// fades out to show the next, and a key press skips to the next one. The
+// loading step runs behind the first one, once it is on the screen. After
 // the last one the title screen opens.
 class G_LOADER_SCREEN : public KOR::KC_LOADER {
  public:
@@ -46,6 +47,11 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   void make_background(uint32_t argb);
   void release_pictures();
 
+  // A frame of the screen has been drawn.
+  bool drawn_ = false;
+  // The loading step has run, and it succeeded.
+  bool loading_done_ = false;
+  bool loaded_ = false;
   KOR::KC_TEXTURE* background_texture_ = nullptr;
   bool background_opaque_ = false;
   std::vector<KOR::KC_TEXTURE*> splash_textures_;

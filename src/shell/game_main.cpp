@@ -129,6 +129,7 @@ int game_main(void*) {
   KOR::KC_GAME_SERVICE* service = KOR::KC_GAME::fGetGame();
   KOR::engine_game = service;
   install_hooks();
+  game_instance().startup_failure.clear();
   // A start that failed has said why; running on would only leave a window
   // that never shows anything.
   if (service->start("Aquavex") != 1) {
@@ -137,17 +138,21 @@ int game_main(void*) {
   }
   service->run();
   remove_hooks();
-  return kGameMainDone;
+  return game_instance().startup_failure.empty() ? kGameMainDone : kStartFailed;
 }
 
+// Runs behind the first splash card. A file missing here ends the game
+// before any menu shows.
 int game_load_step(KOR::KC_LOADER*) {
   CGame_App& app = game_instance();
-  if (!KOR_GF::resource_list_register(kResourceList)) {
-    app.startup_failure = kResourceList;
-    return kStartFailed;
+  const bool listed = KOR_GF::resource_list_register(kResourceList);
+  if (!listed) app.startup_failure = kResourceList;
+  if (!listed || !app.load_startup_resources() || !app.load_menu_windows()) {
+    stop_running();
+    return cannot_start(app.startup_failure);
   }
-  if (!app.load_startup_resources() || !app.load_menu_windows()) return kStartFailed;
   app.windows->refresh_all();
+  game_ready = 1;
   return 1;
 }
 
@@ -188,10 +193,9 @@ int game_on_init(void*) {
   if (!players.set_aside.empty()) tell_players_file_damaged(players.set_aside);
   if (!players.renamed.empty()) tell_players_renamed(players.renamed);
   apply_player_settings(players.current);
+  // The loader screen runs the loading step once its first card shows.
   loader_screen = new G_LOADER_SCREEN(&game_load_step);
   loader_screen->init();
-  if (game_load_step(loader_screen) != 1) return cannot_start(game_instance().startup_failure);
-  game_ready = 1;
   return 1;
 }
 

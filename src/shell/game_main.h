@@ -12,7 +12,7 @@ class G_LOADER_SCREEN;
 
 // The chosen world (1..3).
 extern int32_t current_world_number;
-// Set as the last step of a successful init hook.
+// Set as the last step of a successful loading step.
 extern uint8_t game_ready;
 
 // Made by the init hook and kept for the whole run.
@@ -24,9 +24,11 @@ extern G_LOADER_SCREEN* loader_screen;
 // not start (a start-up file missing or broken).
 int game_main(void*);
 
-// The loading step: mounts the further repositories of the resource list,
-// loads what the menus need and enables the menu windows. 1 when all was
-// had; else -112, with the missing file in CGame_App::startup_failure.
+// The loading step, run by the loader screen behind its first card: mounts
+// the further repositories of the resource list, loads what the menus need
+// and enables the menu windows. 1 when all was had; else the game says which
+// file is missing, stops its loop and ends with -112; the step gives -112,
+// with the missing file in CGame_App::startup_failure.
 int game_load_step(KOR::KC_LOADER* loader);
 
 int game_on_update(void*);

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using game::G_LOADER_SCREEN;
 
-int32_t no_step(KOR::KC_LOADER*) { return 0; }
+int32_t no_step(KOR::KC_LOADER*) { return 1; }
 
 // A Resources folder with a screen file of our own and the real splash
 // picture, a renderer on the recording device and the engine's resource

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
@@ -161,7 +162,11 @@ int SCRIPTED_PLAYER::play(const SCRIPT& script) {
       KOR::host_set_message_sink(&SCRIPTED_PLAYER::take_message);
   KOR::KC_CALLBACK hook{&SCRIPTED_PLAYER::before_loop, "", this};
   KOR::hook_before_loop = &hook;
-  if (null_device_) KOR::KC_GAME::fGetGame()->device = new FORGETFUL_NULL_DEVICE;
+  if (device_ != nullptr) {
+    KOR::KC_GAME::fGetGame()->device = std::exchange(device_, nullptr);
+  } else if (null_device_) {
+    KOR::KC_GAME::fGetGame()->device = new FORGETFUL_NULL_DEVICE;
+  }
   const int status = KOR::service_main();
   KOR::hook_before_loop = nullptr;
   KOR::host_set_message_sink(previous_sink);

@@ -13,6 +13,7 @@
 #include "support/temp_folder.h"
 
 namespace KOR {
+class GPU;
 class KC_GUI_OBJECT;
 struct KC_CALLBACK;
 }  // namespace KOR
@@ -65,6 +66,8 @@ class SCRIPTED_PLAYER {
   // second: the window opens but shows nothing, and the play costs little
   // more than the game's updates.
   void use_null_device() { null_device_ = true; }
+  // The game about to be played draws on this device, which it then owns.
+  void use_device(KOR::GPU* device) { device_ = device; }
 
   // Runs the game, the script first acting after the game has started.
   // When the script ends with the game still running, the window's close
@@ -150,6 +153,7 @@ class SCRIPTED_PLAYER {
   std::vector<std::string> messages_;
   std::function<void()> watch_;
   bool null_device_ = false;
+  KOR::GPU* device_ = nullptr;
 };
 
 }  // namespace test_support
