@@ -131,7 +131,11 @@ void BM_SplashFadeFrame(benchmark::State& state) { splash_frames(state, true); }
 
 }  // namespace
 
-BENCHMARK(BM_BareClearAndSwap)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_BareClearAndSwap)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_SplashLoad)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_SplashFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

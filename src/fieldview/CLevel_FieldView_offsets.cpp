@@ -75,9 +75,8 @@ void CLevel_FieldView::load_part_offsets() {
     const pugi::xml_node items = root.child(group.top).child(group.group);
     for (const char* name : group.names) {
       const pugi::xml_node item = items.child(name);
-      part_offsets[std::string(group.prefix) + name] =
-          CLevel_PartOffset{leading_number(item.attribute("offsetX")),
-                            leading_number(item.attribute("offsetY"))};
+      part_offsets[std::string(group.prefix) + name] = CLevel_PartOffset{
+          leading_number(item.attribute("offsetX")), leading_number(item.attribute("offsetY"))};
     }
   }
   if (document) manager->release_xml(document);

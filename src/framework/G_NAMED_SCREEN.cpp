@@ -106,8 +106,8 @@ std::string G_NAMED_SCREEN::sprite_at_pointer() const {
   return {};
 }
 
-void G_NAMED_SCREEN::add_sprite(const std::string& name, const std::string& texture_name,
-                                float x, float y, int hot_spot, int layer) {
+void G_NAMED_SCREEN::add_sprite(const std::string& name, const std::string& texture_name, float x,
+                                float y, int hot_spot, int layer) {
   auto sprite = std::make_unique<SPRITE>();
   sprite->texture = KOR::gui_get_texture(texture_name);
   sprite->quad = std::make_unique<KOR::KC_QUAD>(sprite->texture, nullptr);
@@ -168,8 +168,7 @@ float G_NAMED_SCREEN::sprite_rotation(const std::string& name) const {
 
 // Truncated to whole values as before, but held to 0..255: 300 would
 // otherwise wrap to 44.
-void G_NAMED_SCREEN::set_sprite_color(const std::string& name, float a, float r, float g,
-                                      float b) {
+void G_NAMED_SCREEN::set_sprite_color(const std::string& name, float a, float r, float g, float b) {
   KOR::KC_QUAD* quad = sprite(name);
   if (!quad) return;
   const auto channel = [](float v) { return uint32_t(std::clamp(int(v), 0, 255)); };

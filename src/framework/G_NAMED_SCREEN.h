@@ -81,8 +81,8 @@ class G_NAMED_SCREEN {
   void disable_button(const std::string& name);
   unsigned button_id(const std::string& name) const;
 
-  void add_checkbox(const std::string& name, const std::string& texture_name, bool checked,
-                    float x, float y);
+  void add_checkbox(const std::string& name, const std::string& texture_name, bool checked, float x,
+                    float y);
   void set_checkbox_size(const std::string& name, int w, int h);
   bool is_checkbox_checked(const std::string& name) const;
   void set_checkbox_checked(const std::string& name, bool checked);

@@ -14,10 +14,10 @@ namespace {
 
 constexpr unsigned kLineboxLength = 12;
 // Punctuation and the blank.
-const wchar_t kLineboxForbidden[] = {0x21, 0x40, 0x23, 0x24, 0x25, 0x5E, 0x26, 0x2A,
-                                     0x28, 0x29, 0x3E, 0x3C, 0x22, 0x27, 0x5B, 0x5D,
-                                     0x7B, 0x7D, 0x7C, 0x3F, 0x2F, 0x2B, 0x3D, 0x7E,
-                                     0x60, 0x2E, 0x2C, 0x3B, 0x3A, 0x2D, 0x5F, 0x20, 0};
+const wchar_t kLineboxForbidden[] = {0x21, 0x40, 0x23, 0x24, 0x25, 0x5E, 0x26, 0x2A, 0x28,
+                                     0x29, 0x3E, 0x3C, 0x22, 0x27, 0x5B, 0x5D, 0x7B, 0x7D,
+                                     0x7C, 0x3F, 0x2F, 0x2B, 0x3D, 0x7E, 0x60, 0x2E, 0x2C,
+                                     0x3B, 0x3A, 0x2D, 0x5F, 0x20, 0};
 
 // The widget of that name, or null.
 template <typename WIDGET>
@@ -54,8 +54,8 @@ WIDGET* G_NAMED_SCREEN::adopt(WIDGET* widget, float x, float y, KOR::KC_GUI_OBJE
   return widget;
 }
 
-void G_NAMED_SCREEN::add_button(const std::string& name, const std::string& texture_name,
-                                float x, float y) {
+void G_NAMED_SCREEN::add_button(const std::string& name, const std::string& texture_name, float x,
+                                float y) {
   buttons_[name] = adopt(new KOR::KC_GUI_BUTTON5(unsigned(next_id_), texture_name), x, y);
 }
 
@@ -147,8 +147,8 @@ void G_NAMED_SCREEN::set_radio_position(const std::string& name, float x, float 
   place(named(radios_, name), x, y);
 }
 
-void G_NAMED_SCREEN::add_label(const std::string& name, const std::wstring& text, float x,
-                               float y, KOR::KC_GUI_OBJECT* parent, const std::string& font_name,
+void G_NAMED_SCREEN::add_label(const std::string& name, const std::wstring& text, float x, float y,
+                               KOR::KC_GUI_OBJECT* parent, const std::string& font_name,
                                const std::string& font_texture_name, int hot_spot) {
   auto* label = new KOR::KC_GUI_WLABEL(unsigned(next_id_), font_name, font_texture_name, text);
   label->set_hot_spot(hot_spot);

@@ -119,8 +119,8 @@ bool G_OLD_SAVES::load() {
   return true;
 }
 
-bool G_OLD_SAVES::write_statistics(int pack, int level, int completion_uses,
-                                   int destruction_uses, int press_uses, int seconds) const {
+bool G_OLD_SAVES::write_statistics(int pack, int level, int completion_uses, int destruction_uses,
+                                   int press_uses, int seconds) const {
   std::ostringstream text;
   text << "\n\n"
        << "Pack: " << pack << "\n"

@@ -39,8 +39,8 @@ void G_PAGE_DOTS::draw() {
   const float w = sprite_.width();
   for (unsigned i = 0; i < count_; ++i) {
     sprite_.set_grid_frame(2, 1, i == current_ ? 0 : 1);
-    sprite_.draw_at(world.position.x - w * float(count_ / 2) + w * float(i), world.position.y,
-                    0.0f, 1.0f, 1.0f);
+    sprite_.draw_at(world.position.x - w * float(count_ / 2) + w * float(i), world.position.y, 0.0f,
+                    1.0f, 1.0f);
   }
 }
 

@@ -46,8 +46,7 @@ int position_type_from_text(const char* text) {
 
 }  // namespace
 
-G_WINDOW::G_WINDOW(const pugi::xml_node& element)
-    : gui_(std::make_unique<KOR::KC_GUI_ROOT>()) {
+G_WINDOW::G_WINDOW(const pugi::xml_node& element) : gui_(std::make_unique<KOR::KC_GUI_ROOT>()) {
   gui_->root->transform->parent = &placement_;
   if (element) read_element(element);
   compute_placements();

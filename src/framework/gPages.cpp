@@ -139,9 +139,7 @@ int gPages::key_up(int code) {
   return result;
 }
 
-void gPages::mouse_move() {
-  items_.send(PAGES_MSG_MOUSE_MOVE, 0, 0, 0, 0, nullptr, nullptr, 0);
-}
+void gPages::mouse_move() { items_.send(PAGES_MSG_MOUSE_MOVE, 0, 0, 0, 0, nullptr, nullptr, 0); }
 
 void gPages::notify_all() { items_.send(PAGES_MSG_NOTIFY, 0, 0, 0, 0, nullptr, nullptr, 0); }
 
@@ -225,7 +223,7 @@ void gPages::turn(int step) {
   const float distance = turn_type_ == SLIDE_HORIZONTAL ? std::fabs(offset.x)
                          : turn_type_ == SLIDE_VERTICAL ? std::fabs(offset.y)
                                                         : offset.length();
-  const float duration = turn_time_ > 0.0f   ? turn_time_
+  const float duration = turn_time_ > 0.0f    ? turn_time_
                          : turn_speed_ > 0.0f ? distance / turn_speed_
                                               : 0.0f;
   if (duration <= 0.0f) {

@@ -18,13 +18,13 @@ class gPages;
 
 // Messages a book sends its items.
 enum : int {
-  PAGES_MSG_PLACE = 12,      // p1, p2: the item's position
-  PAGES_MSG_WIDTH = 23,      // answers the width
-  PAGES_MSG_HEIGHT = 24,     // answers the height
-  PAGES_MSG_PLACED = 25,     // after PAGES_MSG_PLACE; items take no notice
-  PAGES_MSG_OWNER = 32,      // p1: the book
-  PAGES_MSG_KEY_UP = 47,     // p1: the key code
-  PAGES_MSG_KEY_DOWN = 48,   // p1: the key code
+  PAGES_MSG_PLACE = 12,     // p1, p2: the item's position
+  PAGES_MSG_WIDTH = 23,     // answers the width
+  PAGES_MSG_HEIGHT = 24,    // answers the height
+  PAGES_MSG_PLACED = 25,    // after PAGES_MSG_PLACE; items take no notice
+  PAGES_MSG_OWNER = 32,     // p1: the book
+  PAGES_MSG_KEY_UP = 47,    // p1: the key code
+  PAGES_MSG_KEY_DOWN = 48,  // p1: the key code
   PAGES_MSG_MOUSE_MOVE = 49,
   PAGES_MSG_LOAD = 50,
   PAGES_MSG_RELEASE = 51,
@@ -59,8 +59,13 @@ class G_PAGES_ITEM : public KOR::KC_BASE {
 // elements and say what a pressed item does.
 class gPages {
  public:
-  enum TURN { MOMENTAL = 0, SLIDE_HORIZONTAL = 1, SLIDE_VERTICAL = 2, SLIDE_TO_POINT = 3,
-              OTHER = 5 };
+  enum TURN {
+    MOMENTAL = 0,
+    SLIDE_HORIZONTAL = 1,
+    SLIDE_VERTICAL = 2,
+    SLIDE_TO_POINT = 3,
+    OTHER = 5
+  };
 
   gPages() = default;
   virtual ~gPages() = default;

@@ -6,7 +6,6 @@
 
 namespace KOR {
 
-
 // What both panels do with input: ENTER and LEAVE as the pointer crosses
 // the panel, DOWN on a left press over it, UP on a left release over it
 // after such a press, and while a movable panel is held, every pointer move

@@ -20,8 +20,8 @@ using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
 // The windows whose buttons a player clicks to find their way.
-const char* const kMenuWindows[] = {"Title",          "WINDOW_MAIN_PANEL", "WINDOW_WORLDS",
-                                    "WINDOW_LEVELS",  "WINDOW_SHOP",       "WINDOW_TROPHIES"};
+const char* const kMenuWindows[] = {"Title",         "WINDOW_MAIN_PANEL", "WINDOW_WORLDS",
+                                    "WINDOW_LEVELS", "WINDOW_SHOP",       "WINDOW_TROPHIES"};
 
 // The lower left corner: no menu draws a button there.
 constexpr int kAside[2] = {2, 760};
@@ -252,7 +252,7 @@ std::string arrival_name(const ::testing::TestParamInfo<int>& info) {
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Arrivals, MenuButtons,
-                         ::testing::Range(0, int(std::size(kArrivals))), arrival_name);
+INSTANTIATE_TEST_SUITE_P(Arrivals, MenuButtons, ::testing::Range(0, int(std::size(kArrivals))),
+                         arrival_name);
 
 }  // namespace

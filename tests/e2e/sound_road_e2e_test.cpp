@@ -28,7 +28,7 @@ using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
 constexpr long kRate = 44100;
-constexpr long kFrameBytes = 4;  // a stereo frame of 16-bit samples
+constexpr long kFrameBytes = 4;      // a stereo frame of 16-bit samples
 constexpr long kBlock = kRate / 50;  // 20 ms
 // RMS of a 20 ms block (of 32767): above kHeard something sounds; the
 // effects at full volume reach kEffect, which the music at a tenth of its
@@ -141,8 +141,7 @@ void write_ada(const fs::path& folder) {
 }
 
 bool in_level(int n) {
-  return game::current_level_number == n &&
-         game::game_instance().current_level_scene() != nullptr;
+  return game::current_level_number == n && game::game_instance().current_level_scene() != nullptr;
 }
 
 // From the title through the first comic into world 1, levels 1 and 2
@@ -189,8 +188,8 @@ void expect_music_heard(const EAR& ear, const LOUDNESS& loudness) {
       }
     }
     EXPECT_GT(blocks, 50) << name << " was played for too short a time to be heard";
-    EXPECT_GE(heard * 4, blocks * 3) << name << ": heard in " << heard << " of " << blocks
-                                     << " blocks of 20 ms";
+    EXPECT_GE(heard * 4, blocks * 3)
+        << name << ": heard in " << heard << " of " << blocks << " blocks of 20 ms";
   }
 }
 

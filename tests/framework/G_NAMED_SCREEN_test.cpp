@@ -101,9 +101,9 @@ TEST_F(NamedScreen, SpritesDrawLayerByLayerUnderTheWidgetsAndAreFoundUnderThePoi
     int x, y;
     const char* name;
   } cases[] = {
-      {100, 100, "a"}, {140, 120, "a"}, {141, 120, ""},   // upper-left corner at the position
-      {280, 90, "b"},  {320, 110, "b"}, {321, 110, ""},   // centred on it
-      {490, 95, ""},                                      // other hot spots are never hit
+      {100, 100, "a"}, {140, 120, "a"}, {141, 120, ""},  // upper-left corner at the position
+      {280, 90, "b"},  {320, 110, "b"}, {321, 110, ""},  // centred on it
+      {490, 95, ""},                                     // other hot spots are never hit
   };
   for (const auto& c : cases) {
     point(c.x, c.y);

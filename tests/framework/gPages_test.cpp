@@ -76,7 +76,8 @@ class Pages : public testing::Test {
   std::vector<std::string> log_of(const std::string& what) {
     std::vector<std::string> out;
     for (const std::string& entry : item_log) {
-      if (entry.substr(entry.find(':') + 1) == what) out.push_back(entry.substr(0, entry.find(':')));
+      if (entry.substr(entry.find(':') + 1) == what)
+        out.push_back(entry.substr(0, entry.find(':')));
     }
     item_log.clear();
     return out;

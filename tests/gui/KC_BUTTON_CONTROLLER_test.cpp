@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "PRIMITIVES/KC_QUAD.h"
-#include "foundation/KS_VERTEX.h"
 #include "foundation/KC_CALLBACK.h"
 #include "foundation/KC_HIT_SHAPE.h"
 #include "foundation/KS_TRANSFORM3.h"
+#include "foundation/KS_VERTEX.h"
 #include "gui/gui_harness.h"
 #include "gui/gui_resources.h"
 
@@ -22,9 +22,7 @@ int count_call(void* counter) {
 class GuiControllers : public ::testing::Test {
  protected:
   GuiControllers() : texture(KOR::gui_get_texture("strip.png")) {}
-  ~GuiControllers() override {
-    KOR::gui_release_texture(texture);
-  }
+  ~GuiControllers() override { KOR::gui_release_texture(texture); }
 
   // Hooks counting their calls into the named counters.
   template <typename CONTROLLER>

@@ -64,9 +64,9 @@ TEST_F(Comics, PanelsFadeInOneAfterTheOtherThenTheCloseButton) {
     bool close;
   };
   const STEP steps[] = {
-      {0, "0..", false},    {600, "6..", false},  {1000, "a..", false}, {2999, "a..", false},
-      {3000, "a0.", false}, {4000, "aa.", false}, {6000, "aa0", false}, {8999, "aaa", false},
-      {9000, "aaa", true},
+      {0, "0..", false},    {600, "6..", false},  {1000, "a..", false},
+      {2999, "a..", false}, {3000, "a0.", false}, {4000, "aa.", false},
+      {6000, "aa0", false}, {8999, "aaa", false}, {9000, "aaa", true},
   };
   for (const STEP& step : steps) {
     SCOPED_TRACE(step.ms);

@@ -98,9 +98,8 @@ void show_close_up() {
   auto* closeup = dynamic_cast<game::CLOSE_UP_WINDOW*>(windows.find("CLOSE_UP_PACK_1"));
   if (closeup == nullptr) return;
   closeup->pack = 1;
-  run_window(windows, "CLOSE_UP_PACK_1", 12, [closeup](int32_t clock) {
-    closeup->update_animation(clock);
-  });
+  run_window(windows, "CLOSE_UP_PACK_1", 12,
+             [closeup](int32_t clock) { closeup->update_animation(clock); });
 }
 
 // The first comic's page, its panels growing one after the other.

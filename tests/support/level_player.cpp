@@ -193,8 +193,8 @@ bool LEVEL_PLAYER::take(int type, const std::vector<LEVEL_ACTION>& wanted) {
       if (!discard_unwanted(type, wanted)) return false;
     }
   }
-  ADD_FAILURE() << "the tape never dealt a piece of type " << type << "; on the tape now:"
-                << tape_contents();
+  ADD_FAILURE() << "the tape never dealt a piece of type " << type
+                << "; on the tape now:" << tape_contents();
   return false;
 }
 

@@ -9,8 +9,7 @@
 namespace test_support {
 
 std::vector<LEVEL_ACTION> stored_solution(int level) {
-  std::ifstream in(
-      source_path("content/Levels/solutions/level_" + std::to_string(level) + ".txt"));
+  std::ifstream in(source_path("content/Levels/solutions/level_" + std::to_string(level) + ".txt"));
   std::vector<LEVEL_ACTION> out;
   std::string line;
   while (std::getline(in, line)) {
