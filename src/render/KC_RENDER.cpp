@@ -31,8 +31,8 @@ KC_RENDER::~KC_RENDER() {
   render_targets.clear();
   for (auto& [handle, texture] : textures) {
     if (device != nullptr) device->release_texture(handle);
-    delete texture;
   }
+  textures.clear();
   delete device;
   if (instance == this) instance = nullptr;
 }

@@ -141,7 +141,8 @@ class KC_RENDER {
   // Device resets so far: each one empties every render target.
   int device_resets = 0;
   KS_HOST_WINDOW* window_handle = nullptr;
-  std::map<GPU_TEXTURE*, KC_TEXTURE*> textures;
+  // Owned, by device handle; a texture handed out stays the renderer's until released.
+  std::map<GPU_TEXTURE*, std::unique_ptr<KC_TEXTURE>> textures;
   uint16_t next_target_id = 0;
   // Owned; a target handed out stays the renderer's until released.
   std::map<uint16_t, std::unique_ptr<KS_RENDER_TARGET>> render_targets;
@@ -179,6 +180,9 @@ class KC_RENDER {
   void end_points();
   void release_targets_on_device();
   void create_targets_on_device();
+  // Keeps a record of the new device texture and hands it out.
+  KC_TEXTURE* keep_texture(GPU_TEXTURE* handle, int width, int height);
+  // Gives the texture back to the device and forgets its record.
   void delete_texture_record(KC_TEXTURE* texture);
   void stencil_rects(const std::vector<KS_SCREEN_RECT>& rects, int value);
   std::vector<KS_SCREEN_RECT> clip_rects_;

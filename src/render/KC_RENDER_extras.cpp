@@ -179,9 +179,7 @@ void KC_RENDER::accumulate_world_transform(const KS_TRANSFORM3& t) {
 
 int KC_RENDER::release_all() {
   if (default_texture != nullptr) {
-    textures.erase(default_texture->texture);
-    if (device != nullptr) device->release_texture(default_texture->texture);
-    delete default_texture;
+    delete_texture_record(default_texture);
     default_texture = nullptr;
   }
   batch_vertex_count = batch_index_count = 0;

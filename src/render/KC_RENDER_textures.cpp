@@ -1,5 +1,7 @@
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <utility>
 
 #include "platform/host.h"
 #include "render/KC_RENDER.h"
@@ -11,11 +13,7 @@ KC_TEXTURE* KC_RENDER::create_texture(int width, int height) {
   if (device == nullptr || !device_ready) return nullptr;
   GPU_TEXTURE* handle = device->create_texture(width, height, GPU_PIXELS::BGRA);
   if (handle == nullptr) return nullptr;
-  auto* texture = new KC_TEXTURE;
-  texture->texture = handle;
-  texture->image_size = KS_IVECTOR2(width, height);
-  textures[handle] = texture;
-  return texture;
+  return keep_texture(handle, width, height);
 }
 
 KC_TEXTURE* KC_RENDER::load_texture_file(const std::string& path) {
@@ -34,11 +32,22 @@ KC_TEXTURE* KC_RENDER::load_texture_memory(const void* bytes, size_t count) {
     if (default_texture == nullptr) host_message_box("error", "defaultTexture not exist!!!");
     return default_texture;
   }
-  auto* texture = new KC_TEXTURE;
+  return keep_texture(handle, width, height);
+}
+
+KC_TEXTURE* KC_RENDER::keep_texture(GPU_TEXTURE* handle, int width, int height) {
+  auto texture = std::make_unique<KC_TEXTURE>();
   texture->texture = handle;
   texture->image_size = KS_IVECTOR2(width, height);
-  textures[handle] = texture;
-  return texture;
+  KC_TEXTURE* kept = texture.get();
+  textures[handle] = std::move(texture);
+  return kept;
+}
+
+void KC_RENDER::delete_texture_record(KC_TEXTURE* texture) {
+  GPU_TEXTURE* handle = texture->texture;
+  if (device != nullptr) device->release_texture(handle);
+  textures.erase(handle);
 }
 
 void KC_RENDER::release_texture(KC_TEXTURE* texture) {
@@ -48,9 +57,7 @@ void KC_RENDER::release_texture(KC_TEXTURE* texture) {
     flush();
     current_texture = nullptr;
   }
-  textures.erase(texture->texture);
-  if (device != nullptr) device->release_texture(texture->texture);
-  delete texture;
+  delete_texture_record(texture);
 }
 
 bool KC_RENDER::upload_pixels(KC_TEXTURE* texture, const void* pixels) {
