@@ -65,7 +65,7 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
   }
   desktop_resolution = desktop_size;
   // A renderer whose init failed stays without a device and draws nothing.
-  engine_render = new KC_RENDER(std::exchange(device, nullptr));
+  engine_render = new KC_RENDER(std::unique_ptr<GPU>(std::exchange(device, nullptr)));
   if (engine_render->init(engine_window->get_handle(), 0.1f, 0.0f) == 1) {
     engine_render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
   }

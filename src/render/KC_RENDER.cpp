@@ -1,6 +1,7 @@
 #include "render/KC_RENDER.h"
 
 #include <cmath>
+#include <utility>
 
 #include "foundation/KS_TRANSFORM3.h"
 #include "foundation/screen_layout.h"
@@ -19,7 +20,7 @@ constexpr int kPointChunk = 512;
 
 }  // namespace
 
-KC_RENDER::KC_RENDER(GPU* gpu) : device(gpu) { instance = this; }
+KC_RENDER::KC_RENDER(std::unique_ptr<GPU> gpu) : device(std::move(gpu)) { instance = this; }
 
 KC_RENDER::~KC_RENDER() {
   for (auto& [id, target] : render_targets) {
@@ -33,7 +34,6 @@ KC_RENDER::~KC_RENDER() {
     if (device != nullptr) device->release_texture(handle);
   }
   textures.clear();
-  delete device;
   if (instance == this) instance = nullptr;
 }
 
@@ -43,7 +43,7 @@ int KC_RENDER::init(KS_HOST_WINDOW* window, float near, float far) {
   far_plane = far;
   if (device == nullptr) {
     if (window == nullptr) return -1;
-    device = gpu_create_for_window(window);
+    device.reset(gpu_create_for_window(window));
   }
   present_windowed = true;
   present_size = KS_IVECTOR2(0, 0);

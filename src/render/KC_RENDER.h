@@ -43,8 +43,8 @@ class KC_RENDER {
  public:
   static KC_RENDER* instance;
 
-  // `device` is owned; without one, init draws through OpenGL on its window.
-  explicit KC_RENDER(GPU* device = nullptr);
+  // Without a device, init draws through OpenGL on its window.
+  explicit KC_RENDER(std::unique_ptr<GPU> device = nullptr);
   ~KC_RENDER();
   KC_RENDER(const KC_RENDER&) = delete;
   KC_RENDER& operator=(const KC_RENDER&) = delete;
@@ -122,7 +122,7 @@ class KC_RENDER {
   void list_display_modes(std::vector<KS_IVECTOR2>& out);
   void set_world_matrix(const KS_MATRIX4& m);
   void accumulate_world_transform(const KS_TRANSFORM3& t);
-  GPU* get_device() { return device; }
+  GPU* get_device() { return device.get(); }
   int release_all();
   int load_shader();
 
@@ -157,7 +157,7 @@ class KC_RENDER {
   int batch_index_count = 0;
   KC_CAMERA* camera = nullptr;
   GPU_TARGET* back_buffer = nullptr;
-  GPU* device = nullptr;
+  std::unique_ptr<GPU> device;
   bool device_ready = false;
   // The back buffer asked for: its size and whether it is windowed.
   KS_IVECTOR2 present_size;

@@ -206,7 +206,7 @@ KC_CAMERA* KC_RENDER::create_camera(int width, int height) {
     if (width == 0) width = w;
     if (height == 0) height = h;
   }
-  return new KC_CAMERA(device, static_cast<float>(width), static_cast<float>(height));
+  return new KC_CAMERA(device.get(), static_cast<float>(width), static_cast<float>(height));
 }
 
 void KC_RENDER::set_camera(KC_CAMERA* c) {

@@ -82,7 +82,7 @@ class ServiceTest : public ::testing::Test {
   FAKE_CLOCK clock;
   KOR::KC_INPUT input;
   KOR::KC_TIMER timer;
-  KOR::KC_RENDER render{new KOR::GPU_NULL};
+  KOR::KC_RENDER render{std::make_unique<KOR::GPU_NULL>()};
   KC_GAME_SERVICE* service = nullptr;
   test_support::HOOK_SLOTS hooks;
 };

@@ -239,7 +239,7 @@ class SceneFixture : public ::testing::Test {
 
   ResourceSandbox sandbox{false};
   KOR::GPU_NULL* gpu = new KOR::GPU_NULL;  // owned by the renderer
-  KOR::KC_RENDER render{gpu};
+  KOR::KC_RENDER render{std::unique_ptr<KOR::GPU>(gpu)};
   std::unique_ptr<KOR::KC_RESOURCE_MANAGER> manager;
   pugi::xml_document config;
   game::gPlayer_Flumo player;

@@ -18,7 +18,7 @@ namespace {
 
 class ExtrasTest : public ::testing::Test {
  protected:
-  ExtrasTest() : gpu(new GPU_NULL), render(gpu) {}
+  ExtrasTest() : gpu(new GPU_NULL), render(std::unique_ptr<GPU>(gpu)) {}
   void SetUp() override { ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1); }
 
   std::vector<std::string> calls_starting(const std::string& prefix) const {
@@ -144,7 +144,7 @@ TEST_F(ExtrasTest, ReleaseAllLeavesARendererThatDrawsNothing) {
 
 TEST(CameraTest, StartsWhereTheScreenViewLooksFrom) {
   GPU_NULL gpu;
-  KC_RENDER render(new GPU_NULL);
+  KC_RENDER render(std::make_unique<GPU_NULL>());
   ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1);
   KC_CAMERA camera(&gpu, 1024, 768);
   for (int i = 0; i < 16; ++i) EXPECT_NEAR(camera.view_matrix.m[i], render.screen_view.m[i], 1e-3);

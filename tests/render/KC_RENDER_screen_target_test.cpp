@@ -12,7 +12,7 @@ namespace {
 
 class ScreenTargetTest : public ::testing::Test {
  protected:
-  ScreenTargetTest() : gpu(new GPU_NULL), render(gpu) {}
+  ScreenTargetTest() : gpu(new GPU_NULL), render(std::unique_ptr<GPU>(gpu)) {}
   void SetUp() override { ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1); }
 
   std::vector<std::string> stencil_calls() const {

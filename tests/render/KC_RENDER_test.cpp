@@ -38,7 +38,7 @@ struct QUAD {
 
 class RenderTest : public ::testing::Test {
  protected:
-  RenderTest() : gpu(new GPU_NULL), render(gpu) {}
+  RenderTest() : gpu(new GPU_NULL), render(std::unique_ptr<GPU>(gpu)) {}
 
   void SetUp() override {
     ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1);
@@ -263,7 +263,7 @@ TEST_F(RenderTest, FramesOpenOnceAndALostDeviceIsResetBeforeDrawingAgain) {
 TEST_F(RenderTest, ADeviceThatCannotBeMadeLeavesARendererThatDrawsNothing) {
   auto* failing = new GPU_NULL;
   failing->fail_create_device = true;
-  KC_RENDER broken(failing);
+  KC_RENDER broken{std::unique_ptr<GPU>(failing)};
   EXPECT_EQ(broken.init(nullptr, 0.1f, 0.0f), -1);
   EXPECT_EQ(broken.begin_frame(), -1);
   const KS_RENDER_STATE s = word(S::kTriangles);

@@ -17,7 +17,7 @@ using namespace KOR;
 // The renderer (on the recording device) outlives the manager, as in the engine.
 class ResourceManagerTexture : public ::testing::Test {
  protected:
-  ResourceManagerTexture() : render_(new GPU_NULL) {}
+  ResourceManagerTexture() : render_(std::make_unique<GPU_NULL>()) {}
 
   void SetUp() override {
     ASSERT_EQ(render_.init(nullptr, 0.1f, 0.0f), 1);

@@ -34,7 +34,8 @@ int32_t no_step(KOR::KC_LOADER*) { return 1; }
 // manager over the folder and "xml".
 class LoaderScreen : public testing::Test {
  protected:
-  LoaderScreen() : sandbox_(false), gpu_(new KOR::GPU_NULL), render_(gpu_) {
+  LoaderScreen()
+      : sandbox_(false), gpu_(new KOR::GPU_NULL), render_(std::unique_ptr<KOR::GPU>(gpu_)) {
     render_.init(nullptr, 0.1f, 0.0f);
     fs::create_directories(sandbox_.resources() / "xml");
     fs::create_directories(sandbox_.resources() / "graphics");
@@ -251,7 +252,7 @@ TEST(LoaderScreenContent, TheRealScreenAndPointerLoad) {
   fs::current_path(test_support::runtime_dir());
   {
     KOR::KC_FILE_SYSTEM file_system;  // enters "Resources"
-    KOR::KC_RENDER render(new KOR::GPU_NULL);
+    KOR::KC_RENDER render(std::make_unique<KOR::GPU_NULL>());
     render.init(nullptr, 0.1f, 0.0f);
     KOR::KC_RESOURCE_MANAGER manager;
     game::mount_repositories(&manager);

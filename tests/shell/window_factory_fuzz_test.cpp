@@ -47,7 +47,7 @@ TEST(window_factory_fuzz, DamagedDescriptionsNeverCrashTheFactory) {
   // windows are built at start-up.
   ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
   KOR::KC_FILE_SYSTEM file_system;  // enters "Resources"
-  KOR::KC_RENDER render(new KOR::GPU_NULL);
+  KOR::KC_RENDER render(std::make_unique<KOR::GPU_NULL>());
   render.init(nullptr, 0.1f, 0.0f);
   KOR::KC_RESOURCE_MANAGER manager;
   KOR::engine_resource_manager = &manager;

@@ -188,7 +188,7 @@ TEST(xml_lists_fuzz, DamagedListsAndDescriptionsAreReadWithoutHarm) {
   fs::copy(test_support::runtime_dir(), game.path(), fs::copy_options::recursive);
   ASSERT_EQ(chdir(game.path().c_str()), 0);
   KOR::KC_FILE_SYSTEM file_system;  // enters "Resources"
-  KOR::KC_RENDER render(new KOR::GPU_NULL);
+  KOR::KC_RENDER render(std::make_unique<KOR::GPU_NULL>());
   render.init(nullptr, 0.1f, 0.0f);
   // The comic page alone, as the game's list names it.
   std::ofstream(fs::current_path() / "xml" / "comic_list.xml")

@@ -20,7 +20,8 @@ namespace framework_test {
 // manager's records hold its streams.
 class FrameworkResources {
  public:
-  FrameworkResources() : sandbox(false), gpu(new KOR::GPU_NULL), render(gpu) {
+  FrameworkResources()
+      : sandbox(false), gpu(new KOR::GPU_NULL), render(std::unique_ptr<KOR::GPU>(gpu)) {
     std::filesystem::copy(test_support::fixture_path("framework/Resources"), sandbox.resources(),
                           std::filesystem::copy_options::recursive);
     render.init(nullptr, 0.1f, 0.0f);

@@ -82,7 +82,7 @@ class GameResources {
 // does.
 class Pictures {
  public:
-  Pictures() : render(new KOR::GPU_NULL) { render.init(nullptr, 0.1f, 0.0f); }
+  Pictures() : render(std::make_unique<KOR::GPU_NULL>()) { render.init(nullptr, 0.1f, 0.0f); }
 
   // The texture of the image bytes; null when the renderer could not decode
   // them (it hands out its default texture then).

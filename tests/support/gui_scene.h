@@ -36,7 +36,7 @@ class UV_DEVICE : public KOR::GPU_NULL {
 // are made in memory under the names the tests give.
 class GUI_SCENE {
  public:
-  GUI_SCENE() : device(new UV_DEVICE), render(device) {
+  GUI_SCENE() : device(new UV_DEVICE), render(std::unique_ptr<KOR::GPU>(device)) {
     render.init(nullptr, 0.1f, 0.0f);
     render.begin_frame();
     KOR::engine_resource_manager = &manager;

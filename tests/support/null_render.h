@@ -13,7 +13,7 @@ namespace primitives_test {
 // submit can be read back as transformed vertices.
 class NullRender {
  public:
-  NullRender() : gpu(new KOR::GPU_NULL), render(gpu) {
+  NullRender() : gpu(new KOR::GPU_NULL), render(std::unique_ptr<KOR::GPU>(gpu)) {
     render.init(nullptr, 0.1f, 0.0f);
     render.begin_frame();
   }
