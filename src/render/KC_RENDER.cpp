@@ -7,6 +7,7 @@
 #include "foundation/screen_layout.h"
 #include "render/KC_CAMERA.h"
 #include "render/KC_TEXTURE.h"
+#include "render/gpu_kept_frame.h"
 #include "render/render_matrices.h"
 
 namespace KOR {
@@ -44,6 +45,10 @@ int KC_RENDER::init(KS_HOST_WINDOW* window, float near, float far) {
   if (device == nullptr) {
     if (window == nullptr) return -1;
     device.reset(gpu_create_for_window(window));
+    if (keep_frames) {
+      kept_frame = new GPU_KEPT_FRAME(device.release());
+      device.reset(kept_frame);
+    }
   }
   present_windowed = true;
   present_size = KS_IVECTOR2(0, 0);
@@ -160,6 +165,10 @@ int KC_RENDER::end_frame() {
   device->present();
   frame_state = 1;
   return 0;
+}
+
+void KC_RENDER::set_full_redraw(bool on) {
+  if (kept_frame != nullptr) kept_frame->full_redraw = on;
 }
 
 void KC_RENDER::bind_for(KC_TEXTURE* texture) {

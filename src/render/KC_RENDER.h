@@ -21,6 +21,7 @@ struct KC_TEXTURE;
 struct KS_TRANSFORM3;
 struct KS_HOST_WINDOW;
 class KC_CAMERA;
+class GPU_KEPT_FRAME;
 
 // A texture to draw into, kept by the renderer under its id.
 struct KS_RENDER_TARGET {
@@ -123,6 +124,13 @@ class KC_RENDER {
   void set_world_matrix(const KS_MATRIX4& m);
   void accumulate_world_transform(const KS_TRANSFORM3& t);
   GPU* get_device() { return device.get(); }
+  // Every frame shaded whole instead of only what changed since the last.
+  void set_full_redraw(bool on);
+  // Whether renderers made from here on keep the last frame and reshade
+  // only what changed. Off: under the software rasteriser a kept picture
+  // rounds some blended and filtered pixels a unit apart from the back
+  // buffer, which pictures compared with the back buffer's do not allow.
+  static inline bool keep_frames = false;
   int release_all();
   int load_shader();
 
@@ -158,6 +166,8 @@ class KC_RENDER {
   KC_CAMERA* camera = nullptr;
   GPU_TARGET* back_buffer = nullptr;
   std::unique_ptr<GPU> device;
+  // The device that keeps the last frame, when init made the device.
+  GPU_KEPT_FRAME* kept_frame = nullptr;
   bool device_ready = false;
   // The back buffer asked for: its size and whether it is windowed.
   KS_IVECTOR2 present_size;

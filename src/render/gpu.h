@@ -60,6 +60,12 @@ struct GPU_TARGET {
   GPU_TEXTURE* texture = nullptr;
 };
 
+// Pixels of a target, top row 0.
+struct GPU_RECT {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const GPU_RECT&) const = default;
+};
+
 struct GPU_DISPLAY_MODE {
   int width = 0, height = 0, refresh_rate = 0, bits_per_pixel = 0;
 };
@@ -119,6 +125,14 @@ class GPU {
   virtual void release_target(GPU_TARGET* target) = 0;
   virtual GPU_TARGET* back_buffer() = 0;
   virtual void set_target(GPU_TARGET* target) = 0;
+  // An offscreen picture of that size drawn exactly as the back buffer is,
+  // and its presentation: copied into the back buffer (no shading), then
+  // shown as `present` shows it.
+  virtual GPU_TARGET* create_frame_target(int width, int height) = 0;
+  virtual void present_target(GPU_TARGET* frame) = 0;
+  // Drawing and clearing limited to a rectangle of the current target; null
+  // lifts the limit.
+  virtual void set_scissor(const GPU_RECT* rect) = 0;
 
   // Stencil masks.
   virtual void set_stencil(bool on) = 0;

@@ -26,9 +26,13 @@ struct TEXTURE_GL : GPU_TEXTURE {
   GLuint name = 0;
 };
 
+// A texture target, the back buffer (framebuffer 0), or a frame target: an
+// offscreen picture of its own size drawn as the back buffer is.
 struct TARGET_GL : GPU_TARGET {
   GLuint framebuffer = 0;
   GLuint depth_stencil = 0;
+  GLuint color = 0;
+  int width = 0, height = 0;
 };
 
 const char* const kVertexShader = R"(#version 330 core
@@ -463,18 +467,8 @@ class GPU_GL : public GPU {
     glBindFramebuffer(GL_FRAMEBUFFER, t->framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                            static_cast<TEXTURE_GL*>(texture)->name, 0);
-    glGenRenderbuffers(1, &t->depth_stencil);
-    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, texture->width, texture->height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                              t->depth_stencil);
-    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
-    if (!complete) {
-      release_target(t);
-      return nullptr;
-    }
-    return t;
+    attach_depth_stencil(t, texture->width, texture->height);
+    return checked(t);
   }
 
   void release_target(GPU_TARGET* target) override {
@@ -483,7 +477,52 @@ class GPU_GL : public GPU {
     if (target_ == t) set_target(&back_buffer_);
     glDeleteFramebuffers(1, &t->framebuffer);
     glDeleteRenderbuffers(1, &t->depth_stencil);
+    glDeleteRenderbuffers(1, &t->color);
     delete t;
+  }
+
+  GPU_TARGET* create_frame_target(int width, int height) override {
+    if (width <= 0 || height <= 0) return nullptr;
+    auto* t = new TARGET_GL;
+    t->width = width;
+    t->height = height;
+    glGenFramebuffers(1, &t->framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, t->framebuffer);
+    glGenRenderbuffers(1, &t->color);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->color);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, t->color);
+    attach_depth_stencil(t, width, height);
+    return checked(t);
+  }
+
+  void present_target(GPU_TARGET* frame) override {
+    auto* t = static_cast<TARGET_GL*>(frame);
+    int width = 0, height = 0;
+    surface_.drawable_size(&width, &height);
+    // A copy ignores blending but not the scissor.
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, t->framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, t->width, t->height, 0, 0, width, height, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    if (scissor_) glEnable(GL_SCISSOR_TEST);
+    surface_.swap();
+  }
+
+  void set_scissor(const GPU_RECT* rect) override {
+    scissor_ = rect != nullptr;
+    if (rect == nullptr) {
+      glDisable(GL_SCISSOR_TEST);
+      return;
+    }
+    int width = 0, height = 0;
+    target_size(&width, &height);
+    // A texture's rows are stored top-down; the others' bottom-up.
+    const int gl_y = target_->texture != nullptr ? rect->y : height - rect->y - rect->height;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(rect->x, gl_y, rect->width, rect->height);
   }
 
   GPU_TARGET* back_buffer() override { return &back_buffer_; }
@@ -547,9 +586,9 @@ class GPU_GL : public GPU {
     if (width <= 0 || height <= 0) return false;
     int target_width = 0, target_height = 0;
     target_size(&target_width, &target_height);
-    // The back buffer's rows run bottom-up; a texture target is drawn
-    // flipped, so its rows are already top-down.
-    const bool flipped = target_ == &back_buffer_;
+    // The back buffer's rows run bottom-up, and a frame target's; a texture
+    // target is drawn flipped, so its rows are already top-down.
+    const bool flipped = target_->texture == nullptr;
     const int gl_y = flipped ? target_height - y - height : y;
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(x, gl_y, width, height, GL_BGRA, GL_UNSIGNED_BYTE, out);
@@ -672,7 +711,8 @@ class GPU_GL : public GPU {
     set_address(true, true, true);
     lighting_ = false;
     sprites_ = false;
-    blend_ = additive_ = depth_test_ = stencil_ = false;
+    glDisable(GL_SCISSOR_TEST);
+    blend_ = additive_ = depth_test_ = stencil_ = scissor_ = false;
     target_ = &back_buffer_;
   }
 
@@ -693,12 +733,34 @@ class GPU_GL : public GPU {
     vertex_array_ = point_array_ = vertex_buffer_ = index_buffer_ = point_buffer_ = sampler_ = 0;
   }
 
+  static void attach_depth_stencil(TARGET_GL* t, int width, int height) {
+    glGenRenderbuffers(1, &t->depth_stencil);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                              t->depth_stencil);
+  }
+
+  // The target just made and bound, or null (and released) when incomplete.
+  TARGET_GL* checked(TARGET_GL* t) {
+    const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    if (!complete) {
+      release_target(t);
+      return nullptr;
+    }
+    return t;
+  }
+
   void rebind_texture() { glBindTexture(GL_TEXTURE_2D, texture_ != nullptr ? texture_->name : 0); }
 
   void target_size(int* width, int* height) {
     if (target_->texture != nullptr) {
       *width = target_->texture->width;
       *height = target_->texture->height;
+    } else if (target_->width > 0) {
+      *width = target_->width;
+      *height = target_->height;
     } else {
       surface_.drawable_size(width, height);
     }
@@ -747,6 +809,7 @@ class GPU_GL : public GPU {
   bool additive_ = false;
   bool depth_test_ = false;
   bool stencil_ = false;
+  bool scissor_ = false;
   GLuint vertex_array_ = 0, point_array_ = 0;
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;

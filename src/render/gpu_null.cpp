@@ -111,6 +111,7 @@ void GPU_NULL::draw(GPU_PRIMITIVE type, const KS_VERTEX* vertices, int vertex_co
   }
   if (indices != nullptr) d.indices.assign(indices, indices + index_count);
   draws.push_back(std::move(d));
+  draw_scissors.push_back(scissor_on ? scissor : GPU_RECT{0, 0, drawable_width, drawable_height});
 }
 
 void GPU_NULL::draw_points(const GPU_POINT* points, int count) {
@@ -160,6 +161,24 @@ void GPU_NULL::release_target(GPU_TARGET* target) {
 }
 
 void GPU_NULL::set_target(GPU_TARGET* target) { bound_target = target; }
+
+GPU_TARGET* GPU_NULL::create_frame_target(int width, int height) {
+  calls.push_back("create_frame_target " + std::to_string(width) + "x" + std::to_string(height));
+  ++live_targets;
+  return new GPU_TARGET;
+}
+
+void GPU_NULL::present_target(GPU_TARGET*) { calls.push_back("present_target"); }
+
+void GPU_NULL::set_scissor(const GPU_RECT* rect) {
+  scissor_on = rect != nullptr;
+  if (rect == nullptr) return;
+  scissor = *rect;
+  char line[96];
+  std::snprintf(line, sizeof line, "scissor %d %d %d %d", rect->x, rect->y, rect->width,
+                rect->height);
+  calls.push_back(line);
+}
 
 void GPU_NULL::set_stencil(bool on) { calls.push_back(flag("stencil", on)); }
 

@@ -68,6 +68,9 @@ class GPU_NULL : public GPU {
   void release_target(GPU_TARGET* target) override;
   GPU_TARGET* back_buffer() override { return &back_buffer_; }
   void set_target(GPU_TARGET* target) override;
+  GPU_TARGET* create_frame_target(int width, int height) override;
+  void present_target(GPU_TARGET* frame) override;
+  void set_scissor(const GPU_RECT* rect) override;
 
   void set_stencil(bool on) override;
   void set_stencil_func(GPU_COMPARE func, int ref) override;
@@ -87,6 +90,8 @@ class GPU_NULL : public GPU {
   // What was asked, one readable line per state call, e.g. "blend 1".
   std::vector<std::string> calls;
   std::vector<DRAW> draws;
+  // The scissor at each draw; a full rectangle of the target when off.
+  std::vector<GPU_RECT> draw_scissors;
   std::vector<std::vector<GPU_POINT>> point_draws;
   std::array<std::array<float, 16>, 3> matrices{};  // by GPU_MATRIX
   GPU_TEXTURE* bound_texture = nullptr;
@@ -105,6 +110,8 @@ class GPU_NULL : public GPU {
   std::vector<GPU_DISPLAY_MODE> modes;
   int drawable_width = 1024;
   int drawable_height = 768;
+  GPU_RECT scissor;
+  bool scissor_on = false;
 
  private:
   GPU_TARGET back_buffer_;

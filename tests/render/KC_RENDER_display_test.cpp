@@ -10,6 +10,7 @@
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
 #include "render/KS_LIGHT.h"
+#include "render/gpu_kept_frame.h"
 #include "support/images.h"
 
 namespace KOR {
@@ -332,6 +333,59 @@ TEST_F(DisplayTest, PointSpritesCoverTheirSizeWithTheirTexture) {
   EXPECT_EQ(pixel(cx - 4, cy - 6), kGreen | kBlue);
   EXPECT_EQ(pixel(cx - 12, cy), 0u);
   render->end_frame();
+}
+
+// Only the rectangles a change touched are shaded again, and the kept
+// picture shown is the one shading the whole frame gives: blended, added,
+// and filtered pictures cut by the rectangle's edges.
+TEST_F(DisplayTest, AFrameReshadedWhereItChangedIsTheFrameShadedWhole) {
+  delete render;
+  KC_RENDER::keep_frames = true;
+  render = new KC_RENDER;
+  const int started = render->init(window, 0.1f, 0.0f);
+  KC_RENDER::keep_frames = false;
+  ASSERT_EQ(started, 1);
+  ASSERT_NE(render->kept_frame, nullptr);
+  KC_TEXTURE* texture = render->create_texture(64, 64);
+  std::vector<uint32_t> texels(64 * 64);
+  uint32_t seed = 12345;
+  for (uint32_t& t : texels) {
+    seed = seed * 1103515245u + 12345u;
+    t = seed;
+  }
+  render->upload_pixels(texture, texels.data());
+  KS_RENDER_STATE linear = word(true);
+  linear.set_filter(2);
+  auto frame = [&](bool full, float moved) {
+    render->set_full_redraw(full);
+    EXPECT_EQ(render->begin_frame(), 1);
+    rect(100, 100, 300, 300, 0xFF8040C0, nullptr, word(false));
+    rect(150, 150, 300, 300, 0x80C08040, nullptr, word(false));
+    rect(200, 200, 300, 300, 0x33408040, nullptr, word(false, true));
+    rect(33.3f, 421.7f, 411.2f, 207.9f, 0xC0FFFFFF, texture, linear);
+    rect(533.3f, 421.7f, 411.2f, 207.9f, 0xFFFFFFFF, texture, linear);
+    rect(633.3f, 21.7f, 311.2f, 307.9f, 0xFF80FF40, texture, word(true));
+    rect(moved, 380.5f, 90.5f, 90.5f, 0x9020A0FF, nullptr, word(false));
+    EXPECT_EQ(render->end_frame(), 0);
+    std::vector<uint32_t> pixels(1024 * 768);
+    EXPECT_TRUE(render->get_device()->read_pixels(0, 0, 1024, 768, pixels.data()));
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
+    return pixels;
+  };
+  for (const float moved : {250.5f, 420.25f, 600.75f}) {
+    frame(false, 100.0f);
+    const std::vector<uint32_t> changed = frame(false, moved);
+    EXPECT_LT(render->kept_frame->last_reshaded.size(), 3u);
+    const std::vector<uint32_t> whole = frame(true, moved);
+    int differing = 0;
+    for (size_t i = 0; i < whole.size(); ++i) {
+      if (whole[i] != changed[i] && differing++ == 0) {
+        ADD_FAILURE() << "at " << i % 1024 << ", " << i / 1024 << std::hex << ": " << whole[i]
+                      << " whole, " << changed[i] << " reshaded";
+      }
+    }
+    EXPECT_EQ(differing, 0) << moved;
+  }
 }
 
 }  // namespace
