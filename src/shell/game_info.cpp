@@ -18,6 +18,7 @@
 #include "puzzle/CGame_Config.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/game_repositories.h"
 
 namespace game {
 
@@ -86,12 +87,7 @@ void show_system_pointer(bool show) {
   if (KOR::engine_window != nullptr) KOR::engine_window->show_cursor(show);
 }
 
-}  // namespace
-
-bool game_info_load(const std::string& resource_name) {
-  CGame_Config::instance().load();
-  if (KOR::engine_game != nullptr) KOR::engine_game->stretch_to_desktop = 1;
-  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
+bool read_description(KOR::KC_RESOURCE_MANAGER* manager, const std::string& resource_name) {
   pugi::xml_document* document = manager ? manager->get_xml(resource_name) : nullptr;
   if (document == nullptr) return false;
   const pugi::xml_node root = document->first_child();
@@ -103,15 +99,30 @@ bool game_info_load(const std::string& resource_name) {
   return true;
 }
 
-bool open_user_folder() {
+}  // namespace
+
+bool game_info_load(const std::string& resource_name) {
+  CGame_Config::instance().load();
+  if (KOR::engine_game != nullptr) KOR::engine_game->stretch_to_desktop = 1;
+  return read_description(KOR::engine_resource_manager, resource_name);
+}
+
+bool lock_user_folder(const std::string& resource_name) {
+  KOR::KC_RESOURCE_MANAGER manager;
+  mount_repositories(&manager);
+  // Without a description the start says what is missing.
+  if (!read_description(&manager, resource_name)) return true;
   const std::string folder = user_data_dir();
   if (folder.empty()) return true;
   KOR::KC_FILE_SYSTEM::create_directories(folder);
   // A folder that cannot hold the lock cannot hold the saves either, and
   // those tell the player.
-  if (KOR::host_lock_folder(folder) == KOR::HOST_FOLDER_LOCK::taken) return false;
-  KOR_GF::settings_load(folder + "Settings.xml");
-  return true;
+  return KOR::host_lock_folder(folder) != KOR::HOST_FOLDER_LOCK::taken;
+}
+
+void open_user_folder() {
+  const std::string folder = user_data_dir();
+  if (!folder.empty()) KOR_GF::settings_load(folder + "Settings.xml");
 }
 
 std::wstring game_info_company() { return info.company; }

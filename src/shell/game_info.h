@@ -13,10 +13,15 @@ namespace game {
 // "copyright", each in a "value" attribute), which names the per-user
 // folder. False only when the description cannot be had.
 bool game_info_load(const std::string& resource_name);
-// Takes the per-user folder for this run, so that no second copy of the game
-// saves over this one's progress, and reads its "Settings.xml". False when
-// another copy holds it: nothing in it is then read or written.
-bool open_user_folder();
+// Reads the game description with resources of its own and takes the
+// per-user folder it names, so that no second copy of the game saves over
+// this one's progress. Asked before the engine opens its window and sound
+// device, which a second copy never needs. False only when another copy
+// holds the folder.
+bool lock_user_folder(const std::string& resource_name);
+// Reads the per-user folder's "Settings.xml", copying the default one in
+// first when it has none.
+void open_user_folder();
 
 std::wstring game_info_company();
 std::wstring game_info_product();

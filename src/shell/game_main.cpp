@@ -130,6 +130,10 @@ int game_main(void*) {
   KOR::engine_game = service;
   install_hooks();
   game_instance().startup_failure.clear();
+  if (!lock_user_folder(kGameInfo)) {
+    remove_hooks();
+    return another_copy_runs();
+  }
   // A start that failed has said why; running on would only leave a window
   // that never shows anything.
   if (service->start("Aquavex") != 1) {
@@ -185,7 +189,7 @@ int game_on_init(void*) {
   }
   mount_repositories(KOR::engine_resource_manager);
   if (!game_info_load(kGameInfo)) return cannot_start(kGameInfo);
-  if (!open_user_folder()) return another_copy_runs();
+  open_user_folder();
   KOR_GF::G_PLAYERS& players = KOR_GF::players_instance();
   players.factory = &new_player_profile;
   const std::string user_folder = user_data_dir();

@@ -32,9 +32,9 @@ void PrintTo(const FIRST_ENDING& c, std::ostream* out) { *out << c.name; }
 
 class second_copy_e2e : public testing::TestWithParam<FIRST_ENDING> {};
 
-// A second copy started on the same per-user folder says that another copy
-// is running and, once the box is closed, ends without touching the first
-// one's files. After the first has ended, closed or killed, a new copy
+// A second copy started on the same per-user folder opens no window of its
+// own: it says that another copy is running and, once the box is closed,
+// ends without touching the first one's files. After the first has ended, closed or killed, a new copy
 // starts and saves as usual.
 TEST_P(second_copy_e2e, ASecondCopySaysSoAndEndsLeavingTheFirstOnesFiles) {
   XSetErrorHandler(&e2e::ignore_x_error);
@@ -64,6 +64,11 @@ TEST_P(second_copy_e2e, ASecondCopySaysSoAndEndsLeavingTheFirstOnesFiles) {
     ASSERT_TRUE(e2e::wait_until([&] { return !desktop.message_boxes().empty(); }, kCopyPatience))
         << "no message box; the second copy said:\n"
         << file_text(second_said);
+    // Its box comes from a process of its own: the second copy itself has
+    // no game window that would take the focus from the first.
+    const Window root = DefaultRootWindow(desktop.display());
+    EXPECT_EQ(e2e::window_of(desktop.display(), root, second.pid()), 0u)
+        << "the second copy opened a game window before its box";
     for (const Window box : desktop.message_boxes()) e2e::send_close_box(desktop.display(), box);
     status = second.wait(kCopyPatience);
   }

@@ -57,8 +57,14 @@ class game_info_test : public testing::Test {
 };
 
 TEST_F(game_info_test, DescriptionNamesThePerUserFolderWhereTheSettingsAreCopied) {
+  // The folder is taken before the engine has resources: the description is
+  // read with resources of its own.
+  KOR::engine_resource_manager = nullptr;
+  ASSERT_TRUE(game::lock_user_folder("xml game.xml"));
+  EXPECT_TRUE(fs::is_directory(user_folder()));
+  KOR::engine_resource_manager = &manager_;
   ASSERT_TRUE(game::game_info_load("xml game.xml"));
-  ASSERT_TRUE(game::open_user_folder());
+  game::open_user_folder();
   EXPECT_EQ(game::game_info_company(), L"Korvane");
   EXPECT_EQ(game::game_info_product(), L"Aquavex");
   EXPECT_EQ(game::game_info_version(), L"Version 1.0");
@@ -70,10 +76,10 @@ TEST_F(game_info_test, DescriptionNamesThePerUserFolderWhereTheSettingsAreCopied
   // A settings file of the user's own is read, never replaced; one without
   // "screen" keeps the value.
   std::ofstream(user_folder() / "Settings.xml") << "<screen fullscreen=\"true\"/>";
-  ASSERT_TRUE(game::open_user_folder());
+  game::open_user_folder();
   EXPECT_EQ(G_SETTINGS::fullscreen, 1);
   std::ofstream(user_folder() / "Settings.xml") << "<other/>";
-  ASSERT_TRUE(game::open_user_folder());
+  game::open_user_folder();
   EXPECT_EQ(G_SETTINGS::fullscreen, 1);
 
   EXPECT_FALSE(game::game_info_load("xml no_such_game.xml"));
