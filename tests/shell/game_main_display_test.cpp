@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "SERVICE/KC_GAME_SERVICE.h"
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
@@ -9,11 +11,16 @@
 #include "shell/CGame_App.h"
 #include "shell/game_main.h"
 #include "support/paths.h"
+#include "support/temp_folder.h"
 
 // The registered game main, run as the program runs it: the window is closed
 // at once, and the process would end with status 0.
 TEST(game_main_display, ClosingTheWindowEndsTheGameNormally) {
   ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
+  // A per-user folder of its own: the game takes it before its window, and
+  // tests running side by side must not find it held.
+  const test_support::TempFolder user_root("aquavex-closing");
+  setenv("XDG_DATA_HOME", user_root.path().c_str(), 1);
   KOR::host_request_close();
   EXPECT_EQ(KOR::service_main(), 0);
 

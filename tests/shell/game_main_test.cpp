@@ -9,11 +9,16 @@
 #include "SERVICE/engine_globals.h"
 #include "SERVICE/engine_hooks.h"
 #include "support/paths.h"
+#include "support/temp_folder.h"
 
 // Without a display the game says so and ends with a failure status instead
 // of running a loop nobody can see.
 TEST(game_main, NoDisplayEndsWithAFailureStatus) {
   ASSERT_EQ(chdir(test_support::runtime_dir().c_str()), 0);
+  // A per-user folder of its own: the game takes it before its window, and
+  // tests running side by side must not find it held.
+  const test_support::TempFolder user_root("aquavex-no-display");
+  setenv("XDG_DATA_HOME", user_root.path().c_str(), 1);
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
   testing::internal::CaptureStderr();
