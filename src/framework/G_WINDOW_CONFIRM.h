@@ -4,10 +4,17 @@
 
 namespace KOR_GF {
 
-// A yes/no question: widget 3 answers yes, widget 4 no. The answer goes to
-// the callback, then the window closes itself.
+// A yes/no question: the yes button answers yes, the no button no. The
+// answer goes to the callback, then the window closes itself.
 class G_WINDOW_CONFIRM : public G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kQuestionLabel = 2,
+    kYesButton = 3,
+    kNoButton = 4,
+  };
+
   // yes is 1 or 0.
   using ANSWER = void (*)(void* data, int yes);
 

@@ -18,13 +18,6 @@ using KOR::KC_GUI_BUTTON5;
 namespace {
 
 constexpr int kLeftButton = 1;
-constexpr int kLineBox = 2;
-constexpr int kOk = 3;
-constexpr int kCancel = 4;
-constexpr unsigned int kErrorLabel = 10;
-// Shown while the line box takes no more letters, so that a key that adds
-// nothing is not lost without a word.
-constexpr unsigned int kFullLabel = 11;
 
 void show_label(KOR::KC_GUI_ROOT& gui, unsigned int id, bool shown) {
   if (auto* label = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui.find(id))) {
@@ -49,8 +42,8 @@ G_WINDOW_EDITBOX::G_WINDOW_EDITBOX(const pugi::xml_node& element) : G_WINDOW(ele
 }
 
 void G_WINDOW_EDITBOX::bind_controls() {
-  ok_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kOk));
-  cancel_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kCancel));
+  ok_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kOkButton));
+  cancel_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kCancelButton));
   line_box_ = dynamic_cast<KOR::KC_GUI_LINEBOX*>(gui()->find(kLineBox));
 }
 
@@ -137,16 +130,16 @@ bool G_WINDOW_EDITBOX::pointer_on(KC_GUI_BUTTON5* button) const {
 
 void G_WINDOW_EDITBOX::on_control(int widget_id) {
   if (pointer_on(ok_)) {
-    widget_id = kOk;
+    widget_id = kOkButton;
   } else if (pointer_on(cancel_)) {
-    widget_id = kCancel;
+    widget_id = kCancelButton;
   }
   finish(widget_id);
 }
 
 void G_WINDOW_EDITBOX::finish(int widget_id) {
-  if ((widget_id != kOk && widget_id != kCancel) || !is_open()) return;
-  if (result_) result_(result_data_, widget_id == kOk ? 1 : 0, text());
+  if ((widget_id != kOkButton && widget_id != kCancelButton) || !is_open()) return;
+  if (result_) result_(result_data_, widget_id == kOkButton ? 1 : 0, text());
   close();
   sound_manager_instance().play("sound_gui_window", false, 0.0f, 0.0f);
 }

@@ -23,6 +23,17 @@ class G_WINDOW_EDITBOX : public G_WINDOW {
   using RESULT = void (*)(void* data, int ok, const std::wstring& text);
   using VALIDATOR = bool (*)(void* data, const std::wstring& text);
 
+  // The widgets' ids in the window's description.
+  enum : int {
+    kLineBox = 2,
+    kOkButton = 3,
+    kCancelButton = 4,
+    kErrorLabel = 10,
+    // Shown while the line box takes no more letters, so that a key that
+    // adds nothing is not lost without a word.
+    kFullLabel = 11,
+  };
+
   // "SETTINGS" may give "text_color" and "text_color_error" in hexadecimal.
   explicit G_WINDOW_EDITBOX(const pugi::xml_node& element);
 

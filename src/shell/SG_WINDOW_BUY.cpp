@@ -5,7 +5,7 @@
 namespace game {
 
 void SG_WINDOW_BUY::on_control(int widget_id) {
-  if (widget_id < 4 || widget_id > 6) return;
+  if (widget_id < kOkButton || widget_id > kCloseButton) return;
   KOR_GF::play_once("sound_button_click");
   close();
 }

@@ -9,12 +9,6 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kQuestionLabel = 2;
-
-}  // namespace
-
 std::wstring replace_text(const std::wstring& text, const std::wstring& searched,
                           const std::wstring& replacement, bool all) {
   std::wstring result = text;

@@ -17,9 +17,9 @@ namespace game {
 std::wstring replace_text(const std::wstring& text, const std::wstring& searched,
                           const std::wstring& replacement, bool all);
 
-// The yes/no question that names a player: its question label (widget 2)
-// holds a template whose "%s" takes the name. It also keeps an extra line
-// with a font of its own, which nothing fills or draws.
+// The yes/no question that names a player: its question label holds a
+// template whose "%s" takes the name. It also keeps an extra line with a
+// font of its own, which nothing fills or draws.
 class SG_WINDOW_CONFIRM_EX : public KOR_GF::G_WINDOW_CONFIRM {
  public:
   // "SETTINGS" may name the extra line's font in "font_extra_text".

@@ -5,7 +5,7 @@
 namespace game {
 
 void SG_WINDOW_CREDITS::on_control(int widget_id) {
-  if (widget_id != 1 || state() != KOR_GF::WINDOW_OPENED) return;
+  if (widget_id != kCloseButton || state() != KOR_GF::WINDOW_OPENED) return;
   KOR_GF::play_once("sound_button_click");
   KOR_GF::play_once("sound_gui_window");
   close();

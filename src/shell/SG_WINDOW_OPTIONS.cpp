@@ -18,26 +18,14 @@ namespace game {
 
 namespace {
 
-enum : unsigned int {
-  kOk = 3,
-  kCancel = 4,
-  kCredits = 6,
-  kFullScreen = 7,
-  kGameCursor = 8,
-  kSoundVolume = 9,
-  kMusicVolume = 10,
-  kVersion = 101,
-  kCopyright = 102,
-};
-
 constexpr float kDefaultVolume = 50.0f;
 constexpr float kApplyInterval = 0.1f;
 
 }  // namespace
 
 SG_WINDOW_OPTIONS::SG_WINDOW_OPTIONS(const pugi::xml_node& element) : G_WINDOW(element) {
-  set_slider(kSoundVolume, kDefaultVolume);
-  set_slider(kMusicVolume, kDefaultVolume);
+  set_slider(kSoundSlider, kDefaultVolume);
+  set_slider(kMusicSlider, kDefaultVolume);
 }
 
 SG_WINDOW_OPTIONS::~SG_WINDOW_OPTIONS() = default;
@@ -72,17 +60,17 @@ void SG_WINDOW_OPTIONS::sync_from_player() {
   player_ = dynamic_cast<gPlayer_Flumo*>(KOR_GF::players_instance().current);
   if (player_ == nullptr) return;
   backup_ = std::make_unique<gPlayer_Flumo>(*player_);
-  set_checked(kGameCursor, player_->game_cursor());
-  set_slider(kMusicVolume, player_->music_volume());
-  set_slider(kSoundVolume, player_->sound_volume());
-  set_checked(kFullScreen, player_->full_screen != 0);
-  set_label(kVersion, game_info_version());
-  set_label(kCopyright, L"");
+  set_checked(kGameCursorBox, player_->game_cursor());
+  set_slider(kMusicSlider, player_->music_volume());
+  set_slider(kSoundSlider, player_->sound_volume());
+  set_checked(kFullScreenBox, player_->full_screen != 0);
+  set_label(kVersionLabel, game_info_version());
+  set_label(kCopyrightLabel, L"");
 }
 
 void SG_WINDOW_OPTIONS::apply_volumes() {
-  player_->set_music_volume(slider_value(kMusicVolume));
-  player_->set_sound_volume(slider_value(kSoundVolume));
+  player_->set_music_volume(slider_value(kMusicSlider));
+  player_->set_sound_volume(slider_value(kSoundSlider));
   KOR_GF::G_SOUND_MANAGER& sounds = KOR_GF::sound_manager_instance();
   sounds.set_music_volume(player_->music_volume() / 100.0f);
   sounds.set_sound_volume(player_->sound_volume() / 100.0f);
@@ -90,8 +78,8 @@ void SG_WINDOW_OPTIONS::apply_volumes() {
 
 void SG_WINDOW_OPTIONS::apply() {
   if (player_ == nullptr) return;
-  player_->set_game_cursor(checked(kGameCursor));
-  player_->full_screen = checked(kFullScreen) ? 1 : 0;
+  player_->set_game_cursor(checked(kGameCursorBox));
+  player_->full_screen = checked(kFullScreenBox) ? 1 : 0;
   KOR_GF::G_SETTINGS::fullscreen = player_->full_screen;
   apply_volumes();
   apply_player_settings(player_);
@@ -109,12 +97,12 @@ void SG_WINDOW_OPTIONS::restore() {
 void SG_WINDOW_OPTIONS::on_open_begin() {
   sync_from_player();
   KOR_GF::play_once("sound_gui_window");
-  if (auto* music = dynamic_cast<KOR::KC_GUI_SLIDER13*>(gui()->find(kMusicVolume))) {
+  if (auto* music = dynamic_cast<KOR::KC_GUI_SLIDER13*>(gui()->find(kMusicSlider))) {
     hover_slider_ = music;
   }
 }
 
-void SG_WINDOW_OPTIONS::on_opened() { set_label(kCopyright, game_info_copyright()); }
+void SG_WINDOW_OPTIONS::on_opened() { set_label(kCopyrightLabel, game_info_copyright()); }
 
 void SG_WINDOW_OPTIONS::draw() {
   apply_timer_ -= KOR::frame_dt;
@@ -147,30 +135,30 @@ KOR::KS_GUI_EVENT* SG_WINDOW_OPTIONS::key_up(int code) {
 void SG_WINDOW_OPTIONS::on_control(int widget_id) {
   if (state() != KOR_GF::WINDOW_OPENED) return;
   switch (widget_id) {
-    case kOk:
+    case kOkButton:
       KOR_GF::play_once("sound_button_click");
       apply();
       if (player_ != nullptr) game_instance().save_players();
-      set_label(kCopyright, L"");
+      set_label(kCopyrightLabel, L"");
       close();
       KOR_GF::play_once("sound_gui_window");
       break;
-    case kCancel:
+    case kCancelButton:
       KOR_GF::play_once("sound_button_click");
       restore();
-      set_label(kCopyright, L"");
+      set_label(kCopyrightLabel, L"");
       close();
       KOR_GF::play_once("sound_gui_window");
       break;
-    case kCredits:
+    case kCreditsButton:
       KOR_GF::play_once("sound_button_click");
       windows().show("Credits");
       KOR_GF::play_once("sound_gui_window");
       break;
-    case kFullScreen:
-    case kGameCursor:
-    case kSoundVolume:
-    case kMusicVolume:
+    case kFullScreenBox:
+    case kGameCursorBox:
+    case kSoundSlider:
+    case kMusicSlider:
       KOR_GF::play_once("sound_button_click");
       apply();
       break;

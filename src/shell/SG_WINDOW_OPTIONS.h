@@ -19,6 +19,19 @@ class gPlayer_Flumo;
 // the game's version and copyright and opens the credits.
 class SG_WINDOW_OPTIONS : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kOkButton = 3,
+    kCancelButton = 4,
+    kCreditsButton = 6,
+    kFullScreenBox = 7,
+    kGameCursorBox = 8,
+    kSoundSlider = 9,
+    kMusicSlider = 10,
+    kVersionLabel = 101,
+    kCopyrightLabel = 102,
+  };
+
   explicit SG_WINDOW_OPTIONS(const pugi::xml_node& element);
   ~SG_WINDOW_OPTIONS() override;
 

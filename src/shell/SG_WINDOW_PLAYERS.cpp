@@ -22,14 +22,6 @@ namespace {
 
 using KOR::KC_GUI_BUTTON5;
 
-enum : int {
-  kList = 4,
-  kNewPlayer = 5,
-  kOk = 8,
-  kFirstRow = 11,
-  kLastRow = kFirstRow + kPlayerRows - 1,
-};
-
 // Where the new-player button waits while every row is filled.
 constexpr float kParked = -500.0f;
 
@@ -63,11 +55,11 @@ SG_WINDOW_PLAYERS::SG_WINDOW_PLAYERS(const pugi::xml_node& element) : G_WINDOW(e
 }
 
 void SG_WINDOW_PLAYERS::bind_controls() {
-  new_button_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kNewPlayer));
-  for (int id = kFirstRow; id <= kLastRow; ++id) {
+  new_button_ = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kNewPlayerButton));
+  for (int id = kFirstDeleteButton; id <= kLastDeleteButton; ++id) {
     row_buttons_[id] = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(static_cast<unsigned>(id)));
   }
-  list_ = dynamic_cast<KOR::KC_GUI_LISTBOX*>(gui()->find(kList));
+  list_ = dynamic_cast<KOR::KC_GUI_LISTBOX*>(gui()->find(kPlayerList));
   layout_rows();
 }
 
@@ -82,8 +74,8 @@ void SG_WINDOW_PLAYERS::layout_rows() {
   float y = kParked;
   for (const auto& [id, button] : row_buttons_) {
     if (button == nullptr) continue;
-    show_button(button, id < kFirstRow + filled);
-    if (id == kFirstRow + filled) {
+    show_button(button, id < kFirstDeleteButton + filled);
+    if (id == kFirstDeleteButton + filled) {
       x = button->transform->position.x;
       y = button->transform->position.y;
     }
@@ -145,24 +137,24 @@ bool SG_WINDOW_PLAYERS::pointer_on(KC_GUI_BUTTON5* button) const {
 }
 
 void SG_WINDOW_PLAYERS::on_control(int widget_id) {
-  if (pointer_on(new_button_)) widget_id = kNewPlayer;
+  if (pointer_on(new_button_)) widget_id = kNewPlayerButton;
   for (const auto& [id, button] : row_buttons_) {
     if (pointer_on(button)) {
       widget_id = id;
       break;
     }
   }
-  if (widget_id == kNewPlayer) {
+  if (widget_id == kNewPlayerButton) {
     KOR_GF::play_once("sound_button_click");
     ask_new_player();
     KOR_GF::play_once("sound_gui_window");
-  } else if (widget_id == kOk) {
+  } else if (widget_id == kOkButton) {
     KOR_GF::play_once("sound_button_click");
     choose();
     KOR_GF::play_once("sound_gui_window");
-  } else if (widget_id >= kFirstRow && widget_id <= kLastRow) {
+  } else if (widget_id >= kFirstDeleteButton && widget_id <= kLastDeleteButton) {
     KOR_GF::play_once("sound_button_click");
-    ask_delete(widget_id - kFirstRow);
+    ask_delete(widget_id - kFirstDeleteButton);
   }
 }
 

@@ -33,6 +33,15 @@ KOR_GF::gPlayer* create_player(const std::wstring& name);
 // makes the selected player current and goes back to the title.
 class SG_WINDOW_PLAYERS : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kPlayerList = 4,
+    kNewPlayerButton = 5,
+    kOkButton = 8,
+    kFirstDeleteButton = 11,
+    kLastDeleteButton = kFirstDeleteButton + kPlayerRows - 1,
+  };
+
   explicit SG_WINDOW_PLAYERS(const pugi::xml_node& element);
 
   void on_open_started() override;

@@ -23,29 +23,19 @@ namespace {
 
 using KOR::KC_GUI_BUTTON5;
 
-enum : int {
-  kPlay = 1,
-  kOptions = 2,
-  kPlayers = 3,
-  kBuy = 4,
-  kExit = 5,
-  kPicture = 6,
-  kPlayerLabel = 10,
-};
-
 }  // namespace
 
 void SG_WINDOW_TITLE::on_open_begin() {
   update_player_label();
-  if (auto* buy = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kBuy))) {
+  if (auto* buy = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kBuyButton))) {
     buy->disable();
     buy->set_visible(0);
   }
-  if (auto* exit = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kExit))) {
+  if (auto* exit = dynamic_cast<KC_GUI_BUTTON5*>(gui()->find(kExitButton))) {
     exit->enable();
     exit->set_visible(1);
   }
-  if (KOR::KC_GUI_OBJECT* picture = gui()->find(kPicture)) picture->set_enabled(0);
+  if (KOR::KC_GUI_OBJECT* picture = gui()->find(kNamePlate)) picture->set_enabled(0);
   KOR_GF::play_once("sound_gui_window");
 }
 
@@ -59,22 +49,23 @@ void SG_WINDOW_TITLE::update_player_label() {
 }
 
 void SG_WINDOW_TITLE::on_control(int widget_id) {
-  if (widget_id < kPlay || widget_id > kExit || state() != KOR_GF::WINDOW_OPENED) return;
+  const bool button = widget_id >= kPlayButton && widget_id <= kExitButton;
+  if (!button || state() != KOR_GF::WINDOW_OPENED) return;
   // A missing options window does not lock the player out of the game.
   const KOR_GF::G_WINDOW* options = windows().find("Options");
   if (options != nullptr && options->state() != KOR_GF::WINDOW_IDLE) return;
   KOR_GF::play_once("sound_button_click");
   switch (widget_id) {
-    case kPlay:
+    case kPlayButton:
       start_play();
       break;
-    case kOptions:
+    case kOptionsButton:
       open_options();
       break;
-    case kPlayers:
+    case kPlayersButton:
       leave_for("Players");
       break;
-    case kBuy:
+    case kBuyButton:
       windows().show("Buy");
       break;
     default:

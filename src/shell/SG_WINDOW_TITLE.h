@@ -11,12 +11,23 @@ namespace game {
 // no player. The logo leaves with it.
 class SG_WINDOW_TITLE : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kPlayButton = 1,
+    kOptionsButton = 2,
+    kPlayersButton = 3,
+    kBuyButton = 4,
+    kExitButton = 5,
+    kNamePlate = 6,
+    kPlayerLabel = 10,
+  };
+
   explicit SG_WINDOW_TITLE(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void on_open_begin() override;
   void on_close_started() override;
-  // Buttons 1 to 5, only while the title stands open and the options
-  // window is closed.
+  // The buttons, only while the title stands open and the options window
+  // is closed.
   void on_control(int widget_id) override;
 
   void update_player_label();

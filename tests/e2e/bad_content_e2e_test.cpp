@@ -6,6 +6,8 @@
 #include <string>
 
 #include "e2e_game.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 
 namespace {
 
@@ -41,13 +43,13 @@ TEST(bad_content_e2e, BrokenWindowDescriptionsAreNamedAndSkippedAndTheGameGoesOn
     EXPECT_TRUE(p.wait_open("Title"));
     EXPECT_EQ(p.window("Credits"), nullptr);
     EXPECT_EQ(p.window("Logo"), nullptr);
-    p.click("Title", 2);
+    p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton);
     EXPECT_TRUE(p.wait_open("Options"));
-    p.click("Options", 6);  // credits, which are not there
+    p.click("Options", game::SG_WINDOW_OPTIONS::kCreditsButton);  // credits, which are not there
     p.frames(30);
-    p.click("Options", 3);
+    p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton);
     EXPECT_TRUE(p.wait_closed("Options"));
-    p.click("Title", 5);  // the exit question is not there either
+    p.click("Title", game::SG_WINDOW_TITLE::kExitButton);  // the exit question is not there either
     p.frames(30);
     EXPECT_TRUE(p.running());
   });

@@ -8,6 +8,8 @@
 #include "e2e_game.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 
 namespace {
@@ -37,7 +39,7 @@ std::function<void(SCRIPTED_PLAYER&)> from_title(int button, const char* window)
 
 void to_worlds(SCRIPTED_PLAYER& p) {
   ASSERT_TRUE(p.skip_splashes());
-  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
   ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
 }
 
@@ -64,7 +66,7 @@ const SCREEN kScreens[] = {
        ASSERT_TRUE(p.skip_splashes());
        // A player who has not seen the first comic yet.
        game::current_player()->lastComicsShowed = 0;
-       ASSERT_TRUE(p.click("Title", 1));
+       ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
        ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
      },
      SIGTERM},
@@ -77,12 +79,12 @@ const SCREEN kScreens[] = {
      kCloseBox},
     {"LevelInPlay", &to_level, kCloseBox},
     {"LevelInPlayTerminated", &to_level, SIGTERM},
-    {"ExitQuestion", from_title(5, "Confirm_Exit"), SIGHUP},
-    {"Options", from_title(2, "Options"), SIGINT},
+    {"ExitQuestion", from_title(game::SG_WINDOW_TITLE::kExitButton, "Confirm_Exit"), SIGHUP},
+    {"Options", from_title(game::SG_WINDOW_TITLE::kOptionsButton, "Options"), SIGINT},
     {"NameBox",
      [](SCRIPTED_PLAYER& p) {
-       from_title(3, "Players")(p);
-       ASSERT_TRUE(p.click("Players", 5));
+       from_title(game::SG_WINDOW_TITLE::kPlayersButton, "Players")(p);
+       ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kNewPlayerButton));
        ASSERT_TRUE(p.wait_open("Players_EditBox"));
      },
      SIGHUP},

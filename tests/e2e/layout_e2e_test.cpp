@@ -4,6 +4,10 @@
 #include <vector>
 
 #include "e2e_game.h"
+#include "framework/G_WINDOW_CONFIRM.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 
 namespace {
 
@@ -29,8 +33,12 @@ TEST_P(layout_e2e, EveryMenuWindowStandsOnTheScreen) {
       const char* window;
       unsigned closer;
     };
+    using game::SG_WINDOW_TITLE;
     for (const VISIT& v :
-         {VISIT{2, "Options", 4}, VISIT{3, "Players", 8}, VISIT{5, "Confirm_Exit", 4}}) {
+         {VISIT{SG_WINDOW_TITLE::kOptionsButton, "Options", game::SG_WINDOW_OPTIONS::kCancelButton},
+          VISIT{SG_WINDOW_TITLE::kPlayersButton, "Players", game::SG_WINDOW_PLAYERS::kOkButton},
+          VISIT{SG_WINDOW_TITLE::kExitButton, "Confirm_Exit",
+                KOR_GF::G_WINDOW_CONFIRM::kNoButton}}) {
       p.click("Title", v.opener);
       ASSERT_TRUE(p.wait_open(v.window));
       EXPECT_EQ(e2e::off_screen_in_open_windows(), std::vector<std::string>{}) << v.window;

@@ -14,6 +14,8 @@
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 
 // The sanitizers' count of live heap bytes (their allocator replaces
 // malloc's, whose own count then says nothing); weak, so a build without
@@ -114,7 +116,7 @@ TEST(long_run_e2e, AnHourInALevelGivesBackWhatEachVisitTookAndDoesNotGrow) {
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
     slow_machine();
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     HELD in_menus{};
@@ -150,7 +152,7 @@ TEST(long_run_e2e, AnHourInTheMenusDoesNotGrow) {
     HELD after_a_round{};
     MEMORY first{};
     for (int minute = 0; minute < kHour; ++minute) {
-      ASSERT_TRUE(p.click("Title", 1));
+      ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
       ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 6));
       ASSERT_TRUE(p.wait_open("WINDOW_TROPHIES"));
@@ -159,8 +161,8 @@ TEST(long_run_e2e, AnHourInTheMenusDoesNotGrow) {
       ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
       p.frames(kMinute / 2);
       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
-      ASSERT_TRUE(p.click("Title", 2));
-      ASSERT_TRUE(p.click("Options", 3));
+      ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
+      ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
       ASSERT_TRUE(p.wait_open("Title"));
       p.frames(kMinute / 2);
       if (minute == 0) {

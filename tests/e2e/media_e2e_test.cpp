@@ -6,6 +6,8 @@
 
 #include "e2e_game.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 
 namespace {
@@ -17,10 +19,10 @@ using test_support::SCRIPTED_PLAYER;
 // every font and play the music and the button sounds.
 void play_around(SCRIPTED_PLAYER& p) {
   ASSERT_TRUE(p.skip_splashes());
-  ASSERT_TRUE(p.click("Title", 2));
-  ASSERT_TRUE(p.click("Options", 3));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
+  ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
   ASSERT_TRUE(p.wait_closed("Options"));
-  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
   ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
   ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
   ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },

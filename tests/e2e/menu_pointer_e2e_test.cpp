@@ -5,7 +5,11 @@
 #include <vector>
 
 #include "e2e_game.h"
+#include "framework/G_WINDOW_CONFIRM.h"
 #include "gui/KC_GUI_BUTTON5.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "support/level_player.h"
 
 // Every button of the menus takes a press at its drawn top, middle and
@@ -140,7 +144,7 @@ void main_panel_on(SCRIPTED_PLAYER& p, const char* tab) {
 
 void at_main_panel(SCRIPTED_PLAYER& p) {
   at_title(p);
-  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
   ASSERT_NO_FATAL_FAILURE(main_panel_on(p, "WINDOW_WORLDS"));
 }
 
@@ -173,10 +177,12 @@ void to_title_and_back(SCRIPTED_PLAYER& p, unsigned button, const char* window, 
 const ARRIVAL kArrivals[] = {
     {"the first start", at_title, [](SCRIPTED_PLAYER&) {}},
     {"the title back from the main panel", at_title,
-     [](SCRIPTED_PLAYER& p) { to_title_and_back(p, 1, "WINDOW_MAIN_PANEL", 8); }},
+     [](SCRIPTED_PLAYER& p) {
+       to_title_and_back(p, game::SG_WINDOW_TITLE::kPlayButton, "WINDOW_MAIN_PANEL", 8);
+     }},
     {"the title back from a level", at_title,
      [](SCRIPTED_PLAYER& p) {
-       ASSERT_TRUE(p.click("Title", 1));
+       ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
        ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
        ASSERT_NO_FATAL_FAILURE(through_a_level(p));
        ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
@@ -184,16 +190,25 @@ const ARRIVAL kArrivals[] = {
        ASSERT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));
      }},
     {"the title back from the options", at_title,
-     [](SCRIPTED_PLAYER& p) { to_title_and_back(p, 2, "Options", 4); }},
+     [](SCRIPTED_PLAYER& p) {
+       to_title_and_back(p, game::SG_WINDOW_TITLE::kOptionsButton, "Options",
+                         game::SG_WINDOW_OPTIONS::kCancelButton);
+     }},
     {"the title back from the players", at_title,
-     [](SCRIPTED_PLAYER& p) { to_title_and_back(p, 3, "Players", 8); }},
+     [](SCRIPTED_PLAYER& p) {
+       to_title_and_back(p, game::SG_WINDOW_TITLE::kPlayersButton, "Players",
+                         game::SG_WINDOW_PLAYERS::kOkButton);
+     }},
     {"the title back from the exit question", at_title,
-     [](SCRIPTED_PLAYER& p) { to_title_and_back(p, 5, "Confirm_Exit", 4); }},
+     [](SCRIPTED_PLAYER& p) {
+       to_title_and_back(p, game::SG_WINDOW_TITLE::kExitButton, "Confirm_Exit",
+                         KOR_GF::G_WINDOW_CONFIRM::kNoButton);
+     }},
     {"the main panel at its first opening", at_main_panel, [](SCRIPTED_PLAYER&) {}},
     {"the main panel back from the title", at_main_panel,
      [](SCRIPTED_PLAYER& p) {
        ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
-       ASSERT_TRUE(p.click("Title", 1));
+       ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
        ASSERT_NO_FATAL_FAILURE(main_panel_on(p, "WINDOW_WORLDS"));
      }},
     {"the main panel back from a level", at_levels, through_a_level},

@@ -11,6 +11,8 @@
 #include "framework/G_PLAYERS.h"
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_CONFIRM.h"
+#include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/gPlayer.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_LISTBOX.h"
@@ -18,6 +20,10 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "platform/KC_WINDOW.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_CONFIRM_EX.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "support/scripted_player.h"
 
 namespace {
@@ -31,7 +37,7 @@ void first_start(SCRIPTED_PLAYER& p, const std::string& name) {
   ASSERT_TRUE(p.skip_splashes());
   ASSERT_TRUE(p.wait_open("Players_EditBox"));
   p.type(name);
-  ASSERT_TRUE(p.click("Players_EditBox", 3));
+  ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
   ASSERT_TRUE(p.wait_closed("Players_EditBox"));
   ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
   p.press_button(512, 384);
@@ -98,27 +104,27 @@ TEST(menus_e2e, OptionsChangeTheVolumesLiveCancelPutsThemBackAndOkSaves) {
     first_start(p, "Ada");
     EXPECT_EQ(saved(p, "Ada", "sound_volume"), "50");
 
-    ASSERT_TRUE(p.click("Title", 2));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
     wait_at_rest(p, "Options");
     step_up(p, "Options", 9);
     step_up(p, "Options", 10);
     expect_volumes(55.0f, 55.0f);  // at once, one step of 5 each
-    ASSERT_TRUE(p.click("Options", 4));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kCancelButton));
     ASSERT_TRUE(p.wait_closed("Options"));
     expect_volumes(50.0f, 50.0f);
     EXPECT_EQ(saved(p, "Ada", "sound_volume"), "50") << "cancel saves nothing";
 
-    ASSERT_TRUE(p.click("Title", 2));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
     wait_at_rest(p, "Options");
     step_up(p, "Options", 9);
     expect_volumes(55.0f, 50.0f);
-    ASSERT_TRUE(p.click("Options", 3));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
     ASSERT_TRUE(p.wait_closed("Options"));
     EXPECT_EQ(saved(p, "Ada", "sound_volume"), "55");
 
-    ASSERT_TRUE(p.click("Title", 5));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kExitButton));
     wait_at_rest(p, "Confirm_Exit");
-    ASSERT_TRUE(p.click("Confirm_Exit", 3));
+    ASSERT_TRUE(p.click("Confirm_Exit", KOR_GF::G_WINDOW_CONFIRM::kYesButton));
     EXPECT_EQ(KOR::engine_game->running, 0) << "yes ends the run";
   });
   EXPECT_EQ(status, 0);
@@ -131,27 +137,27 @@ TEST(menus_e2e, TheFullScreenAndPointerBoxesSwitchAndSwitchBack) {
   SCRIPTED_PLAYER player;
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     first_start(p, "Ada");
-    ASSERT_TRUE(p.click("Title", 2));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
     wait_at_rest(p, "Options");
     const uint8_t full_at_start = KOR::engine_window->full_screen;
-    ASSERT_TRUE(p.click("Options", 7));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kFullScreenBox));
     EXPECT_NE(KOR::engine_window->full_screen, full_at_start);
     // The desktop settles the new mode over a few frames, as a person
     // waits for it.
     p.frames(10);
-    ASSERT_TRUE(p.click("Options", 7));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kFullScreenBox));
     EXPECT_EQ(KOR::engine_window->full_screen, full_at_start);
     p.frames(10);
 
     const bool custom_at_start = game::game_instance().cursor.visible();
-    ASSERT_TRUE(p.click("Options", 8));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kGameCursorBox));
     EXPECT_NE(game::game_instance().cursor.visible(), custom_at_start);
     EXPECT_EQ(KOR::engine_window->cursor_shown() != 0, custom_at_start)
         << "the system's pointer shows exactly when the game's does not";
-    ASSERT_TRUE(p.click("Options", 8));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kGameCursorBox));
     EXPECT_EQ(game::game_instance().cursor.visible(), custom_at_start);
     EXPECT_EQ(KOR::engine_window->cursor_shown() != 0, !custom_at_start);
-    ASSERT_TRUE(p.click("Options", 3));
+    ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
   });
   EXPECT_EQ(status, 0);
 }
@@ -161,9 +167,9 @@ TEST(menus_e2e, PlayersAreAddedChosenAndDeletedWithAQuestion) {
   player.use_null_device();
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     first_start(p, "Ada");
-    ASSERT_TRUE(p.click("Title", 3));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayersButton));
     wait_at_rest(p, "Players");
-    ASSERT_TRUE(p.click("Players", 5));
+    ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kNewPlayerButton));
     ASSERT_TRUE(p.wait_open("Players_EditBox"));
     p.type("Ada");
     auto* ok = dynamic_cast<KOR::KC_GUI_BUTTON5*>(p.widget("Players_EditBox", 3));
@@ -171,7 +177,7 @@ TEST(menus_e2e, PlayersAreAddedChosenAndDeletedWithAQuestion) {
     EXPECT_EQ(ok->state, KOR::KC_GUI_BUTTON5::DISABLED) << "a name that exists";
     for (int i = 0; i < 3; ++i) p.press_key(8);
     p.type("Bo");
-    ASSERT_TRUE(p.click("Players_EditBox", 3));
+    ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
     ASSERT_TRUE(p.wait_closed("Players_EditBox"));
     auto* list = dynamic_cast<KOR::KC_GUI_LISTBOX*>(p.widget("Players", 4));
     ASSERT_NE(list, nullptr);
@@ -179,19 +185,19 @@ TEST(menus_e2e, PlayersAreAddedChosenAndDeletedWithAQuestion) {
     EXPECT_EQ(*list->selected_text(), L"Bo");
     EXPECT_EQ(saved(p, "Bo", "name"), "Bo");
 
-    ASSERT_TRUE(p.click("Players", 11));
+    ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kFirstDeleteButton));
     ASSERT_TRUE(p.wait_open("Players_Confirm_Del"));
     auto* question = dynamic_cast<KOR::KC_GUI_WLABEL*>(p.widget("Players_Confirm_Del", 2));
     ASSERT_NE(question, nullptr);
     EXPECT_NE(question->text.find(L"Ada"), std::wstring::npos);
-    ASSERT_TRUE(p.click("Players_Confirm_Del", 3));
+    ASSERT_TRUE(p.click("Players_Confirm_Del", game::SG_WINDOW_CONFIRM_EX::kYesButton));
     ASSERT_TRUE(p.wait_closed("Players_Confirm_Del"));
     EXPECT_EQ(list->item_count(), 1);
     EXPECT_EQ(*list->selected_text(), L"Bo");
     EXPECT_EQ(saved(p, "Ada", "name"), "") << "gone from the players file";
     EXPECT_EQ(KOR_GF::players_instance().current, nullptr);
 
-    ASSERT_TRUE(p.click("Players", 8));
+    ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kOkButton));
     ASSERT_TRUE(p.wait_open("Title"));
     ASSERT_NE(KOR_GF::players_instance().current, nullptr);
     EXPECT_EQ(KOR_GF::players_instance().current->name(), L"Bo");

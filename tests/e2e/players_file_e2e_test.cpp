@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "e2e_game.h"
+#include "framework/G_WINDOW_EDITBOX.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/file_permissions.h"
 
@@ -81,11 +84,11 @@ int told_renamed(const SCRIPTED_PLAYER& p) {
 // A new player "Bo" made in the players window, which saves the players.
 void add_player_bo(SCRIPTED_PLAYER& p) {
   ASSERT_TRUE(p.skip_splashes());
-  ASSERT_TRUE(p.click("Title", 3));
-  ASSERT_TRUE(p.click("Players", 5));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayersButton));
+  ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kNewPlayerButton));
   ASSERT_TRUE(p.wait_open("Players_EditBox"));
   p.type("Bo");
-  ASSERT_TRUE(p.click("Players_EditBox", 3));
+  ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
   ASSERT_TRUE(p.wait_closed("Players_EditBox"));
 }
 
@@ -103,7 +106,7 @@ TEST(players_file_e2e, InAReadOnlyFolderThePlayerIsToldOnceAndTheOldFileStays) {
     status = player.play([](SCRIPTED_PLAYER& p) {
       add_player_bo(p);
       EXPECT_EQ(told_not_saved(p), 1);
-      ASSERT_TRUE(p.click("Players", 8));
+      ASSERT_TRUE(p.click("Players", game::SG_WINDOW_PLAYERS::kOkButton));
       ASSERT_TRUE(p.wait_open("Title"));
     });
   }
@@ -166,7 +169,7 @@ TEST(players_file_e2e, AProfileOfAbsurdNumbersPlaysAndIsSavedInRange) {
   std::ofstream(player.user_folder() / "players.xml") << file;
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 6));
     ASSERT_TRUE(p.wait_open("WINDOW_TROPHIES"));
@@ -235,7 +238,7 @@ TEST(players_file_e2e, OddNamesFromThePlayersFileAreSavedAsWellFormedXml) {
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
     EXPECT_EQ(e2e::current_name(), L"Anne");
-    ASSERT_TRUE(p.click("Title", 3));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayersButton));
     ASSERT_TRUE(p.wait_open("Players"));
   });
   EXPECT_EQ(status, 0);
@@ -262,7 +265,7 @@ TEST(players_file_e2e, ANameTypedWithCharactersXmlCannotHoldIsSavedWellFormed) {
       p.type_as('B', typed);
     }
     p.type("d");
-    ASSERT_TRUE(p.click("Players_EditBox", 3));
+    ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
     ASSERT_TRUE(p.wait_closed("Players_EditBox"));
     EXPECT_EQ(e2e::current_name(), L"Cy\u200F&d");
   });

@@ -6,11 +6,13 @@
 
 #include "framework/G_SOUND_MANAGER.h"
 #include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_EDITBOX.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
 #include "shell/SG_WINDOW_LEVELS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
 #include "support/level_player.h"
@@ -76,7 +78,7 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
     ASSERT_TRUE(p.skip_splashes());
     ASSERT_TRUE(p.wait_open("Players_EditBox"));
     p.type("Ada");
-    ASSERT_TRUE(p.click("Players_EditBox", 3));
+    ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
 
     ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
     EXPECT_TRUE(p.wait_closed("Title"));
@@ -150,7 +152,7 @@ TEST(road_e2e, AfterWorldOneTheSecondComicComesBeforeWorldTwosLevels) {
   write_progress(player.user_folder(), 15, 1);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     // Open, so not disabled; the pointer resting on it from the title's
     // play button hovers it.
@@ -182,7 +184,7 @@ TEST(road_e2e, FinishingLevelFortyFiveShowsTheLastComicAndThenTheTitle) {
   write_progress(player.user_folder(), 44, 3);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     play_level(p, 3, 15);
     EXPECT_EQ(game::current_level_number, 45);

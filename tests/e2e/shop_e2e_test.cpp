@@ -18,6 +18,7 @@
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
 #include "shell/HUD_PANEL_PRESS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 
@@ -88,7 +89,7 @@ TEST(shop_e2e, APlayerBuysAnUpgradeToItsCapAndThePurchasesAreSavedWhenTheShopClo
   write_ada(player.user_folder(), money, 3, 3);
   const int status = player.play([money](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes());
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 7));
     ASSERT_TRUE(p.wait_open(kShop));

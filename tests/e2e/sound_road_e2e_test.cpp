@@ -17,6 +17,7 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "support/level_player.h"
 #include "support/temp_folder.h"
 #include "support/wave_device.h"
@@ -150,7 +151,7 @@ void play_the_road(SCRIPTED_PLAYER& p, EAR& ear) {
   ASSERT_TRUE(p.skip_splashes());
   ASSERT_TRUE(p.wait_open("Title"));
   ear.listen(p, 1.5);
-  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
   ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
   // A click shows the comic's panels at once.
   p.press_button(512, 384);

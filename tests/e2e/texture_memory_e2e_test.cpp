@@ -13,6 +13,9 @@
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PLAYERS.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "support/level_player.h"
 
 namespace {
@@ -121,7 +124,7 @@ TEST(texture_memory_e2e, ALevelHoldsNoMenuPicturesAndTheMenusNoLevelPictures) {
   known_player(player);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes() && p.wait_open("Title"));
-    ASSERT_TRUE(p.click("Title", 1));
+    ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     for (const char* picture : kMenuPictures) EXPECT_TRUE(is_live(picture)) << picture;
@@ -162,11 +165,24 @@ TEST(texture_memory_e2e, NoScreenHoldsOnePictureTwice) {
     };
     const std::vector<SCREEN> screens = {
         {"title", [&] { return p.skip_splashes() && p.wait_open("Title"); }},
-        {"options", [&] { return p.click("Title", 2) && p.wait_open("Options"); }},
-        {"title again", [&] { return p.click("Options", 4) && p.wait_closed("Options"); }},
-        {"players", [&] { return p.click("Title", 3) && p.wait_open("Players"); }},
+        {"options",
+         [&] {
+           return p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton) && p.wait_open("Options");
+         }},
+        {"title again",
+         [&] {
+           return p.click("Options", game::SG_WINDOW_OPTIONS::kCancelButton) &&
+                  p.wait_closed("Options");
+         }},
+        {"players",
+         [&] {
+           return p.click("Title", game::SG_WINDOW_TITLE::kPlayersButton) && p.wait_open("Players");
+         }},
         {"worlds",
-         [&] { return p.click("Players", 8) && p.wait_closed("Players") && p.click("Title", 1); }},
+         [&] {
+           return p.click("Players", game::SG_WINDOW_PLAYERS::kOkButton) &&
+                  p.wait_closed("Players") && p.click("Title", game::SG_WINDOW_TITLE::kPlayButton);
+         }},
         {"trophies",
          [&] { return p.click("WINDOW_MAIN_PANEL", 6) && p.wait_open("WINDOW_TROPHIES"); }},
         {"shop", [&] { return p.click("WINDOW_MAIN_PANEL", 7) && p.wait_open("WINDOW_SHOP"); }},
@@ -177,8 +193,8 @@ TEST(texture_memory_e2e, NoScreenHoldsOnePictureTwice) {
          [&] { return p.click("WINDOW_PAUSE", 2) && p.wait_open("Options"); }},
         {"help in the level",
          [&] {
-           return p.click("Options", 4) && p.wait_closed("Options") && p.click("WINDOW_PAUSE", 3) &&
-                  p.wait_open("Help");
+           return p.click("Options", game::SG_WINDOW_OPTIONS::kCancelButton) &&
+                  p.wait_closed("Options") && p.click("WINDOW_PAUSE", 3) && p.wait_open("Help");
          }},
         {"levels again",
          [&] {

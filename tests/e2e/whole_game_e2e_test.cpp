@@ -4,9 +4,11 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "framework/G_WINDOW_EDITBOX.h"
 #include "level/CScene_Level.h"
 #include "puzzle/CShop_Item.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 #include "support/level_solution.h"
@@ -80,7 +82,7 @@ void win_world(SCRIPTED_PLAYER& p, int world) {
 // Back from the title into the world, whose levels are then won.
 void win_world_from_title(SCRIPTED_PLAYER& p, int world) {
   ASSERT_TRUE(p.skip_splashes());
-  ASSERT_TRUE(p.click("Title", 1));
+  ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
   ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
   ASSERT_TRUE(enter_world(p, world));
   win_world(p, world);
@@ -136,7 +138,7 @@ TEST(whole_game_e2e, DISABLED_WorldOne) {
         ASSERT_TRUE(p.skip_splashes());
         ASSERT_TRUE(p.wait_open("Players_EditBox"));
         p.type("Ada");
-        ASSERT_TRUE(p.click("Players_EditBox", 3));
+        ASSERT_TRUE(p.click("Players_EditBox", KOR_GF::G_WINDOW_EDITBOX::kOkButton));
         ASSERT_TRUE(read_comic(p, 1));
         ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
         ASSERT_TRUE(enter_world(p, 1));

@@ -52,7 +52,7 @@ class EditBox : public ::testing::Test {
     manager.key_up(1);
   }
   int ok_state() const { return box->ok_button()->state; }
-  bool error_shown() const { return box->gui()->find(10)->visible != 0; }
+  bool error_shown() const { return box->gui()->find(G_WINDOW_EDITBOX::kErrorLabel)->visible != 0; }
   uint32_t text_color() const { return box->line_box()->text_color.argb(); }
 
   static void record(void* data, int ok, const std::wstring& text) {
@@ -141,7 +141,7 @@ TEST_F(EditBox, RejectedTextShowsTheErrorUntilTheTextIsGoodAgain) {
 // menus' tests type whole names into the same fixture.
 TEST_F(EditBox, AFullLineSaysSoUntilALetterIsTakenBack) {
   box->line_box()->set_max_length(2);
-  auto full_shown = [this] { return box->gui()->find(11)->visible != 0; };
+  auto full_shown = [this] { return box->gui()->find(G_WINDOW_EDITBOX::kFullLabel)->visible != 0; };
   EXPECT_FALSE(full_shown());
   type(kKeyI, L'I');
   EXPECT_FALSE(full_shown());

@@ -41,7 +41,9 @@ class ConfirmEx : public ::testing::Test {
     ASSERT_NE(question, nullptr);
   }
   std::wstring question_text() const {
-    return dynamic_cast<KOR::KC_GUI_WLABEL*>(question->gui()->find(2))->text;
+    return dynamic_cast<KOR::KC_GUI_WLABEL*>(
+               question->gui()->find(SG_WINDOW_CONFIRM_EX::kQuestionLabel))
+        ->text;
   }
 
   shell_test::MENU_SCENE scene;
@@ -63,7 +65,7 @@ TEST_F(ConfirmEx, EveryQuestionPutsItsNameIntoTheTemplate) {
 TEST_F(ConfirmEx, AnswersAsTheFrameworkQuestionDoes) {
   static int answer = -1;
   question->set_callback([](void*, int yes) { answer = yes; }, nullptr);
-  question->on_control(3);
+  question->on_control(SG_WINDOW_CONFIRM_EX::kYesButton);
   EXPECT_EQ(answer, 1);
   EXPECT_FALSE(question->is_open());
 }

@@ -183,12 +183,12 @@ TEST_F(Options, ControlsWaitUntilTheWindowStandsOpen) {
   options->close();
   scene.settle();
   scene.manager.show("Options");
-  options->on_control(6);
-  options->on_control(3);
+  options->on_control(SG_WINDOW_OPTIONS::kCreditsButton);
+  options->on_control(SG_WINDOW_OPTIONS::kOkButton);
   EXPECT_FALSE(scene.is_open("Credits"));
   EXPECT_TRUE(options->is_open());
   scene.settle();
-  options->on_control(6);
+  options->on_control(SG_WINDOW_OPTIONS::kCreditsButton);
   EXPECT_TRUE(scene.is_open("Credits"));
 }
 
@@ -198,11 +198,12 @@ TEST(OptionsWithoutPlayer, ChangeAndSaveNothing) {
   ASSERT_NE(options, nullptr);
   EXPECT_EQ(options->player(), nullptr);
   EXPECT_EQ(options->backup(), nullptr);
-  auto* sound = dynamic_cast<KC_GUI_SLIDER13*>(options->gui()->find(9));
+  auto* sound =
+      dynamic_cast<KC_GUI_SLIDER13*>(options->gui()->find(SG_WINDOW_OPTIONS::kSoundSlider));
   EXPECT_EQ(sound->value(), 50.0f);
   sound->set_value(10.0f);
   options->apply();
-  options->on_control(3);
+  options->on_control(SG_WINDOW_OPTIONS::kOkButton);
   EXPECT_FALSE(options->is_open());
   EXPECT_FALSE(std::filesystem::exists(scene.players_file()));
 }

@@ -19,6 +19,7 @@
 
 namespace {
 
+using game::SG_WINDOW_CONFIRM_EX;
 using game::SG_WINDOW_PLAYERS;
 using KOR::KC_GUI_BUTTON5;
 
@@ -52,20 +53,22 @@ class Players : public ::testing::Test {
   // The question that opened for a delete button, answered yes or no.
   void answer_delete(bool yes) {
     auto* question =
-        dynamic_cast<game::SG_WINDOW_CONFIRM_EX*>(scene.manager.find_open("Players_Confirm_Del"));
+        dynamic_cast<SG_WINDOW_CONFIRM_EX*>(scene.manager.find_open("Players_Confirm_Del"));
     ASSERT_NE(question, nullptr);
-    question->on_control(yes ? 3 : 4);
+    question->on_control(yes ? SG_WINDOW_CONFIRM_EX::kYesButton : SG_WINDOW_CONFIRM_EX::kNoButton);
     scene.settle();
   }
   // A release the list reported, with the pointer at the point.
   void release_on_list(SG_WINDOW_PLAYERS* window, int x, int y) {
     scene.point(x, y);
-    window->on_control(4);
+    window->on_control(SG_WINDOW_PLAYERS::kPlayerList);
   }
   std::wstring question_text() {
     KOR_GF::G_WINDOW* question = scene.manager.find_open("Players_Confirm_Del");
     if (question == nullptr || !question->is_open()) return L"<no question>";
-    return dynamic_cast<KOR::KC_GUI_WLABEL*>(question->gui()->find(2))->text;
+    return dynamic_cast<KOR::KC_GUI_WLABEL*>(
+               question->gui()->find(SG_WINDOW_CONFIRM_EX::kQuestionLabel))
+        ->text;
   }
 
   shell_test::MENU_SCENE scene;
@@ -111,7 +114,7 @@ TEST_F(Players, ANewPlayerIsAddedSelectedAndSavedButNotMadeCurrent) {
   add({L"Ann"});
   scene.players().current = scene.players().find(L"Ann");
   SG_WINDOW_PLAYERS* window = open();
-  window->on_control(5);
+  window->on_control(SG_WINDOW_PLAYERS::kNewPlayerButton);
   auto* box = dynamic_cast<KOR_GF::G_WINDOW_EDITBOX*>(scene.manager.find_open("Players_EditBox"));
   ASSERT_NE(box, nullptr);
   scene.settle();
@@ -218,7 +221,7 @@ TEST_F(Players, OkMakesTheSelectedPlayerCurrentAndGoesBackToTheTitle) {
   scene.players().find(L"Bo")->set_music_volume(20.0f);
   SG_WINDOW_PLAYERS* window = open();
   window->select_name(L"Bo");
-  window->on_control(8);
+  window->on_control(SG_WINDOW_PLAYERS::kOkButton);
   EXPECT_EQ(scene.players().current, scene.players().find(L"Bo"));
   EXPECT_FLOAT_EQ(KOR_GF::sound_manager_instance().music_volume(), 0.2f);
   EXPECT_TRUE(std::filesystem::exists(scene.players_file()));

@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "gui/KC_GUI_BUTTON5.h"
 #include "gui/KC_GUI_LINEBOX.h"
@@ -38,7 +39,8 @@ class Title : public ::testing::Test {
     scene.settle();
   }
   std::wstring player_label(SG_WINDOW_TITLE* title) {
-    return dynamic_cast<KOR::KC_GUI_WLABEL*>(title->gui()->find(10))->text;
+    return dynamic_cast<KOR::KC_GUI_WLABEL*>(title->gui()->find(SG_WINDOW_TITLE::kPlayerLabel))
+        ->text;
   }
   KC_GUI_BUTTON5* button(SG_WINDOW_TITLE* title, unsigned int id) {
     return dynamic_cast<KC_GUI_BUTTON5*>(title->gui()->find(id));
@@ -56,8 +58,8 @@ TEST_F(Title, EveryOpeningShowsThePlayerAndHidesTheBuyButton) {
   EXPECT_EQ(button(title, 4)->visible, 0);
   EXPECT_EQ(button(title, 5)->state, KC_GUI_BUTTON5::NORMAL);
   EXPECT_EQ(button(title, 5)->visible, 1);
-  EXPECT_EQ(title->gui()->find(6)->enabled, 0);
-  EXPECT_EQ(title->gui()->find(6)->visible, 1);
+  EXPECT_EQ(title->gui()->find(SG_WINDOW_TITLE::kNamePlate)->enabled, 0);
+  EXPECT_EQ(title->gui()->find(SG_WINDOW_TITLE::kNamePlate)->visible, 1);
   EXPECT_FALSE(scene.is_open("Players_EditBox"));
 
   scene.players().current = nullptr;
@@ -71,25 +73,25 @@ TEST_F(Title, EveryOpeningShowsThePlayerAndHidesTheBuyButton) {
 TEST_F(Title, ButtonsWaitForTheTitleAndTheClosedOptions) {
   scene.add_player(L"Ann", true);
   auto* title = dynamic_cast<SG_WINDOW_TITLE*>(scene.manager.show("Title"));
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_FALSE(scene.is_open("Players")) << "still fading in";
   scene.settle();
 
   KOR_GF::G_WINDOW* options = scene.manager.show("Options");
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_FALSE(scene.is_open("Players")) << "options opening";
   scene.settle();
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_FALSE(scene.is_open("Players")) << "options open";
   options->close();
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_FALSE(scene.is_open("Players")) << "options closing";
   scene.settle();
 
   title->on_control(0);
-  title->on_control(6);
+  title->on_control(SG_WINDOW_TITLE::kNamePlate);
   EXPECT_EQ(title->state(), KOR_GF::WINDOW_OPENED);
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_TRUE(scene.is_open("Players"));
   EXPECT_FALSE(title->is_open());
 }
@@ -117,8 +119,8 @@ TEST_F(ShortTitle, WithoutTheOptionsWindowTheButtonsStillWork) {
   scene.add_player(L"Ann", true);
   SG_WINDOW_TITLE* title = open_title();
   ASSERT_NE(title, nullptr);
-  title->on_control(2);
-  title->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kOptionsButton);
+  title->on_control(SG_WINDOW_TITLE::kPlayersButton);
   EXPECT_TRUE(bare.is_open("Players"));
 }
 
@@ -137,10 +139,10 @@ TEST_F(ShortTitle, WithoutTheRoadOnwardTheTitleStays) {
   EXPECT_EQ(ann->lastComicsShowed, 0) << "the first comic is still to come";
 
   for (int i = 0; i < 4; ++i) bare.update();
-  title->on_control(1);
+  title->on_control(SG_WINDOW_TITLE::kPlayButton);
   EXPECT_TRUE(title->is_open());
   ann->lastComicsShowed = 1;
-  title->on_control(1);
+  title->on_control(SG_WINDOW_TITLE::kPlayButton);
   EXPECT_TRUE(title->is_open());
 }
 
@@ -152,7 +154,7 @@ TEST_F(Title, AFirstStartAsksForANameUntilOneIsGiven) {
   EXPECT_EQ(player_label(title), L"");
   EXPECT_EQ(scene.players().current, nullptr);
 
-  title->on_control(1);
+  title->on_control(SG_WINDOW_TITLE::kPlayButton);
   scene.settle();
   ASSERT_NE(name_box(), nullptr) << "play asks again";
   answer_name(L"Ann", 3);
@@ -191,7 +193,7 @@ TEST_F(Title, TakenNamesAreRefused) {
 TEST_F(Title, AReturningPlayerGoesStraightToTheMainPanel) {
   scene.add_player(L"Ann", true)->lastComicsShowed = 2;
   SG_WINDOW_TITLE* title = show_title();
-  title->on_control(1);
+  title->on_control(SG_WINDOW_TITLE::kPlayButton);
   EXPECT_TRUE(scene.is_open("WINDOW_MAIN_PANEL"));
   EXPECT_FALSE(scene.is_open("WINDOW_COMICS1"));
   EXPECT_FALSE(title->is_open());
@@ -200,7 +202,7 @@ TEST_F(Title, AReturningPlayerGoesStraightToTheMainPanel) {
 
 TEST_F(Title, AFreshPlayerSeesTheFirstComic) {
   game::gPlayer_Flumo* ann = scene.add_player(L"Ann", true);
-  show_title()->on_control(1);
+  show_title()->on_control(SG_WINDOW_TITLE::kPlayButton);
   EXPECT_TRUE(scene.is_open("WINDOW_COMICS1"));
   EXPECT_EQ(ann->lastComicsShowed, 1);
 }
@@ -222,16 +224,16 @@ TEST_F(Title, ExitAsksAndOnlyYesEndsTheRun) {
   scene.add_player(L"Ann", true);
   SG_WINDOW_TITLE* title = show_title();
   scene.game.running = 1;
-  title->on_control(5);
+  title->on_control(SG_WINDOW_TITLE::kExitButton);
   KOR_GF::G_WINDOW* question = scene.manager.find_open("Confirm_Exit");
   ASSERT_NE(question, nullptr);
-  question->on_control(4);
+  question->on_control(KOR_GF::G_WINDOW_CONFIRM::kNoButton);
   scene.settle();
   EXPECT_EQ(scene.game.running, 1);
   EXPECT_TRUE(title->is_open());
 
-  title->on_control(5);
-  question->on_control(3);
+  title->on_control(SG_WINDOW_TITLE::kExitButton);
+  question->on_control(KOR_GF::G_WINDOW_CONFIRM::kYesButton);
   EXPECT_EQ(scene.game.running, 0);
 }
 

@@ -14,7 +14,11 @@ using KOR_GF::G_WINDOW;
 
 // Which ids close each window; the others leave it open.
 TEST(CloseButtons, OnlyTheirButtonsCloseThem) {
-  const std::pair<const char*, std::vector<int>> cases[] = {{"Buy", {4, 5, 6}}, {"Credits", {1}}};
+  const std::pair<const char*, std::vector<int>> cases[] = {
+      {"Buy",
+       {game::SG_WINDOW_BUY::kOkButton, game::SG_WINDOW_BUY::kLaterButton,
+        game::SG_WINDOW_BUY::kCloseButton}},
+      {"Credits", {game::SG_WINDOW_CREDITS::kCloseButton}}};
   shell_test::MENU_SCENE scene;
   for (const auto& [name, closing_ids] : cases) {
     G_WINDOW* window = scene.open<G_WINDOW>(name);
@@ -33,10 +37,10 @@ TEST(Credits, ItsButtonWaitsUntilThePageStandsOpen) {
   shell_test::MENU_SCENE scene;
   G_WINDOW* credits = scene.manager.show("Credits");
   ASSERT_NE(credits, nullptr);
-  credits->on_control(1);
+  credits->on_control(game::SG_WINDOW_CREDITS::kCloseButton);
   EXPECT_TRUE(credits->is_open());
   scene.settle();
-  credits->on_control(1);
+  credits->on_control(game::SG_WINDOW_CREDITS::kCloseButton);
   EXPECT_FALSE(credits->is_open());
 }
 

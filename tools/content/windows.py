@@ -32,6 +32,75 @@ INK_BLUE = "FF1686C7"
 # closes: a white pixel stretched over the widest screen, tinted ink.
 DIM = ("white_pixel", "0 27 42 74", "150 27 42 74", "1366 768")
 
+# Widget ids, named as the windows' classes name them in their headers
+# (src/shell/SG_WINDOW_*.h, src/framework/G_WINDOW_CONFIRM.h and
+# G_WINDOW_EDITBOX.h); ids only a description uses are named here alone.
+class DIALOG:
+    PANEL, PANEL_TITLE = 50, 51
+
+
+class LOGO:
+    PICTURE = 1
+
+
+class TITLE:
+    PLAY_BUTTON = 1
+    OPTIONS_BUTTON = 2
+    PLAYERS_BUTTON = 3
+    BUY_BUTTON = 4
+    EXIT_BUTTON = 5
+    NAME_PLATE = 6
+    PLAYER_LABEL = 10
+
+
+class OPTIONS:
+    OK_BUTTON = 3
+    CANCEL_BUTTON = 4
+    CREDITS_BUTTON = 6
+    FULL_SCREEN_BOX = 7
+    GAME_CURSOR_BOX = 8
+    SOUND_SLIDER = 9
+    MUSIC_SLIDER = 10
+    SOUND_LABEL, MUSIC_LABEL, FULL_SCREEN_LABEL, CURSOR_LABEL = 52, 53, 54, 55
+    VERSION_LABEL = 101
+    COPYRIGHT_LABEL = 102
+
+
+class CREDITS:
+    CLOSE_BUTTON = 1
+    # The lines of the page, top to bottom.
+    FIRST_LINE = 2
+
+
+class PLAYERS:
+    PLAYER_LIST = 4
+    NEW_PLAYER_BUTTON = 5
+    OK_BUTTON = 8
+    FIRST_DELETE_BUTTON = 11
+
+
+class EDITBOX:
+    PROMPT_LABEL = 52
+    LINE_BOX = 2
+    OK_BUTTON = 3
+    CANCEL_BUTTON = 4
+    ERROR_LABEL = 10
+    FULL_LABEL = 11
+
+
+class CONFIRM:
+    QUESTION_LABEL = 2
+    YES_BUTTON = 3
+    NO_BUTTON = 4
+
+
+class BUY:
+    TEXT_LABEL = 2
+    OK_BUTTON = 4
+    LATER_BUTTON = 5
+    CLOSE_BUTTON = 6
+
+
 # The longest player name; the note of a full name box says it in words.
 NAME_LETTERS = 12
 
@@ -161,8 +230,8 @@ def panel_picture(stem, title, font="font_big", size=None):
     """The dialog card and its title on the header band."""
     w, h = size or art.PANELS[stem]
     top = -h // 2
-    return [image(50, stem, 0, 0, enabled=False),
-            label(51, title, font, 0, top + art.PANEL_HEADER // 2 + 2)]
+    return [image(DIALOG.PANEL, stem, 0, 0, enabled=False),
+            label(DIALOG.PANEL_TITLE, title, font, 0, top + art.PANEL_HEADER // 2 + 2)]
 
 
 class Window:
@@ -215,7 +284,7 @@ class Window:
         return out
 
 
-# Row geometry of the players list: the delete buttons 11..18 stand beside
+# Row geometry of the players list: the delete buttons stand beside
 # the rows, and the new-player button takes the place of the first free one.
 LIST_X, LIST_Y = -34, -8
 ROW_HEIGHT = art.LIST_SIZE[1] // art.LIST_ROWS
@@ -229,51 +298,53 @@ def row_y(row):
 def windows():
     back = Window("Back", "G_WINDOW_SIMPLE", [], 0, "SH_FADE", "SH_FADE", "0.6",
                   background=("title_back", "255 40 60 110", "255 255 255 255", None))
-    logo = Window("Logo", "G_WINDOW_SIMPLE", [image(1, "logo", 0, -262, enabled=False)], 1)
+    logo = Window("Logo", "G_WINDOW_SIMPLE", [image(LOGO.PICTURE, "logo", 0, -262, enabled=False)], 1)
     title = Window("Title", "SG_WINDOW_TITLE", [
-        image(6, "name_plate", 0, -106),
-        label(10, "label_title_player", "fnt20_blue", 10, -112),
-        button(1, "button_play", 0, -14),
-        button(2, "button_options", 0, 72),
-        button(3, "button_players", 0, 144),
-        button(5, "button_exit", 0, 216),
-        button(4, "button_buy", 0, 288, enabled=False, visible=False),
+        image(TITLE.NAME_PLATE, "name_plate", 0, -106),
+        label(TITLE.PLAYER_LABEL, "label_title_player", "fnt20_blue", 10, -112),
+        button(TITLE.PLAY_BUTTON, "button_play", 0, -14),
+        button(TITLE.OPTIONS_BUTTON, "button_options", 0, 72),
+        button(TITLE.PLAYERS_BUTTON, "button_players", 0, 144),
+        button(TITLE.EXIT_BUTTON, "button_exit", 0, 216),
+        button(TITLE.BUY_BUTTON, "button_buy", 0, 288, enabled=False, visible=False),
     ], 1, "SH_MOVE_UP", "SH_MOVE_DOWN")
 
     ow, oh = art.PANELS["panel_options"]
     options = Window("Options", "SG_WINDOW_OPTIONS", panel_picture("panel_options",
                                                                    "label_options_title") + [
-        label(52, "label_options_sound", "fnt20_blue", -240, -154, HS_ML),
-        slider(9, -60, 240, -150),
-        label(53, "label_options_music", "fnt20_blue", -240, -92, HS_ML),
-        slider(10, -60, 240, -88),
-        checkbox(7, -220, -20),
-        label(54, "label_options_fullscreen", "fnt20_blue", -188, -24, HS_ML),
-        checkbox(8, -220, 40),
-        label(55, "label_options_cursor", "fnt20_blue", -188, 36, HS_ML),
-        button(6, "button_credits", 150, 10),
-        label(101, "label_options_version", "font_text", 0, 118, color=INK),
-        label(102, "label_options_copyright", "font_text", 0, 146, color=INK),
-        button(3, "button_ok", -105, oh // 2 - 62),
-        button(4, "button_cancel", 105, oh // 2 - 62),
+        label(OPTIONS.SOUND_LABEL, "label_options_sound", "fnt20_blue", -240, -154, HS_ML),
+        slider(OPTIONS.SOUND_SLIDER, -60, 240, -150),
+        label(OPTIONS.MUSIC_LABEL, "label_options_music", "fnt20_blue", -240, -92, HS_ML),
+        slider(OPTIONS.MUSIC_SLIDER, -60, 240, -88),
+        checkbox(OPTIONS.FULL_SCREEN_BOX, -220, -20),
+        label(OPTIONS.FULL_SCREEN_LABEL, "label_options_fullscreen", "fnt20_blue", -188, -24,
+              HS_ML),
+        checkbox(OPTIONS.GAME_CURSOR_BOX, -220, 40),
+        label(OPTIONS.CURSOR_LABEL, "label_options_cursor", "fnt20_blue", -188, 36, HS_ML),
+        button(OPTIONS.CREDITS_BUTTON, "button_credits", 150, 10),
+        label(OPTIONS.VERSION_LABEL, "label_options_version", "font_text", 0, 118, color=INK),
+        label(OPTIONS.COPYRIGHT_LABEL, "label_options_copyright", "font_text", 0, 146, color=INK),
+        button(OPTIONS.OK_BUTTON, "button_ok", -105, oh // 2 - 62),
+        button(OPTIONS.CANCEL_BUTTON, "button_cancel", 105, oh // 2 - 62),
     ], 2, modal=True, background=DIM)
 
     cw, ch = art.PANELS["panel_credits"]
     credits = Window("Credits", "SG_WINDOW_CREDITS", panel_picture("panel_credits",
                                                                    "label_credits_title") + [
-        label(2, "label_credits_game", "font_med", 0, -186, color=INK_BLUE),
-        label(3, "label_credits_made", "font_text", 0, -154, color=INK),
-        label(4, "label_credits_roles", "fnt20_blue", 0, -108),
-        label(5, "label_credits_team", "font_text", 0, -80, color=INK),
-        label(6, "label_credits_built", "fnt20_blue", 0, -34),
-        label(7, "label_credits_libraries", "font_text", 0, 22, color=INK, line_space=4),
-        label(8, "label_credits_thanks", "fnt20_blue", 0, 130),
-        button(1, "button_close", 0, ch // 2 - 62),
+        label(CREDITS.FIRST_LINE, "label_credits_game", "font_med", 0, -186, color=INK_BLUE),
+        label(CREDITS.FIRST_LINE + 1, "label_credits_made", "font_text", 0, -154, color=INK),
+        label(CREDITS.FIRST_LINE + 2, "label_credits_roles", "fnt20_blue", 0, -108),
+        label(CREDITS.FIRST_LINE + 3, "label_credits_team", "font_text", 0, -80, color=INK),
+        label(CREDITS.FIRST_LINE + 4, "label_credits_built", "fnt20_blue", 0, -34),
+        label(CREDITS.FIRST_LINE + 5, "label_credits_libraries", "font_text", 0, 22, color=INK,
+              line_space=4),
+        label(CREDITS.FIRST_LINE + 6, "label_credits_thanks", "fnt20_blue", 0, 130),
+        button(CREDITS.CLOSE_BUTTON, "button_close", 0, ch // 2 - 62),
     ], 3, modal=True, background=DIM)
 
     pw, ph = art.PANELS["panel_players"]
-    rows = [button(11 + r, "button_delete", ROW_BUTTON_X, row_y(r)) for r in range(art.LIST_ROWS)]
-    list_box = Widget("LISTBOX", 4, [
+    rows = [button(PLAYERS.FIRST_DELETE_BUTTON + r, "button_delete", ROW_BUTTON_X, row_y(r)) for r in range(art.LIST_ROWS)]
+    list_box = Widget("LISTBOX", PLAYERS.PLAYER_LIST, [
         ("LIST_TEXTURE", art.texture("list_selection")),
         ("PANEL_TEXTURE", art.texture("list_panel")),
         ("SLIDER12_TEXTURE", art.texture("slider13")),
@@ -283,15 +354,15 @@ def windows():
     players = Window("Players", "SG_WINDOW_PLAYERS", panel_picture("panel_players",
                                                                    "label_players_title") + [
         list_box] + rows + [
-        button(5, "button_new", ROW_BUTTON_X, row_y(0)),
-        button(8, "button_ok", 0, ph // 2 - 62),
+        button(PLAYERS.NEW_PLAYER_BUTTON, "button_new", ROW_BUTTON_X, row_y(0)),
+        button(PLAYERS.OK_BUTTON, "button_ok", 0, ph // 2 - 62),
     ], 2, modal=True)
 
     ew, eh = art.PANELS["panel_editbox"]
     editbox = Window("Players_EditBox", "G_WINDOW_EDITBOX", panel_picture(
         "panel_editbox", "label_editbox_title", "font_med") + [
-        label(52, "label_editbox_prompt", "font_text", 0, -52, color=INK),
-        Widget("LINEBOX", 2, [
+        label(EDITBOX.PROMPT_LABEL, "label_editbox_prompt", "font_text", 0, -52, color=INK),
+        Widget("LINEBOX", EDITBOX.LINE_BOX, [
             ("TEXTURE", art.texture("line_box")),
             ("FONT", FONTS["fnt20_blue"][0]), ("FONT_TEXTURE", FONTS["fnt20_blue"][1]),
             ("MAXLEN", str(NAME_LETTERS)), ("CARRY_BLINK_TIME", "0.5"),
@@ -299,34 +370,35 @@ def windows():
             # The font's cell hangs below its letters: a deeper lower margin
             # lifts the text to the middle of the box.
             0, 0, inner=[("INPUT_AREA", "4 4 4 10")]),
-        label(11, "label_editbox_full", "font_text", 0, 44, color=INK, visible=False),
-        label(10, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
-        button(3, "button_ok", -100, eh // 2 - 56),
-        button(4, "button_cancel", 100, eh // 2 - 56),
+        label(EDITBOX.FULL_LABEL, "label_editbox_full", "font_text", 0, 44, color=INK,
+              visible=False),
+        label(EDITBOX.ERROR_LABEL, "label_editbox_error", "font_text", 0, 44, color="FFD23F2C"),
+        button(EDITBOX.OK_BUTTON, "button_ok", -100, eh // 2 - 56),
+        button(EDITBOX.CANCEL_BUTTON, "button_cancel", 100, eh // 2 - 56),
     ], 3, modal=True, background=DIM,
         settings=[("text_color", "FFFFFFFF"), ("text_color_error", "FFFF6B5A")])
 
     kw, kh = art.PANELS["panel_confirm"]
     confirm_del = Window("Players_Confirm_Del", "SG_WINDOW_CONFIRM_EX", panel_picture(
         "panel_confirm", "label_delete_title", "font_med") + [
-        label(2, "label_delete_question", "fnt20_blue", 0, -16),
-        button(3, "button_yes", -100, kh // 2 - 52),
-        button(4, "button_no", 100, kh // 2 - 52),
+        label(CONFIRM.QUESTION_LABEL, "label_delete_question", "fnt20_blue", 0, -16),
+        button(CONFIRM.YES_BUTTON, "button_yes", -100, kh // 2 - 52),
+        button(CONFIRM.NO_BUTTON, "button_no", 100, kh // 2 - 52),
     ], 4, modal=True, background=DIM, settings=[("font_extra_text", "font_extra_text")])
 
     confirm_exit = Window("Confirm_Exit", "G_WINDOW_CONFIRM", panel_picture(
         "panel_confirm", "label_exit_title", "font_med") + [
-        label(2, "label_exit_question", "fnt20_blue", 0, -10),
-        button(3, "button_yes", -100, kh // 2 - 52),
-        button(4, "button_no", 100, kh // 2 - 52),
+        label(CONFIRM.QUESTION_LABEL, "label_exit_question", "fnt20_blue", 0, -10),
+        button(CONFIRM.YES_BUTTON, "button_yes", -100, kh // 2 - 52),
+        button(CONFIRM.NO_BUTTON, "button_no", 100, kh // 2 - 52),
     ], 4, modal=True, background=DIM)
 
     bw, bh = art.PANELS["panel_buy"]
     buy = Window("Buy", "SG_WINDOW_BUY", panel_picture("panel_buy", "label_buy_title") + [
-        label(2, "label_buy_text", "fnt20_blue", 0, -30),
-        button(4, "button_ok", -192, bh // 2 - 56),
-        button(5, "button_later", 0, bh // 2 - 56),
-        button(6, "button_close", 192, bh // 2 - 56),
+        label(BUY.TEXT_LABEL, "label_buy_text", "fnt20_blue", 0, -30),
+        button(BUY.OK_BUTTON, "button_ok", -192, bh // 2 - 56),
+        button(BUY.LATER_BUTTON, "button_later", 0, bh // 2 - 56),
+        button(BUY.CLOSE_BUTTON, "button_close", 192, bh // 2 - 56),
     ], 3, modal=True, background=DIM)
     return [back, logo, title, options, credits, players, editbox, confirm_del, confirm_exit, buy]
 
