@@ -16,7 +16,6 @@ namespace game {
 namespace {
 
 constexpr int kLastFrame = 15;
-constexpr unsigned int kPicture = 100;
 // The pictures are laid out on a 1024 × 768 screen and drawn about the
 // window's place, which a close-up description puts at the screen's middle.
 constexpr float kHalfWidth = 512.0f;

@@ -12,6 +12,11 @@ namespace game {
 // itself, which ends the level with its result.
 class CLOSE_UP_WINDOW : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kPicture = 100,
+  };
+
   explicit CLOSE_UP_WINDOW(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void on_open_begin() override;

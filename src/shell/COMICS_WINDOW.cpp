@@ -16,7 +16,6 @@ namespace game {
 namespace {
 
 constexpr int kMostFrames = 15;
-constexpr unsigned int kCloseButton = 20;
 constexpr int kLeftButton = 1;
 constexpr uint32_t kClearWhite = 0x00FFFFFFu;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
@@ -44,7 +43,7 @@ void COMICS_WINDOW::set_timing(float frame_time, float time_till_next_frame) {
 }
 
 KOR::KC_GUI_IMAGE* COMICS_WINDOW::panel(int frame) const {
-  return dynamic_cast<KOR::KC_GUI_IMAGE*>(gui()->find(static_cast<unsigned int>(frame)));
+  return dynamic_cast<KOR::KC_GUI_IMAGE*>(gui()->find(panel_picture(frame)));
 }
 
 void COMICS_WINDOW::on_open_begin() {

@@ -10,11 +10,17 @@ class KC_GUI_IMAGE;
 
 namespace game {
 
-// A comic page ("WINDOW_COMICS1".."4"): once open, its panels (pictures 1 to
-// 15) fade in and grow one after the other; a left click shows them all;
-// then the close button (20) leads on to what follows the page.
+// A comic page ("WINDOW_COMICS1".."4"): once open, its panels (up to 15
+// pictures) fade in and grow one after the other; a left click shows them
+// all; then the close button leads on to what follows the page.
 class COMICS_WINDOW : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description: panel n's picture is n.
+  static constexpr unsigned int panel_picture(int frame) {
+    return static_cast<unsigned int>(frame);
+  }
+  enum : unsigned int { kCloseButton = 20 };
+
   // Takes the panel timing from the game's tuning values.
   explicit COMICS_WINDOW(const pugi::xml_node& element);
 

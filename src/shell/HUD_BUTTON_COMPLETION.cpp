@@ -8,15 +8,8 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kButton = 1;
-constexpr unsigned int kCount = 11;
-
-}  // namespace
-
 void HUD_BUTTON_COMPLETION::set_available(bool available) {
-  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton);
+  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, kCompletionButton);
   if (button == nullptr) return;
   button->set_enabled(available ? 1 : 0);
   if (available) {
@@ -26,14 +19,14 @@ void HUD_BUTTON_COMPLETION::set_available(bool available) {
   }
 }
 
-void HUD_BUTTON_COMPLETION::set_count(int count) { show_number(*this, kCount, count); }
+void HUD_BUTTON_COMPLETION::set_count(int count) { show_number(*this, kCountLabel, count); }
 
 KOR::KS_VECTOR2 HUD_BUTTON_COMPLETION::button_position() const {
-  return KOR_GF::widget_position(widget_of<KOR::KC_GUI_BUTTON5>(*this, kButton));
+  return KOR_GF::widget_position(widget_of<KOR::KC_GUI_BUTTON5>(*this, kCompletionButton));
 }
 
 void HUD_BUTTON_COMPLETION::on_control(int widget_id) {
-  if (widget_id != kButton) return;
+  if (widget_id != kCompletionButton) return;
   KOR_GF::play_once("sound_button_click");
   CScene_Level* scene = game_instance().current_level_scene();
   if (scene == nullptr) return;

@@ -8,6 +8,12 @@ namespace game {
 // The completion-bonus button of a level with the bonuses left beside it.
 class HUD_BUTTON_COMPLETION : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kCompletionButton = 1,
+    kCountLabel = 11,
+  };
+
   explicit HUD_BUTTON_COMPLETION(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // Takes input and looks normal, or takes none and looks disabled.

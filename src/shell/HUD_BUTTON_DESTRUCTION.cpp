@@ -8,54 +8,44 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kDestroy = 1;
-constexpr unsigned int kBuy = 2;
-constexpr unsigned int kPlace = 3;
-constexpr unsigned int kDestructionCount = 12;
-constexpr unsigned int kCompletionCount = 32;
-
-}  // namespace
-
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::destroy_button_size() const {
-  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroyButton));
 }
 
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::buy_button_size() const {
-  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuyButton));
 }
 
 KOR::KS_VECTOR2 HUD_BUTTON_DESTRUCTION::place_button_size() const {
-  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace));
+  return KOR_GF::widget_size(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlaceButton));
 }
 
 void HUD_BUTTON_DESTRUCTION::move_destroy_button(float x, float y) {
-  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroyButton), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::move_buy_button(float x, float y) {
-  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuyButton), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::move_place_button(float x, float y) {
-  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), x, y);
+  KOR_GF::move_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlaceButton), x, y);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_destroy_button(bool visible) {
-  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroy), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kDestroyButton), visible);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_buy_button(bool visible) {
-  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuy), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kBuyButton), visible);
 }
 
 void HUD_BUTTON_DESTRUCTION::show_place_button(bool visible) {
-  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlace), visible);
+  KOR_GF::show_widget(widget_of<KOR::KC_GUI_BUTTON5>(*this, kPlaceButton), visible);
 }
 
 bool HUD_BUTTON_DESTRUCTION::hit_test(float x, float y) const {
-  for (unsigned int id : {kDestroy, kBuy, kPlace}) {
+  for (unsigned int id : {kDestroyButton, kBuyButton, kPlaceButton}) {
     auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, id);
     if (button == nullptr) continue;
     const KOR::KS_VECTOR2 at = KOR_GF::widget_position(button);
@@ -67,21 +57,21 @@ bool HUD_BUTTON_DESTRUCTION::hit_test(float x, float y) const {
 }
 
 void HUD_BUTTON_DESTRUCTION::set_destruction_count(int count) {
-  show_number(*this, kDestructionCount, count);
+  show_number(*this, kDestructionCountLabel, count);
 }
 
 void HUD_BUTTON_DESTRUCTION::set_completion_count(int count) {
-  show_number(*this, kCompletionCount, count);
+  show_number(*this, kCompletionCountLabel, count);
 }
 
 void HUD_BUTTON_DESTRUCTION::on_control(int widget_id) {
-  if (widget_id != kDestroy && widget_id != kBuy && widget_id != kPlace) return;
+  if (widget_id != kDestroyButton && widget_id != kBuyButton && widget_id != kPlaceButton) return;
   KOR_GF::play_once("sound_button_click");
   CScene_Level* scene = game_instance().current_level_scene();
   if (scene == nullptr) return;
-  if (widget_id == kDestroy) {
+  if (widget_id == kDestroyButton) {
     scene->bonus_command(CScene_Level::BONUS_DESTRUCTION);
-  } else if (widget_id == kBuy) {
+  } else if (widget_id == kBuyButton) {
     scene->open_shop();
   } else {
     scene->apply_completion_bonus();

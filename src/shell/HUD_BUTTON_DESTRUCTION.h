@@ -11,6 +11,15 @@ namespace game {
 // parks hidden ones off the screen.
 class HUD_BUTTON_DESTRUCTION : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kDestroyButton = 1,
+    kBuyButton = 2,
+    kPlaceButton = 3,
+    kDestructionCountLabel = 12,
+    kCompletionCountLabel = 32,
+  };
+
   explicit HUD_BUTTON_DESTRUCTION(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // (width, height); (0, 0) without the button.

@@ -8,14 +8,8 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kPause = 1;
-
-}  // namespace
-
 bool HUD_BUTTON_PAUSE::hit_test(float x, float y) const {
-  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, kPause);
+  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, kPauseButton);
   if (button == nullptr) return false;
   const KOR::KS_VECTOR2 at = KOR_GF::widget_position(button);
   return KOR_GF::hud_point_in_centred_rect(x, y, shown().position.x + at.x,
@@ -26,7 +20,7 @@ bool HUD_BUTTON_PAUSE::hit_test(float x, float y) const {
 void HUD_BUTTON_PAUSE::on_open_begin() { KOR_GF::play_once("sound_gui_window"); }
 
 void HUD_BUTTON_PAUSE::on_control(int widget_id) {
-  if (widget_id != kPause) return;
+  if (widget_id != kPauseButton) return;
   KOR_GF::play_once("sound_button_click");
   CGame_App& app = game_instance();
   app.pause_level();

@@ -8,6 +8,11 @@ namespace game {
 // window. The level scene asks it first about every left press.
 class HUD_BUTTON_PAUSE : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kPauseButton = 1,
+  };
+
   explicit HUD_BUTTON_PAUSE(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // The screen point lies on the button where the window shows it; never

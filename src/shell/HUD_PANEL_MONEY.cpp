@@ -4,17 +4,11 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kMoney = 2;
-
-}  // namespace
-
-void HUD_PANEL_MONEY::on_enable() { templates_.take(*this, {kMoney}); }
+void HUD_PANEL_MONEY::on_enable() { templates_.take(*this, {kMoneyLabel}); }
 
 void HUD_PANEL_MONEY::set_money(int amount) {
   const gPlayer_Flumo* player = current_player();
-  templates_.fill(*this, kMoney, {player != nullptr ? player->money : amount});
+  templates_.fill(*this, kMoneyLabel, {player != nullptr ? player->money : amount});
 }
 
 }  // namespace game

@@ -8,6 +8,11 @@ namespace game {
 // The player's money during a level.
 class HUD_PANEL_MONEY : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kMoneyLabel = 2,
+  };
+
   explicit HUD_PANEL_MONEY(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // Shows the current player's money, whatever amount is passed; the

@@ -15,6 +15,16 @@ namespace game {
 // it, and its open frame is the press's drop area.
 class HUD_PANEL_PRESS : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kClosedFrame = 1,
+    kOpenFrame = 5,
+    // Frame n + 10 is the upgraded press's frame n.
+    kUpgradedFrames = 10,
+    kSecondsLabel = 10,
+    kCooldownSign = 25,
+  };
+
   explicit HUD_PANEL_PRESS(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void measure_layout();

@@ -5,12 +5,6 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kBelt = 2;
-
-}  // namespace
-
 void HUD_PANEL_TAPE::on_open_begin() {
   KOR_GF::place_by_upper_left(widget_of<KOR::KC_GUI_IMAGE>(*this, kBelt));
 }

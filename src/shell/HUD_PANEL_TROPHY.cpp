@@ -15,13 +15,6 @@ namespace game {
 
 namespace {
 
-constexpr unsigned int kTitle = 1;
-constexpr unsigned int kDescription = 2;
-constexpr unsigned int kReward = 3;
-constexpr unsigned int kProgress = 4;
-constexpr unsigned int kRankPicture = 10;  // + rank: 11, 12, 13
-constexpr unsigned int kFirstMark = 111;   // odd: empty marks, even: filled
-constexpr unsigned int kLastMark = 116;
 constexpr int kMaxRanks = 3;
 
 std::wstring text_of(int n, const char* part) {
@@ -40,21 +33,22 @@ void HUD_PANEL_TROPHY::show_trophy(int n, int r, int reward) {
   const int ranks = CLevel_Scoring::trophy_rank_count(n);
   r = std::clamp(ranks > 0 ? std::min(r, ranks) : r, 1, kMaxRanks);
   const int condition = r <= ranks ? CLevel_Scoring::trophy_condition(n, r) : 0;
-  set_label_text(*this, kTitle, text_of(n, "_title"));
-  set_label_text(*this, kDescription, KOR::wtext_format(text_of(n, "_description"), {condition}));
+  set_label_text(*this, kTitleLabel, text_of(n, "_title"));
+  set_label_text(*this, kDescriptionLabel,
+                 KOR::wtext_format(text_of(n, "_description"), {condition}));
   // The goal stands for the progress too: it has just been reached.
-  set_label_text(*this, kProgress,
+  set_label_text(*this, kProgressLabel,
                  KOR::wtext_format(text_of(n, "_progress"), {condition, condition}));
-  set_label_text(*this, kReward, KOR::wtext_format(text_of(n, "_reward"), {reward}));
+  set_label_text(*this, kRewardLabel, KOR::wtext_format(text_of(n, "_reward"), {reward}));
   show_rank_pictures(ranks, r);
 }
 
 // Only a three-rank trophy has marks; the others leave them as they were.
 void HUD_PANEL_TROPHY::show_rank_pictures(int ranks, int r) {
-  for (int k = 1; k <= kMaxRanks; ++k) show_image(*this, kRankPicture + k, false);
-  if (ranks == 1) show_image(*this, kRankPicture + kMaxRanks, true);
+  for (int k = 1; k <= kMaxRanks; ++k) show_image(*this, kRankPictures + k, false);
+  if (ranks == 1) show_image(*this, kRankPictures + kMaxRanks, true);
   if (ranks != kMaxRanks) return;
-  show_image(*this, kRankPicture + r, true);
+  show_image(*this, kRankPictures + r, true);
   for (unsigned int k = kFirstMark; k <= kLastMark; ++k) show_image(*this, k, false);
   int j = 1;
   for (unsigned int k = kFirstMark; k <= kLastMark; ++k) {

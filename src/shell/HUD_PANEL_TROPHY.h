@@ -12,6 +12,19 @@ namespace game {
 // configured time, counted from its first update once fully open.
 class HUD_PANEL_TROPHY : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kTitleLabel = 1,
+    kDescriptionLabel = 2,
+    kRewardLabel = 3,
+    kProgressLabel = 4,
+    // Rank r's picture is kRankPictures + r.
+    kRankPictures = 10,
+    // The rank marks: odd ids empty, even ones filled.
+    kFirstMark = 111,
+    kLastMark = 116,
+  };
+
   explicit HUD_PANEL_TROPHY(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // Fills the window for trophy n (1..18) at rank r with the money the

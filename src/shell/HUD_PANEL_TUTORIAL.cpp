@@ -8,15 +8,9 @@
 
 namespace game {
 
-namespace {
-
-constexpr unsigned int kEnd = 1;
-constexpr unsigned int kText = 3;
-constexpr unsigned int kCard = 2000;
-
-}  // namespace
-
-void HUD_PANEL_TUTORIAL::show_text(const std::wstring& text) { set_label_text(*this, kText, text); }
+void HUD_PANEL_TUTORIAL::show_text(const std::wstring& text) {
+  set_label_text(*this, kTextLabel, text);
+}
 
 bool HUD_PANEL_TUTORIAL::move_card(float x, float y) {
   auto* card = widget_of<KOR::KC_GUI_PANEL>(*this, kCard);
@@ -30,7 +24,7 @@ KOR::KS_VECTOR2 HUD_PANEL_TUTORIAL::card_size() const {
 }
 
 void HUD_PANEL_TUTORIAL::on_control(int widget_id) {
-  if (widget_id != kEnd) return;
+  if (widget_id != kEndButton) return;
   KOR_GF::play_once("sound_button_click");
   if (CScene_Level* scene = game_instance().current_level_scene()) scene->end_tutorial();
   close();

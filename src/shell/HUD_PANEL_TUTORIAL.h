@@ -12,6 +12,13 @@ namespace game {
 // tutorial.
 class HUD_PANEL_TUTORIAL : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kEndButton = 1,
+    kTextLabel = 3,
+    kCard = 2000,
+  };
+
   explicit HUD_PANEL_TUTORIAL(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // Nothing happens without the text label.

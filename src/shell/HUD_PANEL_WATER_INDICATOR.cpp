@@ -13,11 +13,6 @@ namespace game {
 
 namespace {
 
-constexpr unsigned int kDial = 1;
-constexpr unsigned int kSpentFace = 2;
-constexpr unsigned int kLowerFill = 3;
-constexpr unsigned int kUpperFill = 4;
-constexpr unsigned int kHand = 6;
 constexpr float kDegree = 0.017453292f;
 constexpr float kQuarterPi = 0.7853982f;
 constexpr float kHalfPi = 1.5707964f;

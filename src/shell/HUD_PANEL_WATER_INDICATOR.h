@@ -17,6 +17,15 @@ class HUD_PANEL_WATER_INDICATOR : public KOR_GF::G_WINDOW {
  public:
   enum { FILLING = 1, EMPTYING = 2 };
 
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kDial = 1,
+    kSpentFace = 2,
+    kLowerFill = 3,
+    kUpperFill = 4,
+    kHand = 6,
+  };
+
   explicit HUD_PANEL_WATER_INDICATOR(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   // Seconds; the dial starts empty and filling.

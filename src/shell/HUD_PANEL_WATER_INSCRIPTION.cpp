@@ -12,7 +12,6 @@ namespace game {
 
 namespace {
 
-constexpr unsigned int kText = 1;
 constexpr float kOffScreen = 150.0f;
 
 std::wstring text_of(const char* id) { return KOR::string_table_instance().get_wide(id); }
@@ -42,7 +41,7 @@ void HUD_PANEL_WATER_INSCRIPTION::show_message(const std::wstring& text) {
   start_x = -kOffScreen;
   end_x = static_cast<float>(screen_width) + kOffScreen;
   start_time = 0;
-  auto* label = widget_of<KOR::KC_GUI_WLABEL>(*this, kText);
+  auto* label = widget_of<KOR::KC_GUI_WLABEL>(*this, kTextLabel);
   if (label == nullptr) return;
   label->set_visible(1);
   label->set_position(-kOffScreen, label->transform->position.y, 0.0f);
@@ -52,7 +51,7 @@ void HUD_PANEL_WATER_INSCRIPTION::show_message(const std::wstring& text) {
 void HUD_PANEL_WATER_INSCRIPTION::update(int32_t clock) {
   if (clock < 0) return;
   if (start_time == 0) start_time = clock;
-  auto* label = widget_of<KOR::KC_GUI_WLABEL>(*this, kText);
+  auto* label = widget_of<KOR::KC_GUI_WLABEL>(*this, kTextLabel);
   if (label == nullptr) return;
   const float centre_x = static_cast<float>(screen_width / 2);
   const float flight = (total_fly_time - centre_delay) * 0.5f;
@@ -95,7 +94,7 @@ void HUD_PANEL_WATER_INSCRIPTION::update(int32_t clock) {
 void HUD_PANEL_WATER_INSCRIPTION::reset() {
   state = IDLE;
   start_time = -1;
-  KOR_GF::show_widget(find_widget(*this, kText), false);
+  KOR_GF::show_widget(find_widget(*this, kTextLabel), false);
 }
 
 }  // namespace game

@@ -15,6 +15,11 @@ class HUD_PANEL_WATER_INSCRIPTION : public KOR_GF::G_WINDOW {
   enum { IDLE = 0, FLYING_IN = 1, WAITING = 2, FLYING_OUT = 3 };
 
   // The flight's times come from the configuration, in whole seconds.
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kTextLabel = 1,
+  };
+
   explicit HUD_PANEL_WATER_INSCRIPTION(const pugi::xml_node& element);
 
   void show_water_started();

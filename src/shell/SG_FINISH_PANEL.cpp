@@ -13,16 +13,8 @@ namespace game {
 
 namespace {
 
-constexpr int kMenu = 1;
-constexpr int kNext = 2;
-constexpr unsigned int kMoney = 5;
-constexpr unsigned int kScore = 6;
-constexpr unsigned int kBest = 7;
 constexpr unsigned int kStarBurst = 1;
 constexpr int kLastLevel = gPlayer_Flumo::kLevelCount;
-
-// The star images of stars 1, 2 and 3.
-unsigned int star_image(int star) { return static_cast<unsigned int>(110 + 2 * star); }
 
 }  // namespace
 
@@ -41,17 +33,19 @@ int SG_FINISH_PANEL::update() {
   return G_WINDOW::update();
 }
 
-void SG_FINISH_PANEL::on_enable() { templates_.take(*this, {kMoney, kScore, kBest}); }
+void SG_FINISH_PANEL::on_enable() {
+  templates_.take(*this, {kMoneyLabel, kScoreLabel, kBestLabel});
+}
 
 // A choice of an earlier level end is forgotten, so a panel closed some
 // other way never leads on by it.
 void SG_FINISH_PANEL::on_open_begin() {
   last_id = 0;
-  templates_.fill(*this, kMoney, {result.money_collected, result.money_total});
-  templates_.fill(*this, kScore, {result.score});
-  templates_.fill(*this, kBest, {result.record});
+  templates_.fill(*this, kMoneyLabel, {result.money_collected, result.money_total});
+  templates_.fill(*this, kScoreLabel, {result.score});
+  templates_.fill(*this, kBestLabel, {result.record});
   for (int star = 1; star <= 3; ++star) {
-    KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star)), false);
+    KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, star_picture(star)), false);
   }
   KOR_GF::play_once("sound_gui_window");
 }
@@ -60,7 +54,7 @@ void SG_FINISH_PANEL::on_opened() {
   const float half_width = static_cast<float>(KOR::auto_position_screen_width / 2);
   const float half_height = static_cast<float>(KOR::auto_position_screen_height / 2);
   for (int star = 1; star <= 3; ++star) {
-    auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, star_image(star));
+    auto* image = widget_of<KOR::KC_GUI_IMAGE>(*this, star_picture(star));
     if (image == nullptr) continue;
     const bool earned = star <= result.stars;
     image->set_visible(earned ? 1 : 0);
@@ -75,7 +69,7 @@ void SG_FINISH_PANEL::on_opened() {
 void SG_FINISH_PANEL::on_control(int widget_id) {
   if (state() != KOR_GF::WINDOW_OPENED) return;
   last_id = widget_id;
-  if (widget_id != kMenu && widget_id != kNext) return;
+  if (widget_id != kMenuButton && widget_id != kNextButton) return;
   KOR_GF::play_once("sound_button_click");
   close();
   KOR_GF::play_once("sound_gui_window");
@@ -84,7 +78,7 @@ void SG_FINISH_PANEL::on_control(int widget_id) {
 void SG_FINISH_PANEL::on_closed() {
   const int chosen = last_id;
   last_id = 0;
-  if (chosen != kMenu && chosen != kNext) return;
+  if (chosen != kMenuButton && chosen != kNextButton) return;
   CGame_App& app = game_instance();
   gPlayer_Flumo* player = current_player();
   const int32_t comics = player != nullptr ? player->lastComicsShowed : 0;
@@ -104,7 +98,7 @@ void SG_FINISH_PANEL::on_closed() {
     const bool final_comic = comics <= 3;
     if (final_comic && player != nullptr) player->lastComicsShowed = 4;
     app.leave_level_to_title(final_comic);
-  } else if (chosen == kMenu) {
+  } else if (chosen == kMenuButton) {
     app.leave_level_to_main_panel();
   } else {
     app.next_level();

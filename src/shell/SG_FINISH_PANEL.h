@@ -18,6 +18,19 @@ class CEffect_ExplosionList;
 // comic or the title.
 class SG_FINISH_PANEL : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kMenuButton = 1,
+    kNextButton = 2,
+    kMoneyLabel = 5,
+    kScoreLabel = 6,
+    kBestLabel = 7,
+  };
+  // The picture of star 1, 2 or 3.
+  static constexpr unsigned int star_picture(int star) {
+    return static_cast<unsigned int>(110 + 2 * star);
+  }
+
   explicit SG_FINISH_PANEL(const pugi::xml_node& element);
   ~SG_FINISH_PANEL() override;
 

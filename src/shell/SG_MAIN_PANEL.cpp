@@ -21,17 +21,6 @@ namespace {
 
 using KOR::KC_GUI_BUTTON5;
 
-enum : unsigned int {
-  kMoney = 1,
-  kStarsBar = 2,
-  kStars = 4,
-  kWorldsTab = 5,
-  kTrophiesTab = 6,
-  kShopTab = 7,
-  kBack = 8,
-  kTrophyMarker = 9,
-};
-
 // Three stars a level.
 constexpr int kStarsPerWorld = 3 * gPlayer_Flumo::kLevelsPerWorld;
 constexpr unsigned kHotSpotUpperLeft = 1;
@@ -40,7 +29,8 @@ constexpr unsigned kHotSpotUpperLeft = 1;
 const char* const kTabWindows[] = {nullptr, "WINDOW_WORLDS", "WINDOW_LEVELS", "WINDOW_SHOP",
                                    "WINDOW_TROPHIES"};
 // The button marked while its tab is current (the levels tab has none).
-const unsigned int kTabButtons[] = {0, kWorldsTab, 0, kShopTab, kTrophiesTab};
+const unsigned int kTabButtons[] = {0, SG_MAIN_PANEL::kWorldsTab, 0, SG_MAIN_PANEL::kShopTab,
+                                    SG_MAIN_PANEL::kTrophiesTab};
 
 const char* tab_window(int tab) {
   return tab >= SG_MAIN_PANEL::TAB_WORLDS && tab <= SG_MAIN_PANEL::TAB_TROPHIES ? kTabWindows[tab]
@@ -88,7 +78,7 @@ void SG_MAIN_PANEL::fill_label(unsigned int id, std::wstring& kept,
 void SG_MAIN_PANEL::refresh_money() {
   const gPlayer_Flumo* player = current_player();
   if (player == nullptr) return;
-  fill_label(kMoney, money_template_, {player->money});
+  fill_label(kMoneyLabel, money_template_, {player->money});
 }
 
 void SG_MAIN_PANEL::refresh_stars() {
@@ -96,7 +86,7 @@ void SG_MAIN_PANEL::refresh_stars() {
   if (player == nullptr || (tab_ != TAB_WORLDS && tab_ != TAB_LEVELS)) return;
   int earned = 0;
   int possible = 0;
-  if (gui()->find(kStars) != nullptr) {
+  if (gui()->find(kStarsLabel) != nullptr) {
     if (tab_ == TAB_WORLDS) {
       earned = player->total_stars();
       possible = kStarsPerWorld * player->world_count();
@@ -105,7 +95,7 @@ void SG_MAIN_PANEL::refresh_stars() {
       possible = kStarsPerWorld;
     }
   }
-  fill_label(kStars, stars_template_, {earned, possible});
+  fill_label(kStarsLabel, stars_template_, {earned, possible});
   auto* bar = dynamic_cast<KOR::KC_GUI_IMAGE*>(gui()->find(kStarsBar));
   if (bar == nullptr || bar->quad == nullptr || possible == 0) return;
   // A hand-edited file may claim more stars than there are.
@@ -133,12 +123,12 @@ void SG_MAIN_PANEL::select_tab(int tab) {
 
 void SG_MAIN_PANEL::show_trophy_marker() {
   trophy_marker_ = 1;
-  if (KOR::KC_GUI_OBJECT* marker = gui()->find(kTrophyMarker)) marker->set_visible(1);
+  if (KOR::KC_GUI_OBJECT* marker = gui()->find(kTrophyBadge)) marker->set_visible(1);
 }
 
 void SG_MAIN_PANEL::hide_trophy_marker() {
   trophy_marker_ = 0;
-  if (KOR::KC_GUI_OBJECT* marker = gui()->find(kTrophyMarker)) marker->set_visible(0);
+  if (KOR::KC_GUI_OBJECT* marker = gui()->find(kTrophyBadge)) marker->set_visible(0);
 }
 
 bool SG_MAIN_PANEL::tab_window_busy() const {
@@ -154,7 +144,7 @@ void SG_MAIN_PANEL::close_for_level() {
 }
 
 void SG_MAIN_PANEL::on_closed() {
-  if (last_control_ == kBack) game_instance().show_title();
+  if (last_control_ == kBackButton) game_instance().show_title();
   last_control_ = 0;
 }
 
@@ -183,7 +173,7 @@ void SG_MAIN_PANEL::on_control(int widget_id) {
     case kShopTab:
       switch_tab(TAB_SHOP);
       break;
-    case kBack:
+    case kBackButton:
       if (!is_open()) break;
       KOR_GF::play_once("sound_button_click");
       if (const char* current = tab_window(tab_)) windows().close(current);

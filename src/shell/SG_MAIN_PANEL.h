@@ -13,6 +13,18 @@ namespace game {
 // worlds, 2 levels, 3 shop, 4 trophies.
 class SG_MAIN_PANEL : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int {
+    kMoneyLabel = 1,
+    kStarsBar = 2,
+    kStarsLabel = 4,
+    kWorldsTab = 5,
+    kTrophiesTab = 6,
+    kShopTab = 7,
+    kBackButton = 8,
+    kTrophyBadge = 9,
+  };
+
   enum TAB : int { NO_TAB = 0, TAB_WORLDS = 1, TAB_LEVELS = 2, TAB_SHOP = 3, TAB_TROPHIES = 4 };
 
   explicit SG_MAIN_PANEL(const pugi::xml_node& element) : G_WINDOW(element) {}

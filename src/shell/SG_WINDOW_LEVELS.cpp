@@ -24,10 +24,6 @@ constexpr int kLevelsPerWorld = gPlayer_Flumo::kLevelsPerWorld;
 constexpr int kLevelsPerPack = 5;
 constexpr int kPacksPerWorld = 3;
 constexpr int kPacks = 9;
-constexpr unsigned int kLockBase = 10000;
-constexpr unsigned int kPackOpenBase = 30;
-constexpr unsigned int kPackLockedBase = 40;
-constexpr unsigned int kComicBand = 31;
 constexpr int kLeftButton = 1;
 
 void show(KOR::KC_GUI_OBJECT* widget, bool visible) {
@@ -51,13 +47,13 @@ void SG_WINDOW_LEVELS::refresh() {
   for (int pack = 1; pack <= kPacks; ++pack) {
     const bool in_world =
         kPacksPerWorld * world - kPacksPerWorld < pack && pack <= kPacksPerWorld * world;
-    show(gui()->find(kPackOpenBase + pack), in_world && pack <= packs_open);
-    show(gui()->find(kPackLockedBase + pack), in_world && pack > packs_open);
+    show(gui()->find(open_pack_picture(pack)), in_world && pack <= packs_open);
+    show(gui()->find(locked_pack_picture(pack)), in_world && pack > packs_open);
   }
   for (int i = 1; i <= kLevelsPerWorld; ++i) {
-    auto* button = dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(i));
+    auto* button = dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(level_button(i)));
     const bool is_open = i <= open;
-    show(gui()->find(kLockBase + i), !is_open);
+    show(gui()->find(level_lock(i)), !is_open);
     if (button != nullptr) {
       if (is_open) {
         button->enable();
@@ -67,7 +63,7 @@ void SG_WINDOW_LEVELS::refresh() {
       show(button, is_open);
     }
     const int level = kLevelsPerWorld * (world - 1) + i;
-    if (auto* number = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui()->find(100 * i + 1))) {
+    if (auto* number = dynamic_cast<KOR::KC_GUI_WLABEL*>(gui()->find(level_number_label(i)))) {
       number->set_text(KOR::wtext_from_int(level));
     }
     // A locked row shows no stars, not those of the world shown before.

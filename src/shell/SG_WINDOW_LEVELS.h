@@ -10,9 +10,27 @@ namespace game {
 // with numbers, stars and locks, and its three packs open or locked. A
 // chosen open level closes the menus and starts when this window has
 // closed. It shows the comic due after a world's last level, and a click on
-// the comic band (picture 31) shows the world's comic again.
+// the comic band shows the world's comic again.
 class SG_WINDOW_LEVELS : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description, by the level's place in
+  // its world (1 to 15) or by pack (1 to 9). The comic band is the first
+  // pack's open picture.
+  static constexpr unsigned int level_button(int place) { return static_cast<unsigned int>(place); }
+  static constexpr unsigned int level_number_label(int place) {
+    return static_cast<unsigned int>(100 * place + 1);
+  }
+  static constexpr unsigned int level_lock(int place) {
+    return static_cast<unsigned int>(10000 + place);
+  }
+  static constexpr unsigned int open_pack_picture(int pack) {
+    return static_cast<unsigned int>(30 + pack);
+  }
+  static constexpr unsigned int locked_pack_picture(int pack) {
+    return static_cast<unsigned int>(40 + pack);
+  }
+  enum : unsigned int { kComicBand = 31 };
+
   explicit SG_WINDOW_LEVELS(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   KOR::KS_GUI_EVENT* key_down(int code) override;

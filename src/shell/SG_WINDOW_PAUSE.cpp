@@ -6,16 +6,6 @@
 
 namespace game {
 
-namespace {
-
-constexpr int kRestart = 1;
-constexpr int kOptions = 2;
-constexpr int kHelp = 3;
-constexpr int kMenu = 4;
-constexpr int kResume = 5;
-
-}  // namespace
-
 // A choice made before the last opening is forgotten.
 void SG_WINDOW_PAUSE::on_open_begin() {
   last_id = 0;
@@ -29,18 +19,18 @@ void SG_WINDOW_PAUSE::on_control(int widget_id) {
   last_id = widget_id;
   KOR_GF::G_WINDOW_MANAGER* windows = game_instance().windows;
   switch (widget_id) {
-    case kRestart:
-    case kMenu:
-    case kResume:
+    case kRestartButton:
+    case kMenuButton:
+    case kResumeButton:
       KOR_GF::play_once("sound_button_click");
       close();
       KOR_GF::play_once("sound_gui_window");
       break;
-    case kOptions:
+    case kOptionsButton:
       KOR_GF::play_once("sound_button_click");
       if (windows != nullptr) windows->show("Options");
       break;
-    case kHelp:
+    case kHelpButton:
       KOR_GF::play_once("sound_button_click");
       if (windows != nullptr && windows->show("Help") != nullptr)
         KOR_GF::play_once("sound_gui_window");
@@ -54,12 +44,12 @@ void SG_WINDOW_PAUSE::on_closed() {
   const int chosen = last_id;
   last_id = 0;
   CGame_App& app = game_instance();
-  if (chosen == kRestart) {
+  if (chosen == kRestartButton) {
     app.resume_level();
     app.restart_level();
-  } else if (chosen == kMenu) {
+  } else if (chosen == kMenuButton) {
     app.leave_level_to_main_panel();
-  } else if (chosen == kResume) {
+  } else if (chosen == kResumeButton) {
     app.resume_level();
   }
 }

@@ -11,6 +11,15 @@ namespace game {
 // too; restart and resume take the pause away once it has closed.
 class SG_WINDOW_PAUSE : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : int {
+    kRestartButton = 1,
+    kOptionsButton = 2,
+    kHelpButton = 3,
+    kMenuButton = 4,
+    kResumeButton = 5,
+  };
+
   explicit SG_WINDOW_PAUSE(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void on_open_begin() override;

@@ -21,7 +21,7 @@ void SG_WINDOW_WORLDS::refresh() {
   const gPlayer_Flumo* player = current_player();
   if (player == nullptr) return;
   for (int world = 1; world <= kMostWorldButtons; ++world) {
-    auto* button = dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(world));
+    auto* button = dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(world_button(world)));
     if (button == nullptr) continue;
     if (player->is_world_open(world)) {
       button->enable();
@@ -42,16 +42,17 @@ void SG_WINDOW_WORLDS::on_open_begin() {
 
 void SG_WINDOW_WORLDS::on_control(int widget_id) {
   const gPlayer_Flumo* player = current_player();
-  if (player == nullptr || widget_id < 1 || widget_id > player->world_count() ||
-      !player->is_world_open(widget_id) ||
-      dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(widget_id)) == nullptr) {
+  const int world = widget_id;
+  if (player == nullptr || world < 1 || world > player->world_count() ||
+      !player->is_world_open(world) ||
+      dynamic_cast<KOR::KC_GUI_BUTTON5*>(gui()->find(world_button(world))) == nullptr) {
     return;
   }
   KOR_GF::play_once("sound_button_click");
-  current_world_number = widget_id;
+  current_world_number = world;
   close();
   KOR_GF::play_once("sound_gui_window");
-  play_world_music(widget_id);
+  play_world_music(world);
 }
 
 void SG_WINDOW_WORLDS::on_closed() {

@@ -8,6 +8,9 @@ namespace game {
 // stars. Choosing an open world starts its music and leads to its levels.
 class SG_WINDOW_WORLDS : public KOR_GF::G_WINDOW {
  public:
+  // The id of world n's button in the window's description.
+  static constexpr unsigned int world_button(int world) { return static_cast<unsigned int>(world); }
+
   explicit SG_WINDOW_WORLDS(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void on_open_begin() override;

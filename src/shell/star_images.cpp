@@ -7,7 +7,7 @@ namespace game {
 
 void show_stars(KOR::KC_GUI_ROOT& gui, int row, int stars) {
   for (int k = 1; k <= 3; ++k) {
-    KOR::KC_GUI_OBJECT* star = gui.find(static_cast<unsigned int>(100 * row + 10 + 2 * k));
+    KOR::KC_GUI_OBJECT* star = gui.find(star_picture(row, k));
     if (star != nullptr) star->set_visible(stars >= k ? 1 : 0);
   }
 }

@@ -188,7 +188,7 @@ void closeup_in_its_loop(KOR_GF::G_WINDOW_MANAGER& windows, int pack) {
   closeup->update_animation(clock);
   clock += static_cast<int>(closeup->scale_time * 1000.0f);
   closeup->update_animation(clock);
-  auto* picture = dynamic_cast<KOR::KC_GUI_IMAGE*>(closeup->gui()->find(100));
+  auto* picture = dynamic_cast<KOR::KC_GUI_IMAGE*>(closeup->gui()->find(game::CLOSE_UP_WINDOW::kPicture));
   ASSERT_NE(picture, nullptr);
   EXPECT_TRUE(picture->visible);
   EXPECT_EQ(picture->quad->width(), static_cast<float>(picture->quad->texture()->size().x));

@@ -8,8 +8,11 @@
 #include "e2e_game.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
 
 namespace {
@@ -45,8 +48,8 @@ void to_worlds(SCRIPTED_PLAYER& p) {
 
 void to_level(SCRIPTED_PLAYER& p) {
   to_worlds(p);
-  ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
-  ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
   ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
                            "level 1 running"));
   p.frames(120);
@@ -73,7 +76,7 @@ const SCREEN kScreens[] = {
     {"Shop",
      [](SCRIPTED_PLAYER& p) {
        to_worlds(p);
-       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 7));
+       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kShopTab));
        ASSERT_TRUE(p.wait_open("WINDOW_SHOP"));
      },
      kCloseBox},

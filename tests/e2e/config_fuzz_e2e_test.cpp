@@ -16,6 +16,8 @@
 #include "puzzle/CGame_Config.h"
 #include "puzzle/CLevel_Data.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "support/damaged_text.h"
 #include "support/level_player.h"
 #include "support/paths.h"
@@ -78,13 +80,13 @@ void play_with_the_values(SCRIPTED_PLAYER& p) {
   p.frames(240);
   game::game_instance().leave_level_to_main_panel();
   p.frames(30);
-  p.click("WINDOW_MAIN_PANEL", 7);
+  p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kShopTab);
   p.frames(30);
   game::window_manager_instance().show("WINDOW_COMICS1");
   p.frames(120);
   p.press_button(512, 384);
   p.frames(30);
-  p.click("WINDOW_COMICS1", 20);
+  p.click("WINDOW_COMICS1", game::COMICS_WINDOW::kCloseButton);
   p.frames(30);
 }
 

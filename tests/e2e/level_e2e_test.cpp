@@ -16,7 +16,10 @@
 #include "puzzle/CLevel_Data.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
+#include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 
@@ -25,10 +28,6 @@ namespace {
 using game::CScene_Level;
 using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
-
-// The finish window's "next" and its three star pictures.
-constexpr unsigned kNext = 2;
-constexpr unsigned kStarPictures[] = {112, 114, 116};
 
 // A player "Ada" who has seen the first comic, so the title leads on.
 void known_player(const SCRIPTED_PLAYER& p) {
@@ -50,10 +49,6 @@ void on_level_three(const std::function<void(SCRIPTED_PLAYER&, LEVEL_PLAYER&)>& 
   EXPECT_EQ(status, 0);
 }
 
-// The pause button of "HUD_PAUSE", the pause window's "resume".
-constexpr unsigned kPauseButton = 1;
-constexpr unsigned kResume = 5;
-
 bool to_title(SCRIPTED_PLAYER& p) { return p.skip_splashes() && p.wait_open("Title"); }
 
 CScene_Level& scene() { return *LEVEL_PLAYER::scene(); }
@@ -73,7 +68,9 @@ std::string saved_level(const SCRIPTED_PLAYER& p, int level, const char* attribu
 
 int shown_stars(SCRIPTED_PLAYER& p) {
   int shown = 0;
-  for (const unsigned id : kStarPictures) {
+  for (const unsigned id :
+       {game::SG_FINISH_PANEL::star_picture(1), game::SG_FINISH_PANEL::star_picture(2),
+        game::SG_FINISH_PANEL::star_picture(3)}) {
     const KOR::KC_GUI_OBJECT* star = p.widget("WINDOW_FINISH", id);
     if (star != nullptr && star->visible) ++shown;
   }
@@ -110,7 +107,7 @@ TEST(level_e2e, ALevelWonFromTheTapeIsScoredSavedAndNextStartsTheNext) {
     EXPECT_EQ(saved_level(p, 4, "lock"), "false");
     EXPECT_FALSE(ada().is_level_locked(4));
 
-    ASSERT_TRUE(p.click("WINDOW_FINISH", kNext));
+    ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
     ASSERT_TRUE(p.wait_until(
         [] { return LEVEL_PLAYER::scene() != nullptr && game::current_level_number == 4; },
         "level 4 started"));
@@ -216,7 +213,7 @@ TEST(level_e2e, PauseFreezesTheClocksTapeAndPress) {
   on_level_three([](SCRIPTED_PLAYER& p, LEVEL_PLAYER& level) {
     ASSERT_TRUE(level.take(scene().tape->slots().begin()->second->type()));
     ASSERT_TRUE(level.crush());
-    ASSERT_TRUE(level.click_hud("HUD_PAUSE", kPauseButton));
+    ASSERT_TRUE(level.click_hud("HUD_PAUSE", game::HUD_BUTTON_PAUSE::kPauseButton));
     ASSERT_TRUE(p.wait_open("WINDOW_PAUSE"));
     ASSERT_TRUE(scene().paused);
     const int clock = scene().level_clock;
@@ -232,7 +229,7 @@ TEST(level_e2e, PauseFreezesTheClocksTapeAndPress) {
     EXPECT_EQ(scene().press->state(), press);
     EXPECT_TRUE(scene().hud_windows().is_open("HUD_WATER_INDICATOR"));
 
-    ASSERT_TRUE(p.click("WINDOW_PAUSE", kResume));
+    ASSERT_TRUE(p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kResumeButton));
     ASSERT_TRUE(p.wait_until([] { return !scene().paused; }, "the level resumed"));
     p.frames(30);
     EXPECT_GT(scene().level_clock, clock);

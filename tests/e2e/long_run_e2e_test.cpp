@@ -14,8 +14,12 @@
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 
 // The sanitizers' count of live heap bytes (their allocator replaces
 // malloc's, whose own count then says nothing); weak, so a build without
@@ -117,16 +121,16 @@ TEST(long_run_e2e, AnHourInALevelGivesBackWhatEachVisitTookAndDoesNotGrow) {
     ASSERT_TRUE(p.skip_splashes());
     slow_machine();
     ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
-    ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     HELD in_menus{};
     MEMORY first{};
     for (int minutes = 0; minutes < kHour; minutes += kVisit) {
-      ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+      ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
       ASSERT_TRUE(p.wait_until(&level_running, "level 1 running"));
       p.frames(kVisit * kMinute);
       game::game_instance().current_level_scene()->open_pause();
-      ASSERT_TRUE(p.click("WINDOW_PAUSE", 4));
+      ASSERT_TRUE(p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kMenuButton));
       ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
       EXPECT_FALSE(level_running());
       if (minutes == 0) {
@@ -154,13 +158,13 @@ TEST(long_run_e2e, AnHourInTheMenusDoesNotGrow) {
     for (int minute = 0; minute < kHour; ++minute) {
       ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
       ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 6));
+      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kTrophiesTab));
       ASSERT_TRUE(p.wait_open("WINDOW_TROPHIES"));
-      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 5));
-      ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab));
+      ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
       ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
       p.frames(kMinute / 2);
-      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
+      ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kBackButton));
       ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kOptionsButton));
       ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
       ASSERT_TRUE(p.wait_open("Title"));

@@ -6,8 +6,10 @@
 
 #include "e2e_game.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "sound/KC_SOUND_SYSTEM.h"
 
 namespace {
@@ -23,8 +25,8 @@ void play_around(SCRIPTED_PLAYER& p) {
   ASSERT_TRUE(p.click("Options", game::SG_WINDOW_OPTIONS::kOkButton));
   ASSERT_TRUE(p.wait_closed("Options"));
   ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
-  ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
-  ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
   ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
                            "level 1 running"));
   p.frames(120);

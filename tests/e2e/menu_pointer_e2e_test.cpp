@@ -7,9 +7,15 @@
 #include "e2e_game.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "gui/KC_GUI_BUTTON5.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "support/level_player.h"
 
 // Every button of the menus takes a press at its drawn top, middle and
@@ -150,18 +156,18 @@ void at_main_panel(SCRIPTED_PLAYER& p) {
 
 void at_levels(SCRIPTED_PLAYER& p) {
   at_main_panel(p);
-  ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
   ASSERT_NO_FATAL_FAILURE(main_panel_on(p, "WINDOW_LEVELS"));
 }
 
 // Level 1 chosen, paused, and left for the main panel.
 void through_a_level(SCRIPTED_PLAYER& p) {
-  ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
   ASSERT_TRUE(p.wait_until([] { return LEVEL_PLAYER::scene() != nullptr; }, "level 1 started"));
   LEVEL_PLAYER level(p);
   ASSERT_TRUE(level.wait_board_still());
-  ASSERT_TRUE(level.click_hud("HUD_PAUSE", 1));
-  ASSERT_TRUE(p.click("WINDOW_PAUSE", 4));
+  ASSERT_TRUE(level.click_hud("HUD_PAUSE", game::HUD_BUTTON_PAUSE::kPauseButton));
+  ASSERT_TRUE(p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kMenuButton));
   ASSERT_NO_FATAL_FAILURE(main_panel_on(p, "WINDOW_LEVELS"));
 }
 
@@ -183,9 +189,9 @@ const ARRIVAL kArrivals[] = {
     {"the title back from a level", at_title,
      [](SCRIPTED_PLAYER& p) {
        ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
-       ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+       ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
        ASSERT_NO_FATAL_FAILURE(through_a_level(p));
-       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
+       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kBackButton));
        ASSERT_TRUE(p.wait_open("Title"));
        ASSERT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));
      }},
@@ -207,7 +213,7 @@ const ARRIVAL kArrivals[] = {
     {"the main panel at its first opening", at_main_panel, [](SCRIPTED_PLAYER&) {}},
     {"the main panel back from the title", at_main_panel,
      [](SCRIPTED_PLAYER& p) {
-       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
+       ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kBackButton));
        ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
        ASSERT_NO_FATAL_FAILURE(main_panel_on(p, "WINDOW_WORLDS"));
      }},
@@ -221,7 +227,7 @@ const ARRIVAL kArrivals[] = {
        p.press_button(int((r.left + r.right) / 2.0f), int((r.top + r.bottom) / 2.0f));
        ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
        p.press_button(512, 384);
-       ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
+       ASSERT_TRUE(p.click("WINDOW_COMICS1", game::COMICS_WINDOW::kCloseButton));
        ASSERT_TRUE(p.wait_closed("WINDOW_COMICS1"));
      }},
 };

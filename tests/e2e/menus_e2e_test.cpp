@@ -20,6 +20,8 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "platform/KC_WINDOW.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_CONFIRM_EX.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
@@ -41,9 +43,9 @@ void first_start(SCRIPTED_PLAYER& p, const std::string& name) {
   ASSERT_TRUE(p.wait_closed("Players_EditBox"));
   ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
   p.press_button(512, 384);
-  ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
+  ASSERT_TRUE(p.click("WINDOW_COMICS1", game::COMICS_WINDOW::kCloseButton));
   ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 8));
+  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kBackButton));
   ASSERT_TRUE(p.wait_open("Title"));
 }
 

@@ -13,8 +13,11 @@
 #include "e2e_game.h"
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "shell/CGame_App.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/file_permissions.h"
 
@@ -171,11 +174,11 @@ TEST(players_file_e2e, AProfileOfAbsurdNumbersPlaysAndIsSavedInRange) {
     ASSERT_TRUE(p.skip_splashes());
     ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 6));
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kTrophiesTab));
     ASSERT_TRUE(p.wait_open("WINDOW_TROPHIES"));
-    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 5));
-    ASSERT_TRUE(p.click("WINDOW_WORLDS", 3));
-    ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(3)));
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
     ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
                              "level 31 running"));
     p.frames(120);

@@ -11,8 +11,12 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_main.h"
 #include "support/level_player.h"
@@ -39,9 +43,6 @@ void write_progress(const fs::path& folder, int won, int comics) {
   out << "\t\t</levels>\n\t</player>\n</Players>\n";
 }
 
-// The finish window's "menu".
-constexpr unsigned kFinishMenu = 1;
-
 bool playing(const char* music) { return KOR_GF::sound_manager_instance().is_playing(music); }
 
 bool shown(SCRIPTED_PLAYER& p, const char* window, unsigned id) {
@@ -58,10 +59,10 @@ game::gPlayer_Flumo& profile() { return *game::current_player(); }
 
 // Chooses a world on the worlds tab and a level of it, and waits until the
 // level runs.
-void play_level(SCRIPTED_PLAYER& p, int world, unsigned button) {
-  ASSERT_TRUE(p.click("WINDOW_WORLDS", world));
+void play_level(SCRIPTED_PLAYER& p, int world, int place) {
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(world)));
   ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
-  ASSERT_TRUE(p.click("WINDOW_LEVELS", button));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(place)));
   ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
                            "the level running"));
 }
@@ -91,28 +92,28 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
     for (unsigned panel : {1u, 2u, 3u, 4u, 20u}) {
       EXPECT_TRUE(shown(p, "WINDOW_COMICS1", panel)) << panel;
     }
-    ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
+    ASSERT_TRUE(p.click("WINDOW_COMICS1", game::COMICS_WINDOW::kCloseButton));
 
     ASSERT_TRUE(p.wait_open("WINDOW_MAIN_PANEL"));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"0 / 135");
     EXPECT_TRUE(playing("music_title"));
-    ASSERT_TRUE(p.click("WINDOW_WORLDS", 2));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(2)));
     p.frames(30);
     EXPECT_TRUE(p.is_open("WINDOW_WORLDS")) << "world 2 is locked";
     EXPECT_EQ(game::current_world_number, 0);
 
-    ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     EXPECT_TRUE(playing("music_track1"));
     EXPECT_FALSE(playing("music_title"));
     EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 4), L"0 / 45");
     EXPECT_FALSE(shown(p, "WINDOW_LEVELS", 2));
-    ASSERT_TRUE(p.click("WINDOW_LEVELS", 10002));
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_lock(2)));
     p.frames(30);
     EXPECT_TRUE(p.is_open("WINDOW_LEVELS")) << "level 2 is locked";
 
-    ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
     ASSERT_TRUE(p.wait_until([] { return game::game_instance().current_level_scene() != nullptr; },
                              "level 1 running"));
     EXPECT_EQ(game::current_level_number, 1);
@@ -122,7 +123,7 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
     ASSERT_TRUE(level.win(1));
     const int stars = game::game_instance().current_level_scene()->result.stars;
     ASSERT_GE(stars, 1);
-    ASSERT_TRUE(p.click("WINDOW_FINISH", kFinishMenu));
+    ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kMenuButton));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     EXPECT_EQ(game::game_instance().current_level_scene(), nullptr);
     for (int star = 1; star <= 3; ++star) {
@@ -134,7 +135,7 @@ TEST(road_e2e, ANewPlayerGoesThroughTheFirstComicIntoLevelOneAndBackToItsStars) 
     EXPECT_TRUE(playing("music_track1"));
 
     // Back to the worlds: the world's track gives way to the title music.
-    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 5));
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     EXPECT_FALSE(playing("music_track1"));
     EXPECT_TRUE(playing("music_title"));
@@ -166,7 +167,7 @@ TEST(road_e2e, AfterWorldOneTheSecondComicComesBeforeWorldTwosLevels) {
     game::game_instance().leave_level_to_main_panel();
     ASSERT_TRUE(p.wait_open("WINDOW_COMICS2"));
     EXPECT_EQ(label(p, "WINDOW_LEVELS", 101), L"16");
-    ASSERT_TRUE(p.click("WINDOW_COMICS2", 20));
+    ASSERT_TRUE(p.click("WINDOW_COMICS2", game::COMICS_WINDOW::kCloseButton));
     ASSERT_TRUE(p.wait_closed("WINDOW_COMICS2"));
     p.frames(30);
     EXPECT_TRUE(p.is_open("WINDOW_LEVELS"));
@@ -193,7 +194,7 @@ TEST(road_e2e, FinishingLevelFortyFiveShowsTheLastComicAndThenTheTitle) {
     game::game_instance().leave_level_to_title(true);
     ASSERT_TRUE(p.wait_open("WINDOW_COMICS4"));
     p.press_button(512, 384);
-    ASSERT_TRUE(p.click("WINDOW_COMICS4", 20));
+    ASSERT_TRUE(p.click("WINDOW_COMICS4", game::COMICS_WINDOW::kCloseButton));
     ASSERT_TRUE(p.wait_open("Title"));
     EXPECT_TRUE(p.is_open("Logo"));
     EXPECT_TRUE(p.wait_closed("WINDOW_MAIN_PANEL"));

@@ -17,7 +17,9 @@
 #include "puzzle/CShop_Item.h"
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_PRESS.h"
+#include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
@@ -91,7 +93,7 @@ TEST(shop_e2e, APlayerBuysAnUpgradeToItsCapAndThePurchasesAreSavedWhenTheShopClo
     ASSERT_TRUE(p.skip_splashes());
     ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
-    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 7));
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kShopTab));
     ASSERT_TRUE(p.wait_open(kShop));
     EXPECT_FALSE(p.is_open("WINDOW_WORLDS"));
     EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 1), std::to_wstring(money));
@@ -139,7 +141,7 @@ TEST(shop_e2e, APlayerBuysAnUpgradeToItsCapAndThePurchasesAreSavedWhenTheShopClo
     pugi::xml_document before;
     EXPECT_STRNE(saved_ada(before, p).child("shop").attribute("item5").value(), "3")
         << "saved only when the shop closes";
-    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", 5));
+    ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab));
     ASSERT_TRUE(p.wait_closed(kShop));
     ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
     pugi::xml_document after;
@@ -215,7 +217,7 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
         if (!field.is_destructible_at(x, y) || !level.cell_in_view(x, y)) continue;
         const KOR::KS_VECTOR2 cell = level.cell_point(x, y);
         p.press_button(int(cell.x), int(cell.y));
-        ASSERT_TRUE(level.click_hud("HUD_DESTRUCTION", 2));
+        ASSERT_TRUE(level.click_hud("HUD_DESTRUCTION", game::HUD_BUTTON_DESTRUCTION::kBuyButton));
         ASSERT_TRUE(p.wait_open(kShop));
       }
     }

@@ -17,7 +17,11 @@
 #include "framework/G_SOUND_MANAGER.h"
 #include "level/CScene_Level.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "support/level_player.h"
 #include "support/temp_folder.h"
 #include "support/wave_device.h"
@@ -40,9 +44,6 @@ constexpr double kEffect = 2500.0;
 constexpr const char* kMusic[] = {"music_title", "music_track1"};
 constexpr const char* kEffects[] = {"sound_button_click", "sound_tube_box", "sound_water_flow",
                                     "sound_level_finished"};
-
-// The finish window's "next".
-constexpr unsigned kFinishNext = 2;
 
 // Where the wave file stood (bytes) when the game said it played a sound.
 struct PLAYED {
@@ -155,19 +156,19 @@ void play_the_road(SCRIPTED_PLAYER& p, EAR& ear) {
   ASSERT_TRUE(p.wait_open("WINDOW_COMICS1"));
   // A click shows the comic's panels at once.
   p.press_button(512, 384);
-  ASSERT_TRUE(p.click("WINDOW_COMICS1", 20));
-  ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
-  ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+  ASSERT_TRUE(p.click("WINDOW_COMICS1", game::COMICS_WINDOW::kCloseButton));
+  ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
+  ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
   ASSERT_TRUE(p.wait_until([] { return in_level(1); }, "level 1 running"));
 
   LEVEL_PLAYER level(p);
   ASSERT_TRUE(level.win(1));
   ear.listen(p, 1.0);
-  ASSERT_TRUE(p.click("WINDOW_FINISH", kFinishNext));
+  ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
   ASSERT_TRUE(p.wait_until([] { return in_level(2); }, "level 2 running"));
   ASSERT_TRUE(level.win(2));
   ear.listen(p, 1.0);
-  ASSERT_TRUE(p.click("WINDOW_FINISH", kFinishNext));
+  ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
   ASSERT_TRUE(p.wait_until([] { return in_level(3); }, "level 3 running"));
   ASSERT_TRUE(level.win(3));
   ear.listen(p, 1.0);

@@ -13,9 +13,14 @@
 #include "resources/KC_RESOURCE.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/SG_WINDOW_PLAYERS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "support/level_player.h"
 
 namespace {
@@ -106,7 +111,9 @@ void known_player(const SCRIPTED_PLAYER& p) {
 // The level's pause button, once the board is at rest.
 bool pause(SCRIPTED_PLAYER& p) {
   LEVEL_PLAYER level(p);
-  return level.wait_board_still() && level.click_hud("HUD_PAUSE", 1) && p.wait_open("WINDOW_PAUSE");
+  return level.wait_board_still() &&
+         level.click_hud("HUD_PAUSE", game::HUD_BUTTON_PAUSE::kPauseButton) &&
+         p.wait_open("WINDOW_PAUSE");
 }
 
 // Once the windows of the side left behind have closed, they hold no
@@ -125,11 +132,11 @@ TEST(texture_memory_e2e, ALevelHoldsNoMenuPicturesAndTheMenusNoLevelPictures) {
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     ASSERT_TRUE(p.skip_splashes() && p.wait_open("Title"));
     ASSERT_TRUE(p.click("Title", game::SG_WINDOW_TITLE::kPlayButton));
-    ASSERT_TRUE(p.click("WINDOW_WORLDS", 1));
+    ASSERT_TRUE(p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1)));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     for (const char* picture : kMenuPictures) EXPECT_TRUE(is_live(picture)) << picture;
 
-    ASSERT_TRUE(p.click("WINDOW_LEVELS", 1));
+    ASSERT_TRUE(p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)));
     ASSERT_TRUE(p.wait_until(in_level, "level 1 running"));
     ASSERT_TRUE(wait_settled(p));
     EXPECT_TRUE(in_level());
@@ -138,7 +145,7 @@ TEST(texture_memory_e2e, ALevelHoldsNoMenuPicturesAndTheMenusNoLevelPictures) {
     EXPECT_EQ(held_by_nobody(), std::vector<std::string>{});
 
     ASSERT_TRUE(pause(p));
-    ASSERT_TRUE(p.click("WINDOW_PAUSE", 4));
+    ASSERT_TRUE(p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kMenuButton));
     ASSERT_TRUE(p.wait_open("WINDOW_LEVELS"));
     ASSERT_TRUE(wait_settled(p));
     EXPECT_FALSE(in_level());
@@ -184,21 +191,42 @@ TEST(texture_memory_e2e, NoScreenHoldsOnePictureTwice) {
                   p.wait_closed("Players") && p.click("Title", game::SG_WINDOW_TITLE::kPlayButton);
          }},
         {"trophies",
-         [&] { return p.click("WINDOW_MAIN_PANEL", 6) && p.wait_open("WINDOW_TROPHIES"); }},
-        {"shop", [&] { return p.click("WINDOW_MAIN_PANEL", 7) && p.wait_open("WINDOW_SHOP"); }},
-        {"levels", [&] { return p.click("WINDOW_MAIN_PANEL", 5) && p.click("WINDOW_WORLDS", 1); }},
-        {"level", [&] { return p.click("WINDOW_LEVELS", 1) && p.wait_until(in_level, "level 1"); }},
+         [&] {
+           return p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kTrophiesTab) &&
+                  p.wait_open("WINDOW_TROPHIES");
+         }},
+        {"shop",
+         [&] {
+           return p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kShopTab) &&
+                  p.wait_open("WINDOW_SHOP");
+         }},
+        {"levels",
+         [&] {
+           return p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab) &&
+                  p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(1));
+         }},
+        {"level",
+         [&] {
+           return p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)) &&
+                  p.wait_until(in_level, "level 1");
+         }},
         {"pause", [&] { return pause(p); }},
         {"options in the level",
-         [&] { return p.click("WINDOW_PAUSE", 2) && p.wait_open("Options"); }},
+         [&] {
+           return p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kOptionsButton) &&
+                  p.wait_open("Options");
+         }},
         {"help in the level",
          [&] {
            return p.click("Options", game::SG_WINDOW_OPTIONS::kCancelButton) &&
-                  p.wait_closed("Options") && p.click("WINDOW_PAUSE", 3) && p.wait_open("Help");
+                  p.wait_closed("Options") &&
+                  p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kHelpButton) &&
+                  p.wait_open("Help");
          }},
         {"levels again",
          [&] {
-           return p.click("Help", 1) && p.wait_closed("Help") && p.click("WINDOW_PAUSE", 4) &&
+           return p.click("Help", 1) && p.wait_closed("Help") &&
+                  p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kMenuButton) &&
                   p.wait_open("WINDOW_LEVELS");
          }},
     };

@@ -16,6 +16,7 @@
 #include "level/CScene_Level.h"
 #include "level/CTrophy.h"
 #include "resources/KC_STRING_TABLE.h"
+#include "shell/HUD_PANEL_TROPHY.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 #include "support/level_solution.h"
@@ -28,9 +29,6 @@ using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
 constexpr const char* kPopUp = "HUD_TROPHY";
-constexpr unsigned kTitle = 1;
-constexpr unsigned kReward = 3;
-constexpr unsigned kRankOnePicture = 11;
 constexpr int kStartMoney = 500;
 // The first ranks of the press and pieces-placed trophies in the game's
 // configuration.
@@ -67,10 +65,11 @@ std::wstring label(unsigned id) {
 void pops_up_and_closes(SCRIPTED_PLAYER& p, int n, int reward) {
   ASSERT_TRUE(p.wait_until([] { return hud().find(kPopUp)->state() == KOR_GF::WINDOW_OPENED; },
                            "the pop-up open"));
-  EXPECT_EQ(label(kTitle),
+  EXPECT_EQ(label(game::HUD_PANEL_TROPHY::kTitleLabel),
             KOR::string_table_instance().get_wide("trophy_item" + std::to_string(n) + "_title"));
-  EXPECT_NE(label(kReward).find(std::to_wstring(reward)), std::wstring::npos);
-  EXPECT_NE(widget(kRankOnePicture)->visible, 0);
+  EXPECT_NE(label(game::HUD_PANEL_TROPHY::kRewardLabel).find(std::to_wstring(reward)),
+            std::wstring::npos);
+  EXPECT_NE(widget(game::HUD_PANEL_TROPHY::kRankPictures + 1)->visible, 0);
   p.frames(60);
   EXPECT_TRUE(popup_open()) << "a second is too soon to close";
   ASSERT_TRUE(p.wait_until([] { return !popup_open(); }, "the pop-up closed by itself"));

@@ -16,8 +16,12 @@
 #include "resources/KC_STRING_TABLE.h"
 #include "shell/CGame_App.h"
 #include "shell/HUD_BUTTON_COMPLETION.h"
+#include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/HUD_PANEL_PRESS.h"
+#include "shell/HUD_PANEL_TUTORIAL.h"
 #include "shell/HUD_PANEL_WATER_INDICATOR.h"
+#include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 
@@ -29,14 +33,6 @@ using KOR::KS_VECTOR2;
 using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
-// The finish window's "next", the pause window's "restart", the
-// tutorial card's button and text.
-constexpr unsigned kNext = 2;
-constexpr unsigned kRestart = 1;
-constexpr unsigned kPauseButton = 1;
-constexpr unsigned kEndTutorial = 1;
-constexpr unsigned kText = 3;
-constexpr unsigned kCard = 2000;
 // Each arrow bounces this far along its own up direction.
 constexpr float kBounce = 5.0f;
 constexpr float kOff = -500.0f;
@@ -107,11 +103,11 @@ KOR::KC_GUI_OBJECT* card_widget(unsigned id) {
 // The card shows the step's text and stands on the screen.
 void expect_card() {
   const int step = tutorial().step;
-  auto* text = dynamic_cast<KOR::KC_GUI_WLABEL*>(card_widget(kText));
+  auto* text = dynamic_cast<KOR::KC_GUI_WLABEL*>(card_widget(game::HUD_PANEL_TUTORIAL::kTextLabel));
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->text,
             KOR::string_table_instance().get_wide("tutorial_text_task_" + std::to_string(step)));
-  KOR::KC_GUI_OBJECT* card = card_widget(kCard);
+  KOR::KC_GUI_OBJECT* card = card_widget(game::HUD_PANEL_TUTORIAL::kCard);
   ASSERT_NE(card, nullptr);
   const e2e::RECT r = e2e::widget_rect(*card);
   const float width = float(KOR::auto_position_screen_width);
@@ -202,7 +198,7 @@ TEST(tutorial_e2e, LevelOneLeadsANewPlayerThroughEveryStepToTheWin) {
     expect_tape_stands(p);
     // Bonus pieces from the tape may have granted more on the way.
     const int completions = ada().completionBonuses;
-    ASSERT_TRUE(level.click_hud("HUD_COMPLETION", 1));
+    ASSERT_TRUE(level.click_hud("HUD_COMPLETION", game::HUD_BUTTON_COMPLETION::kCompletionButton));
     ASSERT_EQ(scene().bonus_mode, CScene_Level::BONUS_COMPLETION);
     ASSERT_TRUE(level.wait_board_still());
     const KS_VECTOR2 gap = level.cell_point(6, 14);
@@ -234,7 +230,7 @@ TEST(tutorial_e2e, LevelOneLeadsANewPlayerThroughEveryStepToTheWin) {
 
     // A player who has spent every bonus gets one of each for level 2.
     ada().completionBonuses = ada().destructionBonuses = 0;
-    ASSERT_TRUE(p.click("WINDOW_FINISH", kNext));
+    ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
     ASSERT_TRUE(p.wait_until([] { return game::current_level_number == 2; }, "level 2"));
     ASSERT_TRUE(at_step(p, level, 9));
     expect_card();
@@ -293,7 +289,7 @@ TEST(tutorial_e2e, LevelTwoTeachesTheDestructionBonusAndThePressAndLevelThreeHas
 
     ASSERT_TRUE(level.lay_actions(2, 2, test_support::stored_solution(2).size()));
     ASSERT_TRUE(level.wait_finish());
-    ASSERT_TRUE(p.click("WINDOW_FINISH", kNext));
+    ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
     ASSERT_TRUE(p.wait_until([] { return game::current_level_number == 3; }, "level 3"));
     ASSERT_TRUE(level.wait_board_still());
     EXPECT_EQ(scene().tutorial, nullptr);
@@ -315,8 +311,8 @@ TEST(tutorial_e2e, ARestartBringsTheTutorialBackAndItsButtonEndsIt) {
     ASSERT_TRUE(at_step(p, level, 2));
 
     const auto restart = [&] {
-      ASSERT_TRUE(level.click_hud("HUD_PAUSE", kPauseButton));
-      ASSERT_TRUE(p.click("WINDOW_PAUSE", kRestart));
+      ASSERT_TRUE(level.click_hud("HUD_PAUSE", game::HUD_BUTTON_PAUSE::kPauseButton));
+      ASSERT_TRUE(p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kRestartButton));
       ASSERT_TRUE(p.wait_until([] { return scene().state == CScene_Level::STATE_INTRO; },
                                "the level restarted"));
     };
@@ -329,7 +325,7 @@ TEST(tutorial_e2e, ARestartBringsTheTutorialBackAndItsButtonEndsIt) {
     EXPECT_TRUE(arrow_at(2, at_cell(7, 18)));
     expect_tape_stands(p);
 
-    ASSERT_TRUE(level.click_hud("HUD_TUTORIAL", kEndTutorial));
+    ASSERT_TRUE(level.click_hud("HUD_TUTORIAL", game::HUD_PANEL_TUTORIAL::kEndButton));
     EXPECT_EQ(game::level_tutorial_active, 0);
     EXPECT_FALSE(scene().hud_windows().is_open("HUD_TUTORIAL") &&
                  scene().hud_windows().find("HUD_TUTORIAL")->is_open());

@@ -8,7 +8,12 @@
 #include "level/CScene_Level.h"
 #include "puzzle/CShop_Item.h"
 #include "shell/CGame_App.h"
+#include "shell/COMICS_WINDOW.h"
+#include "shell/SG_FINISH_PANEL.h"
+#include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_TITLE.h"
+#include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
 #include "support/level_player.h"
 #include "support/level_solution.h"
@@ -27,12 +32,6 @@ using test_support::SCRIPTED_PLAYER;
 
 constexpr int kLevelsPerWorld = game::gPlayer_Flumo::kLevelsPerWorld;
 constexpr int kLastLevel = game::gPlayer_Flumo::kLevelCount;
-// The finish window's "next"; a comic's close button; the main panel's
-// shop tab and its way back to the worlds.
-constexpr unsigned kNext = 2;
-constexpr unsigned kComicClose = 20;
-constexpr unsigned kShopTab = 7;
-constexpr unsigned kBackToWorlds = 5;
 constexpr const char* kShop = "WINDOW_SHOP";
 
 unsigned buy_button(int item) { return 100u * unsigned(item) + 4u; }
@@ -51,14 +50,15 @@ bool read_comic(SCRIPTED_PLAYER& p, int n) {
   const std::string name = "WINDOW_COMICS" + std::to_string(n);
   if (!p.wait_open(name)) return false;
   p.press_button(512, 384);
-  return p.click(name, kComicClose) && p.wait_closed(name);
+  return p.click(name, game::COMICS_WINDOW::kCloseButton) && p.wait_closed(name);
 }
 
 // From the worlds tab into the world's first level.
 bool enter_world(SCRIPTED_PLAYER& p, int world) {
   const int first = kLevelsPerWorld * (world - 1) + 1;
-  return p.click("WINDOW_WORLDS", unsigned(world)) && p.wait_open("WINDOW_LEVELS") &&
-         p.click("WINDOW_LEVELS", 1) &&
+  return p.click("WINDOW_WORLDS", game::SG_WINDOW_WORLDS::world_button(world)) &&
+         p.wait_open("WINDOW_LEVELS") &&
+         p.click("WINDOW_LEVELS", game::SG_WINDOW_LEVELS::level_button(1)) &&
          p.wait_until([first] { return level_running(first); }, "the world's first level");
 }
 
@@ -72,7 +72,7 @@ void win_world(SCRIPTED_PLAYER& p, int world) {
     ASSERT_TRUE(level_running(n));
     ASSERT_TRUE(level.win(n));
     EXPECT_GE(LEVEL_PLAYER::scene()->result.stars, 1);
-    ASSERT_TRUE(p.click("WINDOW_FINISH", kNext));
+    ASSERT_TRUE(p.click("WINDOW_FINISH", game::SG_FINISH_PANEL::kNextButton));
     if (n + 1 < first + kLevelsPerWorld) {
       ASSERT_TRUE(p.wait_until([n] { return level_running(n + 1); }, "the next level"));
     }
@@ -93,7 +93,7 @@ void win_world_from_title(SCRIPTED_PLAYER& p, int world) {
 void comic_and_shop(SCRIPTED_PLAYER& p, int comic, int item) {
   ASSERT_TRUE(read_comic(p, comic));
   EXPECT_EQ(profile().lastComicsShowed, comic);
-  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", kShopTab));
+  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kShopTab));
   ASSERT_TRUE(p.wait_open(kShop));
   const int before = profile().shop_level(item);
   const int money = profile().money;
@@ -101,7 +101,7 @@ void comic_and_shop(SCRIPTED_PLAYER& p, int comic, int item) {
   p.frames(2);
   EXPECT_EQ(profile().shop_level(item), before + 1) << "with " << money << " coins";
   EXPECT_LT(profile().money, money);
-  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", kBackToWorlds));
+  ASSERT_TRUE(p.click("WINDOW_MAIN_PANEL", game::SG_MAIN_PANEL::kWorldsTab));
   ASSERT_TRUE(p.wait_closed(kShop));
   ASSERT_TRUE(p.wait_open("WINDOW_WORLDS"));
 }

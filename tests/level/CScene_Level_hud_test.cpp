@@ -10,6 +10,7 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "level/CLevel_Tape.h"
 #include "scene_fixture.h"
+#include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/SG_FINISH_PANEL.h"
 
@@ -35,7 +36,8 @@ class SceneHud : public SceneFixture {
 TEST_F(SceneHud, TheDestroyButtonStandsByTheChosenCellUntilItIsUsed) {
   player.destructionBonuses = 2;
   start_with_hud();
-  KOR::KC_GUI_OBJECT* destroy = widget("HUD_DESTRUCTION", 1);
+  KOR::KC_GUI_OBJECT* destroy =
+      widget("HUD_DESTRUCTION", game::HUD_BUTTON_DESTRUCTION::kDestroyButton);
   ASSERT_NE(destroy, nullptr);
   EXPECT_EQ(destroy->visible, 0);
   click_cell(3, 3);
@@ -49,7 +51,8 @@ TEST_F(SceneHud, TheDestroyButtonStandsByTheChosenCellUntilItIsUsed) {
   EXPECT_EQ(KOR_GF::widget_position(destroy).x, -200.0f);
   EXPECT_EQ(player.destructionBonuses, 1);
   // The counters show what the player has left.
-  const auto* count = dynamic_cast<KOR::KC_GUI_WLABEL*>(widget("HUD_DESTRUCTION", 12));
+  const auto* count = dynamic_cast<KOR::KC_GUI_WLABEL*>(
+      widget("HUD_DESTRUCTION", game::HUD_BUTTON_DESTRUCTION::kDestructionCountLabel));
   ASSERT_NE(count, nullptr);
   EXPECT_EQ(count->text, L"1");
 }

@@ -9,6 +9,7 @@
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Data.h"
 #include "scene_fixture.h"
+#include "shell/HUD_PANEL_MONEY.h"
 
 namespace {
 
@@ -222,7 +223,8 @@ TEST_F(SceneInput, TheDeveloperMoneyKeyShowsInTheHudAtOnce) {
   use_game_hud(false);
   use_game_texts();
   start(3);
-  KOR::KC_GUI_WLABEL* label = label_of(scene->hud_windows(), "HUD_MONEY", 2);
+  KOR::KC_GUI_WLABEL* label =
+      label_of(scene->hud_windows(), "HUD_MONEY", game::HUD_PANEL_MONEY::kMoneyLabel);
   ASSERT_NE(label, nullptr);
   scene->load_resources();
   player.money = 7;

@@ -15,6 +15,7 @@
 #include "resources/KC_RESOURCE.h"
 #include "scene_fixture.h"
 #include "shell/CLOSE_UP_WINDOW.h"
+#include "shell/HUD_PANEL_PRESS.h"
 #include "shell/HUD_PANEL_WATER_INSCRIPTION.h"
 
 namespace {
@@ -180,7 +181,8 @@ TEST_F(SceneStart, ThePressCountsDownWholeSecondsAndEndsEmpty) {
   use_game_hud(true);
   use_game_texts();
   start(3);
-  KOR::KC_GUI_WLABEL* countdown = label_of(scene->bottom_windows(), "HUD_PRESS", 10);
+  KOR::KC_GUI_WLABEL* countdown =
+      label_of(scene->bottom_windows(), "HUD_PRESS", game::HUD_PANEL_PRESS::kSecondsLabel);
   ASSERT_NE(countdown, nullptr);
   scene->load_resources();
   KOR::frame_dt = 0.25f;

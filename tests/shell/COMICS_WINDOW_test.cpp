@@ -45,7 +45,7 @@ class Comics : public ::testing::Test {
     return shown;
   }
   void press_close(COMICS_WINDOW* comic) {
-    comic->on_control(20);
+    comic->on_control(COMICS_WINDOW::kCloseButton);
     scene.settle();
   }
 
@@ -115,7 +115,7 @@ TEST(ComicsWithoutPanels, APageWithoutPanelsEndsWithItsCloseButton) {
   }
   EXPECT_EQ(comic->frame_count(), 0);
   EXPECT_TRUE(comic->all_shown());
-  EXPECT_EQ(comic->gui()->find(20)->visible, 1);
+  EXPECT_EQ(comic->gui()->find(COMICS_WINDOW::kCloseButton)->visible, 1);
 }
 
 TEST_F(Comics, WhatFollowsAPage) {

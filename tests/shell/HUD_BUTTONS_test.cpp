@@ -139,8 +139,10 @@ TEST_F(HudButtons, MoneyShowsTheCurrentPlayersMoney) {
 
 TEST_F(HudButtons, TapeLaysItsBeltOutFromTheUpperLeftCorner) {
   auto* tape = open<game::HUD_PANEL_TAPE>("HUD_TAPE");
-  EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, 2)->quad->hot_spot(), KOR::HS_UL);
-  EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, 1)->quad->hot_spot(), KOR::HS_MID);
+  EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, game::HUD_PANEL_TAPE::kBelt)->quad->hot_spot(),
+            KOR::HS_UL);
+  EXPECT_EQ(widget<KOR::KC_GUI_IMAGE>(tape, game::HUD_PANEL_TAPE::kCallArea)->quad->hot_spot(),
+            KOR::HS_MID);
   EXPECT_NE(open<game::HUD_INTERFACE_BOTTOM_PANEL>("HUD_BOTTOM_PANEL"), nullptr);
 }
 
@@ -148,13 +150,13 @@ TEST_F(HudButtons, BuyButtonOpensTheShopOverThePausedLevel) {
   auto* popup = open<game::HUD_BUTTON_DESTRUCTION>("HUD_DESTRUCTION");
   game::CGame_App& app = game::game_instance();
   // Without a level the buttons do nothing.
-  popup->on_control(2);
+  popup->on_control(game::HUD_BUTTON_DESTRUCTION::kBuyButton);
   EXPECT_FALSE(scene.is_open("Back"));
   app.current_scene = std::make_unique<game::CScene_Level>();
   auto* level = app.current_level_scene();
-  popup->on_control(3);  // nothing held: nothing placed
+  popup->on_control(game::HUD_BUTTON_DESTRUCTION::kPlaceButton);  // nothing held: nothing placed
   EXPECT_EQ(level->paused, 0);
-  popup->on_control(2);
+  popup->on_control(game::HUD_BUTTON_DESTRUCTION::kBuyButton);
   EXPECT_EQ(level->paused, 1);
   EXPECT_TRUE(scene.is_open("Back"));
   app.current_scene.reset();

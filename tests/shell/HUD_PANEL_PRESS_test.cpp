@@ -44,7 +44,9 @@ class Press : public ::testing::Test {
   }
   float x_of(unsigned int id) const { return image(id)->transform->position.x; }
   std::wstring seconds() const {
-    return dynamic_cast<KOR::KC_GUI_WLABEL*>(press->gui()->find(10))->text;
+    return dynamic_cast<KOR::KC_GUI_WLABEL*>(
+               press->gui()->find(game::HUD_PANEL_PRESS::kSecondsLabel))
+        ->text;
   }
 
   shell_test::HUD_SCENE scene;

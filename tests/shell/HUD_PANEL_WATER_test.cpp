@@ -32,7 +32,8 @@ class WaterHud : public ::testing::Test {
   }
   float hand() const { return quad(6)->transform()->rotation.z; }
   KOR::KC_GUI_WLABEL* label() const {
-    return dynamic_cast<KOR::KC_GUI_WLABEL*>(inscription->gui()->find(1));
+    return dynamic_cast<KOR::KC_GUI_WLABEL*>(
+        inscription->gui()->find(game::HUD_PANEL_WATER_INSCRIPTION::kTextLabel));
   }
   float label_x() const { return label()->transform->position.x; }
 
@@ -123,7 +124,7 @@ TEST_F(WaterHud, DialFillsToTheThreeStarTimeThenEmpties) {
 // Empty at the start and empty at the end must not look alike: the spent
 // face comes up with the water and stays through the last state.
 TEST_F(WaterHud, TheLastStateReadsAsTimeUpNotAsJustStarted) {
-  const KOR::KC_GUI_OBJECT* spent = dial->gui()->find(2);
+  const KOR::KC_GUI_OBJECT* spent = dial->gui()->find(game::HUD_PANEL_WATER_INDICATOR::kSpentFace);
   ASSERT_NE(spent, nullptr);
   dial->set_star_times(120, 180);
   EXPECT_FALSE(spent->visible) << "just started";

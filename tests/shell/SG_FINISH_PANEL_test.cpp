@@ -168,8 +168,8 @@ TEST_F(FinishPanel, AnEarlierChoiceOrASecondClickNeverLeadsOn) {
   EXPECT_NE(app.current_scene, nullptr);
   // A second click while the panel closes does not change the way on.
   SG_FINISH_PANEL* panel = finish(2);
-  panel->on_control(2);
-  panel->on_control(1);
+  panel->on_control(SG_FINISH_PANEL::kNextButton);
+  panel->on_control(SG_FINISH_PANEL::kMenuButton);
   scene.settle();
   EXPECT_EQ(game::current_level_number, 9);
   EXPECT_FALSE(scene.is_open("WINDOW_MAIN_PANEL"));

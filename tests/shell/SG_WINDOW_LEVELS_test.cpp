@@ -8,11 +8,13 @@
 #include "gui/KC_GUI_IMAGE.h"
 #include "road_scene.h"
 #include "shell/SG_WINDOW_WORLDS.h"
+#include "shell/star_images.h"
 
 namespace {
 
 using game::SG_MAIN_PANEL;
 using game::SG_WINDOW_LEVELS;
+using game::SG_WINDOW_WORLDS;
 using KOR::KC_GUI_BUTTON5;
 
 class WorldsAndLevels : public ::testing::Test {
@@ -29,9 +31,9 @@ class WorldsAndLevels : public ::testing::Test {
   // Which of the packs 1..9 show open ('o'), locked ('x') or not at all.
   std::string packs() {
     std::string shown;
-    for (unsigned int p = 1; p <= 9; ++p) {
-      const bool open = scene.visible("WINDOW_LEVELS", 30 + p);
-      const bool locked = scene.visible("WINDOW_LEVELS", 40 + p);
+    for (int p = 1; p <= 9; ++p) {
+      const bool open = scene.visible("WINDOW_LEVELS", SG_WINDOW_LEVELS::open_pack_picture(p));
+      const bool locked = scene.visible("WINDOW_LEVELS", SG_WINDOW_LEVELS::locked_pack_picture(p));
       shown += open && locked ? '?' : open ? 'o' : locked ? 'x' : '.';
     }
     return shown;
@@ -39,12 +41,15 @@ class WorldsAndLevels : public ::testing::Test {
   // Per row: '-' locked, else the stars shown.
   std::string rows() {
     std::string shown;
-    for (unsigned int i = 1; i <= 15; ++i) {
-      const bool open = scene.visible("WINDOW_LEVELS", i) &&
-                        scene.button_state("WINDOW_LEVELS", i) == KC_GUI_BUTTON5::NORMAL;
-      EXPECT_NE(open, scene.visible("WINDOW_LEVELS", 10000 + i)) << "the lock of row " << i;
+    for (int i = 1; i <= 15; ++i) {
+      const unsigned int button = SG_WINDOW_LEVELS::level_button(i);
+      const bool open = scene.visible("WINDOW_LEVELS", button) &&
+                        scene.button_state("WINDOW_LEVELS", button) == KC_GUI_BUTTON5::NORMAL;
+      EXPECT_NE(open, scene.visible("WINDOW_LEVELS", SG_WINDOW_LEVELS::level_lock(i)))
+          << "the lock of row " << i;
       int stars = 0;
-      for (unsigned int k : {12u, 14u, 16u}) stars += scene.visible("WINDOW_LEVELS", 100 * i + k);
+      for (int k = 1; k <= 3; ++k)
+        stars += scene.visible("WINDOW_LEVELS", game::star_picture(i, k));
       shown += open ? char('0' + stars) : stars == 0 ? '-' : '!';
     }
     return shown;
@@ -76,8 +81,9 @@ TEST_F(WorldsAndLevels, LevelsPacksAndStarsFollowTheProgress) {
     open_levels(c.world);
     EXPECT_EQ(rows(), c.rows);
     EXPECT_EQ(packs(), c.packs);
-    EXPECT_EQ(scene.label("WINDOW_LEVELS", 101), c.first_label);
-    EXPECT_EQ(scene.label("WINDOW_LEVELS", 1501), std::to_wstring(15 * c.world));
+    EXPECT_EQ(scene.label("WINDOW_LEVELS", SG_WINDOW_LEVELS::level_number_label(1)), c.first_label);
+    EXPECT_EQ(scene.label("WINDOW_LEVELS", SG_WINDOW_LEVELS::level_number_label(15)),
+              std::to_wstring(15 * c.world));
     close_levels();
   }
 }
@@ -89,23 +95,26 @@ TEST_F(WorldsAndLevels, AFileWithTooManyStarsAndLevelsShowsSaneValues) {
   file.load_string((text + "</levels></player>").c_str());
   scene.ann->load(file.document_element());
   SG_MAIN_PANEL* panel = scene.open_panel(SG_MAIN_PANEL::TAB_WORLDS);
-  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", 1), L"Money 0");
-  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", 4), L"135 of 135");
-  scene.manager.find("WINDOW_WORLDS")->on_control(3);
+  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", SG_MAIN_PANEL::kMoneyLabel), L"Money 0");
+  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", SG_MAIN_PANEL::kStarsLabel), L"135 of 135");
+  scene.manager.find("WINDOW_WORLDS")->on_control(SG_WINDOW_WORLDS::world_button(3));
   scene.settle();
   EXPECT_EQ(panel->tab(), SG_MAIN_PANEL::TAB_LEVELS);
   EXPECT_EQ(rows(), "333333333333333");
   EXPECT_EQ(packs(), "......ooo");
-  EXPECT_EQ(scene.label("WINDOW_LEVELS", 1501), L"45");
-  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", 4), L"45 of 45");
+  EXPECT_EQ(scene.label("WINDOW_LEVELS", SG_WINDOW_LEVELS::level_number_label(15)), L"45");
+  EXPECT_EQ(scene.label("WINDOW_MAIN_PANEL", SG_MAIN_PANEL::kStarsLabel), L"45 of 45");
 }
 
 TEST_F(WorldsAndLevels, OnlyTheButtonOfAnOpenWorldChoosesIt) {
   scene.open_panel(SG_MAIN_PANEL::TAB_WORLDS);
   auto* worlds = dynamic_cast<game::SG_WINDOW_WORLDS*>(scene.manager.find("WINDOW_WORLDS"));
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 1), KC_GUI_BUTTON5::NORMAL);
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 2), KC_GUI_BUTTON5::DISABLED);
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::DISABLED);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(1)),
+            KC_GUI_BUTTON5::NORMAL);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(2)),
+            KC_GUI_BUTTON5::DISABLED);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(3)),
+            KC_GUI_BUTTON5::DISABLED);
   // A picture's event (its id 50 or a star's 112) and a locked world's id
   // are no world to go to.
   for (int id : {50, 112, 2, 3, 0, -1}) {
@@ -117,16 +126,19 @@ TEST_F(WorldsAndLevels, OnlyTheButtonOfAnOpenWorldChoosesIt) {
 
   scene.win_levels(30, 3);
   worlds->refresh();
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::NORMAL);
-  for (unsigned int id : {112u, 114u, 116u, 212u, 214u, 216u}) {
-    EXPECT_TRUE(scene.visible("WINDOW_WORLDS", id)) << id;
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(3)),
+            KC_GUI_BUTTON5::NORMAL);
+  for (int world : {1, 2}) {
+    for (int k = 1; k <= 3; ++k) {
+      EXPECT_TRUE(scene.visible("WINDOW_WORLDS", game::star_picture(world, k))) << world << k;
+    }
   }
-  EXPECT_FALSE(scene.visible("WINDOW_WORLDS", 312));
-  worlds->on_control(3);
+  EXPECT_FALSE(scene.visible("WINDOW_WORLDS", game::star_picture(3, 1)));
+  worlds->on_control(SG_WINDOW_WORLDS::world_button(3));
   scene.settle();
   EXPECT_EQ(game::current_world_number, 3);
   EXPECT_TRUE(scene.is_open("WINDOW_LEVELS"));
-  EXPECT_EQ(scene.label("WINDOW_LEVELS", 101), L"31");
+  EXPECT_EQ(scene.label("WINDOW_LEVELS", SG_WINDOW_LEVELS::level_number_label(1)), L"31");
 }
 
 TEST_F(WorldsAndLevels, AnOpenLevelIsChosenALockedOneSendsNothing) {
@@ -140,12 +152,12 @@ TEST_F(WorldsAndLevels, AnOpenLevelIsChosenALockedOneSendsNothing) {
 
   // While a comic stands open the level waits.
   scene.manager.show("WINDOW_COMICS2");
-  levels->on_control(3);
+  levels->on_control(SG_WINDOW_LEVELS::level_button(3));
   EXPECT_TRUE(scene.is_open("WINDOW_LEVELS"));
   scene.manager.close("WINDOW_COMICS2");
   scene.settle();
 
-  levels->on_control(3);
+  levels->on_control(SG_WINDOW_LEVELS::level_button(3));
   EXPECT_EQ(game::current_level_number, 18);
   EXPECT_EQ(levels->chosen_button(), 3);
   EXPECT_EQ(levels->state(), KOR_GF::WINDOW_CLOSING) << "the level starts when it has closed";
@@ -155,7 +167,7 @@ TEST_F(WorldsAndLevels, AnOpenLevelIsChosenALockedOneSendsNothing) {
 
 TEST_F(WorldsAndLevels, TheComicBandShowsTheWorldsComicAndTheClickStillReachesTheWidgets) {
   SG_WINDOW_LEVELS* levels = open_levels(1);
-  auto* band = scene.widget<KOR::KC_GUI_IMAGE>("WINDOW_LEVELS", 31);
+  auto* band = scene.widget<KOR::KC_GUI_IMAGE>("WINDOW_LEVELS", SG_WINDOW_LEVELS::kComicBand);
   ASSERT_NE(band, nullptr);
   // The band lies at (-200, -250) from the middle of the 1024 × 768 screen.
   struct CASE {
@@ -210,9 +222,11 @@ TEST_F(WorldsAndLevels, TheOpenAllLevelsKeyShowsAtOnce) {
   game::CGame_App& app = game::game_instance();
   app.developer_mode = 1;
   scene.open_panel(SG_MAIN_PANEL::TAB_WORLDS);
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::DISABLED);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(3)),
+            KC_GUI_BUTTON5::DISABLED);
   app.on_key_down('O');
-  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", 3), KC_GUI_BUTTON5::NORMAL);
+  EXPECT_EQ(scene.button_state("WINDOW_WORLDS", SG_WINDOW_WORLDS::world_button(3)),
+            KC_GUI_BUTTON5::NORMAL);
   close_levels();
   open_levels(1);
   EXPECT_EQ(rows(), "000000000000000");

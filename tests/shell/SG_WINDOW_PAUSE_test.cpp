@@ -32,7 +32,7 @@ class PauseWindow : public ::testing::Test {
   // The pause opened as the HUD's pause button opens it.
   SG_WINDOW_PAUSE* pause_by_button() {
     auto* button = scene.open_on<game::HUD_BUTTON_PAUSE>(scene.hud, "HUD_PAUSE");
-    button->on_control(1);
+    button->on_control(game::HUD_BUTTON_PAUSE::kPauseButton);
     scene.settle();
     return dynamic_cast<SG_WINDOW_PAUSE*>(scene.manager.find_open("WINDOW_PAUSE"));
   }
@@ -51,11 +51,11 @@ TEST_F(PauseWindow, EachButtonDoesItsPartOnceThePauseHasClosed) {
     bool scene_left;
   };
   const CASE cases[] = {
-      {1, false, false, 1, false},  // restart
-      {2, true, true, 0, false},    // options over the pause
-      {3, true, true, 0, false},    // no help window: nothing happens
-      {5, false, false, 0, false},  // resume
-      {4, false, true, 0, true},    // back to the menu: the level is gone
+      {SG_WINDOW_PAUSE::kRestartButton, false, false, 1, false},
+      {SG_WINDOW_PAUSE::kOptionsButton, true, true, 0, false},  // over the pause
+      {SG_WINDOW_PAUSE::kHelpButton, true, true, 0, false},     // no help window: nothing happens
+      {SG_WINDOW_PAUSE::kResumeButton, false, false, 0, false},
+      {SG_WINDOW_PAUSE::kMenuButton, false, true, 0, true},  // the level is gone
   };
   for (const CASE& c : cases) {
     SG_WINDOW_PAUSE* pause = pause_by_button();
@@ -73,7 +73,7 @@ TEST_F(PauseWindow, EachButtonDoesItsPartOnceThePauseHasClosed) {
     EXPECT_EQ(app.current_scene.get(), stub) << c.id;
     EXPECT_EQ(stub->paused, c.paused_after ? 1 : 0) << c.id;
     EXPECT_EQ(stub->restarts - restarts, c.restarts) << c.id;
-    if (c.id == 2) {
+    if (c.id == SG_WINDOW_PAUSE::kOptionsButton) {
       EXPECT_TRUE(scene.is_open("Options"));
     }
     scene.manager.close_all();
@@ -83,8 +83,8 @@ TEST_F(PauseWindow, EachButtonDoesItsPartOnceThePauseHasClosed) {
 
 TEST_F(PauseWindow, ASecondClickWhileItClosesChangesNothing) {
   SG_WINDOW_PAUSE* pause = pause_by_button();
-  pause->on_control(1);
-  pause->on_control(4);
+  pause->on_control(SG_WINDOW_PAUSE::kRestartButton);
+  pause->on_control(SG_WINDOW_PAUSE::kMenuButton);
   scene.settle();
   EXPECT_EQ(app.current_scene.get(), stub);
   EXPECT_EQ(stub->restarts, 1);

@@ -17,6 +17,8 @@
 #include "puzzle/CLevel_Cell.h"
 #include "puzzle/CLevel_Field.h"
 #include "shell/CGame_App.h"
+#include "shell/HUD_PANEL_TAPE.h"
+#include "shell/SG_WINDOW_PAUSE.h"
 
 namespace test_support {
 
@@ -24,10 +26,8 @@ namespace {
 
 using game::CScene_Level;
 
-// The pause window's "resume".
-constexpr unsigned kResume = 5;
 // "HUD_TAPE"'s call area; its button is the strip at the area's right end.
-constexpr unsigned kCallArea = 1;
+constexpr unsigned kCallArea = game::HUD_PANEL_TAPE::kCallArea;
 // Everything above this row is board.
 constexpr float kBoardBottom = 650.0f;
 // Frames a piece may take to come onto the tape: the longest wait between
@@ -112,7 +112,7 @@ void LEVEL_PLAYER::resume_if_paused() {
   const CScene_Level* level = scene();
   if (level == nullptr || !level->paused || level->state != CScene_Level::STATE_PLAY) return;
   if (p_.is_open("WINDOW_PAUSE")) {
-    p_.click("WINDOW_PAUSE", kResume);
+    p_.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kResumeButton);
     p_.wait_until([] { return scene() == nullptr || !scene()->paused; }, "the level resumed");
   }
 }

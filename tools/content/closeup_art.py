@@ -730,14 +730,18 @@ def pack_pictures(pack):
     return out, box, shown
 
 
+# The picture's id, as src/shell/CLOSE_UP_WINDOW.h names it; frame k's is k.
+PICTURE = 100
+
+
 def window(pack, box, shown):
-    """"CLOSE_UP_PACK_n": the picture (100) first, so the frames (1..N) are
-    drawn over it; all hidden until the window shows them."""
+    """"CLOSE_UP_PACK_n": the picture first, so the frames are drawn over it;
+    all hidden until the window shows them."""
     x, y = CARD_AT
     frames = [W.image(k, texture(stem), x + box[0], y + box[1], enabled=False, visible=False)
               for k, stem in enumerate(shown, 1)]
     return W.Window("CLOSE_UP_PACK_%d" % pack, "CLOSE_UP_WINDOW", [
-        W.image(100, texture("closeup%d" % pack), x, y, enabled=False, visible=False),
+        W.image(PICTURE, texture("closeup%d" % pack), x, y, enabled=False, visible=False),
     ] + frames, 1, "SH_FADE", "SH_FADE", "0.5", fractions=(0.5, 0.5))
 
 

@@ -298,7 +298,8 @@ def row_y(row):
 def windows():
     back = Window("Back", "G_WINDOW_SIMPLE", [], 0, "SH_FADE", "SH_FADE", "0.6",
                   background=("title_back", "255 40 60 110", "255 255 255 255", None))
-    logo = Window("Logo", "G_WINDOW_SIMPLE", [image(LOGO.PICTURE, "logo", 0, -262, enabled=False)], 1)
+    logo = Window("Logo", "G_WINDOW_SIMPLE",
+                  [image(LOGO.PICTURE, "logo", 0, -262, enabled=False)], 1)
     title = Window("Title", "SG_WINDOW_TITLE", [
         image(TITLE.NAME_PLATE, "name_plate", 0, -106),
         label(TITLE.PLAYER_LABEL, "label_title_player", "fnt20_blue", 10, -112),
