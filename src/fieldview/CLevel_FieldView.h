@@ -127,6 +127,25 @@ class CLevel_FieldView {
 
   // Water of one wet pipe cell, growing from its inflow side.
   void draw_water_in_cell(int x, int y);
+  // A wet cell: its centre, the share of it filled (0..1), the inflow side.
+  struct WaterInCell {
+    KOR::KS_VECTOR2 centre;
+    float fill = 0.0f;
+    int in = 0;
+  };
+  // The cell's water by the shape of the pipe: a dead end, a straight strip
+  // (from `side`, g of it, a pixel longer while growing), an elbow, a tee or a
+  // cross; the tee and the cross add arms past the crossing.
+  void draw_water_end(const WaterInCell& water);
+  void draw_water_strip(const WaterInCell& water, int side, float g, bool growing);
+  void draw_water_elbow(const WaterInCell& water, int shape);
+  void draw_water_tee(const WaterInCell& water, int shape);
+  void draw_water_cross(const WaterInCell& water);
+  void draw_water_arm(const WaterInCell& water, int side);
+  // The current frame of water picture `kind`, cut to left..right ×
+  // top..bottom of its image, drawn width × height at (x, y).
+  void draw_water_part(int kind, float left, float top, float right, float bottom, float width,
+                       float height, float x, float y);
   // The quad of (kind, frame) shows left..right x top..bottom of its image.
   void set_water_texture_part(float left, float top, float right, float bottom, int kind,
                               int frame);
