@@ -9,12 +9,6 @@
 
 namespace game {
 
-namespace {
-
-enum : unsigned int { kCloseButton = 1, kPageLabel = 10000 };
-
-}  // namespace
-
 SG_WINDOW_HELP::SG_WINDOW_HELP(const pugi::xml_node& element) : G_WINDOW(element) {
   const pugi::xml_node pages = element.child("PAGES");
   if (!pages) return;

@@ -13,6 +13,9 @@ namespace game {
 // Every opening starts at the first page.
 class SG_WINDOW_HELP : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description.
+  enum : unsigned int { kCloseButton = 1, kPageLabel = 10000 };
+
   explicit SG_WINDOW_HELP(const pugi::xml_node& element);
 
   void draw() override;

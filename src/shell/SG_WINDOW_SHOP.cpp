@@ -27,24 +27,9 @@ namespace game {
 
 namespace {
 
-enum : unsigned int {
-  kPageLabel = 10000,
-  kLevelPart = 100000,
-  kCloseInLevel = 100001,
-  kMoneyInLevel = 100002,
-  kDestructionStock = 100005,
-  kCompletionStock = 100006,
-  kDiscountMark = 1112,
-};
-
 constexpr int kItemCount = gPlayer_Flumo::kShopItemCount;
 constexpr int kItemsPerPage = 6;
 constexpr int kCoinBurst = 0;
-
-unsigned int description_id(int n) { return 100 * n + 2; }
-unsigned int buy_button_id(int n) { return 100 * n + 4; }
-unsigned int price_id(int n) { return 100 * n + 5; }
-unsigned int level_mark_id(int n, int j) { return 100 * n + 10 + 2 * j; }
 
 std::wstring item_config_key(int n, const wchar_t* what) {
   return L"shop_" + std::to_wstring(n) + what;
@@ -125,7 +110,7 @@ void SG_WINDOW_SHOP::on_closed() { game_instance().save_players(); }
 void SG_WINDOW_SHOP::on_control(int widget_id) {
   last_control_ = widget_id;
   for (int n = 1; n <= kItemCount; ++n) {
-    if (widget_id != int(buy_button_id(n))) continue;
+    if (widget_id != int(buy_button(n))) continue;
     KOR_GF::play_once("sound_button_click");
     buy(n);
     return;
@@ -213,9 +198,10 @@ void SG_WINDOW_SHOP::fill() {
   in_level_ = game_instance().current_level_scene() != nullptr ? 1 : 0;
   page_count_ = 2;
   page_ = std::clamp(page_, 1, page_count_);
-  templates_.take(*this, {kPageLabel, kMoneyInLevel, description_id(SHOP_MONEY_PACK_1),
-                          description_id(SHOP_MONEY_PACK_2), description_id(SHOP_MONEY_PACK_3),
-                          description_id(SHOP_MONEY_PACK_4)});
+  templates_.take(*this,
+                  {kPageLabel, kMoneyInLevel, description_label(SHOP_MONEY_PACK_1),
+                   description_label(SHOP_MONEY_PACK_2), description_label(SHOP_MONEY_PACK_3),
+                   description_label(SHOP_MONEY_PACK_4)});
   place_panels();
   refresh_money();
   templates_.fill(*this, kPageLabel, {page_, page_count_});
@@ -228,25 +214,25 @@ void SG_WINDOW_SHOP::fill() {
 void SG_WINDOW_SHOP::fill_item(int n) {
   const int levels = level_count(n);
   const int owned = current_shop_level(n);
-  if (auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, buy_button_id(n))) {
+  if (auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, buy_button(n))) {
     const int price = shown_price(n);
-    show_number(*this, price_id(n), price);
+    show_number(*this, price_label(n), price);
     can_buy(n) ? button->enable() : button->disable();
     button->set_visible(owned < levels || levels < 1 ? 1 : 0);
   }
   if (levels > 1) {
     for (int j = 1; j <= levels; ++j) {
-      KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, level_mark_id(n, j)), j <= owned);
+      KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, level_mark(n, j)), j <= owned);
     }
   } else if (n == SHOP_DISCOUNT) {
     KOR_GF::show_widget(widget_of<KOR::KC_GUI_IMAGE>(*this, kDiscountMark), owned == 1);
   }
   if (is_money_pack(n)) {
-    templates_.fill(*this, description_id(n),
+    templates_.fill(*this, description_label(n),
                     {CGame_Config::instance().get_int_w(item_config_key(n, L"_upgrade1_value"))});
   } else if (levels > 1) {
     set_label_text(
-        *this, description_id(n),
+        *this, description_label(n),
         KOR::string_table_instance().get_wide(shop_item_key(
             std::to_string(n) + "_description" + std::to_string(next_level(owned, levels)))));
   }
@@ -312,7 +298,7 @@ void SG_WINDOW_SHOP::buy(int n) {
 
 void SG_WINDOW_SHOP::add_coin_burst(int n) {
   auto* panel = widget_of<KOR::KC_GUI_PANEL>(*this, n);
-  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, buy_button_id(n));
+  auto* button = widget_of<KOR::KC_GUI_BUTTON5>(*this, buy_button(n));
   if (panel == nullptr || button == nullptr) return;
   const KOR::KS_VECTOR2 at = KOR_GF::widget_position(panel);
   const KOR::KS_VECTOR2 offset = KOR_GF::widget_position(button);

@@ -23,6 +23,29 @@ std::string shop_item_key(const std::string& s);
 // Money packs are never within reach of the pointer.
 class SG_WINDOW_SHOP : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description; item n's (1..16) follow
+  // from n.
+  enum : unsigned int {
+    kPageLabel = 10000,
+    kLevelPart = 100000,
+    kCloseInLevel = 100001,
+    kMoneyInLevel = 100002,
+    kDestructionStock = 100005,
+    kCompletionStock = 100006,
+    kDiscountMark = 1112,
+  };
+  static constexpr unsigned int description_label(int n) {
+    return static_cast<unsigned int>(100 * n + 2);
+  }
+  static constexpr unsigned int buy_button(int n) { return static_cast<unsigned int>(100 * n + 4); }
+  static constexpr unsigned int price_label(int n) {
+    return static_cast<unsigned int>(100 * n + 5);
+  }
+  // Mark j of item n's upgrade levels.
+  static constexpr unsigned int level_mark(int n, int j) {
+    return static_cast<unsigned int>(100 * n + 10 + 2 * j);
+  }
+
   explicit SG_WINDOW_SHOP(const pugi::xml_node& element);
   ~SG_WINDOW_SHOP() override;
 

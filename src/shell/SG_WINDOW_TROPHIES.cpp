@@ -15,24 +15,8 @@ namespace game {
 
 namespace {
 
-enum : unsigned int { kPageLabel = 10000 };
-
 constexpr int kTrophiesPerPage = 6;
 constexpr int kMostRanks = 3;
-
-enum : unsigned int {
-  kCondition = 1,
-  kReward = 2,
-  kProgress = 3,
-  kNoRank = 4,
-  kRewardCoin = 5,  // beside the reward
-  kOneOfThree = 6,
-  kTwoOfThree = 7,
-  kAllRanks = 8,
-  kRankMark = 12,  // then + 2 per rank
-};
-
-unsigned int part(int n, unsigned int which) { return 100 * n + which; }
 
 bool is_pack_trophy(int n) { return n >= TROPHY_PACK_1 && n <= TROPHY_PACK_3; }
 

@@ -12,6 +12,24 @@ class gPlayer_Flumo;
 // rank pictures. Opening it marks every trophy as seen.
 class SG_WINDOW_TROPHIES : public KOR_GF::G_WINDOW {
  public:
+  // The widgets' ids in the window's description: trophy n's (1..18) are
+  // part(n, which).
+  enum : unsigned int { kPageLabel = 10000 };
+  enum : unsigned int {
+    kCondition = 1,
+    kReward = 2,
+    kProgress = 3,
+    kNoRank = 4,
+    kRewardCoin = 5,  // beside the reward
+    kOneOfThree = 6,
+    kTwoOfThree = 7,
+    kAllRanks = 8,
+    kRankMark = 12,  // then + 2 per rank
+  };
+  static constexpr unsigned int part(int n, unsigned int which) {
+    return static_cast<unsigned int>(100 * n) + which;
+  }
+
   explicit SG_WINDOW_TROPHIES(const pugi::xml_node& element) : G_WINDOW(element) {}
 
   void on_open_begin() override;

@@ -43,6 +43,7 @@
 #include "shell/game_info.h"
 #include "shell/game_main.h"
 #include "shell/window_factory.h"
+#include "shell/window_paging.h"
 #include "support/game_resources.h"
 #include "support/images.h"
 #include "support/logical_screen.h"
@@ -308,7 +309,7 @@ void shop_tab(KOR_GF::G_WINDOW_MANAGER& windows) {
 void shop_tab_page_2(KOR_GF::G_WINDOW_MANAGER& windows) {
   shop_tab(windows);
   shopper()->money = 300;
-  if (KOR_GF::G_WINDOW* shop = windows.find("WINDOW_SHOP")) shop->on_control(30000);
+  if (KOR_GF::G_WINDOW* shop = windows.find("WINDOW_SHOP")) shop->on_control(game::kNextPageButton);
 }
 
 // Opened from a level's bonus window: the level runs, so the window shows

@@ -20,8 +20,10 @@
 #include "shell/HUD_BUTTON_DESTRUCTION.h"
 #include "shell/HUD_PANEL_PRESS.h"
 #include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/gPlayer_Flumo.h"
+#include "shell/window_paging.h"
 #include "support/level_player.h"
 
 namespace {
@@ -32,15 +34,9 @@ using test_support::LEVEL_PLAYER;
 using test_support::SCRIPTED_PLAYER;
 
 constexpr const char* kShop = "WINDOW_SHOP";
-constexpr unsigned kNextPage = 30000;
-constexpr unsigned kPreviousPage = 20000;
-constexpr unsigned kCloseInLevel = 100001;
-constexpr unsigned kMoneyInLevel = 100002;
-
-unsigned buy_button(int n) { return 100u * unsigned(n) + 4u; }
-unsigned price_label(int n) { return 100u * unsigned(n) + 5u; }
-unsigned description_label(int n) { return 100u * unsigned(n) + 2u; }
-unsigned level_mark(int n, int j) { return 100u * unsigned(n) + 10u + 2u * unsigned(j); }
+using game::kNextPageButton;
+using game::kPreviousPageButton;
+using SHOP = game::SG_WINDOW_SHOP;
 
 // "Ada", who has seen the first comic, with her money and bonus stocks.
 void write_ada(const fs::path& folder, int money, int destruction, int completion) {
@@ -105,31 +101,32 @@ TEST(shop_e2e, APlayerBuysAnUpgradeToItsCapAndThePurchasesAreSavedWhenTheShopClo
     int left = money;
     for (int level = 1; level <= 3; ++level) {
       SCOPED_TRACE("level " + std::to_string(level));
-      const int price = number(p, kShop, price_label(coins));
-      EXPECT_EQ(label(p, kShop, description_label(coins)),
+      const int price = number(p, kShop, SHOP::price_label(coins));
+      EXPECT_EQ(label(p, kShop, SHOP::description_label(coins)),
                 text_of("shop_item5_description" + std::to_string(level)));
-      ASSERT_TRUE(p.click(kShop, buy_button(coins)));
+      ASSERT_TRUE(p.click(kShop, SHOP::buy_button(coins)));
       p.frames(2);
       left -= price;
       EXPECT_EQ(ada().money, left);
       EXPECT_EQ(label(p, "WINDOW_MAIN_PANEL", 1), std::to_wstring(left));
       EXPECT_EQ(ada().shop_level(coins), level);
-      for (int j = 1; j <= 3; ++j) EXPECT_EQ(shown(p, kShop, level_mark(coins, j)), j <= level);
+      for (int j = 1; j <= 3; ++j)
+        EXPECT_EQ(shown(p, kShop, SHOP::level_mark(coins, j)), j <= level);
       if (level < 3) {
         EXPECT_EQ(
-            label(p, kShop, price_label(coins)),
+            label(p, kShop, SHOP::price_label(coins)),
             KOR::string_table_instance().get_wide("shop_item5_price" + std::to_string(level + 1)));
       }
     }
     EXPECT_EQ(left, 0);
-    EXPECT_FALSE(shown(p, kShop, buy_button(coins))) << "nothing left to buy";
+    EXPECT_FALSE(shown(p, kShop, SHOP::buy_button(coins))) << "nothing left to buy";
 
     // Where the button stood, and on an item too dear: nothing is bought.
-    auto* gone = p.widget(kShop, buy_button(coins));
+    auto* gone = p.widget(kShop, SHOP::buy_button(coins));
     ASSERT_NE(gone, nullptr);
     p.click_widget(*gone);
     const int star_time = game::SHOP_STAR_TIME;
-    auto* dear = dynamic_cast<KOR::KC_GUI_BUTTON5*>(p.widget(kShop, buy_button(star_time)));
+    auto* dear = dynamic_cast<KOR::KC_GUI_BUTTON5*>(p.widget(kShop, SHOP::buy_button(star_time)));
     ASSERT_NE(dear, nullptr);
     EXPECT_EQ(dear->state, KOR::KC_GUI_BUTTON5::DISABLED);
     p.click_widget(*dear);
@@ -223,8 +220,8 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
     }
     ASSERT_TRUE(p.is_open(kShop));
     EXPECT_TRUE(scene().paused);
-    EXPECT_TRUE(shown(p, kShop, 100000));
-    EXPECT_EQ(number(p, kShop, kMoneyInLevel), 5000);
+    EXPECT_TRUE(shown(p, kShop, SHOP::kLevelPart));
+    EXPECT_EQ(number(p, kShop, SHOP::kMoneyInLevel), 5000);
 
     const int extra = value(game::SHOP_BONUS_LIMIT, 1);
     const int completion_limit =
@@ -244,14 +241,14 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
          [] { return int(scene().press->cooldown()); },
          [](int before) { return before - value(game::SHOP_PRESS_COOLDOWN, 1); }},
         {game::SHOP_DISCOUNT, 1, "price of the water upgrade",
-         [&p] { return number(p, kShop, price_label(game::SHOP_WATER_COUNTDOWN)); },
+         [&p] { return number(p, kShop, SHOP::price_label(game::SHOP_WATER_COUNTDOWN)); },
          [](int before) { return before - before * value(game::SHOP_DISCOUNT, 1) / 100; }},
         {game::SHOP_WATER_COUNTDOWN, 1, "water upgrade level",
          [] { return ada().shop_level(game::SHOP_WATER_COUNTDOWN); }, [](int) { return 1; }},
     };
     for (const EFFECT& effect : effects) {
       SCOPED_TRACE(effect.what);
-      const unsigned page_button = effect.item <= 6 ? kPreviousPage : kNextPage;
+      const unsigned page_button = effect.item <= 6 ? kPreviousPageButton : kNextPageButton;
       if (!shown(p, kShop, unsigned(effect.item))) {
         ASSERT_TRUE(p.click(kShop, page_button));
       }
@@ -259,15 +256,15 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
       const int before = effect.measure();
       for (int k = 0; k < effect.times; ++k) {
         const int money = ada().money;
-        const int price = number(p, kShop, price_label(effect.item));
-        ASSERT_TRUE(p.click(kShop, buy_button(effect.item)));
+        const int price = number(p, kShop, SHOP::price_label(effect.item));
+        ASSERT_TRUE(p.click(kShop, SHOP::buy_button(effect.item)));
         p.frames(2);
         // The discount counts from its own purchase on.
         const int paid = effect.item == game::SHOP_DISCOUNT
                              ? price - price * value(game::SHOP_DISCOUNT, 1) / 100
                              : price;
         EXPECT_EQ(ada().money, money - paid);
-        EXPECT_EQ(number(p, kShop, kMoneyInLevel), ada().money);
+        EXPECT_EQ(number(p, kShop, SHOP::kMoneyInLevel), ada().money);
       }
       EXPECT_EQ(effect.measure(), effect.expected(before));
     }
@@ -276,10 +273,10 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
     EXPECT_TRUE(press->upgraded) << "the upgraded press shows at once";
 
     // The completion stock stands at its limit: nothing more to buy.
-    ASSERT_TRUE(p.click(kShop, kPreviousPage));
+    ASSERT_TRUE(p.click(kShop, kPreviousPageButton));
     p.frames(2);
     const int money = ada().money;
-    p.click_widget(*p.widget(kShop, buy_button(game::SHOP_COMPLETION_BONUS)));
+    p.click_widget(*p.widget(kShop, SHOP::buy_button(game::SHOP_COMPLETION_BONUS)));
     p.frames(2);
     EXPECT_EQ(ada().completionBonuses, completion_limit);
     EXPECT_EQ(ada().money, money);
@@ -289,7 +286,7 @@ TEST(shop_e2e, InALevelEachKindOfUpgradeChangesThePlayAtOnce) {
       EXPECT_TRUE(at.right < 0.0f && at.bottom < 0.0f) << n;
     }
 
-    ASSERT_TRUE(p.click(kShop, kCloseInLevel));
+    ASSERT_TRUE(p.click(kShop, SHOP::kCloseInLevel));
     ASSERT_TRUE(p.wait_closed(kShop));
     EXPECT_FALSE(scene().paused);
     auto* count = dynamic_cast<KOR::KC_GUI_WLABEL*>(

@@ -15,6 +15,7 @@
 #include "shell/CGame_App.h"
 #include "shell/HUD_BUTTON_PAUSE.h"
 #include "shell/SG_MAIN_PANEL.h"
+#include "shell/SG_WINDOW_HELP.h"
 #include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_OPTIONS.h"
 #include "shell/SG_WINDOW_PAUSE.h"
@@ -225,7 +226,7 @@ TEST(texture_memory_e2e, NoScreenHoldsOnePictureTwice) {
          }},
         {"levels again",
          [&] {
-           return p.click("Help", 1) && p.wait_closed("Help") &&
+           return p.click("Help", game::SG_WINDOW_HELP::kCloseButton) && p.wait_closed("Help") &&
                   p.click("WINDOW_PAUSE", game::SG_WINDOW_PAUSE::kMenuButton) &&
                   p.wait_open("WINDOW_LEVELS");
          }},

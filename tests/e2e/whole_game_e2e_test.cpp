@@ -12,6 +12,7 @@
 #include "shell/SG_FINISH_PANEL.h"
 #include "shell/SG_MAIN_PANEL.h"
 #include "shell/SG_WINDOW_LEVELS.h"
+#include "shell/SG_WINDOW_SHOP.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/SG_WINDOW_WORLDS.h"
 #include "shell/gPlayer_Flumo.h"
@@ -33,8 +34,6 @@ using test_support::SCRIPTED_PLAYER;
 constexpr int kLevelsPerWorld = game::gPlayer_Flumo::kLevelsPerWorld;
 constexpr int kLastLevel = game::gPlayer_Flumo::kLevelCount;
 constexpr const char* kShop = "WINDOW_SHOP";
-
-unsigned buy_button(int item) { return 100u * unsigned(item) + 4u; }
 
 // Where the profile waits between the steps.
 fs::path kept_profile() { return fs::path(AQUAVEX_WHOLE_GAME_DIR) / "players.xml"; }
@@ -97,7 +96,7 @@ void comic_and_shop(SCRIPTED_PLAYER& p, int comic, int item) {
   ASSERT_TRUE(p.wait_open(kShop));
   const int before = profile().shop_level(item);
   const int money = profile().money;
-  ASSERT_TRUE(p.click(kShop, buy_button(item)));
+  ASSERT_TRUE(p.click(kShop, game::SG_WINDOW_SHOP::buy_button(item)));
   p.frames(2);
   EXPECT_EQ(profile().shop_level(item), before + 1) << "with " << money << " coins";
   EXPECT_LT(profile().money, money);

@@ -11,10 +11,13 @@
 #include "level/CScene_Level.h"
 #include "menu_scene.h"
 #include "shell/gPages_Help.h"
+#include "shell/window_paging.h"
 
 namespace {
 
 using game::gHelpItem;
+using game::kNextPageButton;
+using game::kPreviousPageButton;
 using game::SG_WINDOW_HELP;
 
 // The help window over its fixture book: pages of a picture (64 × 32) and a
@@ -37,7 +40,7 @@ class Help : public ::testing::Test {
     return static_cast<gHelpItem*>(help->book().items().at(i));
   }
   std::wstring page_label(SG_WINDOW_HELP* help) {
-    return KOR_GF::widget_of<KOR::KC_GUI_WLABEL>(*help, 10000)->text;
+    return KOR_GF::widget_of<KOR::KC_GUI_WLABEL>(*help, SG_WINDOW_HELP::kPageLabel)->text;
   }
   bool enabled(SG_WINDOW_HELP* help, unsigned int id) {
     return KOR_GF::widget_of<KOR::KC_GUI_BUTTON5>(*help, id)->state !=
@@ -108,19 +111,20 @@ TEST_F(Help, ThePageButtonsTurnTheBookAndEveryOpeningStartsAtTheFirstPage) {
   struct Case {
     int control, shown;
     bool previous, next;
-  } const cases[] = {{30000, 1, true, true}, {30000, 2, true, false}, {30000, 2, true, false},
-                     {20000, 1, true, true}, {20000, 0, false, true}, {20000, 0, false, true}};
+  } const cases[] = {{kNextPageButton, 1, true, true},      {kNextPageButton, 2, true, false},
+                     {kNextPageButton, 2, true, false},     {kPreviousPageButton, 1, true, true},
+                     {kPreviousPageButton, 0, false, true}, {kPreviousPageButton, 0, false, true}};
   EXPECT_EQ(page_label(help), L"Page 1 of 3");
-  EXPECT_FALSE(enabled(help, 20000));
+  EXPECT_FALSE(enabled(help, kPreviousPageButton));
   for (const Case& c : cases) {
     help->on_control(c.control);
     EXPECT_EQ(help->book().shown(), c.shown) << c.control;
     EXPECT_EQ(page_label(help), L"Page " + std::to_wstring(c.shown + 1) + L" of 3");
-    EXPECT_EQ(enabled(help, 20000), c.previous);
-    EXPECT_EQ(enabled(help, 30000), c.next);
+    EXPECT_EQ(enabled(help, kPreviousPageButton), c.previous);
+    EXPECT_EQ(enabled(help, kNextPageButton), c.next);
   }
-  help->on_control(30000);
-  help->on_control(1);
+  help->on_control(kNextPageButton);
+  help->on_control(SG_WINDOW_HELP::kCloseButton);
   scene.settle();
   scene.manager.show("Help");
   scene.settle();
@@ -144,7 +148,7 @@ TEST_F(Help, OnlyItsCloseControlClosesItAndThePausedLevelBehindStaysAsItWas) {
     EXPECT_TRUE(scene.is_open("Help")) << control;
     EXPECT_EQ(help->book().shown(), 0) << control;
   }
-  help->on_control(1);
+  help->on_control(SG_WINDOW_HELP::kCloseButton);
   scene.settle();
   EXPECT_FALSE(scene.is_open("Help"));
   EXPECT_TRUE(scene.is_open("Back"));
@@ -160,7 +164,7 @@ TEST(HelpWithoutBook, OpensAndClosesWithNothingToTurn) {
       "<window _type='SG_WINDOW_HELP' _name='Help' _typeOpen='SH_MOMENTAL' "
       "_typeClose='SH_MOMENTAL'><GUI/></window>");
   EXPECT_EQ(help->book().pages(), 0);
-  help->on_control(30000);
+  help->on_control(kNextPageButton);
   help->on_open_begin();
   help->draw();
   EXPECT_EQ(help->book().shown(), 0);

@@ -16,6 +16,7 @@
 #include "menu_scene.h"
 #include "puzzle/CGame_Config.h"
 #include "shell/SG_MAIN_PANEL.h"
+#include "shell/window_paging.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ class Shop : public ::testing::Test {
   KC_GUI_BUTTON5* button(unsigned int id) const { return widget_of<KC_GUI_BUTTON5>(*shop(), id); }
   // Offered: shown and not disabled.
   bool offered(int n) const {
-    const KC_GUI_BUTTON5* buy = button(100 * n + 4);
+    const KC_GUI_BUTTON5* buy = button(SG_WINDOW_SHOP::buy_button(n));
     return buy->visible != 0 && buy->state != KC_GUI_BUTTON5::DISABLED;
   }
   std::wstring label(unsigned int id) const {
@@ -99,22 +100,22 @@ TEST_F(Shop, OutsideALevelTheUpgradesTakeThePlacesOfTheBonusRefillsOnTwoPages) {
     ASSERT_NE(window, nullptr);
     const float dx = width == 1366 ? 3.0f : 0.0f;
     EXPECT_FALSE(window->in_level());
-    EXPECT_EQ(label(10000), L"Page 1 of 2");
+    EXPECT_EQ(label(SG_WINDOW_SHOP::kPageLabel), L"Page 1 of 2");
     for (int n = 1; n <= 16; ++n) EXPECT_EQ(shown(n), n >= 5 && n <= 10) << n;
     for (int n = 5; n <= 10; ++n) {
       EXPECT_EQ(place(n), std::make_pair(10.0f * (n - 4) + dx, float(n - 4))) << n;
     }
-    EXPECT_EQ(button(20000)->state, KC_GUI_BUTTON5::DISABLED);
-    EXPECT_EQ(button(30000)->state, KC_GUI_BUTTON5::NORMAL);
-    EXPECT_EQ(widget_of<KOR::KC_GUI_PANEL>(*window, 100000)->visible, 0);
+    EXPECT_EQ(button(game::kPreviousPageButton)->state, KC_GUI_BUTTON5::DISABLED);
+    EXPECT_EQ(button(game::kNextPageButton)->state, KC_GUI_BUTTON5::NORMAL);
+    EXPECT_EQ(widget_of<KOR::KC_GUI_PANEL>(*window, SG_WINDOW_SHOP::kLevelPart)->visible, 0);
 
-    window->on_control(30000);
-    EXPECT_EQ(label(10000), L"Page 2 of 2");
+    window->on_control(game::kNextPageButton);
+    EXPECT_EQ(label(SG_WINDOW_SHOP::kPageLabel), L"Page 2 of 2");
     for (int n = 1; n <= 16; ++n) EXPECT_EQ(shown(n), n >= 11) << n;
     for (int n = 13; n <= 16; ++n) EXPECT_EQ(place(n), std::make_pair(-1000.0f, -1000.0f)) << n;
-    EXPECT_EQ(button(30000)->state, KC_GUI_BUTTON5::DISABLED);
+    EXPECT_EQ(button(game::kNextPageButton)->state, KC_GUI_BUTTON5::DISABLED);
     // A page beyond the last is never reached.
-    window->on_control(30000);
+    window->on_control(game::kNextPageButton);
     EXPECT_EQ(window->page(), 2);
     scene.manager.close("WINDOW_SHOP");
     scene.settle();
@@ -130,7 +131,7 @@ TEST_F(Shop, TheBuyButtonFollowsTheMoneyAndATooDearPurchaseIsRefused) {
     player->money = c.money;
     open()->fill();
     EXPECT_EQ(offered(5), c.offered) << c.money;
-    EXPECT_EQ(label(505), std::to_wstring(price(5, 1)));
+    EXPECT_EQ(label(SG_WINDOW_SHOP::price_label(5)), std::to_wstring(price(5, 1)));
   }
   player->money = price(5, 1) - 1;
   shop()->buy(5);
@@ -142,16 +143,19 @@ TEST_F(Shop, AnUpgradeClimbsItsLevelsWithMarksDescriptionAndPriceOfTheNextLevel)
   SG_WINDOW_SHOP* window = open();
   int money = player->money;
   for (int level = 1; level <= 3; ++level) {
-    window->on_control(504);
+    window->on_control(SG_WINDOW_SHOP::buy_button(5));
     money -= price(5, level);
     EXPECT_EQ(player->money, money);
     EXPECT_EQ(player->shop[4], level);
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(mark(500 + 10 + 2 * j), j <= level) << level << j;
+    for (int j = 1; j <= 3; ++j)
+      EXPECT_EQ(mark(SG_WINDOW_SHOP::level_mark(5, j)), j <= level) << level << j;
     const int next = std::min(level + 1, 3);
-    EXPECT_EQ(label(502), L"Item 5 level " + std::to_wstring(next));
-    EXPECT_EQ(label(505), std::to_wstring(price(5, next)));
+    EXPECT_EQ(label(SG_WINDOW_SHOP::description_label(5)),
+              L"Item 5 level " + std::to_wstring(next));
+    EXPECT_EQ(label(SG_WINDOW_SHOP::price_label(5)), std::to_wstring(price(5, next)));
   }
-  EXPECT_EQ(button(504)->visible, 0) << "a fully bought item shows no button";
+  EXPECT_EQ(button(SG_WINDOW_SHOP::buy_button(5))->visible, 0)
+      << "a fully bought item shows no button";
   window->buy(5);
   EXPECT_EQ(player->shop[4], 3) << "an item at its cap is not bought again";
   EXPECT_EQ(player->money, money);
@@ -159,17 +163,17 @@ TEST_F(Shop, AnUpgradeClimbsItsLevelsWithMarksDescriptionAndPriceOfTheNextLevel)
 
 TEST_F(Shop, TheDiscountCountsFromItsOwnPurchaseOnAndShowsItsMark) {
   SG_WINDOW_SHOP* window = open();
-  window->on_control(30000);
-  EXPECT_EQ(label(1105), L"111");
-  EXPECT_FALSE(mark(1112));
+  window->on_control(game::kNextPageButton);
+  EXPECT_EQ(label(SG_WINDOW_SHOP::price_label(11)), L"111");
+  EXPECT_FALSE(mark(SG_WINDOW_SHOP::kDiscountMark));
   const int money = player->money;
-  window->on_control(1104);
+  window->on_control(SG_WINDOW_SHOP::buy_button(11));
   EXPECT_EQ(player->money, money - 111 + 11);
   EXPECT_EQ(player->shop[10], 1);
-  EXPECT_TRUE(mark(1112));
-  EXPECT_EQ(button(1104)->visible, 0);
-  EXPECT_EQ(label(1205), std::to_wstring(121 - 12));
-  window->on_control(1204);
+  EXPECT_TRUE(mark(SG_WINDOW_SHOP::kDiscountMark));
+  EXPECT_EQ(button(SG_WINDOW_SHOP::buy_button(11))->visible, 0);
+  EXPECT_EQ(label(SG_WINDOW_SHOP::price_label(12)), std::to_wstring(121 - 12));
+  window->on_control(SG_WINDOW_SHOP::buy_button(12));
   EXPECT_EQ(player->money, money - 100 - 109);
 }
 
@@ -179,10 +183,11 @@ TEST_F(Shop, BonusStocksAreSoldUpToTheirLimitsWhichTheBonusLimitUpgradeRaisesAtO
   player->completionBonuses = 4;  // above its limit: still nothing to sell
   SG_WINDOW_SHOP* window = open();
   ASSERT_TRUE(window->in_level());
-  EXPECT_EQ(label(100005), L"3");
-  EXPECT_EQ(label(100006), L"4");
+  EXPECT_EQ(label(SG_WINDOW_SHOP::kDestructionStock), L"3");
+  EXPECT_EQ(label(SG_WINDOW_SHOP::kCompletionStock), L"4");
   for (int n = 1; n <= 4; ++n) EXPECT_FALSE(offered(n)) << n;
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(label(100 * n + 5), std::to_wstring(price(n, 1)));
+  for (int n = 1; n <= 4; ++n)
+    EXPECT_EQ(label(SG_WINDOW_SHOP::price_label(n)), std::to_wstring(price(n, 1)));
   window->buy(4);
   EXPECT_EQ(player->completionBonuses, 4) << "a refill never lowers a stock above its limit";
 
@@ -192,7 +197,7 @@ TEST_F(Shop, BonusStocksAreSoldUpToTheirLimitsWhichTheBonusLimitUpgradeRaisesAtO
   EXPECT_EQ(player->destructionBonuses, 4);
   window->buy(4);
   EXPECT_EQ(player->completionBonuses, 5);
-  EXPECT_EQ(label(100006), L"5");
+  EXPECT_EQ(label(SG_WINDOW_SHOP::kCompletionStock), L"5");
   EXPECT_FALSE(offered(3));
 }
 
@@ -201,13 +206,13 @@ TEST_F(Shop, InALevelTheFirstTwelveItemsStandInTheirOwnPlacesWithMoneyAndClose) 
   SG_WINDOW_SHOP* window = open();
   for (int n = 1; n <= 16; ++n) EXPECT_EQ(shown(n), n <= 6) << n;
   for (int n = 1; n <= 6; ++n) EXPECT_EQ(place(n), std::make_pair(10.0f * n, float(n))) << n;
-  EXPECT_EQ(widget_of<KOR::KC_GUI_PANEL>(*window, 100000)->visible, 1);
-  EXPECT_EQ(label(100002), L"Money 10000");
+  EXPECT_EQ(widget_of<KOR::KC_GUI_PANEL>(*window, SG_WINDOW_SHOP::kLevelPart)->visible, 1);
+  EXPECT_EQ(label(SG_WINDOW_SHOP::kMoneyInLevel), L"Money 10000");
   window->buy(6);
-  EXPECT_EQ(label(100002), L"Money " + std::to_wstring(10000 - price(6, 1)));
-  window->on_control(30000);
+  EXPECT_EQ(label(SG_WINDOW_SHOP::kMoneyInLevel), L"Money " + std::to_wstring(10000 - price(6, 1)));
+  window->on_control(game::kNextPageButton);
   for (int n = 1; n <= 16; ++n) EXPECT_EQ(shown(n), n >= 7 && n <= 12) << n;
-  window->on_control(100001);
+  window->on_control(SG_WINDOW_SHOP::kCloseInLevel);
   scene.settle();
   EXPECT_FALSE(scene.is_open("WINDOW_SHOP"));
 }
@@ -215,9 +220,11 @@ TEST_F(Shop, InALevelTheFirstTwelveItemsStandInTheirOwnPlacesWithMoneyAndClose) 
 TEST_F(Shop, MoneyPacksPayTheirSumAndTheThirdPurchaseEarnsTheTrophyOnce) {
   auto* panel = scene.open<game::SG_MAIN_PANEL>("WINDOW_MAIN_PANEL");
   ASSERT_NE(panel, nullptr);
-  const auto header_money = [&] { return widget_of<KOR::KC_GUI_WLABEL>(*panel, 1)->text; };
+  const auto header_money = [&] {
+    return widget_of<KOR::KC_GUI_WLABEL>(*panel, game::SG_MAIN_PANEL::kMoneyLabel)->text;
+  };
   SG_WINDOW_SHOP* window = open();
-  EXPECT_EQ(label(1302), L"Pack +1000");
+  EXPECT_EQ(label(SG_WINDOW_SHOP::description_label(13)), L"Pack +1000");
   int money = player->money;
   window->buy(13);
   money += 1000 - price(13, 1);
@@ -265,7 +272,8 @@ TEST_F(Shop, TheDeveloperMoneyKeyShowsAtOnce) {
   app.on_key_down('M');
   app.developer_mode = 0;
   EXPECT_EQ(player->money, 5000);
-  EXPECT_EQ(widget_of<KOR::KC_GUI_WLABEL>(*panel, 1)->text, L"Money 5000");
+  EXPECT_EQ(widget_of<KOR::KC_GUI_WLABEL>(*panel, game::SG_MAIN_PANEL::kMoneyLabel)->text,
+            L"Money 5000");
   EXPECT_TRUE(offered(5));
 }
 

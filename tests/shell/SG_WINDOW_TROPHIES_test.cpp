@@ -11,6 +11,7 @@
 #include "gui/KC_GUI_WLABEL.h"
 #include "menu_scene.h"
 #include "puzzle/CGame_Config.h"
+#include "shell/window_paging.h"
 
 namespace {
 
@@ -92,17 +93,23 @@ TEST_F(Trophies, ATrophyOfThreeRanksShowsTheNextRankItsRewardProgressAndPictures
       {120, L"Goal 100", L"", L"", {808, 812, 814, 816}},
   };
   open();
-  window()->on_control(30000);
+  window()->on_control(game::kNextPageButton);
   for (const Case& c : cases) {
     set_trophy(8, c.value);
     window()->fill();
-    EXPECT_EQ(label(801), c.goal) << c.value;
+    EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(8, SG_WINDOW_TROPHIES::kCondition)), c.goal)
+        << c.value;
     if (!c.reward.empty()) {
-      EXPECT_EQ(label(802), c.reward) << c.value;
-      EXPECT_EQ(label(803), c.progress) << c.value;
+      EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(8, SG_WINDOW_TROPHIES::kReward)), c.reward)
+          << c.value;
+      EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(8, SG_WINDOW_TROPHIES::kProgress)), c.progress)
+          << c.value;
     }
-    EXPECT_EQ(visible(802), !c.reward.empty()) << c.value;
-    EXPECT_EQ(visible(803), !c.reward.empty()) << c.value;
+    EXPECT_EQ(visible(SG_WINDOW_TROPHIES::part(8, SG_WINDOW_TROPHIES::kReward)), !c.reward.empty())
+        << c.value;
+    EXPECT_EQ(visible(SG_WINDOW_TROPHIES::part(8, SG_WINDOW_TROPHIES::kProgress)),
+              !c.reward.empty())
+        << c.value;
     EXPECT_EQ(shown({804, 805, 806, 807, 808, 812, 814, 816}), c.shown) << c.value;
   }
 }
@@ -111,7 +118,7 @@ TEST_F(Trophies, ATrophyOfThreeRanksShowsTheNextRankItsRewardProgressAndPictures
 // no reward, whatever rewards the configuration holds.
 TEST_F(Trophies, OnlyATrophyThatPaysItsRewardShowsIt) {
   open();
-  window()->on_control(30000);
+  window()->on_control(game::kNextPageButton);
   for (int value : {0, 10, 50}) {
     set_trophy(7, value);
     window()->fill();
@@ -122,8 +129,8 @@ TEST_F(Trophies, OnlyATrophyThatPaysItsRewardShowsIt) {
 
 TEST_F(Trophies, SingleRankTrophiesAndTrophiesOfMoreRanksThanCanBeShown) {
   SG_WINDOW_TROPHIES* list = open();
-  list->on_control(30000);
-  list->on_control(30000);
+  list->on_control(game::kNextPageButton);
+  list->on_control(game::kNextPageButton);
   EXPECT_EQ(shown({1303, 1304, 1305, 1308, 1312}), (std::vector<unsigned int>{1303, 1304}));
   set_trophy(13, 25);
   list->fill();
@@ -161,18 +168,22 @@ TEST_F(Trophies, PackTrophiesAreReachedByTheirAwardAndCountTheLevelsOfTheirWorld
         c.reached_1 ? std::vector<unsigned int>{108, 112} : std::vector<unsigned int>{103, 104};
     EXPECT_EQ(shown({103, 104, 108, 112}), reached_1) << c.won_levels;
     if (!c.progress_1.empty()) {
-      EXPECT_EQ(label(103), c.progress_1) << c.won_levels;
+      EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(1, SG_WINDOW_TROPHIES::kProgress)), c.progress_1)
+          << c.won_levels;
     }
-    EXPECT_EQ(visible(203), !c.progress_2.empty()) << c.won_levels;
+    EXPECT_EQ(visible(SG_WINDOW_TROPHIES::part(2, SG_WINDOW_TROPHIES::kProgress)),
+              !c.progress_2.empty())
+        << c.won_levels;
     if (!c.progress_2.empty()) {
-      EXPECT_EQ(label(203), c.progress_2) << c.won_levels;
+      EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(2, SG_WINDOW_TROPHIES::kProgress)), c.progress_2)
+          << c.won_levels;
     }
   }
   // A won last level whose award has not come (the value is still 0) is not
   // shown as reached.
   set_trophy(2, 0);
   list->fill();
-  EXPECT_EQ(label(203), L"15 of 15");
+  EXPECT_EQ(label(SG_WINDOW_TROPHIES::part(2, SG_WINDOW_TROPHIES::kProgress)), L"15 of 15");
   EXPECT_EQ(shown({204, 208, 212}), std::vector<unsigned int>{204});
 }
 
@@ -186,11 +197,11 @@ TEST_F(Trophies, OpeningTheListClearsTheNewTrophyMarksAndStartsAtPageOneOfThree)
     bool previous, next;
   } const cases[] = {{30000, 2, true, true}, {30000, 3, true, false}, {30000, 3, true, false},
                      {20000, 2, true, true}, {20000, 1, false, true}, {20000, 1, false, true}};
-  EXPECT_EQ(label(10000), L"Page 1 of 3");
+  EXPECT_EQ(label(SG_WINDOW_TROPHIES::kPageLabel), L"Page 1 of 3");
   for (const Case& c : cases) {
     list->on_control(c.control);
     EXPECT_EQ(list->page(), c.page);
-    EXPECT_EQ(label(10000), L"Page " + std::to_wstring(c.page) + L" of 3");
+    EXPECT_EQ(label(SG_WINDOW_TROPHIES::kPageLabel), L"Page " + std::to_wstring(c.page) + L" of 3");
     for (int n = 1; n <= 18; ++n) EXPECT_EQ(visible(n), (n - 1) / 6 + 1 == c.page) << n;
     const auto enabled = [&](unsigned int id) {
       return widget_of<KOR::KC_GUI_BUTTON5>(*list, id)->state != KOR::KC_GUI_BUTTON5::DISABLED;
@@ -200,7 +211,7 @@ TEST_F(Trophies, OpeningTheListClearsTheNewTrophyMarksAndStartsAtPageOneOfThree)
   }
   scene.manager.close("WINDOW_TROPHIES");
   scene.settle();
-  list->on_control(30000);
+  list->on_control(game::kNextPageButton);
   scene.manager.show("WINDOW_TROPHIES");
   scene.settle();
   EXPECT_EQ(list->page(), 1);

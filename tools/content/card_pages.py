@@ -28,6 +28,14 @@ PAGE_BUTTONS = {
 LABELS = {"label_page": "Page %i of %i"}
 
 
+# The page widgets' ids, named as src/shell/window_paging.h and the windows'
+# headers name them.
+class PAGING:
+    PREVIOUS_BUTTON = 20000
+    PAGE_LABEL = 10000
+    NEXT_BUTTON = 30000
+
+
 def texture(stem):
     return "%s %s.png" % (FOLDER, stem)
 
@@ -46,9 +54,9 @@ def card(wid, x, y, children, wide=None):
 def page_widgets():
     """The previous and next buttons with the page label between them."""
     return [
-        W.button(20000, texture("button_page_previous"), -200, PAGE_Y),
-        W.label(10000, "label_page", "fnt20_blue", 0, PAGE_Y),
-        W.button(30000, texture("button_page_next"), 200, PAGE_Y),
+        W.button(PAGING.PREVIOUS_BUTTON, texture("button_page_previous"), -200, PAGE_Y),
+        W.label(PAGING.PAGE_LABEL, "label_page", "fnt20_blue", 0, PAGE_Y),
+        W.button(PAGING.NEXT_BUTTON, texture("button_page_next"), 200, PAGE_Y),
     ]
 
 

@@ -374,16 +374,20 @@ class _HelpWindow(W.Window):
             out[at:]
 
 
+# The close button's id, as src/shell/SG_WINDOW_HELP.h names it.
+CLOSE_BUTTON = 1
+
+
 def app_windows():
     """The help window, listed with the application's windows."""
     _, ch = M.PANELS[PANEL]
     widgets = W.panel_picture(PANEL, "label_help_title")
     y = ch // 2 - 62
     widgets += [
-        W.button(20000, C.texture("button_page_previous"), -200, y - 66),
-        W.label(10000, "label_help_page", "fnt20_blue", 0, y - 66),
-        W.button(30000, C.texture("button_page_next"), 200, y - 66),
-        W.button(1, "button_close", 0, y),
+        W.button(C.PAGING.PREVIOUS_BUTTON, C.texture("button_page_previous"), -200, y - 66),
+        W.label(C.PAGING.PAGE_LABEL, "label_help_page", "fnt20_blue", 0, y - 66),
+        W.button(C.PAGING.NEXT_BUTTON, C.texture("button_page_next"), 200, y - 66),
+        W.button(CLOSE_BUTTON, "button_close", 0, y),
     ]
     return [_HelpWindow("Help", "SG_WINDOW_HELP", widgets, 3, modal=True, background=W.DIM)]
 

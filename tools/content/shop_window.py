@@ -325,33 +325,76 @@ def pictures():
 
 # ---- the window ----------------------------------------------------------------
 
+# Widget ids, named as src/shell/SG_WINDOW_SHOP.h names them; item n's
+# follow from n.
+class SHOP:
+    LEVEL_PART = 100000
+    CLOSE_IN_LEVEL = 100001
+    MONEY_IN_LEVEL = 100002
+    TITLE_IN_LEVEL = 100003
+    DESTRUCTION_STOCK = 100005
+    COMPLETION_STOCK = 100006
+    DISCOUNT_MARK = 1112
+
+    @staticmethod
+    def title_label(n):
+        return 100 * n + 1
+
+    @staticmethod
+    def description_label(n):
+        return 100 * n + 2
+
+    @staticmethod
+    def picture(n):
+        return 100 * n + 3
+
+    @staticmethod
+    def buy_button(n):
+        return 100 * n + 4
+
+    @staticmethod
+    def price_label(n):
+        return 100 * n + 5
+
+    @staticmethod
+    def owned_stamp(n):
+        return 100 * n + 8
+
+    @staticmethod
+    def level_mark(n, j):
+        return 100 * n + 10 + 2 * j
+
+    @staticmethod
+    def level_slot(n, j):
+        return 100 * n + 11 + 2 * j
+
+
 def _card(n):
-    base = 100 * n
     levels = tuning.SHOP_LEVELS[n]
     children = [
-        W.image(base + 3, C.texture("shop_item%d" % n), C.PICTURE_X, -6, enabled=False),
-        W.label(base + 1, "shop_item%d_title" % n, "font_med", 40, C.TITLE_Y),
-        W.label(base + 2, "shop_item%d_description1" % n, "font_text", 40, 6, color=W.INK,
-                line_space=0),
+        W.image(SHOP.picture(n), C.texture("shop_item%d" % n), C.PICTURE_X, -6, enabled=False),
+        W.label(SHOP.title_label(n), "shop_item%d_title" % n, "font_med", 40, C.TITLE_Y),
+        W.label(SHOP.description_label(n), "shop_item%d_description1" % n, "font_text", 40, 6,
+                color=W.INK, line_space=0),
     ]
     if n == 11:
-        children.append(W.image(1112, C.texture("shop_owned"), BUY_X, BUY_Y, enabled=False,
-                                visible=False))
+        children.append(W.image(SHOP.DISCOUNT_MARK, C.texture("shop_owned"), BUY_X, BUY_Y,
+                                enabled=False, visible=False))
     elif n >= 5 and n <= 12:
-        children.append(W.image(base + 8, C.texture("shop_owned"), BUY_X, BUY_Y,
+        children.append(W.image(SHOP.owned_stamp(n), C.texture("shop_owned"), BUY_X, BUY_Y,
                                 enabled=False))
     # The digits' cell hangs below them: lifted, they stand at the height of
     # "Buy" and the coin drawn on the button.
-    price = W.label(base + 5, "shop_item%d_price1" % n, "font_extra_text", 4, -8,
+    price = W.label(SHOP.price_label(n), "shop_item%d_price1" % n, "font_extra_text", 4, -8,
                     hot_spot=W.HS_ML)
-    children.append(W.button(base + 4, C.texture("button_buy"), BUY_X, BUY_Y,
+    children.append(W.button(SHOP.buy_button(n), C.texture("button_buy"), BUY_X, BUY_Y,
                              children=[price]))
     if levels > 1:
         for j in range(1, levels + 1):
             x = C.PICTURE_X + 30 + (j - (levels + 1) / 2) * (PIP + 6)
-            children.append(W.image(base + 11 + 2 * j, C.texture("shop_level_slot"), x, 66,
+            children.append(W.image(SHOP.level_slot(n, j), C.texture("shop_level_slot"), x, 66,
                                     enabled=False))
-            children.append(W.image(base + 10 + 2 * j, C.texture("shop_level_mark"), x, 66,
+            children.append(W.image(SHOP.level_mark(n, j), C.texture("shop_level_mark"), x, 66,
                                     enabled=False, visible=False))
     x, y = C.place(n)
     # The window records both lists and places the cards itself.
@@ -367,13 +410,18 @@ def _bar():
         return left + wx + icon + (ww - icon) // 2
 
     close_w = M.BUTTONS["button_close"][0]
-    return W.Widget("PANEL", 100000, [("TEXTURE", C.texture("shop_bar"))], 0, BAR_Y, children=[
-        W.label(100002, "label_shop_money", "fnt20_blue", well_middle(0, 24), well_y),
-        W.label(100005, "label_shop_stock", "fnt20_blue", well_middle(1, 46), well_y),
-        W.label(100006, "label_shop_stock", "fnt20_blue", well_middle(2, 46), well_y),
-        W.label(100003, "label_shop_title", "font_big", 120, well_y),
-        W.button(100001, "button_close", -left - close_w // 2 - 24, well_y + 2),
-    ])
+    children = [
+        W.label(SHOP.MONEY_IN_LEVEL, "label_shop_money", "fnt20_blue", well_middle(0, 24),
+                well_y),
+        W.label(SHOP.DESTRUCTION_STOCK, "label_shop_stock", "fnt20_blue", well_middle(1, 46),
+                well_y),
+        W.label(SHOP.COMPLETION_STOCK, "label_shop_stock", "fnt20_blue", well_middle(2, 46),
+                well_y),
+        W.label(SHOP.TITLE_IN_LEVEL, "label_shop_title", "font_big", 120, well_y),
+        W.button(SHOP.CLOSE_IN_LEVEL, "button_close", -left - close_w // 2 - 24, well_y + 2),
+    ]
+    return W.Widget("PANEL", SHOP.LEVEL_PART, [("TEXTURE", C.texture("shop_bar"))], 0, BAR_Y,
+                    children=children)
 
 
 def app_windows():

@@ -23,6 +23,19 @@ def pictures():
     return {"trophy_rank0": hud.trophy_cup(0)}
 
 
+# Trophy n's widgets: part(n, which), as src/shell/SG_WINDOW_TROPHIES.h
+# names them; the title and the empty cup are named here alone.
+class TROPHY:
+    CONDITION, REWARD, PROGRESS, NO_RANK, REWARD_COIN = 1, 2, 3, 4, 5
+    TITLE = 20
+    # Rank r's cup is NO_RANK + 1 + r, rank mark k's RANK_MARK + 2 k.
+    RANK_MARK = 12
+
+    @staticmethod
+    def part(n, which):
+        return 100 * n + which
+
+
 def _card(n):
     ranks = len(tuning.TROPHIES[n][0])
     cup_x = C.PICTURE_X
@@ -30,23 +43,24 @@ def _card(n):
     # rivets and of the progress line, which may run long ("1205 of 10000").
     mark_x = cup_x + 58
     marks = [(mark_x, 28)] if ranks == 1 else [(mark_x, -28), (mark_x, 0), (mark_x, 28)]
-    base = 100 * n
+    def part(which):
+        return TROPHY.part(n, which)
     children = [
-        W.label(base + 20, "trophy_item%d_title" % n, "font_med", 40, C.TITLE_Y),
-        W.label(base + 1, "trophy_item%d_description" % n, "font_text", 40, 14, color=W.INK,
-                line_space=2),
+        W.label(part(TROPHY.TITLE), "trophy_item%d_title" % n, "font_med", 40, C.TITLE_Y),
+        W.label(part(TROPHY.CONDITION), "trophy_item%d_description" % n, "font_text", 40, 14,
+                color=W.INK, line_space=2),
         # The progress ends left of the coin whatever its length.
-        W.label(base + 3, "trophy_item%d_progress" % n, "fnt20_blue", -22, 62,
+        W.label(part(TROPHY.PROGRESS), "trophy_item%d_progress" % n, "fnt20_blue", -22, 62,
                 hot_spot=W.HS_MR),
-        W.image(base + 5, hud.texture("coin"), 2, 62, enabled=False),
-        W.label(base + 2, "trophy_item%d_reward" % n, "font_text", 20, 62, hot_spot=W.HS_ML,
-                color=W.INK),
-        W.image(base + 4, C.texture("trophy_rank0"), cup_x, 0, enabled=False),
-    ] + [W.image(base + 5 + r, hud.texture("trophy_rank%d" % r), cup_x, 0, enabled=False,
-                 visible=False) for r in (1, 2, 3)]
+        W.image(part(TROPHY.REWARD_COIN), hud.texture("coin"), 2, 62, enabled=False),
+        W.label(part(TROPHY.REWARD), "trophy_item%d_reward" % n, "font_text", 20, 62,
+                hot_spot=W.HS_ML, color=W.INK),
+        W.image(part(TROPHY.NO_RANK), C.texture("trophy_rank0"), cup_x, 0, enabled=False),
+    ] + [W.image(part(TROPHY.NO_RANK + 1 + r), hud.texture("trophy_rank%d" % r), cup_x, 0,
+                 enabled=False, visible=False) for r in (1, 2, 3)]
     for k, (mx, my) in enumerate(marks):
-        children.append(W.image(base + 12 + 2 * k, hud.texture("mark_filled"), mx, my,
-                                enabled=False, visible=False))
+        children.append(W.image(part(TROPHY.RANK_MARK + 2 * k), hud.texture("mark_filled"), mx,
+                                my, enabled=False, visible=False))
     return C.card(n, *C.place(n), children)
 
 
