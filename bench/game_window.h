@@ -62,7 +62,7 @@ inline KOR::KC_GAME_SERVICE* started_game() {
     KOR::hook_draw = draw.get();
     if (game->start("Aquavex") != 1) return nullptr;
     game->running = 1;
-    KOR::engine_render->get_device()->count_shaded(true);
+    KOR::KC_RENDER::instance->get_device()->count_shaded(true);
     // A returning player, so that the title asks no name and Play leads to
     // the main panel.
     auto* player = dynamic_cast<game::gPlayer_Flumo*>(KOR_GF::players_create(L"Bench"));
@@ -101,7 +101,7 @@ inline void run_for(KOR::KC_GAME_SERVICE* game, double seconds) {
 // The bare frame of the game's window, under the renderer: the back buffer's
 // colour, depth and stencil cleared whole, and the swap.
 inline void bare_frame() {
-  KOR::KS_HOST_WINDOW* window = KOR::engine_render->window_handle;
+  KOR::KS_HOST_WINDOW* window = KOR::KC_RENDER::instance->window_handle;
   host_gl_make_current(window);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   const bool scissor = glIsEnabled(GL_SCISSOR_TEST);
@@ -139,8 +139,8 @@ class FRAME_FIGURES {
     device()->drawable_size(&width, &height);
     state.counters["screens_shaded"] = double(samples) / frames / (double(width) * height);
     state.counters["cpu_ms"] = cpu_ms;
-    state.counters["draws"] = KOR::engine_render->draw_call_count;
-    state.counters["state_changes"] = KOR::engine_render->state_change_count;
+    state.counters["draws"] = KOR::KC_RENDER::instance->draw_call_count;
+    state.counters["state_changes"] = KOR::KC_RENDER::instance->state_change_count;
     // As many bare frames as measured ones, within reason.
     const int bare_frames = int(std::clamp(frames, 10.0, 300.0));
     const double bare_start = process_cpu_ms();
@@ -151,7 +151,7 @@ class FRAME_FIGURES {
   }
 
  private:
-  static KOR::GPU* device() { return KOR::engine_render->get_device(); }
+  static KOR::GPU* device() { return KOR::KC_RENDER::instance->get_device(); }
 
   uint64_t samples_;
   double cpu_ms_;

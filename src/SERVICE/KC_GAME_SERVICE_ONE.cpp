@@ -45,7 +45,7 @@ KC_GAME_SERVICE* KC_GAME::fGetGame() {
 KC_GAME_SERVICE::KC_GAME_SERVICE() {
   engine_input = nullptr;
   engine_window = nullptr;
-  engine_render = nullptr;
+  KC_RENDER::instance = nullptr;
   engine_timer = nullptr;
   engine_random = nullptr;
   engine_sound_system = nullptr;
@@ -64,10 +64,11 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
     return kStartFailed;
   }
   desktop_resolution = desktop_size;
-  // A renderer whose init failed stays without a device and draws nothing.
-  engine_render = new KC_RENDER(std::unique_ptr<GPU>(std::exchange(device, nullptr)));
-  if (engine_render->init(engine_window->get_handle(), 0.1f, 0.0f) == 1) {
-    engine_render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
+  // The renderer makes itself KC_RENDER::instance, which everything draws
+  // through; one whose init failed stays without a device and draws nothing.
+  KC_RENDER* render = new KC_RENDER(std::unique_ptr<GPU>(std::exchange(device, nullptr)));
+  if (render->init(engine_window->get_handle(), 0.1f, 0.0f) == 1) {
+    render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
   }
   engine_timer = new KC_TIMER;
   engine_timer->output = &frame_dt;
@@ -81,7 +82,8 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
 }
 
 int KC_GAME_SERVICE::run() {
-  if (engine_input == nullptr || engine_render == nullptr || engine_random == nullptr) return 0;
+  if (engine_input == nullptr || KC_RENDER::instance == nullptr || engine_random == nullptr)
+    return 0;
   sound_thread_stop = false;
   sound_thread_record = start_thread(&KC_GAME_SERVICE::sound_thread, this);
   running = 1;
@@ -117,14 +119,15 @@ void KC_GAME_SERVICE::update_step() {
   // A window system may grant or change the size later: the picture follows.
   if (engine_window != nullptr && engine_window->size_changed) {
     engine_window->size_changed = 0;
-    engine_render->set_video_mode(resolution.x, resolution.y, full_screen, stretch_to_desktop);
+    KC_RENDER::instance->set_video_mode(resolution.x, resolution.y, full_screen,
+                                        stretch_to_desktop);
   }
 }
 
 void KC_GAME_SERVICE::render_step() {
   if (!render_limiter()) return;
   // A lost or just reset device skips the step.
-  if (engine_render->begin_frame() != 1) return;
+  if (KC_RENDER::instance->begin_frame() != 1) return;
   ++render_frames;
   if (render_time >= 1.0f) {
     measured_render_rate = render_frames;
@@ -132,7 +135,7 @@ void KC_GAME_SERVICE::render_step() {
     render_frames = 0;
   }
   callback_invoke(hook_draw, nullptr);
-  engine_render->end_frame();
+  KC_RENDER::instance->end_frame();
 }
 
 bool KC_GAME_SERVICE::update_limiter() {
@@ -166,7 +169,7 @@ void KC_GAME_SERVICE::set_display_mode(int width, int height, bool full, bool st
   full_screen = full;
   stretch_to_desktop = stretch;
   engine_window->set_mode(width, height, full, stretch);
-  engine_render->set_video_mode(width, height, full, stretch);
+  KC_RENDER::instance->set_video_mode(width, height, full, stretch);
 }
 
 int KC_GAME_SERVICE::sound_thread(void* service) {

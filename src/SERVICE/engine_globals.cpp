@@ -4,7 +4,6 @@ namespace KOR {
 
 KC_INPUT* engine_input = nullptr;
 KC_WINDOW* engine_window = nullptr;
-KC_RENDER* engine_render = nullptr;
 KC_TIMER* engine_timer = nullptr;
 KC_RANDOM* engine_random = nullptr;
 KC_SOUND_SYSTEM* engine_sound_system = nullptr;

@@ -6,7 +6,6 @@ namespace KOR {
 
 class KC_INPUT;
 class KC_WINDOW;
-class KC_RENDER;
 class KC_TIMER;
 class KC_RANDOM;
 class KC_SOUND_SYSTEM;
@@ -18,10 +17,10 @@ class KC_GAME;
 // system: the service constructor; the game record: the game main) sets it.
 // Plain pointers, as tests put services of their own here. What the start
 // makes lives as long as the process: nothing tears it down before the
-// process ends, so nothing outlives a service it needs at exit.
+// process ends, so nothing outlives a service it needs at exit. The
+// renderer is reached through KC_RENDER::instance.
 extern KC_INPUT* engine_input;
 extern KC_WINDOW* engine_window;
-extern KC_RENDER* engine_render;
 extern KC_TIMER* engine_timer;
 extern KC_RANDOM* engine_random;
 extern KC_SOUND_SYSTEM* engine_sound_system;

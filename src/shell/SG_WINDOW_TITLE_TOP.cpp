@@ -106,12 +106,12 @@ void SG_WINDOW_TITLE_TOP::on_deactivate() { current_color_ = text_color_; }
 
 void SG_WINDOW_TITLE_TOP::draw_hit_outline() const {
   RECT r{};
-  if (KOR::engine_render == nullptr || !change_rect(r)) return;
+  if (KOR::KC_RENDER::instance == nullptr || !change_rect(r)) return;
   const KOR::KS_COLOR red(0xFFFF0000u);
-  KOR::engine_render->draw_line(r.left, r.top, r.right, r.top, red);
-  KOR::engine_render->draw_line(r.right, r.top, r.right, r.bottom, red);
-  KOR::engine_render->draw_line(r.right, r.bottom, r.left, r.bottom, red);
-  KOR::engine_render->draw_line(r.left, r.bottom, r.left, r.top, red);
+  KOR::KC_RENDER::instance->draw_line(r.left, r.top, r.right, r.top, red);
+  KOR::KC_RENDER::instance->draw_line(r.right, r.top, r.right, r.bottom, red);
+  KOR::KC_RENDER::instance->draw_line(r.right, r.bottom, r.left, r.bottom, red);
+  KOR::KC_RENDER::instance->draw_line(r.left, r.bottom, r.left, r.top, red);
 }
 
 }  // namespace game

@@ -16,6 +16,7 @@
 #include "platform/KC_WINDOW.h"
 #include "platform/host_folders.h"
 #include "puzzle/CGame_Config.h"
+#include "render/KC_RENDER.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
 #include "shell/game_repositories.h"
@@ -51,7 +52,7 @@ std::string narrowed(const std::wstring& text) {
 // Without a window (tests, a failed start) there is no mode to change, but
 // the logical size the windows lay themselves out by still follows.
 void set_display_mode(int width, bool full_screen) {
-  if (KOR::engine_window == nullptr || KOR::engine_render == nullptr) {
+  if (KOR::engine_window == nullptr || KOR::KC_RENDER::instance == nullptr) {
     if (KOR::engine_game != nullptr) {
       KOR::engine_game->resolution = KOR::KS_IVECTOR2(width, KOR::kScreenHeight);
     }

@@ -52,7 +52,7 @@ class ServiceTest : public ::testing::Test {
     KOR::engine_game = service;
     KOR::engine_input = &input;
     KOR::engine_timer = &timer;
-    KOR::engine_render = &render;
+    KOR::KC_RENDER::instance = &render;
     ASSERT_EQ(render.init(nullptr, 0.1f, 0.0f), 1);
     timer.output = &KOR::frame_dt;
     updates = 0;
@@ -64,7 +64,7 @@ class ServiceTest : public ::testing::Test {
   void TearDown() override {
     KOR::engine_input = nullptr;
     KOR::engine_timer = nullptr;
-    KOR::engine_render = nullptr;
+    KOR::KC_RENDER::instance = nullptr;
     KOR::engine_game = nullptr;
     delete service;
   }
@@ -198,9 +198,9 @@ TEST_F(ServiceTest, EachRenderStepClearsDrawsAndPresentsAFrame) {
 }
 
 TEST_F(ServiceTest, RunNeedsTheCoreServices) {
-  KOR::engine_render = nullptr;
+  KOR::KC_RENDER::instance = nullptr;
   EXPECT_EQ(service->run(), 0);
-  KOR::engine_render = &render;
+  KOR::KC_RENDER::instance = &render;
   KOR::engine_input = nullptr;
   EXPECT_EQ(service->run(), 0);
   EXPECT_EQ(service->running, 0);

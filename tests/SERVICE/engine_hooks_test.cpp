@@ -6,6 +6,7 @@
 
 #include "SERVICE/engine_globals.h"
 #include "foundation/KC_CALLBACK.h"
+#include "render/KC_RENDER.h"
 
 using namespace KOR;
 
@@ -16,8 +17,9 @@ TEST(engine_hooks, EverySlotAndGlobalStartsEmpty) {
       hook_shutdown, hook_before_loop, hook_error,      hook_frame,        hook_release_resource};
   for (KC_CALLBACK* slot : slots) EXPECT_EQ(slot, nullptr);
   const void* const globals[] = {
-      engine_input,        engine_window,           engine_render,      engine_timer, engine_random,
-      engine_sound_system, engine_resource_manager, engine_file_system, engine_game};
+      engine_input,  engine_window,       KC_RENDER::instance,     engine_timer,
+      engine_random, engine_sound_system, engine_resource_manager, engine_file_system,
+      engine_game};
   for (const void* g : globals) EXPECT_EQ(g, nullptr);
   EXPECT_EQ(frame_dt.load(), 0.0f);
 }

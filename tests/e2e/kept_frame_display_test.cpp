@@ -260,7 +260,7 @@ void TWICE::present() {
 // Puts the comparing device in place for the life of a script.
 class COMPARED {
  public:
-  COMPARED() : render_(*KOR::engine_render), twice_(render_.kept_frame) {
+  COMPARED() : render_(*KOR::KC_RENDER::instance), twice_(render_.kept_frame) {
     render_.kept_frame->full_redraw = false;
     static_cast<void>(render_.device.release());
     render_.device.reset(&twice_);

@@ -29,8 +29,9 @@ TEST(game_main_display, ClosingTheWindowEndsTheGameNormally) {
   EXPECT_EQ(game->title, "Aquavex");
   EXPECT_EQ(game->update_cap, 60);
   EXPECT_EQ(game->render_cap, 60);
-  ASSERT_NE(KOR::engine_render, nullptr);
-  EXPECT_EQ(KOR::engine_render->clear_color.argb(), 0xFF000000u) << "every frame clears to black";
+  ASSERT_NE(KOR::KC_RENDER::instance, nullptr);
+  EXPECT_EQ(KOR::KC_RENDER::instance->clear_color.argb(), 0xFF000000u)
+      << "every frame clears to black";
   EXPECT_EQ(game->running, 0);
   EXPECT_EQ(game::current_level_number, 1);
   EXPECT_EQ(game::current_world_number, 1);

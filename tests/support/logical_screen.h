@@ -24,7 +24,7 @@ class LOGICAL_SCREEN {
   LOGICAL_SCREEN& operator=(const LOGICAL_SCREEN&) = delete;
   ~LOGICAL_SCREEN() {
     KOR::engine_game = nullptr;
-    KOR::engine_render = nullptr;
+    KOR::KC_RENDER::instance = nullptr;
     delete render;
     if (window) KOR::host_window_destroy(window);
   }
@@ -44,7 +44,7 @@ class LOGICAL_SCREEN {
     }
     render->set_video_mode(width, height, false, false);
     render->clear_color = KOR::KS_COLOR(clear_argb);
-    KOR::engine_render = render;
+    KOR::KC_RENDER::instance = render;
     game.resolution = KOR::KS_IVECTOR2(width, height);
     KOR::engine_game = &game;
     KOR::auto_position_set_screen(width, height);
