@@ -235,6 +235,7 @@ class GPU_GL : public GPU {
     if (!software_rasteriser()) max_anisotropy_ = max_anisotropy();
     if (!use_programs(kVertexShader)) return false;
     create_buffers();
+    surface_.drawable_size(&buffer_width_, &buffer_height_);
     return true;
   }
 
@@ -250,8 +251,28 @@ class GPU_GL : public GPU {
     surface_.make_current();
     destroy_buffers();
     create_buffers();
+    take_drawable_size();
     loss_ = GPU_STATUS::OK;
     return true;
+  }
+
+  // The window system sizes its back buffer anew only at a swap: a window
+  // that changed size would get its next frame drawn into the old buffer and
+  // shown cut off (at start, the first card for as long as loading takes).
+  // An empty frame is presented at once instead.
+  void take_drawable_size() {
+    int width = 0, height = 0;
+    surface_.drawable_size(&width, &height);
+    if (width == buffer_width_ && height == buffer_height_) return;
+    buffer_width_ = width;
+    buffer_height_ = height;
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    surface_.swap();
+    glBindFramebuffer(GL_FRAMEBUFFER, target_->framebuffer);
+    if (scissor_) glEnable(GL_SCISSOR_TEST);
   }
 
   void simulate_loss() override { loss_ = GPU_STATUS::LOST; }
@@ -810,6 +831,8 @@ class GPU_GL : public GPU {
   bool depth_test_ = false;
   bool stencil_ = false;
   bool scissor_ = false;
+  // The window's size the window system last sized its back buffer by.
+  int buffer_width_ = 0, buffer_height_ = 0;
   GLuint vertex_array_ = 0, point_array_ = 0;
   GLuint vertex_buffer_ = 0, index_buffer_ = 0, point_buffer_ = 0;
   GLuint sampler_ = 0;
