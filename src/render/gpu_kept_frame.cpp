@@ -42,8 +42,6 @@ bool GPU_KEPT_FRAME::begin_scene() {
   if (recording_) {
     frame_.clear();
     inner_->drawable_size(&width_, &height_);
-  } else if (target_ != nullptr && target_->texture != nullptr) {
-    new_content(target_->texture);
   }
   return true;
 }
@@ -225,6 +223,12 @@ void GPU_KEPT_FRAME::release_target(GPU_TARGET* target) {
 
 void GPU_KEPT_FRAME::set_target(GPU_TARGET* target) {
   target_ = target;
+  // What is drawn into a texture from here on is new content: a draw of the
+  // frame so far sees the old, and the next frame's draws with it differ.
+  if (!on_back_buffer() && target->texture != nullptr) {
+    content_changes(target->texture);
+    new_content(target->texture);
+  }
   // While the frame is drawn through, the back buffer is the kept picture.
   inner_->set_target(drawing_through_ && on_back_buffer() && kept_ != nullptr ? kept_ : target);
 }

@@ -199,6 +199,33 @@ TEST_F(KeptFrameTest, ReadingOrChangingATextureMidFrameDrawsTheFrameSoFarAtOnce)
   EXPECT_EQ(gpu->bound_target, gpu->back_buffer());
 }
 
+// A picture composed within the frame, as the board's still layers are:
+// composed again, the screen it is laid on is reshaded; kept, nothing is.
+TEST_F(KeptFrameTest, APictureComposedAgainInTheFrameIsReshadedWhereItIsLaid) {
+  KS_RENDER_TARGET* picture = render.create_screen_target();
+  ASSERT_NE(picture, nullptr);
+  auto composed_frame = [&](bool compose, float x) {
+    ASSERT_EQ(render.begin_frame(), 1);
+    if (compose) {
+      ASSERT_EQ(render.begin_screen_target(picture), 1);
+      square(a, x, 100);
+      ASSERT_EQ(render.end_screen_target(), 0);
+    }
+    render.draw_screen_target(picture);
+    square(b, 400, 300);
+    ASSERT_EQ(render.end_frame(), 0);
+  };
+  composed_frame(true, 100);
+  composed_frame(false, 100);
+  EXPECT_TRUE(kept->last_reshaded.empty());
+  composed_frame(true, 300);
+  EXPECT_TRUE(covered(kept->last_reshaded, {125, 125}));
+  EXPECT_TRUE(covered(kept->last_reshaded, {325, 125}));
+  composed_frame(false, 300);
+  EXPECT_TRUE(kept->last_reshaded.empty());
+  render.release_render_target(picture);
+}
+
 TEST_F(KeptFrameTest, TheFullRedrawSwitchReshadesEveryFrameWhole) {
   kept->full_redraw = true;
   frame();
