@@ -47,10 +47,10 @@ inline KOR::KC_GAME_SERVICE* started_game() {
     std::filesystem::remove_all(user);
     setenv("XDG_DATA_HOME", user.c_str(), 1);
     if (chdir(AQUAVEX_RUNTIME_DIR) != 0) return nullptr;
-    // AQUAVEX_BENCH_KEEP_FRAMES=1 measures the renderer that keeps the last
-    // frame and reshades only what changed, which the game leaves off.
+    // AQUAVEX_BENCH_KEEP_FRAMES=0 measures the renderer that shades every
+    // frame whole, for comparison with the game's, which keeps the last.
     const char* keep = getenv("AQUAVEX_BENCH_KEEP_FRAMES");
-    KOR::KC_RENDER::keep_frames = keep != nullptr && keep[0] == '1';
+    KOR::KC_RENDER::keep_frames = keep == nullptr || keep[0] != '0';
     KOR::KC_GAME_SERVICE* game = KOR::KC_GAME::fGetGame();
     KOR::engine_game = game;
     // The game's hooks, kept as long as the game runs: for the whole program.

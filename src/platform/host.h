@@ -85,6 +85,10 @@ void host_show_pointer(bool show);
 
 bool host_gl_make_current(KS_HOST_WINDOW* window);
 void host_gl_swap(KS_HOST_WINDOW* window);
+// True once after the window system lost what the window showed (uncovered,
+// restored, shown again), as the event poll learns it: the next swap must
+// carry a whole frame even when nothing in it changed.
+bool host_gl_take_exposed(KS_HOST_WINDOW* window);
 // The size of the window's drawable in pixels: its real client size.
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height);
 // 1 waits for the vertical blank on swap, 0 does not.

@@ -1,6 +1,7 @@
 #include <SDL2/SDL.h>
 
 #include <bitset>
+#include <utility>
 
 #include "platform/host.h"
 #include "platform/host_sdl_keys.h"
@@ -18,11 +19,15 @@ namespace KOR {
 struct KS_HOST_WINDOW {
   SDL_Window* window;
   SDL_GLContext context;
+  bool exposed = false;
 };
 
 namespace {
 
 std::string last_error;
+
+// The SDL window's data slot that leads back to its host window.
+constexpr const char* kHostWindowKey = "host window";
 
 // Key-ups are delivered only for keys whose key-down was, so a key released
 // after a system-key combination never reads as released without a press.
@@ -119,6 +124,12 @@ bool translate(const SDL_Event& e, KS_HOST_EVENT* out) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           out->kind = HOST_EVENT_KIND::resized;
           return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+          if (auto* host = static_cast<KS_HOST_WINDOW*>(
+                  SDL_GetWindowData(SDL_GetWindowFromID(e.window.windowID), kHostWindowKey))) {
+            host->exposed = true;
+          }
+          return false;
         default:
           return false;
       }
@@ -180,7 +191,9 @@ KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int heig
     SDL_DestroyWindow(window);
     return nullptr;
   }
-  return new KS_HOST_WINDOW{window, context};
+  auto* host = new KS_HOST_WINDOW{window, context};
+  SDL_SetWindowData(window, kHostWindowKey, host);
+  return host;
 }
 
 void host_window_destroy(KS_HOST_WINDOW* window) {
@@ -298,6 +311,8 @@ bool host_gl_make_current(KS_HOST_WINDOW* window) {
 }
 
 void host_gl_swap(KS_HOST_WINDOW* window) { SDL_GL_SwapWindow(window->window); }
+
+bool host_gl_take_exposed(KS_HOST_WINDOW* window) { return std::exchange(window->exposed, false); }
 
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
   host_window_client_size(window, width, height);

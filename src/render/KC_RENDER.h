@@ -127,10 +127,8 @@ class KC_RENDER {
   // Every frame shaded whole instead of only what changed since the last.
   void set_full_redraw(bool on);
   // Whether renderers made from here on keep the last frame and reshade
-  // only what changed. Off: under the software rasteriser a kept picture
-  // rounds some blended and filtered pixels a unit apart from the back
-  // buffer, which pictures compared with the back buffer's do not allow.
-  static inline bool keep_frames = false;
+  // only what changed: a still screen then costs next to nothing to show.
+  static inline bool keep_frames = true;
   int release_all();
   int load_shader();
 

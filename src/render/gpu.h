@@ -130,6 +130,9 @@ class GPU {
   // shown as `present` shows it.
   virtual GPU_TARGET* create_frame_target(int width, int height) = 0;
   virtual void present_target(GPU_TARGET* frame) = 0;
+  // True once after the window lost what it showed (uncovered, restored):
+  // a frame that changed nothing must be shown again all the same.
+  virtual bool take_exposed() = 0;
   // Drawing and clearing limited to a rectangle of the current target; null
   // lifts the limit.
   virtual void set_scissor(const GPU_RECT* rect) = 0;
@@ -165,6 +168,7 @@ class GPU {
 struct GPU_GL_SURFACE {
   std::function<void()> make_current;
   std::function<void()> swap;
+  std::function<bool()> take_exposed;
   std::function<void(int* width, int* height)> drawable_size;
   std::function<std::vector<GPU_DISPLAY_MODE>()> display_modes;
 };

@@ -532,6 +532,8 @@ class GPU_GL : public GPU {
     surface_.swap();
   }
 
+  bool take_exposed() override { return surface_.take_exposed && surface_.take_exposed(); }
+
   void set_scissor(const GPU_RECT* rect) override {
     scissor_ = rect != nullptr;
     if (rect == nullptr) {

@@ -7,6 +7,7 @@ GPU* gpu_create_for_window(KS_HOST_WINDOW* window) {
   GPU_GL_SURFACE surface;
   surface.make_current = [window] { host_gl_make_current(window); };
   surface.swap = [window] { host_gl_swap(window); };
+  surface.take_exposed = [window] { return host_gl_take_exposed(window); };
   surface.drawable_size = [window](int* width, int* height) {
     host_gl_drawable_size(window, width, height);
   };

@@ -78,9 +78,12 @@ void GPU_KEPT_FRAME::present() {
     }
   }
   drawing_through_ = false;
+  // A window still showing the last frame is left as it is when nothing
+  // changed: no copy, no swap.
+  const bool showing = shown_from_kept_ && last_reshaded.empty();
   shown_from_kept_ = kept_ != nullptr;
   if (shown_from_kept_) {
-    inner_->present_target(kept_);
+    if (inner_->take_exposed() || !showing) inner_->present_target(kept_);
     last_frame_.swap(frame_);
   } else {
     inner_->present();

@@ -13,9 +13,10 @@ namespace KOR {
 // only what changed. A frame's commands for the back buffer are recorded,
 // not drawn; at present they are compared with the last frame's, and the
 // whole list is drawn again into the kept picture limited to the changed
-// rectangles, which is then copied to the back buffer and shown. The
-// picture is the one a full redraw gives. Drawing into textures passes
-// straight through.
+// rectangles, which is then copied to the back buffer and shown; a frame
+// that changed nothing leaves the window as it is, unless the window lost
+// its picture. The picture is the one a full redraw gives. Drawing into
+// textures passes straight through.
 class GPU_KEPT_FRAME : public GPU {
  public:
   // `inner` is owned.
@@ -69,6 +70,7 @@ class GPU_KEPT_FRAME : public GPU {
     return inner_->create_frame_target(width, height);
   }
   void present_target(GPU_TARGET* frame) override { inner_->present_target(frame); }
+  bool take_exposed() override { return inner_->take_exposed(); }
   void set_scissor(const GPU_RECT* rect) override { inner_->set_scissor(rect); }
 
   void set_stencil(bool on) override;

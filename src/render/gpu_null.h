@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/gpu.h"
@@ -70,6 +71,7 @@ class GPU_NULL : public GPU {
   void set_target(GPU_TARGET* target) override;
   GPU_TARGET* create_frame_target(int width, int height) override;
   void present_target(GPU_TARGET* frame) override;
+  bool take_exposed() override { return std::exchange(exposed, false); }
   void set_scissor(const GPU_RECT* rect) override;
 
   void set_stencil(bool on) override;
@@ -108,6 +110,8 @@ class GPU_NULL : public GPU {
   bool fail_reset = false;
   bool anisotropic = true;
   std::vector<GPU_DISPLAY_MODE> modes;
+  // The window lost what it showed: `take_exposed` says so once.
+  bool exposed = false;
   int drawable_width = 1024;
   int drawable_height = 768;
   GPU_RECT scissor;

@@ -1,8 +1,8 @@
 // The game drawn frame by frame both ways, shading only what changed and
 // shading everything, must give the same picture: through the splashes, the
 // title with its bubbles, menus sliding in, a level's board scrolling in,
-// the tape moving, a pop-up, and the water running while the board scrolls
-// to its end.
+// the tape moving, a pop-up, pieces laid, and the water running while the
+// board scrolls to its end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SERVICE/engine_globals.h"
@@ -50,6 +51,7 @@ class TWICE : public GPU {
   void simulate_loss() override { kept_->simulate_loss(); }
   std::vector<KOR::GPU_DISPLAY_MODE> display_modes() override { return kept_->display_modes(); }
   void drawable_size(int* w, int* h) override { kept_->drawable_size(w, h); }
+  bool take_exposed() override { return kept_->take_exposed(); }
 
   bool begin_scene() override {
     frame_ = target_ == nullptr || target_ == kept_->back_buffer();
@@ -285,7 +287,7 @@ TEST(kept_frame_display, EveryFrameOfPlayIsTheSameShadedWholeOrOnlyWhereItChange
   SCRIPTED_PLAYER player;
   // A player who has seen the first comic, so the title leads on.
   e2e::write_players(player.user_folder(), "Ada", {{"Ada"}});
-  KOR::KC_RENDER::keep_frames = true;
+  const bool keep_frames = std::exchange(KOR::KC_RENDER::keep_frames, true);
   const int status = player.play([](SCRIPTED_PLAYER& p) {
     COMPARED frames;
     frames->phase = "splashes";
@@ -303,8 +305,10 @@ TEST(kept_frame_display, EveryFrameOfPlayIsTheSameShadedWholeOrOnlyWhereItChange
     p.frames(20);
     ASSERT_TRUE(p.click("WINDOW_PAUSE", kResume));
     ASSERT_TRUE(p.wait_until([] { return !scene().paused; }, "the level resumed"));
-    frames->phase = "a piece laid, water running, the board scrolling to its end";
-    ASSERT_TRUE(level.lay_solution(3, 1));
+    frames->phase = "pieces laid on the standing board";
+    ASSERT_TRUE(level.lay_solution(3, 2));
+    p.frames(30);
+    frames->phase = "water running, the board scrolling to its end";
     scene().start_water_with_end_scroll();
     p.frames(150);
     for (const std::string& line : frames->differing) ADD_FAILURE() << line;
@@ -313,7 +317,7 @@ TEST(kept_frame_display, EveryFrameOfPlayIsTheSameShadedWholeOrOnlyWhereItChange
                   figures.second / figures.first);
     }
   });
-  KOR::KC_RENDER::keep_frames = false;
+  KOR::KC_RENDER::keep_frames = keep_frames;
   EXPECT_EQ(status, 0);
 }
 

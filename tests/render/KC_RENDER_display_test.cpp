@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "foundation/KS_TRANSFORM3.h"
@@ -340,10 +341,10 @@ TEST_F(DisplayTest, PointSpritesCoverTheirSizeWithTheirTexture) {
 // and filtered pictures cut by the rectangle's edges.
 TEST_F(DisplayTest, AFrameReshadedWhereItChangedIsTheFrameShadedWhole) {
   delete render;
-  KC_RENDER::keep_frames = true;
+  const bool keep_frames = std::exchange(KC_RENDER::keep_frames, true);
   render = new KC_RENDER;
   const int started = render->init(window, 0.1f, 0.0f);
-  KC_RENDER::keep_frames = false;
+  KC_RENDER::keep_frames = keep_frames;
   ASSERT_EQ(started, 1);
   ASSERT_NE(render->kept_frame, nullptr);
   KC_TEXTURE* texture = render->create_texture(64, 64);

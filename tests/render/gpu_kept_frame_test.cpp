@@ -157,10 +157,12 @@ TEST_F(KeptFrameTest, EachChangeReshadesWhatItTouchedBeforeAndAfter) {
     for (const GPU_RECT& scissor : gpu->draw_scissors) {
       EXPECT_NE(std::find(shaded.begin(), shaded.end(), scissor), shaded.end());
     }
+    // A frame that changed nothing leaves the window showing the last.
+    EXPECT_EQ(std::count(gpu->calls.begin(), gpu->calls.end(), "present_target"),
+              c.dirty.empty() ? 0 : 1);
     if (c.dirty.empty()) {
       EXPECT_TRUE(gpu->draws.empty());
     }
-    EXPECT_EQ(std::count(gpu->calls.begin(), gpu->calls.end(), "present_target"), 1);
   }
 }
 
@@ -224,6 +226,20 @@ TEST_F(KeptFrameTest, APictureComposedAgainInTheFrameIsReshadedWhereItIsLaid) {
   composed_frame(false, 300);
   EXPECT_TRUE(kept->last_reshaded.empty());
   render.release_render_target(picture);
+}
+
+// A window that lost its picture shows the kept one again though nothing
+// changed, once.
+TEST_F(KeptFrameTest, AnExposedWindowIsShownTheKeptFrameAgain) {
+  frame();
+  frame();
+  gpu->calls.clear();
+  gpu->draws.clear();
+  gpu->exposed = true;
+  frame();
+  frame();
+  EXPECT_EQ(std::count(gpu->calls.begin(), gpu->calls.end(), "present_target"), 1);
+  EXPECT_TRUE(gpu->draws.empty()) << "shown, not shaded again";
 }
 
 TEST_F(KeptFrameTest, TheFullRedrawSwitchReshadesEveryFrameWhole) {
