@@ -314,6 +314,16 @@ void host_gl_swap(KS_HOST_WINDOW* window) { SDL_GL_SwapWindow(window->window); }
 
 bool host_gl_take_exposed(KS_HOST_WINDOW* window) { return std::exchange(window->exposed, false); }
 
+bool host_gl_can_show_rects(KS_HOST_WINDOW* window) {
+  return x11_gl_can_copy_rects(window->window);
+}
+
+void host_gl_show_rect(KS_HOST_WINDOW* window, int x, int y, int width, int height) {
+  int client_width = 0, client_height = 0;
+  host_window_client_size(window, &client_width, &client_height);
+  x11_gl_copy_rect(window->window, x, client_height - y - height, width, height);
+}
+
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {
   host_window_client_size(window, width, height);
 }

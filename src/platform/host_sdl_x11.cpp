@@ -3,6 +3,8 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
 
+#include <cstring>
+
 namespace KOR {
 
 namespace {
@@ -18,7 +20,38 @@ bool x11_of(SDL_Window* window, Display** display, Window* x_window) {
   return true;
 }
 
+using COPY_SUB_BUFFER = void (*)(Display*, XID, int, int, int, int);
+using QUERY_EXTENSIONS = const char* (*)(Display*, int);
+using CURRENT_CONTEXT = void* (*)();
+
+// The copy, once the window's context is known to be GLX's and the server
+// to have it; null otherwise.
+COPY_SUB_BUFFER copy_sub_buffer(Display* display) {
+  auto current = reinterpret_cast<CURRENT_CONTEXT>(SDL_GL_GetProcAddress("glXGetCurrentContext"));
+  auto query =
+      reinterpret_cast<QUERY_EXTENSIONS>(SDL_GL_GetProcAddress("glXQueryExtensionsString"));
+  if (current == nullptr || query == nullptr || current() == nullptr) return nullptr;
+  const char* extensions = query(display, DefaultScreen(display));
+  if (extensions == nullptr || std::strstr(extensions, "GLX_MESA_copy_sub_buffer") == nullptr) {
+    return nullptr;
+  }
+  return reinterpret_cast<COPY_SUB_BUFFER>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
+}
+
 }  // namespace
+
+bool x11_gl_can_copy_rects(SDL_Window* window) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  return x11_of(window, &display, &x_window) && copy_sub_buffer(display) != nullptr;
+}
+
+void x11_gl_copy_rect(SDL_Window* window, int x, int y, int width, int height) {
+  Display* display = nullptr;
+  Window x_window = 0;
+  if (!x11_of(window, &display, &x_window)) return;
+  if (COPY_SUB_BUFFER copy = copy_sub_buffer(display)) copy(display, x_window, x, y, width, height);
+}
 
 bool x11_client_size(SDL_Window* window, int* width, int* height) {
   Display* display = nullptr;

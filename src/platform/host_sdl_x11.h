@@ -16,5 +16,10 @@ bool x11_window_manager_runs(SDL_Window* window, bool* runs);
 // Places the client area directly, as only a window without a window manager
 // may; waits until the server has done it.
 bool x11_place(SDL_Window* window, int x, int y, int width, int height);
+// Copies a rectangle of the window's back buffer (GL's rows, bottom 0) to
+// the window without a swap, through GLX's Mesa copy-sub-buffer; false where
+// the window's context is not GLX's or the server lacks the extension.
+bool x11_gl_can_copy_rects(SDL_Window* window);
+void x11_gl_copy_rect(SDL_Window* window, int x, int y, int width, int height);
 
 }  // namespace KOR

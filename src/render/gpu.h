@@ -133,6 +133,10 @@ class GPU {
   // True once after the window lost what it showed (uncovered, restored):
   // a frame that changed nothing must be shown again all the same.
   virtual bool take_exposed() = 0;
+  // Whether the window can be shown rectangles of the back buffer without a
+  // swap, which leaves the back buffer as it is, and the showing.
+  virtual bool presents_rects() = 0;
+  virtual void present_rects(const std::vector<GPU_RECT>& rects) = 0;
   // Drawing and clearing limited to a rectangle of the current target; null
   // lifts the limit.
   virtual void set_scissor(const GPU_RECT* rect) = 0;
@@ -169,6 +173,8 @@ struct GPU_GL_SURFACE {
   std::function<void()> make_current;
   std::function<void()> swap;
   std::function<bool()> take_exposed;
+  std::function<bool()> can_show_rects;  // may be empty: no
+  std::function<void(const GPU_RECT&)> show_rect;
   std::function<void(int* width, int* height)> drawable_size;
   std::function<std::vector<GPU_DISPLAY_MODE>()> display_modes;
 };

@@ -236,6 +236,7 @@ class GPU_GL : public GPU {
     if (!use_programs(kVertexShader)) return false;
     create_buffers();
     surface_.drawable_size(&buffer_width_, &buffer_height_);
+    shows_rects_ = surface_.can_show_rects && surface_.show_rect && surface_.can_show_rects();
     return true;
   }
 
@@ -534,6 +535,14 @@ class GPU_GL : public GPU {
 
   bool take_exposed() override { return surface_.take_exposed && surface_.take_exposed(); }
 
+  bool presents_rects() override { return shows_rects_; }
+
+  void present_rects(const std::vector<GPU_RECT>& rects) override {
+    // The window shows what is drawn so far.
+    glFlush();
+    for (const GPU_RECT& r : rects) surface_.show_rect(r);
+  }
+
   void set_scissor(const GPU_RECT* rect) override {
     scissor_ = rect != nullptr;
     if (rect == nullptr) {
@@ -825,6 +834,7 @@ class GPU_GL : public GPU {
   }
 
   GPU_GL_SURFACE surface_;
+  bool shows_rects_ = false;
   GPU_STATUS loss_ = GPU_STATUS::OK;
   std::array<PROGRAM, kVariants> programs_{};
   bool own_vertex_shader_ = false;

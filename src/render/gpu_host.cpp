@@ -8,6 +8,10 @@ GPU* gpu_create_for_window(KS_HOST_WINDOW* window) {
   surface.make_current = [window] { host_gl_make_current(window); };
   surface.swap = [window] { host_gl_swap(window); };
   surface.take_exposed = [window] { return host_gl_take_exposed(window); };
+  surface.can_show_rects = [window] { return host_gl_can_show_rects(window); };
+  surface.show_rect = [window](const GPU_RECT& r) {
+    host_gl_show_rect(window, r.x, r.y, r.width, r.height);
+  };
   surface.drawable_size = [window](int* width, int* height) {
     host_gl_drawable_size(window, width, height);
   };

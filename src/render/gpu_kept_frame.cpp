@@ -49,6 +49,8 @@ bool GPU_KEPT_FRAME::begin_scene() {
 void GPU_KEPT_FRAME::present() {
   if (!recording_) {
     inner_->present();
+    // A swap may leave the back buffer holding anything.
+    if (kept_in_back_buffer_) forget_kept_picture();
     return;
   }
   recording_ = false;
@@ -78,12 +80,10 @@ void GPU_KEPT_FRAME::present() {
     }
   }
   drawing_through_ = false;
-  // A window still showing the last frame is left as it is when nothing
-  // changed: no copy, no swap.
-  const bool showing = shown_from_kept_ && last_reshaded.empty();
+  const bool was_shown = shown_from_kept_;
   shown_from_kept_ = kept_ != nullptr;
   if (shown_from_kept_) {
-    if (inner_->take_exposed() || !showing) inner_->present_target(kept_);
+    show_kept(inner_->take_exposed() || !was_shown);
     last_frame_.swap(frame_);
   } else {
     inner_->present();
@@ -91,6 +91,19 @@ void GPU_KEPT_FRAME::present() {
   }
   frame_.clear();
   restore();
+}
+
+void GPU_KEPT_FRAME::show_kept(bool whole) {
+  // A window still showing the last frame is left as it is when nothing
+  // changed.
+  if (!whole && last_reshaded.empty()) return;
+  if (!kept_in_back_buffer_) {
+    inner_->present_target(kept_);
+  } else if (whole) {
+    inner_->present_rects({GPU_RECT{0, 0, kept_width_, kept_height_}});
+  } else {
+    inner_->present_rects(last_reshaded);
+  }
 }
 
 bool GPU_KEPT_FRAME::clear(unsigned flags, uint32_t color, float depth, int stencil) {
@@ -328,7 +341,10 @@ bool GPU_KEPT_FRAME::keep_picture(bool* fresh) {
   *fresh = false;
   if (kept_ != nullptr && width == kept_width_ && height == kept_height_) return true;
   forget_kept_picture();
-  kept_ = inner_->create_frame_target(width, height);
+  // Where the window can be shown parts of the back buffer, the back buffer
+  // is the kept picture: no picture of its own, and no copy of whole frames.
+  kept_in_back_buffer_ = inner_->presents_rects();
+  kept_ = kept_in_back_buffer_ ? inner_->back_buffer() : inner_->create_frame_target(width, height);
   if (kept_ == nullptr) return false;
   kept_width_ = width;
   kept_height_ = height;
@@ -423,7 +439,7 @@ void GPU_KEPT_FRAME::restore() {
 }
 
 void GPU_KEPT_FRAME::forget_kept_picture() {
-  if (kept_ != nullptr) inner_->release_target(kept_);
+  if (kept_ != nullptr && !kept_in_back_buffer_) inner_->release_target(kept_);
   kept_ = nullptr;
   kept_width_ = kept_height_ = 0;
   shown_from_kept_ = false;

@@ -9,14 +9,16 @@
 
 namespace KOR {
 
-// A device that keeps the last frame in a picture of its own and shades
-// only what changed. A frame's commands for the back buffer are recorded,
-// not drawn; at present they are compared with the last frame's, and the
-// whole list is drawn again into the kept picture limited to the changed
-// rectangles, which is then copied to the back buffer and shown; a frame
-// that changed nothing leaves the window as it is, unless the window lost
-// its picture. The picture is the one a full redraw gives. Drawing into
-// textures passes straight through.
+// A device that keeps the last frame and shades only what changed. A
+// frame's commands for the back buffer are recorded, not drawn; at present
+// they are compared with the last frame's, and the whole list is drawn
+// again into the kept picture limited to the changed rectangles, which are
+// then shown. The kept picture is the back buffer itself where the window
+// can be shown parts of it without a swap; elsewhere a picture of its own,
+// copied whole to the back buffer and swapped. A frame that changed nothing
+// leaves the window as it is, unless the window lost its picture. The
+// picture is the one a full redraw gives. Drawing into textures passes
+// straight through.
 class GPU_KEPT_FRAME : public GPU {
  public:
   // `inner` is owned.
@@ -71,6 +73,8 @@ class GPU_KEPT_FRAME : public GPU {
   }
   void present_target(GPU_TARGET* frame) override { inner_->present_target(frame); }
   bool take_exposed() override { return inner_->take_exposed(); }
+  bool presents_rects() override { return inner_->presents_rects(); }
+  void present_rects(const std::vector<GPU_RECT>& rects) override { inner_->present_rects(rects); }
   void set_scissor(const GPU_RECT* rect) override { inner_->set_scissor(rect); }
 
   void set_stencil(bool on) override;
@@ -108,6 +112,8 @@ class GPU_KEPT_FRAME : public GPU {
   void restore_states();
   void restore();
   void forget_kept_picture();
+  // The kept picture shown on the window: whole, or where it changed.
+  void show_kept(bool whole);
 
   std::unique_ptr<GPU> inner_;
   FRAME_STATE state_;
@@ -125,6 +131,8 @@ class GPU_KEPT_FRAME : public GPU {
   std::vector<FRAME_COMMAND> frame_;
   std::vector<FRAME_COMMAND> last_frame_;
   GPU_TARGET* kept_ = nullptr;
+  // The kept picture is the back buffer, shown a rectangle at a time.
+  bool kept_in_back_buffer_ = false;
   int kept_width_ = 0, kept_height_ = 0;
   // What the device was last given while drawing the kept picture.
   FRAME_STATE applied_;

@@ -170,6 +170,11 @@ GPU_TARGET* GPU_NULL::create_frame_target(int width, int height) {
 
 void GPU_NULL::present_target(GPU_TARGET*) { calls.push_back("present_target"); }
 
+void GPU_NULL::present_rects(const std::vector<GPU_RECT>& rects) {
+  calls.push_back("present_rects");
+  shown_rects.push_back(rects);
+}
+
 void GPU_NULL::set_scissor(const GPU_RECT* rect) {
   scissor_on = rect != nullptr;
   if (rect == nullptr) return;

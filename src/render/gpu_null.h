@@ -72,6 +72,8 @@ class GPU_NULL : public GPU {
   GPU_TARGET* create_frame_target(int width, int height) override;
   void present_target(GPU_TARGET* frame) override;
   bool take_exposed() override { return std::exchange(exposed, false); }
+  bool presents_rects() override { return shows_rects; }
+  void present_rects(const std::vector<GPU_RECT>& rects) override;
   void set_scissor(const GPU_RECT* rect) override;
 
   void set_stencil(bool on) override;
@@ -112,6 +114,9 @@ class GPU_NULL : public GPU {
   std::vector<GPU_DISPLAY_MODE> modes;
   // The window lost what it showed: `take_exposed` says so once.
   bool exposed = false;
+  bool shows_rects = false;
+  // What each present_rects showed.
+  std::vector<std::vector<GPU_RECT>> shown_rects;
   int drawable_width = 1024;
   int drawable_height = 768;
   GPU_RECT scissor;

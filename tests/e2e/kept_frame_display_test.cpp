@@ -52,6 +52,10 @@ class TWICE : public GPU {
   std::vector<KOR::GPU_DISPLAY_MODE> display_modes() override { return kept_->display_modes(); }
   void drawable_size(int* w, int* h) override { kept_->drawable_size(w, h); }
   bool take_exposed() override { return kept_->take_exposed(); }
+  bool presents_rects() override { return kept_->presents_rects(); }
+  void present_rects(const std::vector<KOR::GPU_RECT>& rects) override {
+    kept_->present_rects(rects);
+  }
 
   bool begin_scene() override {
     frame_ = target_ == nullptr || target_ == kept_->back_buffer();

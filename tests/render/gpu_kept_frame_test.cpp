@@ -242,6 +242,39 @@ TEST_F(KeptFrameTest, AnExposedWindowIsShownTheKeptFrameAgain) {
   EXPECT_TRUE(gpu->draws.empty()) << "shown, not shaded again";
 }
 
+// Where the window can be shown parts of the back buffer, the back buffer
+// is the kept picture: no picture of its own and no copies, only what
+// changed is shown; after an exposure or a swap, the whole.
+TEST_F(KeptFrameTest, WhereTheWindowIsShownPartsTheBackBufferIsTheKeptFrame) {
+  gpu->shows_rects = true;
+  const std::vector<GPU_RECT> whole = {GPU_RECT{0, 0, 1024, 768}};
+  frame();
+  ASSERT_EQ(gpu->shown_rects.size(), 1u);
+  EXPECT_EQ(gpu->shown_rects.back(), whole);
+  frame();
+  EXPECT_EQ(gpu->shown_rects.size(), 1u) << "nothing changed, nothing shown";
+  frame(300);
+  ASSERT_EQ(gpu->shown_rects.size(), 2u);
+  EXPECT_EQ(gpu->shown_rects.back(), kept->last_reshaded);
+  EXPECT_TRUE(covered(kept->last_reshaded, {325, 125}));
+  EXPECT_FALSE(covered(kept->last_reshaded, {425, 325}));
+  gpu->exposed = true;
+  frame(300);
+  ASSERT_EQ(gpu->shown_rects.size(), 3u);
+  EXPECT_EQ(gpu->shown_rects.back(), whole);
+  // A swap may leave the back buffer holding anything.
+  kept->present();
+  frame(300);
+  ASSERT_EQ(gpu->shown_rects.size(), 4u);
+  EXPECT_EQ(kept->last_reshaded, whole);
+  EXPECT_EQ(gpu->shown_rects.back(), whole);
+  for (const std::string& call : gpu->calls) {
+    EXPECT_EQ(call.rfind("create_frame_target", 0), std::string::npos) << call;
+    EXPECT_NE(call, "present_target");
+  }
+  EXPECT_EQ(gpu->bound_target, gpu->back_buffer());
+}
+
 TEST_F(KeptFrameTest, TheFullRedrawSwitchReshadesEveryFrameWhole) {
   kept->full_redraw = true;
   frame();
