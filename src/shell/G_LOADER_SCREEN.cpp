@@ -1,5 +1,6 @@
 #include "shell/G_LOADER_SCREEN.h"
 
+#include <cstddef>
 #include <pugixml.hpp>
 
 #include "PRIMITIVES/KC_QUAD.h"
@@ -54,19 +55,40 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
     color.parse(back.as_string());
     make_background(color.argb());
   }
-  KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
-  for (const pugi::xml_node& splash : list.children()) {
-    const std::string file = splash.child("FILE").text().as_string();
-    if (render == nullptr || KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
-    KOR::KC_TEXTURE* texture = render->load_texture_file(file);
-    splash_textures_.push_back(texture);
-    auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
-    if (splash.child("HOT_SPOT")) quad->set_hot_spot(kHotSpotCentre);
-    quad->set_position(float(KOR::auto_position_screen_width / 2),
-                       float(KOR::auto_position_screen_height / 2), 0.0f);
-    splashes.push_back(std::move(quad));
+  if (KOR::KC_RENDER::instance != nullptr) {
+    for (const pugi::xml_node& splash : list.children()) {
+      const std::string file = splash.child("FILE").text().as_string();
+      if (KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
+      waiting_.push_back({file, bool(splash.child("HOT_SPOT"))});
+    }
   }
   manager->release_xml(document);
+  // The first frame shows the cards down to the first that hides the rest.
+  std::size_t shown = 0;
+  while (shown < waiting_.size()) {
+    add_splash(waiting_[shown++]);
+    if (hides_below(int(splashes.size()) - 1)) break;
+  }
+  waiting_.erase(waiting_.begin(), waiting_.begin() + std::ptrdiff_t(shown));
+}
+
+void G_LOADER_SCREEN::add_splash(const SPLASH_FILE& splash) {
+  KOR::KC_TEXTURE* texture = KOR::KC_RENDER::instance->load_texture_file(splash.file);
+  splash_textures_.push_back(texture);
+  auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
+  if (splash.centred) quad->set_hot_spot(kHotSpotCentre);
+  quad->set_position(float(KOR::auto_position_screen_width / 2),
+                     float(KOR::auto_position_screen_height / 2), 0.0f);
+  splashes.push_back(std::move(quad));
+}
+
+bool G_LOADER_SCREEN::hides_below(int i) const {
+  return background_opaque_ || covers_screen(*splashes[i]);
+}
+
+void G_LOADER_SCREEN::load_waiting_splashes() {
+  for (const SPLASH_FILE& splash : waiting_) add_splash(splash);
+  waiting_.clear();
 }
 
 G_LOADER_SCREEN::~G_LOADER_SCREEN() { release_pictures(); }
@@ -76,6 +98,7 @@ G_LOADER_SCREEN::~G_LOADER_SCREEN() { release_pictures(); }
 void G_LOADER_SCREEN::release_pictures() {
   fades.delete_all();
   splashes.clear();
+  waiting_.clear();
   KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
   if (render != nullptr) {
     for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
@@ -104,7 +127,9 @@ void G_LOADER_SCREEN::make_background(uint32_t argb) {
                           float(KOR::auto_position_screen_height / 2), 0.0f);
 }
 
+// What the skipped card hid must be there to show.
 void G_LOADER_SCREEN::next_splash() {
+  load_waiting_splashes();
   clock = 0.0f;
   if (current >= 0 && current < int32_t(splashes.size())) {
     fades.add(KOR::bot_create_color(splashes[current].get(), time_fade, kFadedWhite, 0.0f));
@@ -117,6 +142,7 @@ void G_LOADER_SCREEN::next_splash() {
 // a card to show it runs at once. A failed step opens nothing: the game is
 // ending.
 int32_t G_LOADER_SCREEN::update() {
+  if (drawn_) load_waiting_splashes();
   const int32_t count = int32_t(splashes.size());
   if (!loading_done_ && (drawn_ || current >= count)) {
     loading_done_ = true;
@@ -150,7 +176,7 @@ int32_t G_LOADER_SCREEN::draw() {
   if (current >= count) window_manager_instance().draw();
   int first = count - 1;
   for (int i = 0; i < count; ++i) {
-    if (alpha(i) == 0xFF && (background_opaque_ || covers(i))) {
+    if (alpha(i) == 0xFF && hides_below(i)) {
       first = i;
       break;
     }

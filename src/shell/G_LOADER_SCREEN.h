@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bots/KC_BOT_LIST.h"
@@ -23,7 +24,9 @@ extern uint8_t loading_screen_active;
 // another over a plain background colour; each stays for a while and then
 // fades out to show the next, and a key press skips to the next one. The
 // loading step runs behind the first one, once it is on the screen. After
-// the last one the title screen opens.
+// the last one the title screen opens. The cards the first one hides are
+// decoded only once it shows (or a key has skipped it), so the game's first
+// frame waits for one picture alone.
 class G_LOADER_SCREEN : public KOR::KC_LOADER {
  public:
   explicit G_LOADER_SCREEN(JOB job);
@@ -44,7 +47,16 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   KOR::KC_BOT_LIST fades;
 
  private:
+  struct SPLASH_FILE {
+    std::string file;
+    bool centred = false;
+  };
+
   void make_background(uint32_t argb);
+  void add_splash(const SPLASH_FILE& splash);
+  // Whether splash i, as yet unfaded, hides everything below it.
+  bool hides_below(int i) const;
+  void load_waiting_splashes();
   void release_pictures();
 
   // A frame of the screen has been drawn.
@@ -55,6 +67,8 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   KOR::KC_TEXTURE* background_texture_ = nullptr;
   bool background_opaque_ = false;
   std::vector<KOR::KC_TEXTURE*> splash_textures_;
+  // The cards below the ones loaded, in file order, not yet decoded.
+  std::vector<SPLASH_FILE> waiting_;
 };
 
 // Opens the title windows; "music_title" plays looped.
