@@ -162,12 +162,12 @@ GLuint compile(GLenum kind, const char* source) {
   return shader;
 }
 
-GLuint link(const char* vertex_source, int variant) {
-  GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
+// A program of the compiled vertex shader and one fragment variant.
+GLuint link(GLuint vs, int variant) {
   const std::string fragment = std::string(kFragmentVariants[variant]) + kFragmentShader;
   GLuint fs = compile(GL_FRAGMENT_SHADER, fragment.c_str());
   GLuint program = 0;
-  if (vs != 0 && fs != 0) {
+  if (fs != 0) {
     program = glCreateProgram();
     glAttachShader(program, vs);
     glAttachShader(program, fs);
@@ -178,9 +178,8 @@ GLuint link(const char* vertex_source, int variant) {
       glDeleteProgram(program);
       program = 0;
     }
+    glDeleteShader(fs);
   }
-  if (vs != 0) glDeleteShader(vs);
-  if (fs != 0) glDeleteShader(fs);
   return program;
 }
 
@@ -647,13 +646,17 @@ class GPU_GL : public GPU {
 
   // Links the vertex shader with every fragment variant; the programs in
   // use are replaced only when all of them link.
+  // The vertex shader is compiled once for all of them: each compile of it
+  // costs a software device about as much as a link.
   bool use_programs(const char* vertex_source) {
     std::array<PROGRAM, kVariants> made{};
-    bool ok = true;
-    for (int v = 0; v < kVariants; ++v) {
-      made[v].id = link(vertex_source, v);
-      ok = ok && made[v].id != 0;
+    const GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
+    bool ok = vs != 0;
+    for (int v = 0; ok && v < kVariants; ++v) {
+      made[v].id = link(vs, v);
+      ok = made[v].id != 0;
     }
+    if (vs != 0) glDeleteShader(vs);
     if (!ok) {
       for (PROGRAM& p : made) glDeleteProgram(p.id);
       return false;
