@@ -419,9 +419,14 @@ class GPU_GL : public GPU {
   }
 
   GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) override {
-    GLint max_size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
-    if (width <= 0 || height <= 0 || width > max_size || height > max_size) return nullptr;
+    if (!texture_fits(width, height)) return nullptr;
+    const std::vector<uint8_t> zeros(static_cast<size_t>(width) * height * 4, 0);
+    return create_texture_from(width, height, order, zeros.data());
+  }
+
+  GPU_TEXTURE* create_texture_from(int width, int height, GPU_PIXELS order,
+                                   const void* pixels) override {
+    if (!texture_fits(width, height)) return nullptr;
     auto* t = new TEXTURE_GL;
     t->width = width;
     t->height = height;
@@ -429,9 +434,9 @@ class GPU_GL : public GPU {
     glGenTextures(1, &t->name);
     glBindTexture(GL_TEXTURE_2D, t->name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    const std::vector<uint8_t> zeros(static_cast<size_t>(width) * height * 4, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, pixel_format(t), GL_UNSIGNED_BYTE,
-                 zeros.data());
+                 pixels);
     rebind_texture();
     if (glGetError() != GL_NO_ERROR) {
       release_texture(t);
@@ -774,6 +779,12 @@ class GPU_GL : public GPU {
       return nullptr;
     }
     return t;
+  }
+
+  static bool texture_fits(int width, int height) {
+    GLint max_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
+    return width > 0 && height > 0 && width <= max_size && height <= max_size;
   }
 
   void rebind_texture() { glBindTexture(GL_TEXTURE_2D, texture_ != nullptr ? texture_->name : 0); }

@@ -15,6 +15,7 @@
 #include "platform/KC_FILE_SYSTEM.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
+#include "render/picture_prefetch.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
 #include "shell/window_factory.h"
@@ -41,13 +42,39 @@ bool covers_screen(const KOR::KC_QUAD& splash) {
          top + splash.height() >= float(KOR::auto_position_screen_height);
 }
 
+// Each splash of the screen file whose picture exists, in file order, as
+// (file, centred).
+template <typename VISIT>
+void visit_existing_splashes(const pugi::xml_node& list, VISIT visit) {
+  for (const pugi::xml_node& splash : list.children()) {
+    const std::string file = splash.child("FILE").text().as_string();
+    if (KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
+    visit(file, bool(splash.child("HOT_SPOT")));
+  }
+}
+
+pugi::xml_node splash_list(const pugi::xml_document& document) {
+  return document.first_child().child("splashes");
+}
+
 }  // namespace
+
+void prefetch_first_splash(KOR::KC_RESOURCE_MANAGER& manager) {
+  pugi::xml_document* document = manager.get_xml(kScreenFile);
+  if (document == nullptr) return;
+  bool asked = false;
+  visit_existing_splashes(splash_list(*document), [&asked](const std::string& file, bool) {
+    if (!asked) KOR::picture_prefetch(file);
+    asked = true;
+  });
+  manager.release_xml(document);
+}
 
 G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
   pugi::xml_document* document = manager ? manager->get_xml(kScreenFile) : nullptr;
   if (document == nullptr) return;
-  const pugi::xml_node list = document->first_child().child("splashes");
+  const pugi::xml_node list = splash_list(*document);
   time_per_splash = list.attribute("time_per_splash").as_float(time_per_splash);
   time_fade = list.attribute("time_fade").as_float(time_fade);
   if (const pugi::xml_attribute back = list.attribute("back_color")) {
@@ -56,11 +83,9 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
     make_background(color.argb());
   }
   if (KOR::KC_RENDER::instance != nullptr) {
-    for (const pugi::xml_node& splash : list.children()) {
-      const std::string file = splash.child("FILE").text().as_string();
-      if (KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
-      waiting_.push_back({file, bool(splash.child("HOT_SPOT"))});
-    }
+    visit_existing_splashes(list, [this](const std::string& file, bool centred) {
+      waiting_.push_back({file, centred});
+    });
   }
   manager->release_xml(document);
   // The first frame shows the cards down to the first that hides the rest.

@@ -11,6 +11,7 @@
 
 namespace KOR {
 class KC_QUAD;
+class KC_RESOURCE_MANAGER;
 struct KC_TEXTURE;
 }  // namespace KOR
 
@@ -70,6 +71,10 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   // The cards below the ones loaded, in file order, not yet decoded.
   std::vector<SPLASH_FILE> waiting_;
 };
+
+// Starts decoding the first splash picture of the screen file, read through
+// `manager`, on a thread of its own; the loader screen then takes it.
+void prefetch_first_splash(KOR::KC_RESOURCE_MANAGER& manager);
 
 // Opens the title windows; "music_title" plays looped.
 void show_title_screen();

@@ -135,6 +135,12 @@ int game_main(void*) {
     remove_hooks();
     return another_copy_runs();
   }
+  // The first card decodes while the window and the drawing device open.
+  {
+    KOR::KC_RESOURCE_MANAGER startup_files;
+    mount_repositories(&startup_files);
+    prefetch_first_splash(startup_files);
+  }
   // The loading step opens the sound device, behind the first card.
   service->open_sound_at_start = false;
   // A start that failed has said why; running on would only leave a window
