@@ -651,8 +651,7 @@ class GPU_GL : public GPU {
 
   // Links the vertex shader with every fragment variant; the programs in
   // use are replaced only when all of them link.
-  // The vertex shader is compiled once for all of them: each compile of it
-  // costs a software device about as much as a link.
+  // The vertex shader is compiled once for all of them.
   bool use_programs(const char* vertex_source) {
     std::array<PROGRAM, kVariants> made{};
     const GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
