@@ -43,7 +43,8 @@ class KC_GAME_SERVICE : public KC_GAME {
 
   // Creates the services and fires the init hook, whose result it returns;
   // -112 without firing it when the window cannot be opened. The file system
-  // exists from construction on.
+  // exists from construction on; the sound device is open unless
+  // open_sound_at_start was cleared.
   int start(const std::string& new_title);
   // The loop, until `running` is cleared; returns the shutdown hook's result,
   // or 0 when a required service is missing.
@@ -73,6 +74,10 @@ class KC_GAME_SERVICE : public KC_GAME {
   // draws with OpenGL on the window. Tests that need no picture put the
   // null device here.
   GPU* device = nullptr;
+  // Opening the audio device can take tens of milliseconds; a game that
+  // clears this opens it itself (engine_sound_system->open()) once its first
+  // frame shows.
+  bool open_sound_at_start = true;
 };
 
 // Hands the game's main function to the engine; called from a static

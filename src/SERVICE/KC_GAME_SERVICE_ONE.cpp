@@ -74,7 +74,7 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
   engine_timer->output = &frame_dt;
   engine_random = new KC_RANDOM(0);
   engine_sound_system = new KC_SOUND_SYSTEM;
-  engine_sound_system->open();
+  if (open_sound_at_start) engine_sound_system->open();
   engine_resource_manager = new KC_RESOURCE_MANAGER;
   release_resource_hook = callback_create(&release_resource_by_data, nullptr, nullptr);
   hook_release_resource = release_resource_hook.get();

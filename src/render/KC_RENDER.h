@@ -20,6 +20,7 @@ namespace KOR {
 struct KC_TEXTURE;
 struct KS_TRANSFORM3;
 struct KS_HOST_WINDOW;
+struct GPU_PICTURE;
 class KC_CAMERA;
 class GPU_KEPT_FRAME;
 
@@ -80,6 +81,8 @@ class KC_RENDER {
 
   // Textures.
   KC_TEXTURE* create_texture(int width, int height);
+  // A picture prefetched for the path (picture_prefetch.h) is taken from
+  // there.
   KC_TEXTURE* load_texture_file(const std::string& path);
   KC_TEXTURE* load_texture_memory(const void* bytes, size_t count);
   void release_texture(KC_TEXTURE* texture);
@@ -190,6 +193,8 @@ class KC_RENDER {
   void create_targets_on_device();
   // Keeps a record of the new device texture and hands it out.
   KC_TEXTURE* keep_texture(GPU_TEXTURE* handle, int width, int height);
+  // A kept texture of the picture; the default texture when none is made.
+  KC_TEXTURE* texture_from_picture(const GPU_PICTURE& picture);
   // Gives the texture back to the device and forgets its record.
   void delete_texture_record(KC_TEXTURE* texture);
   void stencil_rects(const std::vector<KS_SCREEN_RECT>& rects, int value);

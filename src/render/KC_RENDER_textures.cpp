@@ -2,10 +2,13 @@
 #include <iterator>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "platform/host.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
+#include "render/gpu_picture.h"
+#include "render/picture_prefetch.h"
 
 namespace KOR {
 
@@ -17,6 +20,8 @@ KC_TEXTURE* KC_RENDER::create_texture(int width, int height) {
 }
 
 KC_TEXTURE* KC_RENDER::load_texture_file(const std::string& path) {
+  GPU_PICTURE picture;
+  if (picture_take_prefetched(path, &picture)) return texture_from_picture(picture);
   std::ifstream in(path, std::ios::binary);
   const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                 std::istreambuf_iterator<char>());
@@ -24,15 +29,19 @@ KC_TEXTURE* KC_RENDER::load_texture_file(const std::string& path) {
 }
 
 KC_TEXTURE* KC_RENDER::load_texture_memory(const void* bytes, size_t count) {
-  int width = 0, height = 0;
-  GPU_TEXTURE* handle = device != nullptr && device_ready
-                            ? device->load_texture(bytes, count, &width, &height)
-                            : nullptr;
+  GPU_PICTURE picture;
+  if (device != nullptr && device_ready) decode_picture(bytes, count, &picture);
+  return texture_from_picture(picture);
+}
+
+KC_TEXTURE* KC_RENDER::texture_from_picture(const GPU_PICTURE& picture) {
+  GPU_TEXTURE* handle =
+      device != nullptr && device_ready ? device->texture_from_picture(picture) : nullptr;
   if (handle == nullptr) {
     if (default_texture == nullptr) host_message_box("error", "defaultTexture not exist!!!");
     return default_texture;
   }
-  return keep_texture(handle, width, height);
+  return keep_texture(handle, picture.width, picture.height);
 }
 
 KC_TEXTURE* KC_RENDER::keep_texture(GPU_TEXTURE* handle, int width, int height) {

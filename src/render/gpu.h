@@ -15,6 +15,7 @@ namespace KOR {
 struct KS_VERTEX;
 struct KS_LIGHT;
 struct KS_MATERIAL;
+struct GPU_PICTURE;
 
 // Bytes of one KS_VERTEX: position, normal, colour, one uv pair.
 constexpr int kGpuVertexBytes = 36;
@@ -112,13 +113,17 @@ class GPU {
 
   // Textures. A made texture starts transparent black.
   virtual GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) = 0;
+  // One made with `pixels` (as upload takes them) in place of black: a
+  // device that can, fills it once rather than twice.
+  virtual GPU_TEXTURE* create_texture_from(int width, int height, GPU_PIXELS order,
+                                           const void* pixels);
   // Packed width × height × 4 bytes in the texture's own order.
   virtual bool upload(GPU_TEXTURE* texture, const void* pixels) = 0;
   virtual void* lock(GPU_TEXTURE* texture) = 0;
   virtual bool unlock(GPU_TEXTURE* texture) = 0;
   virtual void release_texture(GPU_TEXTURE* texture) = 0;
-  // A texture from PNG or JPEG bytes; null when they do not decode.
-  GPU_TEXTURE* load_texture(const void* bytes, size_t count, int* width, int* height);
+  // A texture of a decoded picture; null when it could not be made.
+  GPU_TEXTURE* texture_from_picture(const GPU_PICTURE& picture);
 
   // Drawing into textures. The back buffer is owned by the device.
   virtual GPU_TARGET* create_target(GPU_TEXTURE* texture) = 0;

@@ -162,12 +162,12 @@ GLuint compile(GLenum kind, const char* source) {
   return shader;
 }
 
-GLuint link(const char* vertex_source, int variant) {
-  GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
+// A program of the compiled vertex shader and one fragment variant.
+GLuint link(GLuint vs, int variant) {
   const std::string fragment = std::string(kFragmentVariants[variant]) + kFragmentShader;
   GLuint fs = compile(GL_FRAGMENT_SHADER, fragment.c_str());
   GLuint program = 0;
-  if (vs != 0 && fs != 0) {
+  if (fs != 0) {
     program = glCreateProgram();
     glAttachShader(program, vs);
     glAttachShader(program, fs);
@@ -178,9 +178,8 @@ GLuint link(const char* vertex_source, int variant) {
       glDeleteProgram(program);
       program = 0;
     }
+    glDeleteShader(fs);
   }
-  if (vs != 0) glDeleteShader(vs);
-  if (fs != 0) glDeleteShader(fs);
   return program;
 }
 
@@ -421,9 +420,14 @@ class GPU_GL : public GPU {
   }
 
   GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) override {
-    GLint max_size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
-    if (width <= 0 || height <= 0 || width > max_size || height > max_size) return nullptr;
+    if (!texture_fits(width, height)) return nullptr;
+    const std::vector<uint8_t> zeros(static_cast<size_t>(width) * height * 4, 0);
+    return create_texture_from(width, height, order, zeros.data());
+  }
+
+  GPU_TEXTURE* create_texture_from(int width, int height, GPU_PIXELS order,
+                                   const void* pixels) override {
+    if (!texture_fits(width, height)) return nullptr;
     auto* t = new TEXTURE_GL;
     t->width = width;
     t->height = height;
@@ -431,9 +435,9 @@ class GPU_GL : public GPU {
     glGenTextures(1, &t->name);
     glBindTexture(GL_TEXTURE_2D, t->name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    const std::vector<uint8_t> zeros(static_cast<size_t>(width) * height * 4, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, pixel_format(t), GL_UNSIGNED_BYTE,
-                 zeros.data());
+                 pixels);
     rebind_texture();
     if (glGetError() != GL_NO_ERROR) {
       release_texture(t);
@@ -658,13 +662,16 @@ class GPU_GL : public GPU {
 
   // Links the vertex shader with every fragment variant; the programs in
   // use are replaced only when all of them link.
+  // The vertex shader is compiled once for all of them.
   bool use_programs(const char* vertex_source) {
     std::array<PROGRAM, kVariants> made{};
-    bool ok = true;
-    for (int v = 0; v < kVariants; ++v) {
-      made[v].id = link(vertex_source, v);
-      ok = ok && made[v].id != 0;
+    const GLuint vs = compile(GL_VERTEX_SHADER, vertex_source);
+    bool ok = vs != 0;
+    for (int v = 0; ok && v < kVariants; ++v) {
+      made[v].id = link(vs, v);
+      ok = made[v].id != 0;
     }
+    if (vs != 0) glDeleteShader(vs);
     if (!ok) {
       for (PROGRAM& p : made) glDeleteProgram(p.id);
       return false;
@@ -782,6 +789,12 @@ class GPU_GL : public GPU {
       return nullptr;
     }
     return t;
+  }
+
+  static bool texture_fits(int width, int height) {
+    GLint max_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
+    return width > 0 && height > 0 && width <= max_size && height <= max_size;
   }
 
   void rebind_texture() { glBindTexture(GL_TEXTURE_2D, texture_ != nullptr ? texture_->name : 0); }

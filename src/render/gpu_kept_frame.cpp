@@ -205,6 +205,13 @@ GPU_TEXTURE* GPU_KEPT_FRAME::create_texture(int width, int height, GPU_PIXELS or
   return texture;
 }
 
+GPU_TEXTURE* GPU_KEPT_FRAME::create_texture_from(int width, int height, GPU_PIXELS order,
+                                                 const void* pixels) {
+  GPU_TEXTURE* texture = inner_->create_texture_from(width, height, order, pixels);
+  if (texture != nullptr) new_content(texture);
+  return texture;
+}
+
 bool GPU_KEPT_FRAME::upload(GPU_TEXTURE* texture, const void* pixels) {
   content_changes(texture);
   const bool ok = inner_->upload(texture, pixels);

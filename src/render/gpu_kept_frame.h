@@ -59,6 +59,8 @@ class GPU_KEPT_FRAME : public GPU {
   void draw_points(const GPU_POINT* points, int count) override;
 
   GPU_TEXTURE* create_texture(int width, int height, GPU_PIXELS order) override;
+  GPU_TEXTURE* create_texture_from(int width, int height, GPU_PIXELS order,
+                                   const void* pixels) override;
   bool upload(GPU_TEXTURE* texture, const void* pixels) override;
   void* lock(GPU_TEXTURE* texture) override { return inner_->lock(texture); }
   bool unlock(GPU_TEXTURE* texture) override;

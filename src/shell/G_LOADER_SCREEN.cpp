@@ -1,5 +1,6 @@
 #include "shell/G_LOADER_SCREEN.h"
 
+#include <cstddef>
 #include <pugixml.hpp>
 
 #include "PRIMITIVES/KC_QUAD.h"
@@ -14,6 +15,7 @@
 #include "platform/KC_FILE_SYSTEM.h"
 #include "render/KC_RENDER.h"
 #include "render/KC_TEXTURE.h"
+#include "render/picture_prefetch.h"
 #include "resources/KC_RESOURCE_MANAGER.h"
 #include "shell/CGame_App.h"
 #include "shell/window_factory.h"
@@ -40,13 +42,39 @@ bool covers_screen(const KOR::KC_QUAD& splash) {
          top + splash.height() >= float(KOR::auto_position_screen_height);
 }
 
+// Each splash of the screen file whose picture exists, in file order, as
+// (file, centred).
+template <typename VISIT>
+void visit_existing_splashes(const pugi::xml_node& list, VISIT visit) {
+  for (const pugi::xml_node& splash : list.children()) {
+    const std::string file = splash.child("FILE").text().as_string();
+    if (KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
+    visit(file, bool(splash.child("HOT_SPOT")));
+  }
+}
+
+pugi::xml_node splash_list(const pugi::xml_document& document) {
+  return document.first_child().child("splashes");
+}
+
 }  // namespace
+
+void prefetch_first_splash(KOR::KC_RESOURCE_MANAGER& manager) {
+  pugi::xml_document* document = manager.get_xml(kScreenFile);
+  if (document == nullptr) return;
+  bool asked = false;
+  visit_existing_splashes(splash_list(*document), [&asked](const std::string& file, bool) {
+    if (!asked) KOR::picture_prefetch(file);
+    asked = true;
+  });
+  manager.release_xml(document);
+}
 
 G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
   KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
   pugi::xml_document* document = manager ? manager->get_xml(kScreenFile) : nullptr;
   if (document == nullptr) return;
-  const pugi::xml_node list = document->first_child().child("splashes");
+  const pugi::xml_node list = splash_list(*document);
   time_per_splash = list.attribute("time_per_splash").as_float(time_per_splash);
   time_fade = list.attribute("time_fade").as_float(time_fade);
   if (const pugi::xml_attribute back = list.attribute("back_color")) {
@@ -54,19 +82,38 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(JOB job) : KOR::KC_LOADER(job) {
     color.parse(back.as_string());
     make_background(color.argb());
   }
-  KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
-  for (const pugi::xml_node& splash : list.children()) {
-    const std::string file = splash.child("FILE").text().as_string();
-    if (render == nullptr || KOR::KC_FILE_SYSTEM::path_type(file) != KOR::PATH_FILE) continue;
-    KOR::KC_TEXTURE* texture = render->load_texture_file(file);
-    splash_textures_.push_back(texture);
-    auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
-    if (splash.child("HOT_SPOT")) quad->set_hot_spot(kHotSpotCentre);
-    quad->set_position(float(KOR::auto_position_screen_width / 2),
-                       float(KOR::auto_position_screen_height / 2), 0.0f);
-    splashes.push_back(std::move(quad));
+  if (KOR::KC_RENDER::instance != nullptr) {
+    visit_existing_splashes(list, [this](const std::string& file, bool centred) {
+      waiting_.push_back({file, centred});
+    });
   }
   manager->release_xml(document);
+  // The first frame shows the cards down to the first that hides the rest.
+  std::size_t shown = 0;
+  while (shown < waiting_.size()) {
+    add_splash(waiting_[shown++]);
+    if (hides_below(int(splashes.size()) - 1)) break;
+  }
+  waiting_.erase(waiting_.begin(), waiting_.begin() + std::ptrdiff_t(shown));
+}
+
+void G_LOADER_SCREEN::add_splash(const SPLASH_FILE& splash) {
+  KOR::KC_TEXTURE* texture = KOR::KC_RENDER::instance->load_texture_file(splash.file);
+  splash_textures_.push_back(texture);
+  auto quad = std::make_unique<KOR::KC_QUAD>(texture, nullptr);
+  if (splash.centred) quad->set_hot_spot(kHotSpotCentre);
+  quad->set_position(float(KOR::auto_position_screen_width / 2),
+                     float(KOR::auto_position_screen_height / 2), 0.0f);
+  splashes.push_back(std::move(quad));
+}
+
+bool G_LOADER_SCREEN::hides_below(int i) const {
+  return background_opaque_ || covers_screen(*splashes[i]);
+}
+
+void G_LOADER_SCREEN::load_waiting_splashes() {
+  for (const SPLASH_FILE& splash : waiting_) add_splash(splash);
+  waiting_.clear();
 }
 
 G_LOADER_SCREEN::~G_LOADER_SCREEN() { release_pictures(); }
@@ -76,6 +123,7 @@ G_LOADER_SCREEN::~G_LOADER_SCREEN() { release_pictures(); }
 void G_LOADER_SCREEN::release_pictures() {
   fades.delete_all();
   splashes.clear();
+  waiting_.clear();
   KOR::KC_RENDER* render = KOR::KC_RENDER::instance;
   if (render != nullptr) {
     for (KOR::KC_TEXTURE* texture : splash_textures_) render->release_texture(texture);
@@ -104,7 +152,9 @@ void G_LOADER_SCREEN::make_background(uint32_t argb) {
                           float(KOR::auto_position_screen_height / 2), 0.0f);
 }
 
+// What the skipped card hid must be there to show.
 void G_LOADER_SCREEN::next_splash() {
+  load_waiting_splashes();
   clock = 0.0f;
   if (current >= 0 && current < int32_t(splashes.size())) {
     fades.add(KOR::bot_create_color(splashes[current].get(), time_fade, kFadedWhite, 0.0f));
@@ -117,6 +167,7 @@ void G_LOADER_SCREEN::next_splash() {
 // a card to show it runs at once. A failed step opens nothing: the game is
 // ending.
 int32_t G_LOADER_SCREEN::update() {
+  if (drawn_) load_waiting_splashes();
   const int32_t count = int32_t(splashes.size());
   if (!loading_done_ && (drawn_ || current >= count)) {
     loading_done_ = true;
@@ -150,7 +201,7 @@ int32_t G_LOADER_SCREEN::draw() {
   if (current >= count) window_manager_instance().draw();
   int first = count - 1;
   for (int i = 0; i < count; ++i) {
-    if (alpha(i) == 0xFF && (background_opaque_ || covers(i))) {
+    if (alpha(i) == 0xFF && hides_below(i)) {
       first = i;
       break;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "bots/KC_BOT_LIST.h"
@@ -10,6 +11,7 @@
 
 namespace KOR {
 class KC_QUAD;
+class KC_RESOURCE_MANAGER;
 struct KC_TEXTURE;
 }  // namespace KOR
 
@@ -23,7 +25,9 @@ extern uint8_t loading_screen_active;
 // another over a plain background colour; each stays for a while and then
 // fades out to show the next, and a key press skips to the next one. The
 // loading step runs behind the first one, once it is on the screen. After
-// the last one the title screen opens.
+// the last one the title screen opens. The cards the first one hides are
+// decoded only once it shows (or a key has skipped it), so the game's first
+// frame waits for one picture alone.
 class G_LOADER_SCREEN : public KOR::KC_LOADER {
  public:
   explicit G_LOADER_SCREEN(JOB job);
@@ -44,7 +48,16 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   KOR::KC_BOT_LIST fades;
 
  private:
+  struct SPLASH_FILE {
+    std::string file;
+    bool centred = false;
+  };
+
   void make_background(uint32_t argb);
+  void add_splash(const SPLASH_FILE& splash);
+  // Whether splash i, as yet unfaded, hides everything below it.
+  bool hides_below(int i) const;
+  void load_waiting_splashes();
   void release_pictures();
 
   // A frame of the screen has been drawn.
@@ -55,7 +68,13 @@ class G_LOADER_SCREEN : public KOR::KC_LOADER {
   KOR::KC_TEXTURE* background_texture_ = nullptr;
   bool background_opaque_ = false;
   std::vector<KOR::KC_TEXTURE*> splash_textures_;
+  // The cards below the ones loaded, in file order, not yet decoded.
+  std::vector<SPLASH_FILE> waiting_;
 };
+
+// Starts decoding the first splash picture of the screen file, read through
+// `manager`, on a thread of its own; the loader screen then takes it.
+void prefetch_first_splash(KOR::KC_RESOURCE_MANAGER& manager);
 
 // Opens the title windows; "music_title" plays looped.
 void show_title_screen();

@@ -24,6 +24,7 @@
 #include "shell/gPlayer_Flumo.h"
 #include "shell/game_info.h"
 #include "shell/game_repositories.h"
+#include "sound/KC_SOUND_SYSTEM.h"
 
 namespace game {
 
@@ -134,6 +135,14 @@ int game_main(void*) {
     remove_hooks();
     return another_copy_runs();
   }
+  // The first card decodes while the window and the drawing device open.
+  {
+    KOR::KC_RESOURCE_MANAGER startup_files;
+    mount_repositories(&startup_files);
+    prefetch_first_splash(startup_files);
+  }
+  // The loading step opens the sound device, behind the first card.
+  service->open_sound_at_start = false;
   // A start that failed has said why; running on would only leave a window
   // that never shows anything.
   if (service->start("Aquavex") != 1) {
@@ -148,6 +157,7 @@ int game_main(void*) {
 // Runs behind the first splash card. A file missing here ends the game
 // before any menu shows.
 int game_load_step(KOR::KC_LOADER*) {
+  if (KOR::engine_sound_system != nullptr) KOR::engine_sound_system->open();
   CGame_App& app = game_instance();
   const bool listed = KOR_GF::resource_list_register(kResourceList);
   if (!listed) app.startup_failure = kResourceList;

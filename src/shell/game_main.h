@@ -24,8 +24,8 @@ extern G_LOADER_SCREEN* loader_screen;
 // not start (a start-up file missing or broken).
 int game_main(void*);
 
-// The loading step, run by the loader screen behind its first card: mounts
-// the further repositories of the resource list, loads what the menus need
+// The loading step, run by the loader screen behind its first card: opens
+// the sound device, mounts the further repositories of the resource list, loads what the menus need
 // and enables the menu windows. 1 when all was had; else the game says which
 // file is missing, stops its loop and ends with -112; the step gives -112,
 // with the missing file in CGame_App::startup_failure.

@@ -27,11 +27,10 @@ KC_SOUND_SYSTEM::~KC_SOUND_SYSTEM() {
 }
 
 void KC_SOUND_SYSTEM::open() {
+  if (device != nullptr) return;
   ALCdevice* const opened = alcOpenDevice(nullptr);
-  device = opened;
   if (opened == nullptr) return;
   ALCcontext* const created = alcCreateContext(opened, nullptr);
-  context = created;
   last_alc_error = alcGetError(opened);
   alcMakeContextCurrent(created);
 
@@ -45,6 +44,10 @@ void KC_SOUND_SYSTEM::open() {
   alListenerfv(AL_VELOCITY, velocity);
   alListenerfv(AL_ORIENTATION, orientation);
   last_alc_error = alcGetError(opened);
+  // The sound thread may already be running and looks at the device.
+  KC_SOUND_LOCK lock;
+  device = opened;
+  context = created;
 }
 
 KC_SOUND_STREAM* KC_SOUND_SYSTEM::create_sound(const void* bytes, std::int32_t byte_count,
@@ -66,8 +69,8 @@ int KC_SOUND_SYSTEM::release_sound(KC_SOUND_STREAM* stream) {
 }
 
 void KC_SOUND_SYSTEM::update_streams() {
-  if (device == nullptr) return;
   KC_SOUND_LOCK lock;
+  if (device == nullptr) return;
   for (const auto& stream : streams) stream->update();
 }
 

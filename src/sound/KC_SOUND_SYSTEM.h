@@ -23,7 +23,7 @@ class KC_SOUND_SYSTEM {
   KC_SOUND_SYSTEM& operator=(const KC_SOUND_SYSTEM&) = delete;
 
   // Without a device the system stays silent: sounds can still be made, but
-  // they never play.
+  // they never play. An open system stays as it is.
   void open();
   // A stream over `bytes` (which must outlive it), or null when they are not
   // Ogg Vorbis. The system keeps it until release_sound.
@@ -38,7 +38,7 @@ class KC_SOUND_SYSTEM {
   static KC_SOUND_SYSTEM* instance;
 
   // The OpenAL device and context, opaque outside the sound folder; null
-  // while there is no device.
+  // while there is no device. Set under sound_lock.
   void* device = nullptr;
   void* context = nullptr;
   KS_VECTOR3 listener_position{0, 0, 1};

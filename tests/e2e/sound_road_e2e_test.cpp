@@ -22,6 +22,7 @@
 #include "shell/SG_WINDOW_LEVELS.h"
 #include "shell/SG_WINDOW_TITLE.h"
 #include "shell/SG_WINDOW_WORLDS.h"
+#include "shell/game_main.h"
 #include "support/level_player.h"
 #include "support/temp_folder.h"
 #include "support/wave_device.h"
@@ -231,7 +232,9 @@ TEST(sound_road_e2e, MusicAndEffectsAreHeardFromTheTitleIntoLevelThree) {
   EAR ear(wave);
   bool opened = false;
   const int status = player.play([&](SCRIPTED_PLAYER& p) {
-    // The wave device makes its file when the game opens it.
+    // The wave device makes its file when the game opens it, which the
+    // loading step does.
+    ASSERT_TRUE(p.wait_until([] { return game::game_ready != 0; }, "the loading step done"));
     opened = fs::exists(wave);
     if (!opened) return;
     p.watch_frames([&ear] { ear.frame(); });

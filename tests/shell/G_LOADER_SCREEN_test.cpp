@@ -29,6 +29,13 @@ using game::G_LOADER_SCREEN;
 
 int32_t no_step(KOR::KC_LOADER*) { return 1; }
 
+// How many cards the loading step found decoded, -1 before it ran.
+int splashes_at_step = -1;
+int32_t counting_step(KOR::KC_LOADER* loader) {
+  splashes_at_step = int(static_cast<G_LOADER_SCREEN*>(loader)->splashes.size());
+  return 1;
+}
+
 // A Resources folder with a screen file of our own and the real splash
 // picture, a renderer on the recording device and the engine's resource
 // manager over the folder and "xml".
@@ -89,6 +96,8 @@ TEST_F(LoaderScreen, ScreenFileGivesTimesBackgroundAndCentredSplashes) {
   G_LOADER_SCREEN screen(&no_step);
   EXPECT_FLOAT_EQ(screen.time_per_splash, 2.0f);
   EXPECT_FLOAT_EQ(screen.time_fade, 0.2f);
+  screen.draw();
+  screen.update();
   ASSERT_EQ(screen.splashes.size(), 3u) << "the missing picture is skipped";
   EXPECT_TRUE(screen.background.has_texture());
   EXPECT_FLOAT_EQ(screen.background.width(), 1024.0f);
@@ -106,6 +115,32 @@ TEST_F(LoaderScreen, ScreenFileGivesTimesBackgroundAndCentredSplashes) {
   EXPECT_FLOAT_EQ(screen.splashes[1]->transform()->pivot.y, 0.0f);
 }
 
+// The first frame waits for the first card alone where it hides the others:
+// they are decoded once it has been drawn, before the loading step, or when
+// a key skips it first. (Cards that would show through are there at once:
+// ASeeThroughBackgroundHidesNothing.)
+TEST_F(LoaderScreen, TheCardsTheFirstHidesAreDecodedBehindIt) {
+  write_three_splashes();
+  const size_t textures_before = render_.textures.size();
+  splashes_at_step = -1;
+  {
+    G_LOADER_SCREEN screen(&counting_step);
+    EXPECT_EQ(screen.splashes.size(), 1u);
+    EXPECT_EQ(render_.textures.size(), textures_before + 2) << "the first card and the background";
+    screen.update();
+    EXPECT_EQ(screen.splashes.size(), 1u) << "not drawn yet";
+    EXPECT_EQ(splashes_at_step, -1);
+    EXPECT_EQ(drawn_textures(screen),
+              (std::vector<KOR::GPU_TEXTURE*>{screen.splashes[0]->texture()->texture}));
+    screen.update();
+    EXPECT_EQ(screen.splashes.size(), 3u);
+    EXPECT_EQ(splashes_at_step, 3) << "the loading step runs behind every card";
+  }
+  G_LOADER_SCREEN screen(&no_step);
+  screen.next_splash();
+  EXPECT_EQ(screen.splashes.size(), 3u) << "a skipped card shows what it hid";
+}
+
 // Each splash starts fading after its time; the title follows in the next
 // update once all are done, and the screen, never drawn again, gives its
 // pictures back.
@@ -113,7 +148,6 @@ TEST_F(LoaderScreen, SplashesFollowEachOtherThenTheTitleOpens) {
   write_three_splashes();
   const size_t textures_before = render_.textures.size();
   G_LOADER_SCREEN screen(&no_step);
-  EXPECT_EQ(render_.textures.size(), textures_before + 4) << "three splashes and the background";
   std::vector<int> fade_starts;
   int updates = 0;
   while (screen.current < 3 && updates < 100) {
@@ -124,6 +158,7 @@ TEST_F(LoaderScreen, SplashesFollowEachOtherThenTheTitleOpens) {
   }
   EXPECT_EQ(fade_starts, (std::vector<int>{4, 8, 12})) << "at 2 s, 4 s and 6 s";
   EXPECT_EQ(screen.splashes[0]->vertex_color(0), 0x00FFFFFFu) << "faded to transparent white";
+  EXPECT_EQ(render_.textures.size(), textures_before + 4) << "three splashes and the background";
   EXPECT_EQ(game::loading_screen_active, 1);
   screen.update();
   EXPECT_EQ(game::loading_screen_active, 0);
@@ -169,9 +204,10 @@ TEST_F(LoaderScreen, DrawsOnlyWhatShowsFromTheLastSplashUp) {
   G_LOADER_SCREEN screen(&no_step);
   KOR::GPU_TEXTURE* back = screen.background.texture()->texture;
   KOR::GPU_TEXTURE* first = screen.splashes[0]->texture()->texture;
-  KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
   EXPECT_EQ(drawn_textures(screen), (std::vector<KOR::GPU_TEXTURE*>{first}))
       << "an opaque picture over the whole screen needs no background";
+  screen.update();
+  KOR::GPU_TEXTURE* second = screen.splashes[1]->texture()->texture;
   screen.next_splash();
   KOR::frame_dt = 0.05f;
   const auto alpha = [&] { return screen.splashes[0]->vertex_color(0) >> 24; };
@@ -269,6 +305,8 @@ TEST(LoaderScreenContent, TheRealScreenAndPointerLoad) {
       G_LOADER_SCREEN screen(&no_step);
       EXPECT_FLOAT_EQ(screen.time_per_splash, 2.5f);
       EXPECT_FLOAT_EQ(screen.time_fade, 0.6f);
+      EXPECT_EQ(screen.splashes.size(), 1u) << "the first card hides the second";
+      screen.next_splash();
       EXPECT_EQ(screen.splashes.size(), 2u);
       ASSERT_TRUE(screen.background.has_texture());
       const std::vector<uint8_t>& pixels = screen.background.texture()->texture->locked;
