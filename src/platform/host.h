@@ -21,6 +21,11 @@ const std::string& host_error();
 
 // The desktop's size in pixels; false (and 0 x 0) when there is no display.
 bool host_desktop_size(int* width, int* height);
+// Connects to the window system; false without a display (host_error says
+// why). Connecting may fork a helper (a session-bus launcher), and a fork
+// taken while another thread holds a lock leaves the child waiting on it
+// for ever: a program connects before it starts threads of its own.
+bool host_video_start();
 
 // A plain message box with one OK button; returns when it is closed. It is
 // also written to stderr, so the text is seen when there is no display to

@@ -146,6 +146,8 @@ bool translate(const SDL_Event& e, KS_HOST_EVENT* out) {
 
 const std::string& host_error() { return last_error; }
 
+bool host_video_start() { return video_ready(); }
+
 bool host_desktop_size(int* width, int* height) {
   *width = 0;
   *height = 0;

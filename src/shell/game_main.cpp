@@ -135,7 +135,9 @@ int game_main(void*) {
     remove_hooks();
     return another_copy_runs();
   }
-  // The first card decodes while the window and the drawing device open.
+  // The first card decodes while the window and the drawing device open,
+  // on a thread started once the window system is connected.
+  KOR::host_video_start();
   {
     KOR::KC_RESOURCE_MANAGER startup_files;
     mount_repositories(&startup_files);
