@@ -58,6 +58,8 @@ struct GPU_TEXTURE {
 struct GPU_TARGET {
   virtual ~GPU_TARGET() = default;
   GPU_TEXTURE* texture = nullptr;
+  // Whether it has depth and stencil planes beside its colour.
+  bool depth_stencil = true;
 };
 
 // Pixels of a target, top row 0.
@@ -120,8 +122,11 @@ class GPU {
   // A texture from PNG or JPEG bytes; null when they do not decode.
   GPU_TEXTURE* load_texture(const void* bytes, size_t count, int* width, int* height);
 
-  // Drawing into textures. The back buffer is owned by the device.
-  virtual GPU_TARGET* create_target(GPU_TEXTURE* texture) = 0;
+  // Drawing into textures. The back buffer is owned by the device. Without
+  // depth and stencil a target saves their planes, as large as its colour
+  // under a software rasteriser; what is drawn into it then tests neither,
+  // so no clip or mask works there.
+  virtual GPU_TARGET* create_target(GPU_TEXTURE* texture, bool depth_stencil) = 0;
   virtual void release_target(GPU_TARGET* target) = 0;
   virtual GPU_TARGET* back_buffer() = 0;
   virtual void set_target(GPU_TARGET* target) = 0;

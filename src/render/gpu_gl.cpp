@@ -30,7 +30,7 @@ struct TEXTURE_GL : GPU_TEXTURE {
 // offscreen picture of its own size drawn as the back buffer is.
 struct TARGET_GL : GPU_TARGET {
   GLuint framebuffer = 0;
-  GLuint depth_stencil = 0;
+  GLuint depth_stencil_buffer = 0;
   GLuint color = 0;
   int width = 0, height = 0;
 };
@@ -481,14 +481,15 @@ class GPU_GL : public GPU {
     delete t;
   }
 
-  GPU_TARGET* create_target(GPU_TEXTURE* texture) override {
+  GPU_TARGET* create_target(GPU_TEXTURE* texture, bool depth_stencil) override {
     auto* t = new TARGET_GL;
     t->texture = texture;
+    t->depth_stencil = depth_stencil;
     glGenFramebuffers(1, &t->framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, t->framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                            static_cast<TEXTURE_GL*>(texture)->name, 0);
-    attach_depth_stencil(t, texture->width, texture->height);
+    if (depth_stencil) attach_depth_stencil(t, texture->width, texture->height);
     return checked(t);
   }
 
@@ -497,7 +498,7 @@ class GPU_GL : public GPU {
     if (t == nullptr || t == &back_buffer_) return;
     if (target_ == t) set_target(&back_buffer_);
     glDeleteFramebuffers(1, &t->framebuffer);
-    glDeleteRenderbuffers(1, &t->depth_stencil);
+    glDeleteRenderbuffers(1, &t->depth_stencil_buffer);
     glDeleteRenderbuffers(1, &t->color);
     delete t;
   }
@@ -755,11 +756,11 @@ class GPU_GL : public GPU {
   }
 
   static void attach_depth_stencil(TARGET_GL* t, int width, int height) {
-    glGenRenderbuffers(1, &t->depth_stencil);
-    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil);
+    glGenRenderbuffers(1, &t->depth_stencil_buffer);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil_buffer);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                              t->depth_stencil);
+                              t->depth_stencil_buffer);
   }
 
   // The target just made and bound, or null (and released) when incomplete.
