@@ -132,6 +132,9 @@ void host_close_on_termination_signals();
 // Hands the heap's free pages back to the system. Pictures given back leave
 // holes between what stays, which the allocator keeps for later unless told.
 void host_return_free_memory();
+// From now on every large block lives in a mapping of its own, handed back
+// to the system as soon as it is freed.
+void host_keep_large_blocks_apart();
 
 // ---- clock -----------------------------------------------------------------
 
