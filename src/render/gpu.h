@@ -131,8 +131,9 @@ class GPU {
   virtual GPU_TARGET* back_buffer() = 0;
   virtual void set_target(GPU_TARGET* target) = 0;
   // An offscreen picture of that size drawn exactly as the back buffer is,
-  // and its presentation: copied into the back buffer (no shading), then
-  // shown as `present` shows it.
+  // with a stencil for clips and masks but no depth, which nothing the
+  // renderer draws on the screen tests; and its presentation: copied into
+  // the back buffer (no shading), then shown as `present` shows it.
   virtual GPU_TARGET* create_frame_target(int width, int height) = 0;
   virtual void present_target(GPU_TARGET* frame) = 0;
   // Drawing and clearing limited to a rectangle of the current target; null

@@ -372,6 +372,35 @@ TEST_F(DisplayTest, PointSpritesCoverTheirSizeWithTheirTexture) {
   render->end_frame();
 }
 
+// The kept picture has a stencil alone, no depth: a clip cuts it as it cuts
+// the back buffer.
+TEST_F(DisplayTest, AClipCutsTheKeptPictureAsItCutsTheBackBuffer) {
+  auto frame = [&] {
+    EXPECT_EQ(render->begin_frame(), 1);
+    render->begin_clip({KS_SCREEN_RECT{100, 100, 200, 150}, KS_SCREEN_RECT{180, 120, 300, 300}});
+    rect(0, 0, 1024, 768, 0xC0FF0000, nullptr, word(false));
+    render->end_clip();
+    rect(250, 250, 100, 100, 0x8000FF00, nullptr, word(false));
+    EXPECT_EQ(render->end_frame(), 0);
+    std::vector<uint32_t> pixels(400 * 400);
+    EXPECT_TRUE(render->get_device()->read_pixels(0, 0, 400, 400, pixels.data()));
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
+    return pixels;
+  };
+  const std::vector<uint32_t> back_buffer = frame();
+  EXPECT_EQ(back_buffer[120 * 400 + 150], 0xC00000u) << "inside the first rectangle";
+  EXPECT_EQ(back_buffer[50 * 400 + 50], 0u) << "outside both";
+  delete render;
+  KC_RENDER::keep_frames = true;
+  render = new KC_RENDER;
+  const int started = render->init(window, 0.1f, 0.0f);
+  KC_RENDER::keep_frames = false;
+  ASSERT_EQ(started, 1);
+  ASSERT_NE(render->kept_frame, nullptr);
+  render->clear_color = KS_COLOR(0xFF000000);
+  EXPECT_EQ(frame(), back_buffer);
+}
+
 // Only the rectangles a change touched are shaded again, and the kept
 // picture shown is the one shading the whole frame gives: blended, added,
 // and filtered pictures cut by the rectangle's edges.
