@@ -115,6 +115,10 @@ void KC_GAME_SERVICE::update_step() {
     measured_update_rate = update_frames;
     update_time = 0.0f;
     update_frames = 0;
+    // The GL driver compiles a shader variant as each new state first
+    // appears; its compiler's scratch memory, freed among blocks that stay,
+    // would otherwise stay resident.
+    host_return_free_memory();
   }
   engine_timer->tick();
   callback_invoke(hook_update, nullptr);
