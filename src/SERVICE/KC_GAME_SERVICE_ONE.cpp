@@ -59,6 +59,10 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
   engine_window = new KC_WINDOW;
   engine_window->width = resolution.x;
   engine_window->height = resolution.y;
+  // A renderer that keeps its frames draws each into a picture of its own,
+  // with its own depth and stencil, and only copies it to the back buffer:
+  // planes there would take a screen's worth of memory for nothing.
+  engine_window->depth_stencil = !KC_RENDER::keep_frames;
   if (engine_window->create(title) != 1) {
     host_message_box(title, "The game window cannot be opened (" + host_error() + ").");
     return kStartFailed;
@@ -111,6 +115,10 @@ void KC_GAME_SERVICE::update_step() {
     measured_update_rate = update_frames;
     update_time = 0.0f;
     update_frames = 0;
+    // The GL driver compiles a shader variant as each new state first
+    // appears; its compiler's scratch memory, freed among blocks that stay,
+    // would otherwise stay resident.
+    host_return_free_memory();
   }
   engine_timer->tick();
   callback_invoke(hook_update, nullptr);
@@ -199,6 +207,7 @@ void service_register_main(KC_CALLBACK_FN main_function) {
 
 int service_main() {
   host_close_on_termination_signals();
+  host_keep_large_blocks_apart();
   return callback_invoke(hook_main, nullptr) == kGameMainDone ? 0 : 1;
 }
 

@@ -50,6 +50,8 @@ class KC_WINDOW {
   KS_HOST_WINDOW* get_handle() const { return handle; }
 
   KS_HOST_WINDOW* handle = nullptr;
+  // Whether the back buffer gets depth and stencil planes; read by create.
+  bool depth_stencil = true;
   int32_t width = kNarrowScreenWidth;  // logical size
   int32_t height = kScreenHeight;
   uint8_t full_screen = 0;

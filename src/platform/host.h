@@ -60,7 +60,9 @@ enum class HOST_MODE {
 
 // A shown window of the given client size with its GL context current; null
 // when it cannot be made (no display, no GL), with host_error() saying why.
-KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height);
+// Its back buffer has depth and stencil planes unless told otherwise.
+KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height,
+                                   bool depth_stencil = true);
 void host_window_destroy(KS_HOST_WINDOW* window);
 // Windowed: the client area of that size with its top-left corner at (x, y)
 // on the desktop. Full screen: the arguments are not used; where no window
@@ -145,6 +147,9 @@ void host_close_on_termination_signals();
 // Hands the heap's free pages back to the system. Pictures given back leave
 // holes between what stays, which the allocator keeps for later unless told.
 void host_return_free_memory();
+// From now on every large block lives in a mapping of its own, handed back
+// to the system as soon as it is freed.
+void host_keep_large_blocks_apart();
 
 // ---- clock -----------------------------------------------------------------
 

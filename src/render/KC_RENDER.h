@@ -33,7 +33,14 @@ struct KS_RENDER_TARGET {
   KS_MATRIX4 target_view;
   KS_MATRIX4 target_projection;
   GPU_TARGET* target_surface = nullptr;
+  // Made with depth and stencil planes (see GPU::create_target).
+  bool depth_stencil = true;
 };
+
+// What a pass into the target starts by clearing: the planes it has.
+inline unsigned target_clear(const KS_RENDER_TARGET& target) {
+  return target.depth_stencil ? kFrameClear : GPU_CLEAR_TARGET;
+}
 
 // The stencil reference of the current mask level.
 extern uint8_t mask_ref;
@@ -95,7 +102,7 @@ class KC_RENDER {
   void set_camera(KC_CAMERA* camera);
 
   // Render targets, masks, lights, clears and the rest.
-  KS_RENDER_TARGET* create_render_target(int width, int height);
+  KS_RENDER_TARGET* create_render_target(int width, int height, bool depth_stencil = true);
   int begin_target(KS_RENDER_TARGET* target);
   int end_target();
   void release_render_target(KS_RENDER_TARGET* target);
@@ -104,6 +111,7 @@ class KC_RENDER {
   // screen's own view, so it holds what the same drawing would leave on the
   // back buffer, and laid back over the whole back buffer texel for pixel.
   // A target fits while it has the back buffer's size and a device surface.
+  // It has no depth or stencil: no clip or mask within its pass.
   KS_RENDER_TARGET* create_screen_target();
   bool fits_screen(const KS_RENDER_TARGET* target);
   int begin_screen_target(KS_RENDER_TARGET* target);

@@ -32,12 +32,12 @@ void KC_RENDER::create_targets_on_device() {
     target->target_texture =
         device->create_texture(target->width, target->height, GPU_PIXELS::BGRA);
     if (target->target_texture != nullptr) {
-      target->target_surface = device->create_target(target->target_texture);
+      target->target_surface = device->create_target(target->target_texture, target->depth_stencil);
     }
   }
 }
 
-KS_RENDER_TARGET* KC_RENDER::create_render_target(int width, int height) {
+KS_RENDER_TARGET* KC_RENDER::create_render_target(int width, int height, bool depth_stencil) {
   if (!device_ready || width <= 0 || height <= 0) return nullptr;
   KS_RENDER_TARGET* target =
       render_targets.emplace(next_target_id, std::make_unique<KS_RENDER_TARGET>())
@@ -45,9 +45,10 @@ KS_RENDER_TARGET* KC_RENDER::create_render_target(int width, int height) {
   target->target_id = next_target_id++;
   target->width = width;
   target->height = height;
+  target->depth_stencil = depth_stencil;
   target->target_texture = device->create_texture(width, height, GPU_PIXELS::BGRA);
   if (target->target_texture != nullptr) {
-    target->target_surface = device->create_target(target->target_texture);
+    target->target_surface = device->create_target(target->target_texture, depth_stencil);
   }
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   target->target_projection = matrix_perspective_fov_lh(kPiF / 4.0f, w / h, near_plane, far_plane);
@@ -64,7 +65,7 @@ int KC_RENDER::begin_target(KS_RENDER_TARGET* target) {
   device->set_matrix(GPU_MATRIX::VIEW, target->target_view.data());
   world.set_identity();
   if (!device->begin_scene()) return 0;
-  if (!device->clear(kFrameClear, 0, 1.0f, 0)) return -1;
+  if (!device->clear(target_clear(*target), 0, 1.0f, 0)) return -1;
   frame_state = 2;
   return 1;
 }

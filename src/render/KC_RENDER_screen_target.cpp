@@ -7,7 +7,9 @@ KS_RENDER_TARGET* KC_RENDER::create_screen_target() {
   if (device == nullptr) return nullptr;
   int width = 0, height = 0;
   device->drawable_size(&width, &height);
-  return create_render_target(width, height);
+  // The board's still layers, all it holds, are drawn without depth or
+  // stencil: the planes would take as much memory again as the picture.
+  return create_render_target(width, height, false);
 }
 
 bool KC_RENDER::fits_screen(const KS_RENDER_TARGET* target) {
@@ -23,7 +25,7 @@ int KC_RENDER::begin_screen_target(KS_RENDER_TARGET* target) {
   if (frame_state != 0 || !fits_screen(target)) return -1;
   flush();
   device->set_target(target->target_surface);
-  if (!device->clear(kFrameClear, clear_color.argb(), 1.0f, 0)) {
+  if (!device->clear(target_clear(*target), clear_color.argb(), 1.0f, 0)) {
     device->set_target(back_buffer);
     return -1;
   }

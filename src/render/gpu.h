@@ -59,6 +59,8 @@ struct GPU_TEXTURE {
 struct GPU_TARGET {
   virtual ~GPU_TARGET() = default;
   GPU_TEXTURE* texture = nullptr;
+  // Whether it has depth and stencil planes beside its colour.
+  bool depth_stencil = true;
 };
 
 // Pixels of a target, top row 0.
@@ -125,14 +127,18 @@ class GPU {
   // A texture of a decoded picture; null when it could not be made.
   GPU_TEXTURE* texture_from_picture(const GPU_PICTURE& picture);
 
-  // Drawing into textures. The back buffer is owned by the device.
-  virtual GPU_TARGET* create_target(GPU_TEXTURE* texture) = 0;
+  // Drawing into textures. The back buffer is owned by the device. Without
+  // depth and stencil a target saves their planes, as large as its colour
+  // under a software rasteriser; what is drawn into it then tests neither,
+  // so no clip or mask works there.
+  virtual GPU_TARGET* create_target(GPU_TEXTURE* texture, bool depth_stencil) = 0;
   virtual void release_target(GPU_TARGET* target) = 0;
   virtual GPU_TARGET* back_buffer() = 0;
   virtual void set_target(GPU_TARGET* target) = 0;
   // An offscreen picture of that size drawn exactly as the back buffer is,
-  // and its presentation: copied into the back buffer (no shading), then
-  // shown as `present` shows it.
+  // with a stencil for clips and masks but no depth, which nothing the
+  // renderer draws on the screen tests; and its presentation: copied into
+  // the back buffer (no shading), then shown as `present` shows it.
   virtual GPU_TARGET* create_frame_target(int width, int height) = 0;
   virtual void present_target(GPU_TARGET* frame) = 0;
   // True once after the window lost what it showed (uncovered, restored):

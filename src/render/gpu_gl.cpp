@@ -30,7 +30,7 @@ struct TEXTURE_GL : GPU_TEXTURE {
 // offscreen picture of its own size drawn as the back buffer is.
 struct TARGET_GL : GPU_TARGET {
   GLuint framebuffer = 0;
-  GLuint depth_stencil = 0;
+  GLuint planes = 0;  // depth and stencil, or stencil alone
   GLuint color = 0;
   int width = 0, height = 0;
 };
@@ -486,14 +486,15 @@ class GPU_GL : public GPU {
     delete t;
   }
 
-  GPU_TARGET* create_target(GPU_TEXTURE* texture) override {
+  GPU_TARGET* create_target(GPU_TEXTURE* texture, bool depth_stencil) override {
     auto* t = new TARGET_GL;
     t->texture = texture;
+    t->depth_stencil = depth_stencil;
     glGenFramebuffers(1, &t->framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, t->framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                            static_cast<TEXTURE_GL*>(texture)->name, 0);
-    attach_depth_stencil(t, texture->width, texture->height);
+    if (depth_stencil) attach_depth_stencil(t, texture->width, texture->height);
     return checked(t);
   }
 
@@ -502,7 +503,7 @@ class GPU_GL : public GPU {
     if (t == nullptr || t == &back_buffer_) return;
     if (target_ == t) set_target(&back_buffer_);
     glDeleteFramebuffers(1, &t->framebuffer);
-    glDeleteRenderbuffers(1, &t->depth_stencil);
+    glDeleteRenderbuffers(1, &t->planes);
     glDeleteRenderbuffers(1, &t->color);
     delete t;
   }
@@ -518,7 +519,7 @@ class GPU_GL : public GPU {
     glBindRenderbuffer(GL_RENDERBUFFER, t->color);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, t->color);
-    attach_depth_stencil(t, width, height);
+    attach_stencil(t, width, height);
     return checked(t);
   }
 
@@ -772,12 +773,20 @@ class GPU_GL : public GPU {
     vertex_array_ = point_array_ = vertex_buffer_ = index_buffer_ = point_buffer_ = sampler_ = 0;
   }
 
+  // A byte a pixel where depth and stencil together take four.
+  static void attach_stencil(TARGET_GL* t, int width, int height) {
+    glGenRenderbuffers(1, &t->planes);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->planes);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_STENCIL_INDEX8, width, height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_STENCIL_ATTACHMENT, GL_RENDERBUFFER, t->planes);
+  }
+
   static void attach_depth_stencil(TARGET_GL* t, int width, int height) {
-    glGenRenderbuffers(1, &t->depth_stencil);
-    glBindRenderbuffer(GL_RENDERBUFFER, t->depth_stencil);
+    glGenRenderbuffers(1, &t->planes);
+    glBindRenderbuffer(GL_RENDERBUFFER, t->planes);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                              t->depth_stencil);
+                              t->planes);
   }
 
   // The target just made and bound, or null (and released) when incomplete.

@@ -235,8 +235,8 @@ void GPU_KEPT_FRAME::release_texture(GPU_TEXTURE* texture) {
   inner_->release_texture(texture);
 }
 
-GPU_TARGET* GPU_KEPT_FRAME::create_target(GPU_TEXTURE* texture) {
-  return inner_->create_target(texture);
+GPU_TARGET* GPU_KEPT_FRAME::create_target(GPU_TEXTURE* texture, bool depth_stencil) {
+  return inner_->create_target(texture, depth_stencil);
 }
 
 void GPU_KEPT_FRAME::release_target(GPU_TARGET* target) {

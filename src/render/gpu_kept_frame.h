@@ -66,7 +66,7 @@ class GPU_KEPT_FRAME : public GPU {
   bool unlock(GPU_TEXTURE* texture) override;
   void release_texture(GPU_TEXTURE* texture) override;
 
-  GPU_TARGET* create_target(GPU_TEXTURE* texture) override;
+  GPU_TARGET* create_target(GPU_TEXTURE* texture, bool depth_stencil) override;
   void release_target(GPU_TARGET* target) override;
   GPU_TARGET* back_buffer() override { return inner_->back_buffer(); }
   void set_target(GPU_TARGET* target) override;

@@ -146,9 +146,10 @@ void GPU_NULL::release_texture(GPU_TEXTURE* texture) {
   --live_textures;
 }
 
-GPU_TARGET* GPU_NULL::create_target(GPU_TEXTURE* texture) {
+GPU_TARGET* GPU_NULL::create_target(GPU_TEXTURE* texture, bool depth_stencil) {
   auto* t = new GPU_TARGET;
   t->texture = texture;
+  t->depth_stencil = depth_stencil;
   ++live_targets;
   return t;
 }

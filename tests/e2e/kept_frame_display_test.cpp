@@ -144,7 +144,9 @@ class TWICE : public GPU {
     frame_ = false;
     kept_->release_texture(t);
   }
-  KOR::GPU_TARGET* create_target(KOR::GPU_TEXTURE* t) override { return kept_->create_target(t); }
+  KOR::GPU_TARGET* create_target(KOR::GPU_TEXTURE* t, bool depth_stencil) override {
+    return kept_->create_target(t, depth_stencil);
+  }
   void release_target(KOR::GPU_TARGET* t) override { kept_->release_target(t); }
   KOR::GPU_TARGET* back_buffer() override { return kept_->back_buffer(); }
   void set_target(KOR::GPU_TARGET* t) override {

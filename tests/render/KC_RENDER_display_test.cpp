@@ -213,6 +213,43 @@ TEST_F(DisplayTest, ATargetTextureHoldsWhatWasDrawnIntoIt) {
   render->release_render_target(target);
 }
 
+// The picture has no depth or stencil planes, which none of this drawing
+// tests: laid down, it gives the back buffer's own pixels.
+TEST_F(DisplayTest, AScreenTargetWithoutDepthOrStencilHoldsWhatTheBackBufferWould) {
+  const std::vector<uint32_t> quarters = {0xFFFF0000, 0x8000FF00, 0x400000FF, 0xFFFFFFFF};
+  const std::vector<unsigned char> png = test_support::encode_png(2, 2, quarters);
+  KC_TEXTURE* texture = render->load_texture_memory(png.data(), png.size());
+  ASSERT_NE(texture, render->default_texture);
+  const auto scene = [&] {
+    rect(100, 100, 300, 200, 0xFFFF8000, nullptr, word(false, false, true));
+    rect(150, 150, 300, 300, 0xFFFFFFFF, texture, word(true));
+    rect(200, 120, 250, 250, 0x9020A0FF, texture, word(true));
+    rect(300, 300, 200, 200, 0xFF00FF00, nullptr, word(false, true));
+  };
+  const auto frame = [&] {
+    std::vector<uint32_t> out(600 * 600);
+    EXPECT_TRUE(render->get_device()->read_pixels(0, 0, 600, 600, out.data()));
+    render->end_frame();
+    return out;
+  };
+  ASSERT_EQ(render->begin_frame(), 1);
+  scene();
+  render->flush();
+  const std::vector<uint32_t> direct = frame();
+
+  KS_RENDER_TARGET* target = render->create_screen_target();
+  ASSERT_NE(target->target_surface, nullptr);
+  EXPECT_FALSE(target->target_surface->depth_stencil);
+  ASSERT_EQ(render->begin_frame(), 1);
+  ASSERT_EQ(render->begin_screen_target(target), 1);
+  scene();
+  ASSERT_EQ(render->end_screen_target(), 0);
+  render->draw_screen_target(target);
+  render->flush();
+  EXPECT_EQ(frame(), direct);
+  render->release_render_target(target);
+}
+
 TEST_F(DisplayTest, AMaskKeepsLaterDrawingInsideIt) {
   ASSERT_EQ(render->begin_frame(), 1);
   render->begin_mask();
@@ -334,6 +371,35 @@ TEST_F(DisplayTest, PointSpritesCoverTheirSizeWithTheirTexture) {
   EXPECT_EQ(pixel(cx - 4, cy - 6), kGreen | kBlue);
   EXPECT_EQ(pixel(cx - 12, cy), 0u);
   render->end_frame();
+}
+
+// The kept picture has a stencil alone, no depth: a clip cuts it as it cuts
+// the back buffer.
+TEST_F(DisplayTest, AClipCutsTheKeptPictureAsItCutsTheBackBuffer) {
+  auto frame = [&] {
+    EXPECT_EQ(render->begin_frame(), 1);
+    render->begin_clip({KS_SCREEN_RECT{100, 100, 200, 150}, KS_SCREEN_RECT{180, 120, 300, 300}});
+    rect(0, 0, 1024, 768, 0xC0FF0000, nullptr, word(false));
+    render->end_clip();
+    rect(250, 250, 100, 100, 0x8000FF00, nullptr, word(false));
+    EXPECT_EQ(render->end_frame(), 0);
+    std::vector<uint32_t> pixels(400 * 400);
+    EXPECT_TRUE(render->get_device()->read_pixels(0, 0, 400, 400, pixels.data()));
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
+    return pixels;
+  };
+  const std::vector<uint32_t> back_buffer = frame();
+  EXPECT_EQ(back_buffer[120 * 400 + 150], 0xC00000u) << "inside the first rectangle";
+  EXPECT_EQ(back_buffer[50 * 400 + 50], 0u) << "outside both";
+  delete render;
+  KC_RENDER::keep_frames = true;
+  render = new KC_RENDER;
+  const int started = render->init(window, 0.1f, 0.0f);
+  KC_RENDER::keep_frames = false;
+  ASSERT_EQ(started, 1);
+  ASSERT_NE(render->kept_frame, nullptr);
+  render->clear_color = KS_COLOR(0xFF000000);
+  EXPECT_EQ(frame(), back_buffer);
 }
 
 // Only the rectangles a change touched are shaded again, and the kept

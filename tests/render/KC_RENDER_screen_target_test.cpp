@@ -32,6 +32,7 @@ TEST_F(ScreenTargetTest, APassOpensOnlyWithinAFrameOnATargetTheBackBuffersSize) 
   ASSERT_NE(target, nullptr);
   EXPECT_EQ(target->width, 1024);
   EXPECT_EQ(target->height, 768);
+  EXPECT_FALSE(target->target_surface->depth_stencil) << "no planes the picture never tests";
   EXPECT_EQ(render.begin_screen_target(target), -1) << "no frame open";
   ASSERT_EQ(render.begin_frame(), 1);
   KS_RENDER_TARGET* small = render.create_render_target(512, 768);
@@ -40,7 +41,7 @@ TEST_F(ScreenTargetTest, APassOpensOnlyWithinAFrameOnATargetTheBackBuffersSize) 
   gpu->calls.clear();
   ASSERT_EQ(render.begin_screen_target(target), 1);
   EXPECT_EQ(gpu->bound_target, target->target_surface);
-  EXPECT_EQ(gpu->calls.back(), "clear 7 FF444444 1 0") << "starts as a frame does";
+  EXPECT_EQ(gpu->calls.back(), "clear 1 FF444444 1 0") << "starts as a frame does, colour only";
   EXPECT_EQ(render.end_frame(), -1) << "the pass is still open";
   EXPECT_EQ(render.end_screen_target(), 0);
   EXPECT_EQ(gpu->bound_target, gpu->back_buffer());
@@ -58,6 +59,8 @@ TEST_F(ScreenTargetTest, ADeviceResetIsCountedAndTheTargetKeepsASurface) {
   render.reset_device();
   EXPECT_EQ(render.device_resets, resets + 1);
   EXPECT_TRUE(render.fits_screen(target));
+  EXPECT_FALSE(target->target_surface->depth_stencil) << "made again as it was";
+  EXPECT_TRUE(render.create_render_target(64, 64)->target_surface->depth_stencil);
 }
 
 TEST_F(ScreenTargetTest, TheTargetIsLaidOverTheWholeBackBufferAndTheScreenViewComesBack) {
