@@ -59,10 +59,11 @@ int KC_GAME_SERVICE::start(const std::string& new_title) {
   engine_window = new KC_WINDOW;
   engine_window->width = resolution.x;
   engine_window->height = resolution.y;
-  // A renderer that keeps its frames draws each into a picture of its own,
-  // with its own depth and stencil, and only copies it to the back buffer:
-  // planes there would take a screen's worth of memory for nothing.
-  engine_window->depth_stencil = !KC_RENDER::keep_frames;
+  // A renderer that keeps its frames tests no depth on the screen, whether
+  // its kept picture is the back buffer or a picture of its own: a depth
+  // plane would take a screen's worth of memory for nothing. Clips need the
+  // stencil.
+  engine_window->depth = !KC_RENDER::keep_frames;
   if (engine_window->create(title) != 1) {
     host_message_box(title, "The game window cannot be opened (" + host_error() + ").");
     return kStartFailed;

@@ -29,7 +29,7 @@ KC_WINDOW::KC_WINDOW() { host_desktop_size(&desktop_size.x, &desktop_size.y); }
 KC_WINDOW::~KC_WINDOW() { host_window_destroy(handle); }
 
 int KC_WINDOW::create(const std::string& title) {
-  handle = host_window_create(title, width, height, depth_stencil);
+  handle = host_window_create(title, width, height, depth);
   if (handle == nullptr) return -1;
   host_window_set_icon(handle, kIconFile);
   apply_style();

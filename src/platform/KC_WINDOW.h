@@ -50,8 +50,9 @@ class KC_WINDOW {
   KS_HOST_WINDOW* get_handle() const { return handle; }
 
   KS_HOST_WINDOW* handle = nullptr;
-  // Whether the back buffer gets depth and stencil planes; read by create.
-  bool depth_stencil = true;
+  // Whether the back buffer gets a depth plane beside its stencil; read by
+  // create.
+  bool depth = true;
   int32_t width = kNarrowScreenWidth;  // logical size
   int32_t height = kScreenHeight;
   uint8_t full_screen = 0;

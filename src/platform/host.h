@@ -60,9 +60,10 @@ enum class HOST_MODE {
 
 // A shown window of the given client size with its GL context current; null
 // when it cannot be made (no display, no GL), with host_error() saying why.
-// Its back buffer has depth and stencil planes unless told otherwise.
+// Its back buffer has a stencil plane, and a depth plane unless told
+// otherwise.
 KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height,
-                                   bool depth_stencil = true);
+                                   bool depth = true);
 void host_window_destroy(KS_HOST_WINDOW* window);
 // Windowed: the client area of that size with its top-left corner at (x, y)
 // on the desktop. Full screen: the arguments are not used; where no window

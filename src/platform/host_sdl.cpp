@@ -172,15 +172,14 @@ std::vector<KS_HOST_DISPLAY_MODE> host_display_modes() {
   return modes;
 }
 
-KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height,
-                                   bool depth_stencil) {
+KS_HOST_WINDOW* host_window_create(const std::string& title, int width, int height, bool depth) {
   if (!video_ready()) return nullptr;
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth_stencil ? 24 : 0);
-  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, depth_stencil ? 8 : 0);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth ? 24 : 0);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
   SDL_Window* window =
       SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                        SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);

@@ -234,7 +234,10 @@ class GPU_GL : public GPU {
     if (!software_rasteriser()) max_anisotropy_ = max_anisotropy();
     if (!use_programs(kVertexShader)) return false;
     create_buffers();
-    surface_.drawable_size(&buffer_width_, &buffer_height_);
+    // The back buffer is the size the window had when the context was made
+    // current, which a fit to the desktop may have changed since.
+    buffer_width_ = buffer_height_ = -1;
+    take_drawable_size();
     shows_rects_ = surface_.can_show_rects && surface_.show_rect && surface_.can_show_rects();
     return true;
   }
@@ -283,6 +286,9 @@ class GPU_GL : public GPU {
 
   bool begin_scene() override {
     surface_.make_current();
+    // Shown a rectangle at a time, the back buffer sees no swap that would
+    // size it anew.
+    if (shows_rects_) take_drawable_size();
     set_target(target_);
     if (counting_) shaded_->begin_scene();
     return true;
