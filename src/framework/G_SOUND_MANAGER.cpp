@@ -38,8 +38,14 @@ bool G_SOUND_MANAGER::load(const std::string& list_name) {
     const pugi::xml_attribute streamed = entry.attribute("streamed");
     if (!name || !path || !buffers || !streamed || has(name.value())) continue;
     const auto buffer_count = static_cast<int32_t>(std::strtol(buffers.value(), nullptr, 10));
+    const bool music = entry.attribute("music").as_bool();
+    music_flags_[name.value()] = music;
+    if (music) {
+      sounds_[name.value()] = nullptr;
+      music_sources_[name.value()] = MUSIC_SOURCE{path.value(), buffer_count, streamed.as_bool()};
+      continue;
+    }
     sounds_[name.value()] = manager->get_sound(path.value(), buffer_count, streamed.as_bool());
-    music_flags_[name.value()] = entry.attribute("music").as_bool();
   }
   return true;
 }
@@ -56,12 +62,31 @@ bool G_SOUND_MANAGER::is_playing(const std::string& name) const {
   return stream != nullptr && stream->playing;
 }
 
+KOR::KC_SOUND_STREAM* G_SOUND_MANAGER::stream_to_play(const std::string& name) {
+  auto at = sounds_.find(name);
+  if (at == sounds_.end()) return nullptr;
+  const auto source = music_sources_.find(name);
+  if (at->second == nullptr && source != music_sources_.end() &&
+      KOR::engine_resource_manager != nullptr) {
+    const MUSIC_SOURCE& s = source->second;
+    at->second = KOR::engine_resource_manager->get_sound(s.path, s.buffer_count, s.decode_whole);
+  }
+  return at->second;
+}
+
+void G_SOUND_MANAGER::give_back(KOR::KC_SOUND_STREAM*& stream) {
+  if (stream != nullptr && KOR::engine_resource_manager != nullptr) {
+    KOR::engine_resource_manager->release_sound(stream);
+  }
+  stream = nullptr;
+}
+
 void G_SOUND_MANAGER::play(const std::string& name, bool loop, float play_time, float pause_time) {
   if (loop && play_time != 0.0f && pause_time != 0.0f) {
     repeats_[name] = REPEAT{play_time, pause_time, 0.0f, false, true};
   }
   const bool music = is_music(name);
-  KOR::KC_SOUND_STREAM* stream = find(name);
+  KOR::KC_SOUND_STREAM* stream = stream_to_play(name);
   if (stream == nullptr) return;
   stream->loop = loop;
   stream->play();
@@ -75,7 +100,10 @@ void G_SOUND_MANAGER::stop(const std::string& name) {
     at->second.paused = false;
     at->second.active = false;
   }
-  if (KOR::KC_SOUND_STREAM* stream = find(name)) stream->stop();
+  auto stream = sounds_.find(name);
+  if (stream == sounds_.end() || stream->second == nullptr) return;
+  stream->second->stop();
+  if (music_sources_.count(name) != 0) give_back(stream->second);
 }
 
 void G_SOUND_MANAGER::update() {
@@ -121,11 +149,8 @@ void G_SOUND_MANAGER::set_mute(bool mute) {
 }
 
 void G_SOUND_MANAGER::release_all() {
-  KOR::KC_RESOURCE_MANAGER* manager = KOR::engine_resource_manager;
-  for (auto& [name, stream] : sounds_) {
-    if (stream != nullptr && manager != nullptr) manager->release_sound(stream);
-    stream = nullptr;
-  }
+  for (auto& [name, stream] : sounds_) give_back(stream);
+  music_sources_.clear();
 }
 
 G_SOUND_MANAGER& sound_manager_instance() {

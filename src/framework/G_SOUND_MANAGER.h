@@ -16,7 +16,9 @@ namespace KOR_GF {
 // Plays the game's sounds and music by name, as the sound list "xml
 // sounds.xml" lists them, with one volume for music, one for the other
 // sounds and a mute switch. Names that are not listed, and listed sounds
-// whose data could not be loaded, are silent.
+// whose data could not be loaded, are silent. A music is loaded when it is
+// played and given back when stopped: the tracks are long, and one plays at
+// a time.
 class G_SOUND_MANAGER {
  public:
   G_SOUND_MANAGER() = default;
@@ -31,6 +33,7 @@ class G_SOUND_MANAGER {
   // are skipped. "streamed" true decodes a sound whole when it is loaded.
   bool load(const std::string& list_name);
   bool has(const std::string& name) const;
+  // Null for a music that is not loaded.
   KOR::KC_SOUND_STREAM* find(const std::string& name) const;
   bool is_playing(const std::string& name) const;
 
@@ -64,7 +67,17 @@ class G_SOUND_MANAGER {
     bool active = false;
   };
 
+  // Where a music is loaded from when it is played.
+  struct MUSIC_SOURCE {
+    std::string path;
+    int32_t buffer_count = 0;
+    bool decode_whole = false;
+  };
+
   bool is_music(const std::string& name) { return music_flags_[name]; }
+  // The stream of a listed sound, a music loaded first if it is not.
+  KOR::KC_SOUND_STREAM* stream_to_play(const std::string& name);
+  void give_back(KOR::KC_SOUND_STREAM*& stream);
   // Gives the held list back to the resource manager.
   void drop_list();
   // The gain for every existing source of one group.
@@ -72,6 +85,7 @@ class G_SOUND_MANAGER {
 
   std::map<std::string, KOR::KC_SOUND_STREAM*> sounds_;
   std::map<std::string, bool> music_flags_;
+  std::map<std::string, MUSIC_SOURCE> music_sources_;
   std::map<std::string, REPEAT> repeats_;
   std::string list_name_;
   pugi::xml_document* list_document_ = nullptr;

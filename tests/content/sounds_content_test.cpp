@@ -63,13 +63,13 @@ TEST(SoundsContent, TheSoundManagerLoadsEverySoundWithItsVolumeAndLoopMode) {
   EXPECT_EQ(listed, expected);
   for (const std::string& name : expected) {
     SCOPED_TRACE(name);
+    sounds.play(name, false, 0.0f, 0.0f);
     KOR::KC_SOUND_STREAM* stream = sounds.find(name);
     ASSERT_NE(stream, nullptr);
     // Looping sounds are streamed by the sound thread, which keeps their
     // source and so their volume; effects are decoded whole.
     const bool loops = kMusic.count(name) == 1 || name == "sound_water_flow";
     EXPECT_EQ(stream->fully_decoded, !loops);
-    sounds.play(name, false, 0.0f, 0.0f);
     ASSERT_NE(stream->source, 0u);
     ALfloat gain = 0.0f;
     alGetSourcef(stream->source, AL_GAIN, &gain);

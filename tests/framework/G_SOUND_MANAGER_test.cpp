@@ -53,8 +53,9 @@ TEST_F(SoundManager, ListKeepsTheFirstCompleteEntryOfEachName) {
   // "streamed" true means decoded whole; the repeated name took nothing.
   EXPECT_TRUE(effect->fully_decoded);
   EXPECT_EQ(effect->rate, 22050);
-  EXPECT_FALSE(manager.find("music")->fully_decoded);
-  EXPECT_EQ(res.references("sounds tone.ogg"), 1);
+  EXPECT_TRUE(manager.has("music"));
+  EXPECT_EQ(manager.find("music"), nullptr) << "a music loads when it is played";
+  EXPECT_LE(res.references("sounds tone.ogg"), 0);
   EXPECT_EQ(res.references("sounds blip.ogg"), 1);
   for (const char* skipped : {"no_streamed", "no_path", "nothing"}) {
     EXPECT_FALSE(manager.has(skipped)) << skipped;
@@ -123,7 +124,32 @@ TEST_F(SoundManager, PlayingAPlayingSoundSetsItsLoopAndGainWithoutRestart) {
 
   manager.stop("music");
   EXPECT_FALSE(manager.is_playing("music"));
-  EXPECT_EQ(music->source, 0u);
+}
+
+// Only the music playing holds its data: played it is loaded, stopped it is
+// given back, and played again it is loaded anew.
+TEST_F(SoundManager, AMusicIsLoadedWhilePlayedAndGivenBackWhenStopped) {
+  manager.play("music", true, 0.0f, 0.0f);
+  const KC_SOUND_STREAM* music = manager.find("music");
+  ASSERT_NE(music, nullptr);
+  EXPECT_FALSE(music->fully_decoded) << "streamed as the list says";
+  EXPECT_TRUE(manager.is_playing("music"));
+  EXPECT_EQ(res.references("sounds tone.ogg"), 1);
+  manager.play("music", true, 0.0f, 0.0f);
+  EXPECT_EQ(res.references("sounds tone.ogg"), 1) << "playing it again loads nothing";
+
+  manager.stop("music");
+  EXPECT_EQ(manager.find("music"), nullptr);
+  EXPECT_LE(res.references("sounds tone.ogg"), 0);
+  manager.stop("music");
+  EXPECT_LE(res.references("sounds tone.ogg"), 0);
+
+  manager.play("music", false, 0.0f, 0.0f);
+  EXPECT_TRUE(manager.is_playing("music"));
+  EXPECT_EQ(res.references("sounds tone.ogg"), 1);
+  manager.release_all();
+  manager.play("music", false, 0.0f, 0.0f);
+  EXPECT_EQ(manager.find("music"), nullptr) << "released, the manager plays nothing";
 }
 
 TEST_F(SoundManager, UnlistedAndUnloadableNamesAreSilent) {

@@ -1,6 +1,8 @@
 #include <AL/al.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "PRIMITIVES/FONT/KC_FONT.h"
 #include "framework/G_FONT_LIST.h"
 #include "framework/G_SOUND_MANAGER.h"
@@ -53,7 +55,9 @@ TEST_F(RealLists, EverySoundTheGamePlaysLoadsAndFollowsItsVolume) {
         "sound_tube_box", "sound_equip_connect", "sound_bonus_fill", "sound_bonus_destroy",
         "sound_receive_bonus_reward", "sound_money_received", "sound_level_finished",
         "sound_get_trophy"}) {
-    EXPECT_NE(sounds.find(name), nullptr) << name;
+    EXPECT_TRUE(sounds.has(name)) << name;
+    // A music loads when played.
+    EXPECT_EQ(sounds.find(name) != nullptr, std::string(name).rfind("music", 0) != 0) << name;
   }
   sounds.set_music_volume(0.8f);
   sounds.play("music_title", true, 0.0f, 0.0f);
@@ -65,13 +69,12 @@ TEST_F(RealLists, EverySoundTheGamePlaysLoadsAndFollowsItsVolume) {
   alGetSourcef(sounds.find("sound_button_click")->source, AL_GAIN, &click);
   EXPECT_FLOAT_EQ(music, 0.8f);
   EXPECT_FLOAT_EQ(click, 0.5f);
+  const KOR::KC_SOUND_STREAM* title = sounds.find("music_title");
   sounds.stop("music_title");
   EXPECT_FALSE(sounds.is_playing("music_title"));
-
-  const KOR::KC_SOUND_STREAM* title = sounds.find("music_title");
-  sounds.release_all();
   resources.manager->unload_unused();
-  EXPECT_EQ(resources.manager->find_by_data(title), nullptr) << "the music was unloaded";
+  EXPECT_EQ(resources.manager->find_by_data(title), nullptr) << "the stopped music was unloaded";
+  sounds.release_all();
 }
 
 }  // namespace
