@@ -89,8 +89,10 @@ void G_SOUND_MANAGER::play(const std::string& name, bool loop, float play_time, 
   KOR::KC_SOUND_STREAM* stream = stream_to_play(name);
   if (stream == nullptr) return;
   stream->loop = loop;
-  stream->play();
+  // Before play: a music just loaded starts at its group's gain, not at full
+  // volume.
   stream->set_gain(muted_ ? 0.0f : music ? music_volume_ : sound_volume_);
+  stream->play();
 }
 
 void G_SOUND_MANAGER::stop(const std::string& name) {
