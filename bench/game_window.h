@@ -72,12 +72,15 @@ inline KOR::KC_GAME_SERVICE* started_game() {
     game->update_cap = 0;
     game->render_cap = 0;
     // Straight past the splashes once the first is on screen: the loading
-    // step runs behind it, then the title shows.
+    // step runs behind it, and the cards the first hid come in after it was
+    // drawn, then the title shows.
     game::G_LOADER_SCREEN* loader = game::loader_screen;
     if (loader == nullptr) return nullptr;
     frame(game);
-    loader->current = int32_t(loader->splashes.size());
-    for (int i = 0; i < 100 && game::loading_screen_active; ++i) frame(game);
+    for (int i = 0; i < 100 && game::loading_screen_active; ++i) {
+      loader->current = int32_t(loader->splashes.size());
+      frame(game);
+    }
     return game::loading_screen_active ? nullptr : game;
   }();
   return service;
