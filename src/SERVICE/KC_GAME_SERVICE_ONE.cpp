@@ -208,7 +208,6 @@ void service_register_main(KC_CALLBACK_FN main_function) {
 
 int service_main() {
   host_close_on_termination_signals();
-  host_keep_large_blocks_apart();
   return callback_invoke(hook_main, nullptr) == kGameMainDone ? 0 : 1;
 }
 

@@ -159,6 +159,9 @@ int game_main(void*) {
 // Runs behind the first splash card. A file missing here ends the game
 // before any menu shows.
 int game_load_step(KOR::KC_LOADER*) {
+  // Not before the first card: the GL driver's first shader compiles churn
+  // through large blocks, each a mapping of its own, and delay it.
+  KOR::host_keep_large_blocks_apart();
   if (KOR::engine_sound_system != nullptr) KOR::engine_sound_system->open();
   CGame_App& app = game_instance();
   const bool listed = KOR_GF::resource_list_register(kResourceList);
