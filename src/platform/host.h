@@ -98,7 +98,8 @@ void host_gl_swap(KS_HOST_WINDOW* window);
 // carry a whole frame even when nothing in it changed.
 bool host_gl_take_exposed(KS_HOST_WINDOW* window);
 // Whether rectangles of the back buffer can be shown on the window without a
-// swap, the back buffer left as it is; and the showing of one (top row 0).
+// swap, the back buffer left as it is; and the showing of one (rows counted
+// from the bottom, as GL counts them).
 bool host_gl_can_show_rects(KS_HOST_WINDOW* window);
 void host_gl_show_rect(KS_HOST_WINDOW* window, int x, int y, int width, int height);
 // The size of the window's drawable in pixels: its real client size.

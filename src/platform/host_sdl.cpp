@@ -321,9 +321,7 @@ bool host_gl_can_show_rects(KS_HOST_WINDOW* window) {
 }
 
 void host_gl_show_rect(KS_HOST_WINDOW* window, int x, int y, int width, int height) {
-  int client_width = 0, client_height = 0;
-  host_window_client_size(window, &client_width, &client_height);
-  x11_gl_copy_rect(window->window, x, client_height - y - height, width, height);
+  x11_gl_copy_rect(window->window, x, y, width, height);
 }
 
 void host_gl_drawable_size(KS_HOST_WINDOW* window, int* width, int* height) {

@@ -26,7 +26,7 @@ using CURRENT_CONTEXT = void* (*)();
 
 // The copy, once the window's context is known to be GLX's and the server
 // to have it; null otherwise.
-COPY_SUB_BUFFER copy_sub_buffer(Display* display) {
+COPY_SUB_BUFFER find_copy_sub_buffer(Display* display) {
   auto current = reinterpret_cast<CURRENT_CONTEXT>(SDL_GL_GetProcAddress("glXGetCurrentContext"));
   auto query =
       reinterpret_cast<QUERY_EXTENSIONS>(SDL_GL_GetProcAddress("glXQueryExtensionsString"));
@@ -38,19 +38,23 @@ COPY_SUB_BUFFER copy_sub_buffer(Display* display) {
   return reinterpret_cast<COPY_SUB_BUFFER>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
 }
 
+// Found by the last x11_gl_can_copy_rects: the game has one GL window.
+COPY_SUB_BUFFER copy_sub_buffer = nullptr;
+
 }  // namespace
 
 bool x11_gl_can_copy_rects(SDL_Window* window) {
   Display* display = nullptr;
   Window x_window = 0;
-  return x11_of(window, &display, &x_window) && copy_sub_buffer(display) != nullptr;
+  copy_sub_buffer = x11_of(window, &display, &x_window) ? find_copy_sub_buffer(display) : nullptr;
+  return copy_sub_buffer != nullptr;
 }
 
 void x11_gl_copy_rect(SDL_Window* window, int x, int y, int width, int height) {
   Display* display = nullptr;
   Window x_window = 0;
-  if (!x11_of(window, &display, &x_window)) return;
-  if (COPY_SUB_BUFFER copy = copy_sub_buffer(display)) copy(display, x_window, x, y, width, height);
+  if (copy_sub_buffer == nullptr || !x11_of(window, &display, &x_window)) return;
+  copy_sub_buffer(display, x_window, x, y, width, height);
 }
 
 bool x11_client_size(SDL_Window* window, int* width, int* height) {

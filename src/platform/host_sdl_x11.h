@@ -18,7 +18,8 @@ bool x11_window_manager_runs(SDL_Window* window, bool* runs);
 bool x11_place(SDL_Window* window, int x, int y, int width, int height);
 // Copies a rectangle of the window's back buffer (GL's rows, bottom 0) to
 // the window without a swap, through GLX's Mesa copy-sub-buffer; false where
-// the window's context is not GLX's or the server lacks the extension.
+// the window's context is not GLX's or the server lacks the extension. The
+// copy is looked up by the question, once, not by each copy.
 bool x11_gl_can_copy_rects(SDL_Window* window);
 void x11_gl_copy_rect(SDL_Window* window, int x, int y, int width, int height);
 

@@ -184,8 +184,8 @@ struct GPU_GL_SURFACE {
   std::function<void()> make_current;
   std::function<void()> swap;
   std::function<bool()> take_exposed;
-  std::function<bool()> can_show_rects;  // may be empty: no
-  std::function<void(const GPU_RECT&)> show_rect;
+  std::function<bool()> can_show_rects;            // may be empty: no
+  std::function<void(const GPU_RECT&)> show_rect;  // rows from the bottom
   std::function<void(int* width, int* height)> drawable_size;
   std::function<std::vector<GPU_DISPLAY_MODE>()> display_modes;
 };

@@ -549,9 +549,12 @@ class GPU_GL : public GPU {
   bool presents_rects() override { return shows_rects_; }
 
   void present_rects(const std::vector<GPU_RECT>& rects) override {
-    // The window shows what is drawn so far.
+    // The window shows what is drawn so far, rows counted from the bottom
+    // of the back buffer as it really is.
     glFlush();
-    for (const GPU_RECT& r : rects) surface_.show_rect(r);
+    for (const GPU_RECT& r : rects) {
+      surface_.show_rect(GPU_RECT{r.x, buffer_height_ - r.y - r.height, r.width, r.height});
+    }
   }
 
   void set_scissor(const GPU_RECT* rect) override {
